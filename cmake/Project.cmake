@@ -1,0 +1,95 @@
+# Compiler settings and the helpers every folder uses to declare its library and tests.
+
+set(MJ_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # The program's text is GBK at run time: its literals are written in UTF-8 and compiled to
+  # GBK bytes.  clang cannot encode GBK literals, so the clang (fuzz) build keeps UTF-8; no
+  # parser's behaviour depends on how its own literals are encoded.
+  set(MJ_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=GBK)
+  set(MJ_GBK_LITERALS 1)
+else()
+  set(MJ_CHARSET_FLAGS)
+  set(MJ_GBK_LITERALS 0)
+endif()
+
+if(MJ_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(MJ_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Applies the project's warnings and character-set flags to one of its own targets.
+function(mj_target_defaults target)
+  target_compile_options(${target} PRIVATE ${MJ_WARNINGS} ${MJ_CHARSET_FLAGS})
+  target_compile_definitions(${target} PRIVATE MJ_GBK_LITERALS=${MJ_GBK_LITERALS})
+endfunction()
+
+# mj_library(<name> <dir-relative glob>...): a static library of every .cpp the globs match.
+function(mj_library name)
+  set(sources)
+  foreach(pattern IN LISTS ARGN)
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+    list(APPEND sources ${found})
+  endforeach()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  mj_target_defaults(${name})
+endfunction()
+
+# mj_test(<name> LIBS <libs>... [ENV <VAR=value>...]): one GoogleTest program of every .cpp in the
+# current folder; each test case becomes a CTest test, discovered when the tests run.
+function(mj_test name)
+  cmake_parse_arguments(T "" "" "LIBS;ENV" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  mj_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    MJ_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    MJ_TEST_OUT_DIR="${CMAKE_CURRENT_BINARY_DIR}/out"
+    MJ_GAME_DIR="${MJ_GAME_DIR}")
+  file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/out)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;${T_ENV}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# mj_bench(<name> <source> LIBS <libs>...): one Google Benchmark program.
+function(mj_bench name source)
+  cmake_parse_arguments(B "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${source})
+  mj_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+# mj_fuzz(<name> <source> LIBS <libs>...): one libFuzzer target (clang builds only).
+function(mj_fuzz name source)
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${source})
+  mj_target_defaults(${name})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  set_property(GLOBAL APPEND PROPERTY MJ_FUZZ_TARGETS ${name})
+endfunction()
+
+# mj_add_subdirs(<dir>...): adds each named folder that has a CMakeLists.txt; with no names,
+# every immediate subfolder of the current one that has one, in alphabetical order.
+function(mj_add_subdirs)
+  set(dirs ${ARGN})
+  if(NOT dirs)
+    file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+         ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    list(SORT children)
+    set(dirs ${children})
+  endif()
+  foreach(dir IN LISTS dirs)
+    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
+      add_subdirectory(${dir})
+    endif()
+  endforeach()
+endfunction()
