@@ -1,0 +1,140 @@
+#include "platform/Text.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/FontGlyphs.h"
+#include "platform/FontLayout.h"
+#include "platform/Gbk.h"
+
+namespace platform {
+
+namespace {
+
+TextRect Intersect(const TextRect& a, const TextRect& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+TextRect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), surface.Height()}; }
+
+void Fill(Surface& surface, const TextRect& clip, const TextRect& box, std::uint16_t pixel) {
+    TextRect r = Intersect(clip, box);
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill(surface.Row(y) + r.left, surface.Row(y) + std::max(r.left, r.right), pixel);
+}
+
+// Sets the ink pixels of `glyph` whose top-left corner is at (x, y), inside `clip`.
+void PlotGlyph(Surface& surface, const TextRect& clip, int x, int y, const GlyphBitmap& glyph,
+               std::uint16_t pixel) {
+    int y0 = std::max(clip.top - y, 0);
+    int y1 = std::min(clip.bottom - y, glyph.rows);
+    int x0 = std::max(clip.left - x, 0);
+    int x1 = std::min(clip.right - x, glyph.width);
+    for (int gy = y0; gy < y1; ++gy) {
+        std::uint16_t* row = surface.Row(y + gy);
+        for (int gx = x0; gx < x1; ++gx)
+            if (glyph.Ink(gx, gy)) row[x + gx] = pixel;
+    }
+}
+
+// Draws text[line.begin, line.end) with its first cell's top-left corner at (x, y).
+void DrawLine(Surface& surface, const TextRect& clip, int x, int y, const char* text,
+              const TextLine& line, const Font& font, const TextPaint& paint) {
+    const int height = FontCellHeight(font);
+    const int ascent = FontAscent(font);
+    const bool bold = FontIsBold(font);
+    const std::uint16_t ink = Rgb565FromColorRef(paint.color);
+    if (paint.opaque)
+        Fill(surface, clip, {x, y, x + line.width, y + height}, Rgb565FromColorRef(paint.background));
+
+    FontGlyphs& glyphs = TextGlyphs();
+    int pen = x;
+    for (std::size_t pos = line.begin; pos < line.end;) {
+        std::size_t n = GbkCharLength(text, line.end, pos);
+        int advance = FontCharAdvance(font, static_cast<unsigned char>(text[pos]), n);
+        const GlyphBitmap* glyph = advance > 0 ? glyphs.Glyph(height, text + pos, n) : nullptr;
+        if (glyph) {
+            // A glyph from a face whose advance differs from the cell is centred in the cell.
+            int cell = bold ? advance - 1 : advance;
+            int gx = pen + glyph->left + (cell - glyph->advance) / 2;
+            int gy = y + ascent - glyph->top;
+            PlotGlyph(surface, clip, gx, gy, *glyph, ink);
+            if (bold) PlotGlyph(surface, clip, gx + 1, gy, *glyph, ink);
+        }
+        pen += advance;
+        pos += n;
+    }
+    if (font.underline) {
+        int row = std::min(y + ascent, y + height - 1);
+        Fill(surface, clip, {x, row, x + line.width, row + 1}, ink);
+    }
+}
+
+std::vector<TextLine> LayOut(const TextRect& rect, const char* text, std::size_t len,
+                             const Font& font, unsigned format) {
+    return BreakTextLines(text, len, font, (format & kDtSingleLine) != 0,
+                          (format & kDtWordBreak) != 0, rect.right - rect.left);
+}
+
+int LinesHeight(const std::vector<TextLine>& lines, const Font& font) {
+    return static_cast<int>(lines.size()) * FontCellHeight(font);
+}
+
+// Left edge of a line of `width` pixels in `rect` under the horizontal alignment of `format`.
+int LineLeft(const TextRect& rect, int width, unsigned format) {
+    if (format & kDtCenter) return rect.left + (rect.right - rect.left - width) / 2;
+    if (format & kDtRight) return rect.right - width;
+    return rect.left;
+}
+
+// Top of the first line: single lines may be centred or put at the bottom.
+int TextTop(const TextRect& rect, const Font& font, unsigned format) {
+    if (!(format & kDtSingleLine)) return rect.top;
+    if (format & kDtVCenter) return rect.top + (rect.bottom - rect.top - FontCellHeight(font)) / 2;
+    if (format & kDtBottom) return rect.bottom - FontCellHeight(font);
+    return rect.top;
+}
+
+}  // namespace
+
+TextSize MeasureText(const char* text, std::size_t len, const Font& font) {
+    if (!text) len = 0;
+    return {TextRunWidth(text, 0, len, font), FontCellHeight(font)};
+}
+
+void TextOut(Surface& surface, int x, int y, const char* text, std::size_t len, const Font& font,
+             const TextPaint& paint) {
+    if (!text) len = 0;
+    TextLine line{0, len, TextRunWidth(text, 0, len, font)};
+    DrawLine(surface, SurfaceBounds(surface), x, y, text, line, font, paint);
+}
+
+int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& font,
+                 unsigned format) {
+    if (!text) len = 0;
+    std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
+    int width = 0;
+    for (const TextLine& line : lines) width = std::max(width, line.width);
+    rect->right = rect->left + width;
+    rect->bottom = rect->top + LinesHeight(lines, font);
+    return LinesHeight(lines, font);
+}
+
+int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len,
+             const Font& font, unsigned format, const TextPaint& paint) {
+    if (format & kDtCalcRect) return CalcTextRect(rect, text, len, font, format);
+    if (!text) len = 0;
+    std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
+    TextRect clip = SurfaceBounds(surface);
+    if (!(format & kDtNoClip)) clip = Intersect(clip, *rect);
+    int y = TextTop(*rect, font, format);
+    for (const TextLine& line : lines) {
+        if (y >= clip.bottom) break;
+        DrawLine(surface, clip, LineLeft(*rect, line.width, format), y, text, line, font, paint);
+        y += FontCellHeight(font);
+    }
+    return LinesHeight(lines, font);
+}
+
+}  // namespace platform
