@@ -38,7 +38,9 @@ void BreakParagraph(const char* text, std::size_t begin, std::size_t end, const 
         while (pos < end) {
             std::size_t n = GbkCharLength(text, end, pos);
             bool isSpace = text[pos] == ' ';
-            if (pos > start && (isSpace || n == 2 || prevDouble) && !(isSpace && text[pos - 1] == ' ')) {
+            // A line may end before a run of spaces (which it then drops) or next to a
+            // two-byte character.
+            if (pos > start && text[pos - 1] != ' ' && (isSpace || n == 2 || prevDouble)) {
                 wrap = {start, pos, width};
                 wrapNext = isSpace ? SkipSpaces(text, end, pos) : pos;
             }
