@@ -122,15 +122,31 @@ struct FontGlyphs::Impl {
                      face.file.c_str(), face.index);
     }
 
-    // The rendered glyph of code point `cp` from `loaded` at `height`, or null.
-    static std::unique_ptr<GlyphBitmap> Render(LoadedFace& loaded, int height, char32_t cp) {
+    // The glyph of code point `cp` from `loaded` at `height`: its embedded bitmap, else (unless
+    // `bitmapOnly`) its outline rendered in 1 bit; null when the face has neither.
+    static std::unique_ptr<GlyphBitmap> Render(LoadedFace& loaded, int height, char32_t cp,
+                                               bool bitmapOnly) {
         if (!loaded.face || !loaded.SetHeight(height)) return nullptr;
         FT_UInt index = FT_Get_Char_Index(loaded.face, cp);
         if (index == 0) return nullptr;
-        if (FT_Load_Glyph(loaded.face, index,
-                          FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
+        if (FT_Load_Glyph(loaded.face, index, FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
             return nullptr;
-        return CopyBitmap(loaded.face->glyph);
+        FT_GlyphSlot slot = loaded.face->glyph;
+        if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
+            (bitmapOnly || FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0))
+            return nullptr;
+        return CopyBitmap(slot);
+    }
+
+    // At the primary heights a hand-drawn bitmap from either face beats a rendered outline.
+    std::unique_ptr<GlyphBitmap> Lookup(int height, char32_t cp) {
+        if (cp == 0xFFFD) return nullptr;
+        if (!IsPrimaryHeight(height)) return Render(fallback, height, cp, false);
+        std::unique_ptr<GlyphBitmap> glyph = Render(primary, height, cp, true);
+        if (!glyph) glyph = Render(fallback, height, cp, true);
+        if (!glyph) glyph = Render(primary, height, cp, false);
+        if (!glyph) glyph = Render(fallback, height, cp, false);
+        return glyph;
     }
 };
 
@@ -147,10 +163,7 @@ const GlyphBitmap* FontGlyphs::Glyph(int height, const char* ch, std::size_t byt
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second.get();
 
-    char32_t cp = GbkDecodeChar(ch, bytes, 0, nullptr);
-    std::unique_ptr<GlyphBitmap> glyph;
-    if (cp != 0xFFFD && IsPrimaryHeight(height)) glyph = Impl::Render(impl_->primary, height, cp);
-    if (!glyph && cp != 0xFFFD) glyph = Impl::Render(impl_->fallback, height, cp);
+    std::unique_ptr<GlyphBitmap> glyph = impl_->Lookup(height, GbkDecodeChar(ch, bytes, 0, nullptr));
     return cache_.emplace(key, std::move(glyph)).first->second.get();
 }
 

@@ -1,7 +1,8 @@
 // The glyphs of surface text: 1-bit images from FreeType, cached per height and character.
 //
 // AR PL UMing CN serves the 12- and 14-pixel sizes from its embedded bitmaps; WenQuanYi Zen Hei
-// Sharp serves the characters it lacks and every other size.  When a font file cannot be
+// Sharp serves the characters it lacks and every other size.  At 12 and 14 pixels a bitmap of
+// either face is taken before an outline rendered in 1 bit.  When a font file cannot be
 // loaded the failure is reported once on standard error and the glyphs of that face are simply
 // absent: measuring never needs them, drawing leaves their cells empty.
 #pragma once

@@ -33,7 +33,10 @@ TEST(TextFonts, TheInstalledFontsLoad) { EXPECT_TRUE(TextGlyphs().Loaded()); }
 TEST(TextGlyphMetrics, EmbeddedBitmapsFitTheHalfAndFullWidthCells) {
     std::string ascii;  // every printable ASCII character
     for (char c = 0x21; c < 0x7F; ++c) ascii += c;
-    const std::string chinese = "中发白东南西北麻将胡碰杠吃听番，。！？：“”（）《》";
+    // The last two come from the fallback font: U+520F is not in the first font at all and
+    // U+0261 has no bitmap in it.
+    const std::string chinese = "中发白东南西北麻将胡碰杠吃听番，。！？：“”（）《》"
+                                "\x84\x5A" "\xA8\xC0";
     for (int height : {12, 14}) {
         Font font{height, 400, false};
         for (const std::string* text : {&std::as_const(ascii), &chinese}) {
@@ -283,13 +286,34 @@ TEST(TextUnderline, AFullRowUnderTheBaselineSpansTheText) {
     EXPECT_TRUE(FindInk(s, kBlack, {0, 14, 100, 20}).Empty());
 }
 
+// Tests that load other font files; the program's fonts come back afterwards.
+class ReloadedFonts : public ::testing::Test {
+protected:
+    void TearDown() override { ReloadTextFonts(FindTextFontFiles()); }
+
+    static bool Inks(const std::string& ch) {
+        Surface s(20, 20);
+        TextOut(s, 2, 2, ch.data(), ch.size(), kBodyFont, kWhite);
+        return !FindInk(s, kBlack).Empty();
+    }
+};
+
+TEST_F(ReloadedFonts, CharactersTheFirstFontLacksComeFromTheFallback) {
+    const std::string common = "中", rare = "\x84\x5A";  // U+520F: only in the fallback
+    FontFiles files = FindTextFontFiles();
+    ReloadTextFonts({files.primary, {"/nonexistent/fallback.ttc", 0}});
+    EXPECT_TRUE(Inks(common));
+    EXPECT_FALSE(Inks(rare));
+    ReloadTextFonts(files);
+    EXPECT_TRUE(Inks(rare));
+}
+
 // With the font files missing, measuring keeps its widths and drawing draws nothing.
-class MissingFonts : public ::testing::Test {
+class MissingFonts : public ReloadedFonts {
 protected:
     void SetUp() override {
         ReloadTextFonts({{"/nonexistent/uming.ttc", 0}, {"/nonexistent/wqy-zenhei.ttc", 2}});
     }
-    void TearDown() override { ReloadTextFonts(FindTextFontFiles()); }
 };
 
 TEST_F(MissingFonts, MeasuringStillWorksAndDrawingDrawsNothing) {
