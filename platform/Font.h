@@ -24,6 +24,8 @@ constexpr Font kBodyFont{12, 400, false};
 constexpr Font kTitleFont{14, 600, false};
 // The desktop's icon-title font, which widgets and chat windows use.
 constexpr Font kIconTitleFont{12, 400, false};
+// The font a device context starts with (the system font: 16-pixel characters).
+constexpr Font kDeviceDefaultFont{16, 400, false};
 
 constexpr int kMinFontHeight = 6;
 constexpr int kMaxFontHeight = 96;

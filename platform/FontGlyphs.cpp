@@ -163,7 +163,8 @@ const GlyphBitmap* FontGlyphs::Glyph(int height, const char* ch, std::size_t byt
     auto found = cache_.find(key);
     if (found != cache_.end()) return found->second.get();
 
-    std::unique_ptr<GlyphBitmap> glyph = impl_->Lookup(height, GbkDecodeChar(ch, bytes, 0, nullptr));
+    std::unique_ptr<GlyphBitmap> glyph =
+        impl_->Lookup(height, GbkDecodeChar(ch, bytes, 0, nullptr));
     return cache_.emplace(key, std::move(glyph)).first->second.get();
 }
 
@@ -180,6 +181,8 @@ FontGlyphs& TextGlyphs() {
     return *glyphs;
 }
 
-void ReloadTextFonts(const FontFiles& files) { SharedGlyphs() = std::make_unique<FontGlyphs>(files); }
+void ReloadTextFonts(const FontFiles& files) {
+    SharedGlyphs() = std::make_unique<FontGlyphs>(files);
+}
 
 }  // namespace platform

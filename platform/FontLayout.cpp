@@ -14,7 +14,8 @@ std::size_t ParagraphEnd(const char* text, std::size_t len, std::size_t pos, std
     std::size_t end = pos;
     while (end < len && !IsLineBreak(text[end])) end += GbkCharLength(text, len, end);
     *next = end;
-    if (end < len) *next = end + (text[end] == '\r' && end + 1 < len && text[end + 1] == '\n' ? 2 : 1);
+    if (end < len)
+        *next = end + (text[end] == '\r' && end + 1 < len && text[end + 1] == '\n' ? 2 : 1);
     return end;
 }
 

@@ -23,10 +23,10 @@ int TextRunWidth(const char* text, std::size_t begin, std::size_t end, const Fon
 // or ends inside a two-byte character.
 //
 // `singleLine` gives one line of all the text.  Otherwise "\r\n", "\n" and "\r" end a line
-// (a break at the very end of the text starts no further line), and with `wordBreak` a line ends before the character that would take
-// it past `maxWidth`: at the last run of spaces (which belongs to neither line), else at the
-// last boundary next to a two-byte character, else before that character; a line always
-// holds at least one character.  Empty text is one empty line.
+// (a break at the very end of the text starts no further line), and with `wordBreak` a line ends
+// before the character that would take it past `maxWidth`: at the last run of spaces (which belongs
+// to neither line), else at the last boundary next to a two-byte character, else before that
+// character; a line always holds at least one character.  Empty text is one empty line.
 std::vector<TextLine> BreakTextLines(const char* text, std::size_t len, const Font& font,
                                      bool singleLine, bool wordBreak, int maxWidth);
 

@@ -20,8 +20,9 @@ TextRect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), 
 
 void Fill(Surface& surface, const TextRect& clip, const TextRect& box, std::uint16_t pixel) {
     TextRect r = Intersect(clip, box);
+    if (r.left >= r.right) return;
     for (int y = r.top; y < r.bottom; ++y)
-        std::fill(surface.Row(y) + r.left, surface.Row(y) + std::max(r.left, r.right), pixel);
+        std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, pixel);
 }
 
 // Sets the ink pixels of `glyph` whose top-left corner is at (x, y), inside `clip`.
@@ -46,7 +47,8 @@ void DrawLine(Surface& surface, const TextRect& clip, int x, int y, const char* 
     const bool bold = FontIsBold(font);
     const std::uint16_t ink = Rgb565FromColorRef(paint.color);
     if (paint.opaque)
-        Fill(surface, clip, {x, y, x + line.width, y + height}, Rgb565FromColorRef(paint.background));
+        Fill(surface, clip, {x, y, x + line.width, y + height},
+             Rgb565FromColorRef(paint.background));
 
     FontGlyphs& glyphs = TextGlyphs();
     int pen = x;
@@ -121,8 +123,8 @@ int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& 
     return LinesHeight(lines, font);
 }
 
-int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len,
-             const Font& font, unsigned format, const TextPaint& paint) {
+int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len, const Font& font,
+             unsigned format, const TextPaint& paint) {
     if (format & kDtCalcRect) return CalcTextRect(rect, text, len, font, format);
     if (!text) len = 0;
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);

@@ -30,14 +30,14 @@ struct TextSize {
 // Layout flags for DrawText, with the bit values of the Windows DT_ flags they stand for.
 // Left and top alignment are the default (0).
 enum TextFormat : unsigned {
-    kDtCenter = 0x1,      // each line centred horizontally
-    kDtRight = 0x2,       // each line right-aligned
-    kDtVCenter = 0x4,     // with kDtSingleLine: the line centred vertically
-    kDtBottom = 0x8,      // with kDtSingleLine: the line at the bottom
-    kDtWordBreak = 0x10,  // lines wrap at the rectangle's width
-    kDtSingleLine = 0x20, // one line; line breaks in the text take no room
-    kDtNoClip = 0x100,    // not cut at the rectangle (still at the surface)
-    kDtCalcRect = 0x400,  // measure only: set the rectangle's right and bottom, draw nothing
+    kDtCenter = 0x1,       // each line centred horizontally
+    kDtRight = 0x2,        // each line right-aligned
+    kDtVCenter = 0x4,      // with kDtSingleLine: the line centred vertically
+    kDtBottom = 0x8,       // with kDtSingleLine: the line at the bottom
+    kDtWordBreak = 0x10,   // lines wrap at the rectangle's width
+    kDtSingleLine = 0x20,  // one line; line breaks in the text take no room
+    kDtNoClip = 0x100,     // not cut at the rectangle (still at the surface)
+    kDtCalcRect = 0x400,   // measure only: set the rectangle's right and bottom, draw nothing
 };
 
 // Colours as GDI colour values 0x00BBGGRR.  An opaque background fills the cells of the text
@@ -62,7 +62,7 @@ int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& 
 
 // Draws text[0, len) into *rect laid out by `format` (with kDtCalcRect: CalcTextRect instead).
 // Returns the height of the text.
-int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len,
-             const Font& font, unsigned format, const TextPaint& paint);
+int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len, const Font& font,
+             unsigned format, const TextPaint& paint);
 
 }  // namespace platform

@@ -72,9 +72,9 @@ const BreakCase kBreakCases[] = {
 TEST(TextLineBreak, BreaksAtSpacesChineseCharactersAndOverlongWords) {
     for (const auto& c : kBreakCases) {
         std::string text = c.text;
-        auto lines = BreakTextLines(text.data(), text.size(), kBodyFont,
-                                    (c.format & kDtSingleLine) != 0,
-                                    (c.format & kDtWordBreak) != 0, c.maxWidth);
+        auto lines =
+            BreakTextLines(text.data(), text.size(), kBodyFont, (c.format & kDtSingleLine) != 0,
+                           (c.format & kDtWordBreak) != 0, c.maxWidth);
         EXPECT_EQ(LineTexts(text, lines), c.lines) << GbkToUtf8(text) << " / " << c.maxWidth;
         for (const TextLine& l : lines)
             EXPECT_EQ(l.width, TextRunWidth(text.data(), l.begin, l.end, kBodyFont));
@@ -121,21 +121,24 @@ TEST(TextLineBreak, NeverSplitsACharacterAtAnyWidth) {
     const std::string mixed = "东风 east 南风吹过 a-very-long-word 中发白\r\n第二行 x 和 y，结束。";
     for (int width = 0; width <= 200; ++width) {
         SCOPED_TRACE(width);
-        ExpectSoundLines(mixed, BreakTextLines(mixed.data(), mixed.size(), kBodyFont, false, true, width),
+        ExpectSoundLines(mixed,
+                         BreakTextLines(mixed.data(), mixed.size(), kBodyFont, false, true, width),
                          width, kBodyFont);
     }
 }
 
 TEST(TextLineBreak, RandomBytesStayOnCharacterBoundaries) {
     std::mt19937 rng(20261210);
-    const unsigned char alphabet[] = {' ', 'a', 'Z', '\n', '\r', 0x81, 0xB0, 0xD6, 0xD0, 0x40, 0x7F, 0xFE, 0xFF, 0x80};
+    const unsigned char alphabet[] = {' ',  'a',  'Z',  '\n', '\r', 0x81, 0xB0,
+                                      0xD6, 0xD0, 0x40, 0x7F, 0xFE, 0xFF, 0x80};
     for (int round = 0; round < 300; ++round) {
         std::string text(rng() % 40, ' ');
         for (char& c : text) c = static_cast<char>(alphabet[rng() % sizeof alphabet]);
         int width = static_cast<int>(rng() % 60);
         auto copy = text_test::ExactCopy(text);
         SCOPED_TRACE(round);
-        ExpectSoundLines(text, BreakTextLines(copy.get(), text.size(), kBodyFont, false, true, width),
+        ExpectSoundLines(text,
+                         BreakTextLines(copy.get(), text.size(), kBodyFont, false, true, width),
                          width, kBodyFont);
     }
 }

@@ -20,7 +20,8 @@ std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
 }
 
 void PutBig32(Bytes& out, std::uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
 void PutChunk(Bytes& out, const char* type, const Bytes& data) {

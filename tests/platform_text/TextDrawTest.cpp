@@ -35,8 +35,10 @@ TEST(TextGlyphMetrics, EmbeddedBitmapsFitTheHalfAndFullWidthCells) {
     for (char c = 0x21; c < 0x7F; ++c) ascii += c;
     // The last two come from the fallback font: U+520F is not in the first font at all and
     // U+0261 has no bitmap in it.
-    const std::string chinese = "中发白东南西北麻将胡碰杠吃听番，。！？：“”（）《》"
-                                "\x84\x5A" "\xA8\xC0";
+    const std::string chinese =
+        "中发白东南西北麻将胡碰杠吃听番，。！？：“”（）《》"
+        "\x84\x5A"
+        "\xA8\xC0";
     for (int height : {12, 14}) {
         Font font{height, 400, false};
         for (const std::string* text : {&std::as_const(ascii), &chinese}) {
@@ -49,7 +51,8 @@ TEST(TextGlyphMetrics, EmbeddedBitmapsFitTheHalfAndFullWidthCells) {
                 EXPECT_FALSE(ink.Empty()) << ch << " at " << height;
                 if (!ink.Empty()) {
                     EXPECT_GE(ink.left, 10) << ch;
-                    EXPECT_LE(ink.right, 10 + static_cast<int>(n) * height / 2) << ch << " at " << height;
+                    EXPECT_LE(ink.right, 10 + static_cast<int>(n) * height / 2)
+                        << ch << " at " << height;
                     EXPECT_GE(ink.top, 10) << ch;
                     EXPECT_LE(ink.bottom, 10 + height) << ch << " at " << height;
                 }
@@ -72,7 +75,7 @@ TEST(TextGlyphMetrics, OtherSizesDrawFromTheFallbackFont) {
 
 struct AgreeCase {
     const char* text;
-    int width;     // of the rectangle
+    int width;  // of the rectangle
     unsigned format;
 };
 const AgreeCase kAgreeCases[] = {
@@ -121,8 +124,10 @@ TEST(TextDrawing, DrawnLinesMatchTheMeasuredLines) {
 
 // Exactly len bytes are read: the buffers have no terminator and end in a cut character.
 TEST(TextDrawing, ReadsNoByteBeyondTheGivenLength) {
-    const std::string texts[] = {"abc 中文", std::string("中文\xD6", 5), std::string("\xFE", 1), "a\r"};
-    const unsigned formats[] = {0, kDtWordBreak, kDtSingleLine | kDtVCenter, kDtRight, kDtCenter | kDtWordBreak};
+    const std::string texts[] = {"abc 中文", std::string("中文\xD6", 5), std::string("\xFE", 1),
+                                 "a\r"};
+    const unsigned formats[] = {0, kDtWordBreak, kDtSingleLine | kDtVCenter, kDtRight,
+                                kDtCenter | kDtWordBreak};
     for (const std::string& text : texts) {
         auto exact = text_test::ExactCopy(text);
         Surface s(100, 60);
@@ -149,7 +154,8 @@ void ExpectShifted(const Surface& base, const Surface& moved, int dx, int dy) {
         for (int x = 0; x < base.Width(); ++x) {
             int sx = x - dx, sy = y - dy;
             std::uint16_t want = sx >= 0 && sy >= 0 && sx < base.Width() && sy < base.Height()
-                                     ? base.Row(sy)[sx] : kBlack;
+                                     ? base.Row(sy)[sx]
+                                     : kBlack;
             ASSERT_EQ(moved.Row(y)[x], want) << x << "," << y;
         }
 }
@@ -161,10 +167,13 @@ struct AlignCase {
 };
 TEST(TextDrawing, RightCentreAndVerticalAlignmentMoveTheLine) {
     const std::string text = "第3桌 ab";  // 48 pixels wide, 12 high
-    const TextRect rect{10, 5, 110, 45};   // 100 × 40
+    const TextRect rect{10, 5, 110, 45};  // 100 × 40
     const AlignCase cases[] = {
-        {kDtRight, 52, 0}, {kDtCenter, 26, 0}, {kDtSingleLine | kDtVCenter, 0, 14},
-        {kDtSingleLine | kDtBottom, 0, 28}, {kDtSingleLine | kDtCenter | kDtVCenter, 26, 14},
+        {kDtRight, 52, 0},
+        {kDtCenter, 26, 0},
+        {kDtSingleLine | kDtVCenter, 0, 14},
+        {kDtSingleLine | kDtBottom, 0, 28},
+        {kDtSingleLine | kDtCenter | kDtVCenter, 26, 14},
         {kDtVCenter, 0, 0},  // vertical placement needs a single line
     };
     Surface base(120, 50);
@@ -191,7 +200,8 @@ TEST(TextDrawing, AWiderLineRightAlignedKeepsItsEndAndLosesItsStart) {
 // Nothing outside the rectangle (nor the surface) changes, whatever the text's position.
 TEST(TextClipping, NothingIsDrawnOutsideTheRectangle) {
     const std::string text = "很长的一段文字 that does not fit 很长的一段文字";
-    const TextRect rects[] = {{30, 20, 70, 36}, {-10, -6, 25, 9}, {180, 90, 260, 104}, {50, 50, 50, 80}};
+    const TextRect rects[] = {
+        {30, 20, 70, 36}, {-10, -6, 25, 9}, {180, 90, 260, 104}, {50, 50, 50, 80}};
     const unsigned formats[] = {0, kDtWordBreak, kDtRight, kDtCenter | kDtSingleLine | kDtVCenter};
     const std::uint16_t kPaper = 0x1234;
     for (const TextRect& r : rects)
