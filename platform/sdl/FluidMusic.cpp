@@ -81,7 +81,13 @@ void FluidMusic::Stop(int song) {
 
 bool FluidMusic::IsPlaying(int song) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return player_ && song == current_ && fluid_player_get_status(player_) == FLUID_PLAYER_PLAYING;
+    if (!player_ || song != current_ || fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING)
+        return false;
+    // The player stays busy while the last notes ring out; the song itself ends with its last
+    // event, so a restarted song follows without a gap.  Before the first rendering the file
+    // is not parsed yet and has no length.
+    const int total = fluid_player_get_total_ticks(player_);
+    return total <= 0 || fluid_player_get_current_tick(player_) < total;
 }
 
 void FluidMusic::UnloadAll() {
