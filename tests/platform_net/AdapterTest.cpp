@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ScratchDir.h"
+
 using namespace platform;
 namespace fs = std::filesystem;
 
@@ -13,11 +15,7 @@ namespace {
 
 class AdapterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        root_ = fs::path(MJ_TEST_OUT_DIR) / "net";
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
+    void SetUp() override { root_ = nettest::ScratchDir("net"); }
     void Device(const std::string& name, const std::string& address, const std::string& type = "1") {
         fs::create_directories(root_ / name);
         std::ofstream(root_ / name / "address") << address << "\n";
