@@ -170,3 +170,16 @@ TEST_F(SocketTest, HandlersMayCloseAndReopen) {
     EXPECT_EQ(log_, std::vector<std::string>{"disconnect"});
     EXPECT_TRUE(client_.IsConnected());
 }
+
+TEST_F(SocketTest, ResetConnectionIsReportedOnce) {
+    QTcpSocket* peer = Connect();
+    ASSERT_NE(peer, nullptr);
+    client_.Write("unread", 6);
+    ASSERT_TRUE(Pump([peer] { return peer->bytesAvailable() == 6 || peer->waitForReadyRead(10); }));
+    peer->abort();  // closing with unread bytes resets the connection
+    ASSERT_TRUE(Pump([this] { return log_.size() == 2; }));
+    Settle();
+    ASSERT_EQ(log_.size(), 2u);
+    EXPECT_TRUE(log_[1] == "disconnect" || log_[1] == "error:disconnect") << log_[1];
+    EXPECT_FALSE(client_.IsConnected());
+}

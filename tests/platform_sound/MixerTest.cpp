@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "WavBuilder.h"
+#include "platform/sdl/AudioSystem.h"
 #include "platform/sdl/SdlAudioOutput.h"
 
 using namespace platform;
@@ -185,4 +186,15 @@ TEST(SdlAudioOutput, DummyDriverOpensAndCloses) {
         EXPECT_TRUE(mixer.IsAvailable());
     }
     EXPECT_FALSE(mixer.IsAvailable());
+}
+
+TEST(AudioSystem, PlaysThroughTheDummyDeviceAndTearsDownCleanly) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    AudioSystem audio;
+    EXPECT_TRUE(audio.Sound().IsAvailable());
+    EXPECT_TRUE(audio.Music().IsAvailable());
+    auto buffer = audio.Sound().LoadWave(WriteScratch("dummy.wav", MixerRateWav(Constant(4410, 1000))));
+    ASSERT_NE(buffer, nullptr);
+    buffer->Play();
+    buffer.reset();  // a buffer may go while the device pulls
 }
