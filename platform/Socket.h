@@ -1,0 +1,48 @@
+// A non-blocking TCP client on the main loop: the connection is opened in the background and
+// everything that happens to it arrives as an event on the main thread, never inside a call
+// made on the socket, except the disconnect that Close itself reports.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+enum class SocketError {
+    Connect,     // the connection could not be made (refused, unreachable, timed out)
+    Lookup,      // the host name could not be resolved
+    Disconnect,  // an established connection broke with an error
+    Other,
+};
+
+struct SocketEvents {
+    std::function<void()> onConnect;     // the connection is up
+    std::function<void()> onRead;        // bytes are waiting
+    std::function<void()> onWrite;       // bytes left the send buffer: there is room again
+    std::function<void()> onDisconnect;  // an established connection closed (once per connection)
+    std::function<void(SocketError)> onError;  // the socket is closed already; no disconnect follows
+};
+
+class ClientSocket {
+public:
+    virtual ~ClientSocket() = default;
+    virtual void SetEvents(SocketEvents events) = 0;
+    // Starts connecting to a host name or dotted address; an open connection is closed first
+    // (reporting its disconnect).  The outcome arrives as onConnect or onError.
+    virtual void Open(const std::string& host, std::uint16_t port) = 0;
+    // Closes the socket.  When it was connected, onDisconnect is reported before Close returns;
+    // closing a socket that is connecting or closed reports nothing.
+    virtual void Close() = 0;
+    virtual bool IsConnected() const = 0;
+    // Bytes received and not read yet.
+    virtual std::size_t BytesAvailable() const = 0;
+    // Reads up to `size` bytes; the number read (0 when nothing waits or not connected).
+    virtual std::size_t Read(void* buffer, std::size_t size) = 0;
+    // Sends up to `size` bytes; the number the socket took, which is less than `size` when its
+    // send buffer is full (the rest must be offered again) and 0 when not connected.
+    virtual std::size_t Write(const void* data, std::size_t size) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,155 @@
+#include "platform/net/QtClientSocket.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+enum class LinkState { Closed, Connecting, Connected };
+
+SocketError ErrorWhileConnecting(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::HostNotFoundError: return SocketError::Lookup;
+        case QAbstractSocket::ConnectionRefusedError:
+        case QAbstractSocket::NetworkError:
+        case QAbstractSocket::SocketTimeoutError: return SocketError::Connect;
+        default: return SocketError::Other;
+    }
+}
+
+SocketError ErrorWhileConnected(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::NetworkError:
+        case QAbstractSocket::SocketTimeoutError: return SocketError::Disconnect;
+        default: return SocketError::Other;
+    }
+}
+
+}  // namespace
+
+struct QtClientSocket::Impl {
+    SocketEvents events;
+    QTcpSocket* socket = nullptr;  // the current connection's socket, null when closed
+    LinkState state = LinkState::Closed;
+    int handlerDepth = 0;  // > 0 while one of our Qt signal handlers runs
+    bool opening = false;  // inside connectToHost: errors raised there are posted
+
+    ~Impl() { delete Detach(); }
+
+    // Cuts the current socket off from us and aborts it; returns it for the caller to free.
+    QTcpSocket* Detach() {
+        QTcpSocket* old = socket;
+        socket = nullptr;
+        state = LinkState::Closed;
+        if (old) {
+            old->disconnect();
+            old->abort();
+        }
+        return old;
+    }
+
+    // Frees a detached socket: at once, or once its own signal handler has returned.
+    void Dispose(QTcpSocket* old) {
+        if (!old) return;
+        if (handlerDepth > 0) old->deleteLater(); else delete old;
+    }
+
+    void CloseQuietly() { Dispose(Detach()); }
+
+    // Runs a handler for a Qt signal of `from`, unless `from` is no longer our socket.
+    template <typename F>
+    void Handle(QTcpSocket* from, F&& handler) {
+        if (from != socket) return;
+        ++handlerDepth;
+        handler();
+        --handlerDepth;
+    }
+
+    void OnError(QAbstractSocket::SocketError error) {
+        if (state == LinkState::Connected && error == QAbstractSocket::RemoteHostClosedError)
+            return;  // the disconnected signal follows and reports it
+        const SocketError kind = state == LinkState::Connecting ? ErrorWhileConnecting(error)
+                                                                : ErrorWhileConnected(error);
+        CloseQuietly();
+        if (!events.onError) return;
+        if (opening) {
+            QTimer::singleShot(0, [onError = events.onError, kind] { onError(kind); });
+            return;
+        }
+        events.onError(kind);
+    }
+
+    void OnDisconnected() {
+        if (state != LinkState::Connected) return;
+        CloseQuietly();
+        if (events.onDisconnect) events.onDisconnect();
+    }
+
+    void Wire(QTcpSocket* s) {
+        QObject::connect(s, &QTcpSocket::connected, s, [this, s] {
+            Handle(s, [this] {
+                state = LinkState::Connected;
+                if (events.onConnect) events.onConnect();
+            });
+        });
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+            Handle(s, [this] { if (events.onRead) events.onRead(); });
+        });
+        QObject::connect(s, &QTcpSocket::bytesWritten, s, [this, s] {
+            Handle(s, [this] { if (events.onWrite) events.onWrite(); });
+        });
+        QObject::connect(s, &QTcpSocket::disconnected, s, [this, s] {
+            Handle(s, [this] { OnDisconnected(); });
+        });
+        QObject::connect(s, &QTcpSocket::errorOccurred, s, [this, s](QAbstractSocket::SocketError e) {
+            Handle(s, [this, e] { OnError(e); });
+        });
+    }
+};
+
+QtClientSocket::QtClientSocket() : impl_(std::make_unique<Impl>()) {}
+QtClientSocket::~QtClientSocket() = default;
+
+void QtClientSocket::SetEvents(SocketEvents events) { impl_->events = std::move(events); }
+
+void QtClientSocket::Open(const std::string& host, std::uint16_t port) {
+    Close();
+    impl_->socket = new QTcpSocket();
+    impl_->state = LinkState::Connecting;
+    impl_->Wire(impl_->socket);
+    impl_->opening = true;
+    impl_->socket->connectToHost(QString::fromStdString(host), port);
+    impl_->opening = false;
+}
+
+void QtClientSocket::Close() {
+    const bool wasConnected = impl_->state == LinkState::Connected;
+    impl_->CloseQuietly();
+    if (wasConnected && impl_->events.onDisconnect) impl_->events.onDisconnect();
+}
+
+bool QtClientSocket::IsConnected() const { return impl_->state == LinkState::Connected; }
+
+std::size_t QtClientSocket::BytesAvailable() const {
+    return impl_->socket ? static_cast<std::size_t>(impl_->socket->bytesAvailable()) : 0;
+}
+
+std::size_t QtClientSocket::Read(void* buffer, std::size_t size) {
+    if (!impl_->socket || size == 0) return 0;
+    const qint64 got = impl_->socket->read(static_cast<char*>(buffer), static_cast<qint64>(size));
+    return got > 0 ? static_cast<std::size_t>(got) : 0;
+}
+
+std::size_t QtClientSocket::Write(const void* data, std::size_t size) {
+    if (!IsConnected()) return 0;
+    const std::size_t queued = static_cast<std::size_t>(impl_->socket->bytesToWrite());
+    const std::size_t take = std::min(size, kSendBufferBytes - std::min(queued, kSendBufferBytes));
+    if (take == 0) return 0;
+    const qint64 sent = impl_->socket->write(static_cast<const char*>(data), static_cast<qint64>(take));
+    return sent > 0 ? static_cast<std::size_t>(sent) : 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,151 @@
+#include "platform/sdl/SoundMixer.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+struct SoundMixer::Voice {
+    std::vector<std::int16_t> samples;  // interleaved stereo at the mixer's rate
+    std::size_t position = 0;           // next frame to play
+    bool playing = false;
+    int volume = kFullVolume;
+    std::int32_t gain = 1 << 16;
+
+    std::size_t Frames() const { return samples.size() / kChannels; }
+};
+
+namespace {
+
+// Adds the voice's next frames into the accumulator at its gain; rewinds and stops it at its
+// end.  Returns false once it has stopped.
+bool MixVoice(SoundMixer::Voice& voice, std::int32_t* accum, std::size_t frames) {
+    const std::size_t count = std::min(frames, voice.Frames() - voice.position);
+    const std::int16_t* src = voice.samples.data() + voice.position * SoundMixer::kChannels;
+    for (std::size_t i = 0; i < count * SoundMixer::kChannels; ++i)
+        accum[i] += static_cast<std::int32_t>((static_cast<std::int64_t>(src[i]) * voice.gain) >> 16);
+    voice.position += count;
+    if (voice.position < voice.Frames()) return true;
+    voice.position = 0;
+    voice.playing = false;
+    return false;
+}
+
+std::shared_ptr<SoundMixer::Voice> MakeVoice(const WavSound& sound) {
+    auto voice = std::make_shared<SoundMixer::Voice>();
+    voice->samples = WavToStereo16(sound, SoundMixer::kSampleRate);
+    if (voice->samples.empty()) return nullptr;
+    return voice;
+}
+
+}  // namespace
+
+std::int32_t GainForVolume(int hundredthsOfDb) {
+    const int volume = std::clamp(hundredthsOfDb, kSilentVolume, kFullVolume);
+    return static_cast<std::int32_t>(std::lround(65536.0 * std::pow(10.0, volume / 2000.0)));
+}
+
+class SoundMixer::Buffer : public SoundBuffer {
+public:
+    Buffer(SoundMixer& mixer, std::shared_ptr<Voice> voice) : mixer_(mixer), voice_(std::move(voice)) {}
+    ~Buffer() override { mixer_.Unregister(voice_.get()); }
+
+    void Play() override {
+        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        voice_->playing = true;
+    }
+    void Stop() override {
+        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        voice_->playing = false;
+        voice_->position = 0;
+    }
+    bool IsPlaying() const override {
+        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        return voice_->playing;
+    }
+    void SetVolume(int hundredthsOfDb) override {
+        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        voice_->volume = std::clamp(hundredthsOfDb, kSilentVolume, kFullVolume);
+        voice_->gain = GainForVolume(voice_->volume);
+    }
+    int Volume() const override {
+        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        return voice_->volume;
+    }
+
+private:
+    SoundMixer& mixer_;
+    std::shared_ptr<Voice> voice_;
+};
+
+SoundMixer::SoundMixer() = default;
+SoundMixer::~SoundMixer() = default;
+
+bool SoundMixer::IsAvailable() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return outputOpen_;
+}
+
+void SoundMixer::SetOutputOpen(bool open) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    outputOpen_ = open;
+}
+
+void SoundMixer::SetMusicSource(MixerSource* source) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    music_ = source;
+}
+
+std::unique_ptr<SoundBuffer> SoundMixer::LoadWave(std::string_view gbkPath) {
+    const auto sound = LoadWavFile(gbkPath);
+    return sound ? CreateBuffer(*sound) : nullptr;
+}
+
+std::unique_ptr<SoundBuffer> SoundMixer::CreateBuffer(const WavSound& sound) {
+    auto voice = MakeVoice(sound);
+    if (!voice) return nullptr;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        voices_.push_back(voice);
+    }
+    return std::make_unique<Buffer>(*this, std::move(voice));
+}
+
+void SoundMixer::Unregister(const Voice* voice) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
+                                 [voice](const auto& v) { return v.get() == voice; }),
+                  voices_.end());
+}
+
+void SoundMixer::PlaySoundFile(std::string_view gbkPath) {
+    // Load outside the lock so the mixing thread is not held up by the file.
+    const auto sound = LoadWavFile(gbkPath);
+    std::shared_ptr<Voice> voice = sound ? MakeVoice(*sound) : nullptr;
+    if (voice) voice->playing = true;
+    std::lock_guard<std::mutex> lock(mutex_);
+    soundFile_ = std::move(voice);
+}
+
+bool SoundMixer::IsSoundFilePlaying() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return soundFile_ != nullptr;
+}
+
+void SoundMixer::Mix(std::int16_t* out, std::size_t frames) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const std::size_t samples = frames * kChannels;
+    accum_.assign(samples, 0);
+    for (const auto& voice : voices_)
+        if (voice->playing) MixVoice(*voice, accum_.data(), frames);
+    if (soundFile_ && !MixVoice(*soundFile_, accum_.data(), frames)) soundFile_.reset();
+    if (music_) {
+        musicBuffer_.assign(samples, 0);
+        music_->Render(musicBuffer_.data(), frames);
+        for (std::size_t i = 0; i < samples; ++i) accum_[i] += musicBuffer_[i];
+    }
+    for (std::size_t i = 0; i < samples; ++i)
+        out[i] = static_cast<std::int16_t>(std::clamp<std::int32_t>(accum_[i], INT16_MIN, INT16_MAX));
+}
+
+}  // namespace platform

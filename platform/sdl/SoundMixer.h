@@ -1,0 +1,71 @@
+// Our software mixer: every playing buffer, the sound-file channel and the music are summed
+// into 16-bit stereo and clipped.  An audio output (SdlAudioOutput) pulls the mix through
+// Mix(); tests call Mix() directly and look at the samples.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string_view>
+#include <vector>
+
+#include "platform/Sound.h"
+#include "platform/Wav.h"
+
+namespace platform {
+
+// Something that renders into the mix (the music synthesiser).  Render is called from the
+// mixing thread with the mixer's lock held and adds nothing itself: it writes `frames` frames
+// of interleaved stereo into `out`, which the mixer then adds in.
+class MixerSource {
+public:
+    virtual ~MixerSource() = default;
+    virtual void Render(std::int16_t* out, std::size_t frames) = 0;
+};
+
+// Linear gain for a volume in hundredths of a decibel, as a 16.16 fixed-point factor.
+std::int32_t GainForVolume(int hundredthsOfDb);
+
+class SoundMixer : public SoundSystem {
+public:
+    static constexpr int kSampleRate = 44100;
+    static constexpr int kChannels = 2;
+
+    SoundMixer();
+    ~SoundMixer() override;
+
+    bool IsAvailable() const override;
+    std::unique_ptr<SoundBuffer> LoadWave(std::string_view gbkPath) override;
+    void PlaySoundFile(std::string_view gbkPath) override;
+
+    // A buffer from a parsed sound, converted to the mixer's format; null when it is empty.
+    std::unique_ptr<SoundBuffer> CreateBuffer(const WavSound& sound);
+    // True while the sound-file channel still has sound to play.
+    bool IsSoundFilePlaying() const;
+
+    // Sets (or with null removes) the music source.  The source must outlive its registration.
+    void SetMusicSource(MixerSource* source);
+    // Set by the audio output while it pulls from this mixer.
+    void SetOutputOpen(bool open);
+
+    // Renders `frames` frames of interleaved stereo into `out` and advances every playing
+    // sound; buffers that reach their end stop.
+    void Mix(std::int16_t* out, std::size_t frames);
+
+    struct Voice;  // one buffer's samples and play state (the mixer's own)
+
+private:
+    class Buffer;
+    void Unregister(const Voice* voice);
+
+    mutable std::mutex mutex_;
+    std::vector<std::shared_ptr<Voice>> voices_;  // every live buffer
+    std::shared_ptr<Voice> soundFile_;             // the sound-file channel, null when idle
+    MixerSource* music_ = nullptr;
+    bool outputOpen_ = false;
+    std::vector<std::int32_t> accum_;
+    std::vector<std::int16_t> musicBuffer_;
+};
+
+}  // namespace platform
