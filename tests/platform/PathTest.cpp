@@ -13,7 +13,9 @@ using namespace platform;
 class PathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::path(MJ_TEST_OUT_DIR) / "paths";
+        // One folder per test: CTest runs the tests of this fixture side by side.
+        root_ = fs::path(MJ_TEST_OUT_DIR) / "paths" /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::remove_all(root_);
         fs::create_directories(root_ / "Graphic" / u8"NewStyle");
         std::ofstream(root_ / "Graphic" / u8"自家长城.bmp") << "x";
