@@ -49,12 +49,31 @@ bool ClipAxis(Run& run, int srcLimit, int dstLimit) {
     return true;
 }
 
-void CopyRow(std::uint16_t* d, const std::uint16_t* s, int n, bool keyed, std::uint16_t key) {
-    if (!keyed) {
-        std::memmove(d, s, static_cast<std::size_t>(n) * sizeof *d);
-        return;
+// Eight pixels at a time, as GCC and Clang vector types (SSE2 on x86-64).
+typedef std::uint16_t Pixels8 __attribute__((vector_size(16)));
+
+// Copies n pixels, skipping key-coloured ones, without a branch per pixel: the scattered key
+// pixels of a sprite would defeat branch prediction.  Eight pixels are blended at a time by a
+// mask of the key's positions.
+void CopyKeyedRow(std::uint16_t* d, const std::uint16_t* s, int n, std::uint16_t key) {
+    const Pixels8 keys = {key, key, key, key, key, key, key, key};
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        Pixels8 in, out;
+        std::memcpy(&in, s + i, sizeof in);
+        std::memcpy(&out, d + i, sizeof out);
+        const Pixels8 isKey = reinterpret_cast<Pixels8>(in == keys);
+        out = (out & isKey) | (in & ~isKey);
+        std::memcpy(d + i, &out, sizeof out);
     }
-    for (int i = 0; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
+    for (; i < n; ++i) d[i] = s[i] == key ? d[i] : s[i];
+}
+
+void CopyRow(std::uint16_t* d, const std::uint16_t* s, int n, bool keyed, std::uint16_t key) {
+    if (keyed)
+        CopyKeyedRow(d, s, n, key);
+    else
+        std::memcpy(d, s, static_cast<std::size_t>(n) * sizeof *d);
 }
 
 // A copy of `r` (already inside `s`) as a surface of its own, with the same colour key: lets a
@@ -122,17 +141,17 @@ BlitResult Stretch(Surface& dst, const Rect& d, const Surface& src, const Rect& 
     if (x0 >= x1 || y0 >= y1) return BlitResult::Ok;
     const std::vector<int> cols = StretchMap(x0, x1, d.left, dw, s.left, sw, src.Width());
     const std::vector<int> rows = StretchMap(y0, y1, d.top, dh, s.top, sh, src.Height());
-    const std::uint16_t key = src.ColorKey();
+    // Each row is gathered into a scratch row (columns outside the picture keep the pixel
+    // already there) and then copied like a same-size row.
+    std::vector<std::uint16_t> gathered(cols.size());
     for (int y = y0; y < y1; ++y) {
         const int sy = rows[y - y0];
         if (sy < 0) continue;
         const std::uint16_t* in = src.Row(sy);
-        std::uint16_t* out = dst.Row(y);
-        for (int x = x0; x < x1; ++x) {
-            const int sx = cols[x - x0];
-            if (sx < 0 || (keyed && in[sx] == key)) continue;
-            out[x] = in[sx];
-        }
+        std::uint16_t* out = dst.Row(y) + x0;
+        for (std::size_t i = 0; i < cols.size(); ++i)
+            gathered[i] = cols[i] >= 0 ? in[cols[i]] : out[i];
+        CopyRow(out, gathered.data(), x1 - x0, keyed, src.ColorKey());
     }
     return BlitResult::Ok;
 }
