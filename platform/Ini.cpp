@@ -144,16 +144,23 @@ std::string_view LineBreakOf(std::string_view text) {
     return "\n";
 }
 
+// A name can be stored when the line written for it reads back as that same name: no line
+// break, no ']' in a section name (nor a last byte that would pair with the ']' into one GBK
+// character), no '=' in a key, and no key that would read as a section or a comment.
 bool StorableSection(std::string_view section) {
     section = Trim(section);
-    return !section.empty() && !HasLineBreak(section) &&
-           FindGbkChar(section, ']') == std::string_view::npos;
+    if (section.empty() || HasLineBreak(section)) return false;
+    const std::string line = "[" + std::string(section) + "]";
+    const ParsedLine parsed = ParseLine(line);
+    return parsed.kind == LineKind::Section && parsed.name == section;
 }
 
 bool StorableKey(std::string_view key) {
     key = Trim(key);
-    return !key.empty() && !HasLineBreak(key) && key.find('=') == std::string_view::npos &&
-           key.front() != '[' && key.front() != ';';
+    if (key.empty() || HasLineBreak(key)) return false;
+    const std::string line = std::string(key) + "=";
+    const ParsedLine parsed = ParseLine(line);
+    return parsed.kind == LineKind::Key && parsed.name == key;
 }
 
 }  // namespace
