@@ -7,6 +7,7 @@
 
 #include "platform/Gbk.h"
 #include "platform/Path.h"
+#include "tests/platform/ScratchFolder.h"
 #include "tests/platform/BmpWriter.h"
 
 using namespace platform;
@@ -191,13 +192,11 @@ TEST(BmpDecode, LastRowMayLackItsPadding) {
 
 TEST(BmpDecode, LoadsFromAGamePathWithAChineseName) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "bmp";
-    fs::remove_all(root);
+    const fs::path root = platformtest::FreshProgramFolder("bmp");
     fs::create_directories(root / "Graphic");
     const auto bytes = WriteBmp(kWidth, kHeight, Pattern(8), Spec(24));
     std::ofstream(root / "Graphic" / u8"摸牌.bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    SetProgramFolder(root.string());
 
     auto surface = LoadBmpFile(ProgramPath(Utf8ToGbk(u8"graphic\\摸牌.bmp")));
     ASSERT_TRUE(surface);

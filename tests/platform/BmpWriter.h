@@ -36,7 +36,7 @@ inline std::uint32_t PackFields(std::uint32_t rgb, const std::uint32_t masks[3])
         std::uint32_t m = masks[c];
         int shift = 0, bits = 0;
         while (!((m >> shift) & 1)) ++shift;
-        while ((m >> (shift + bits)) & 1) ++bits;
+        while (shift + bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
         pixel |= (bits >= 8 ? v << (bits - 8) : v >> (8 - bits)) << shift;
     }
     return pixel;

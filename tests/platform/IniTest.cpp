@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/Path.h"
+#include "tests/platform/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -18,12 +19,7 @@ namespace {
 class ProfileFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        // One folder per test: CTest runs the tests of this fixture side by side.
-        root_ = fs::path(MJ_TEST_OUT_DIR) / "ini" /
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-        SetProgramFolder(root_.string());
+        root_ = platformtest::FreshProgramFolder("ini");
         path_ = ProgramPath("SET.ini");
     }
     void Put(const std::string& bytes) {

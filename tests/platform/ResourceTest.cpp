@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/Path.h"
+#include "tests/platform/ScratchFolder.h"
 #include "tests/platform/BmpWriter.h"
 
 namespace fs = std::filesystem;
@@ -16,11 +17,7 @@ namespace {
 class ResourceFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::path(MJ_TEST_OUT_DIR) / "resources" /
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-        SetProgramFolder(root_.string());
+        root_ = platformtest::FreshProgramFolder("resources");
     }
     void PutBitmap(const std::string& name, int w, int h, std::uint32_t rgb) {
         const auto bytes = bmptest::WriteBmp(w, h, std::vector<std::uint32_t>(w * h, rgb), {});
