@@ -87,24 +87,34 @@ Surface Extract(const Surface& s, const Rect& r) {
     return out;
 }
 
-// Same-size copy of `srcRect` (proper) to (x, y), clipped.
-BlitResult Copy(Surface& dst, long long x, long long y, const Surface& src, const Rect& srcRect,
-                bool keyed) {
+// Clips a same-size copy of `srcRect` (proper) to (x, y): to the picture first, then to the
+// destination.
+BlitResult ClipArea(const Surface& dst, long long x, long long y, const Surface& src,
+                    const Rect& srcRect, BlitArea* area) {
+    *area = BlitArea{};
     Run h{srcRect.left, x, static_cast<long long>(srcRect.right) - srcRect.left};
     Run v{srcRect.top, y, static_cast<long long>(srcRect.bottom) - srcRect.top};
     if (!ClipAxis(h, src.Width(), dst.Width()) || !ClipAxis(v, src.Height(), dst.Height()))
         return BlitResult::InvalidRect;
-    if (h.len <= 0 || v.len <= 0) return BlitResult::Ok;
-    const int w = static_cast<int>(h.len);
-    const int rows = static_cast<int>(v.len);
-    const int sx = static_cast<int>(h.src), sy = static_cast<int>(v.src);
-    const int dx = static_cast<int>(h.dst), dy = static_cast<int>(v.dst);
+    if (h.len > 0 && v.len > 0)
+        *area = {static_cast<int>(h.src), static_cast<int>(v.src), static_cast<int>(h.dst),
+                 static_cast<int>(v.dst), static_cast<int>(h.len), static_cast<int>(v.len)};
+    return BlitResult::Ok;
+}
+
+// Same-size copy of `srcRect` (proper) to (x, y), clipped.
+BlitResult Copy(Surface& dst, long long x, long long y, const Surface& src, const Rect& srcRect,
+                bool keyed) {
+    BlitArea a;
+    const BlitResult result = ClipArea(dst, x, y, src, srcRect, &a);
+    if (result != BlitResult::Ok || a.width == 0) return result;
     if (&dst == &src) {
-        Surface copy = Extract(src, {sx, sy, sx + w, sy + rows});
-        return Copy(dst, dx, dy, copy, Bounds(copy), keyed);
+        Surface copy = Extract(src, {a.srcX, a.srcY, a.srcX + a.width, a.srcY + a.height});
+        return Copy(dst, a.dstX, a.dstY, copy, Bounds(copy), keyed);
     }
     const std::uint16_t key = src.ColorKey();
-    for (int r = 0; r < rows; ++r) CopyRow(dst.Row(dy + r) + dx, src.Row(sy + r) + sx, w, keyed, key);
+    for (int r = 0; r < a.height; ++r)
+        CopyRow(dst.Row(a.dstY + r) + a.dstX, src.Row(a.srcY + r) + a.srcX, a.width, keyed, key);
     return BlitResult::Ok;
 }
 
@@ -165,6 +175,15 @@ BlitResult BltFast(Surface* dst, int x, int y, const Surface* src, const Rect* s
     if (!Proper(s)) return BlitResult::InvalidRect;
     const bool keyed = (flags & kBltFastSrcColorKey) != 0 && src->HasColorKey();
     return Copy(*dst, x, y, *src, s, keyed);
+}
+
+BlitResult ClipBlit(const Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
+                    BlitArea* area) {
+    *area = BlitArea{};
+    if (!Usable(dst) || !Usable(src)) return BlitResult::NoSurface;
+    const Rect s = srcRect ? *srcRect : Bounds(*src);
+    if (!Proper(s)) return BlitResult::InvalidRect;
+    return ClipArea(*dst, x, y, *src, s, area);
 }
 
 BlitResult Blt(Surface* dst, const Rect* dstRect, const Surface* src, const Rect* srcRect,

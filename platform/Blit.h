@@ -43,6 +43,22 @@ constexpr unsigned kBltWait = 0x1000000;
 BlitResult BltFast(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                    unsigned flags);
 
+// Where a same-size copy lands once clipped: the source and destination corners and the size
+// of the visible part (0 × 0 when nothing is visible).
+struct BlitArea {
+    int srcX = 0;
+    int srcY = 0;
+    int dstX = 0;
+    int dstY = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Clips a copy of `srcRect` of `src` to (x, y) of `dst` exactly as BltFast does and says where
+// it lands, for drawing routines that combine pixels their own way (blends, grey copies).
+BlitResult ClipBlit(const Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
+                    BlitArea* area);
+
 // Copies `srcRect` of `src` onto `dstRect` of `dst` (either whole surface when null), stretched
 // or shrunk by nearest neighbour when the sizes differ.  With kBltKeySrc, source pixels equal
 // to the source's colour key are skipped.

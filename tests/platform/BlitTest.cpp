@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace platform;
 
 namespace {
@@ -311,4 +313,38 @@ TEST(Lock, GivesThePixelsAndPitch) {
     EXPECT_EQ(lock.bits, nullptr);
     Surface empty(0, 5);
     EXPECT_FALSE(Lock(&empty, &lock));
+}
+
+struct AreaCase {
+    const char* name;
+    int x;
+    int y;
+    Rect rect;
+    BlitResult result;
+    BlitArea area;
+};
+
+// A 6 × 5 picture onto a 10 × 8 destination.
+const AreaCase kAreas[] = {
+    {"inside", 2, 1, {1, 1, 4, 3}, BlitResult::Ok, {1, 1, 2, 1, 3, 2}},
+    {"over the left and top", -1, -2, {0, 0, 6, 5}, BlitResult::Ok, {1, 2, 0, 0, 5, 3}},
+    {"over the right and bottom", 7, 6, {0, 0, 6, 5}, BlitResult::Ok, {0, 0, 7, 6, 3, 2}},
+    {"source over its picture", 0, 0, {-2, 3, 3, 9}, BlitResult::Ok, {0, 3, 2, 0, 3, 2}},
+    {"off the destination", 10, 0, {0, 0, 6, 5}, BlitResult::Ok, {0, 0, 0, 0, 0, 0}},
+    {"source off its picture", 0, 0, {6, 0, 9, 2}, BlitResult::InvalidRect, {0, 0, 0, 0, 0, 0}},
+};
+
+TEST(ClipBlit, SaysWhereAClippedCopyLands) {
+    const Surface src = Numbered(6, 5);
+    const Surface dst(10, 8);
+    for (const auto& c : kAreas) {
+        BlitArea a;
+        EXPECT_EQ(ClipBlit(&dst, c.x, c.y, &src, &c.rect, &a), c.result) << c.name;
+        EXPECT_EQ(std::vector<int>({a.srcX, a.srcY, a.dstX, a.dstY, a.width, a.height}),
+                  std::vector<int>({c.area.srcX, c.area.srcY, c.area.dstX, c.area.dstY,
+                                    c.area.width, c.area.height}))
+            << c.name;
+    }
+    BlitArea a;
+    EXPECT_EQ(ClipBlit(nullptr, 0, 0, &src, nullptr, &a), BlitResult::NoSurface);
 }
