@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/Gbk.h"
+#include "tests/platform/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -13,16 +14,12 @@ using namespace platform;
 class PathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // One folder per test: CTest runs the cases of this fixture in parallel processes.
-        root_ = fs::path(MJ_TEST_OUT_DIR) / "paths" /
-                ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(root_);
+        root_ = platformtest::FreshProgramFolder("paths");
         fs::create_directories(root_ / "Graphic" / u8"NewStyle");
         std::ofstream(root_ / "Graphic" / u8"自家长城.bmp") << "x";
         std::ofstream(root_ / "Graphic" / "NewStyle" / "Room.bmp") << "x";
         std::ofstream(root_ / "Graphic" / "exit.bmp") << "x";
         std::ofstream(root_ / "Graphic" / "Exit.bmp") << "x";
-        SetProgramFolder(root_.string());
     }
     fs::path root_;
 };

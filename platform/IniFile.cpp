@@ -1,0 +1,111 @@
+// The profile functions on files: each call reads the whole file, and a write puts the whole
+// edited text back, so two writers one after the other keep each other's keys.
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "platform/Gbk.h"
+#include "platform/Ini.h"
+#include "platform/Path.h"
+
+namespace platform {
+
+namespace {
+
+// Settings files are a few kilobytes; anything larger than this is not one of them.
+constexpr std::streamoff kMaxProfileBytes = 4 << 20;
+
+// The file's bytes; nothing when it is missing, unreadable or too large.
+std::optional<std::string> ReadFileBytes(const std::string& diskPath) {
+    std::ifstream in(diskPath, std::ios::binary | std::ios::ate);
+    if (!in) return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > kMaxProfileBytes) return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size)) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> FindInFile(std::string_view section, std::string_view key,
+                                      std::string_view gbkPath) {
+    std::optional<std::string> bytes = ReadFileBytes(ToDiskPath(gbkPath));
+    if (!bytes) return std::nullopt;
+    return IniDocument(std::move(*bytes)).Find(section, key);
+}
+
+// Writes the text beside the file and renames it into place.
+bool ReplaceFile(const std::string& diskPath, const std::string& text) {
+    const std::string temporary = diskPath + ".tmp" + std::to_string(getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
+            !out.flush()) {
+            out.close();
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), diskPath.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Loads the file (an empty document when it is missing), applies `edit`, and writes the result
+// back when the edit succeeded and changed something.
+template <typename Edit>
+bool EditFile(std::string_view gbkPath, Edit edit) {
+    const std::string disk = ToDiskPath(gbkPath);
+    std::optional<std::string> bytes = ReadFileBytes(disk);
+    if (!bytes) {
+        if (access(disk.c_str(), F_OK) == 0) return false;  // there, but not a settings file
+        bytes.emplace();
+    }
+    IniDocument doc(*bytes);
+    if (!edit(doc)) return false;
+    if (doc.Text() == *bytes && access(disk.c_str(), F_OK) == 0) return true;
+    return ReplaceFile(disk, doc.Text());
+}
+
+}  // namespace
+
+std::size_t ReadProfileString(std::string_view section, std::string_view key,
+                              const char* defaultValue, char* buffer, std::size_t size,
+                              std::string_view gbkPath) {
+    if (buffer == nullptr || size == 0) return 0;
+    std::optional<std::string> value = FindInFile(section, key, gbkPath);
+    std::string_view text = value ? std::string_view(*value)
+                                  : std::string_view(defaultValue ? defaultValue : "");
+    const std::size_t n = GbkClampLength(text.data(), text.size(), size - 1);
+    std::copy_n(text.data(), n, buffer);
+    buffer[n] = '\0';
+    return n;
+}
+
+std::string ReadProfileString(std::string_view section, std::string_view key,
+                              std::string_view defaultValue, std::string_view gbkPath) {
+    std::optional<std::string> value = FindInFile(section, key, gbkPath);
+    return value ? *value : std::string(defaultValue);
+}
+
+int ReadProfileInt(std::string_view section, std::string_view key, int defaultValue,
+                   std::string_view gbkPath) {
+    std::optional<std::string> value = FindInFile(section, key, gbkPath);
+    if (!value || value->empty()) return defaultValue;
+    return ParseProfileInt(*value);
+}
+
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        std::string_view gbkPath) {
+    return EditFile(gbkPath, [&](IniDocument& doc) { return doc.Set(section, key, value); });
+}
+
+bool WriteProfileSection(std::string_view section, std::string_view gbkPath) {
+    return EditFile(gbkPath, [&](IniDocument& doc) { return doc.AddSection(section); });
+}
+
+}  // namespace platform
