@@ -14,6 +14,7 @@
 #include "platform/Presenter.h"
 #include "platform/SingleInstance.h"
 #include "platform/Timer.h"
+#include "platform/WindowPlacement.h"
 #include "platform/WindowPost.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtGameWindow.h"
@@ -42,12 +43,9 @@ void WriteUserInstallRecord(platform::KeyStore& store) {
     for (const auto& v : values) store.SetString(kUserInstallKey, v.name, v.value);
 }
 
-void CentreOnScreen(QWidget& window) {
+QRect ScreenArea() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect area = screen->geometry();
-    window.move(area.x() + (area.width() - window.width()) / 2,
-                area.y() + (area.height() - window.height()) / 2);
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
 // Until the table exists, the window keeps its black frame and may always be closed.
@@ -74,8 +72,14 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    const QRect screen = ScreenArea();
+    const platform::WindowFrame frame = platform::FrameForScreenWidth(screen.width());
+    if (frame == platform::WindowFrame::TooNarrow) return 0;
+
     StartupEvents events;
     platform::QtGameWindow window(&events);
+    if (frame == platform::WindowFrame::Borderless)
+        window.setWindowFlag(Qt::FramelessWindowHint, true);
     window.setWindowTitle(QString::fromStdString(platform::GbkToUtf8("澄枫翠岭 v4.2 2019")));
     window.SetCursorFromBmp(platform::ToDiskPath(platform::ProgramPath("MjRes\\IDC_WCUR.bmp")));
     platform::QtDesktop desktop(&window);
@@ -83,7 +87,8 @@ int main(int argc, char** argv) {
     platform::InstallTimerService(&window.Timers());
     platform::InstallWindowPoster(&window);
     platform::InstallDesktop(&desktop);
-    CentreOnScreen(window);
+    window.move(screen.x() + platform::CentredOrigin(screen.width(), window.width()),
+                screen.y() + platform::CentredOrigin(screen.height(), window.height()));
     window.show();
 
     store.SetString(kMachineInstallKey, "ExePath", ExePath());

@@ -12,6 +12,7 @@
 
 #include "platform/Presenter.h"
 #include "platform/WindowEvents.h"
+#include "platform/WindowPlacement.h"
 #include "platform/WindowPost.h"
 #include "platform/qt/QtTimers.h"
 
@@ -19,8 +20,8 @@ namespace platform {
 
 class QtGameWindow : public QWidget, public Presenter, public WindowPoster {
 public:
-    static constexpr int kClientWidth = 800;
-    static constexpr int kClientHeight = 600;
+    static constexpr int kClientWidth = kGameWidth;
+    static constexpr int kClientHeight = kGameHeight;
 
     // Events go to `receiver`; none: they are dropped and closing is allowed.
     explicit QtGameWindow(WindowEvents* receiver = nullptr);
