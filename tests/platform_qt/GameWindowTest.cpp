@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -337,6 +338,25 @@ TEST_F(GameWindowTest, MissingOrDamagedCursorFileIsRefused) {
     EXPECT_FALSE(window_.SetCursorFromBmp((folder / "missing.bmp").string()));
     EXPECT_FALSE(window_.SetCursorFromBmp((folder / "damaged.bmp").string()));
     EXPECT_EQ(window_.cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GameWindowLifetime, ClosingTheWindowEndsTheEventLoop) {
+    EventLog log;
+    QtGameWindow window(&log);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTimer::singleShot(0, &window, [&] { window.close(); });
+    QTimer guard;  // only ends a loop that the close failed to end
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(log.TakeInput(), (Lines{"close"}));
 }
 
 }  // namespace
