@@ -1,7 +1,6 @@
 #include "platform/qt/QtGameWindow.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QDropEvent>
 #include <QEvent>
 #include <QInputMethodEvent>
