@@ -1,0 +1,43 @@
+#include "platform/Desktop.h"
+
+#include <cctype>
+#include <string>
+
+#include "platform/Gbk.h"
+
+namespace platform {
+
+namespace {
+Desktop* gDesktop = nullptr;
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+    return true;
+}
+}  // namespace
+
+void InstallDesktop(Desktop* desktop) { gDesktop = desktop; }
+Desktop* CurrentDesktop() { return gDesktop; }
+
+bool IsWebAddress(std::string_view url) {
+    for (std::string_view scheme : {std::string_view("http:"), std::string_view("https:")})
+        if (StartsWithNoCase(url, scheme) && url.size() > scheme.size()) return true;
+    return false;
+}
+
+bool OpenUrl(std::string_view gbkUrl) {
+    if (!gDesktop || !IsWebAddress(gbkUrl)) return false;
+    return gDesktop->OpenWebAddress(GbkToUtf8(gbkUrl));
+}
+
+void FlashIfInactive() {
+    if (gDesktop) gDesktop->FlashIfInactive();
+}
+
+void MinimizeApplication() {
+    if (gDesktop) gDesktop->Minimize();
+}
+
+}  // namespace platform

@@ -1,0 +1,32 @@
+// The desktop around the main window: opening a web address in the user's browser, drawing
+// the user's attention to the window (taskbar urgency) and minimising the program.
+#pragma once
+
+#include <string_view>
+
+namespace platform {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Hands a web address (UTF-8, already checked by OpenUrl below) to the desktop's opener.
+    virtual bool OpenWebAddress(std::string_view utf8Url) = 0;
+    // Marks the window urgent until the user activates it, unless the program is the active
+    // application and its window is not minimised.
+    virtual void FlashIfInactive() = 0;
+    virtual void Minimize() = 0;
+};
+
+// The desktop the game goes through; none installed: nothing happens.
+void InstallDesktop(Desktop* desktop);
+Desktop* CurrentDesktop();
+
+// True for the addresses the program may open: "http:" and "https:" ones (scheme in any case)
+// with something after the scheme.
+bool IsWebAddress(std::string_view url);
+// Opens a GBK web address; anything but an http or https address is refused (false).
+bool OpenUrl(std::string_view gbkUrl);
+void FlashIfInactive();
+void MinimizeApplication();
+
+}  // namespace platform

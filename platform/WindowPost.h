@@ -1,0 +1,26 @@
+// Notices handed to the main window to be handled later on the main thread, each with its
+// own copy of the text it carries (so the poster may change its buffer right after posting).
+// They reach the receiver as WindowEvents::OnPosted(id, payload), in posting order.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// The first id of the game's own notices; the game posts kUserMessage + n.
+constexpr int kUserMessage = 1024;
+
+class WindowPoster {
+public:
+    virtual ~WindowPoster() = default;
+    // Queues notice `id` with a copy of `payload`; safe to call from any thread.
+    virtual void Post(int id, std::string payload) = 0;
+};
+
+// The poster of the main window; none installed: notices are dropped.
+void InstallWindowPoster(WindowPoster* poster);
+WindowPoster* CurrentWindowPoster();
+// Shorthand through the installed poster.
+void PostNotice(int id, std::string payload);
+
+}  // namespace platform

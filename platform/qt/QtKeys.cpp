@@ -1,0 +1,76 @@
+#include "platform/qt/QtKeys.h"
+
+#include <iterator>
+
+#include "platform/WindowKeys.h"
+
+namespace platform {
+
+namespace {
+
+struct KeyPair {
+    int qtKey;
+    int vk;
+};
+
+// Keys whose code does not follow from a range below.  Shifted symbols share their key's
+// code: a key-down names the key, not the character it types.
+constexpr KeyPair kKeys[] = {
+    {Qt::Key_Backspace, VK_BACK},      {Qt::Key_Tab, VK_TAB},
+    {Qt::Key_Backtab, VK_TAB},         {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},        {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL},     {Qt::Key_Alt, VK_MENU},
+    {Qt::Key_Pause, VK_PAUSE},         {Qt::Key_CapsLock, VK_CAPITAL},
+    {Qt::Key_Escape, VK_ESCAPE},       {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_PageUp, VK_PRIOR},        {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_End, VK_END},             {Qt::Key_Home, VK_HOME},
+    {Qt::Key_Left, VK_LEFT},           {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT},         {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Print, VK_SNAPSHOT},      {Qt::Key_Insert, VK_INSERT},
+    {Qt::Key_Delete, VK_DELETE},       {Qt::Key_Meta, VK_LWIN},
+    {Qt::Key_Menu, VK_APPS},           {Qt::Key_NumLock, VK_NUMLOCK},
+    {Qt::Key_ScrollLock, VK_SCROLL},   {Qt::Key_Semicolon, VK_OEM_1},
+    {Qt::Key_Colon, VK_OEM_1},         {Qt::Key_Equal, VK_OEM_PLUS},
+    {Qt::Key_Plus, VK_OEM_PLUS},       {Qt::Key_Comma, VK_OEM_COMMA},
+    {Qt::Key_Less, VK_OEM_COMMA},      {Qt::Key_Minus, VK_OEM_MINUS},
+    {Qt::Key_Underscore, VK_OEM_MINUS}, {Qt::Key_Period, VK_OEM_PERIOD},
+    {Qt::Key_Greater, VK_OEM_PERIOD},  {Qt::Key_Slash, VK_OEM_2},
+    {Qt::Key_Question, VK_OEM_2},      {Qt::Key_QuoteLeft, VK_OEM_3},
+    {Qt::Key_AsciiTilde, VK_OEM_3},    {Qt::Key_BracketLeft, VK_OEM_4},
+    {Qt::Key_BraceLeft, VK_OEM_4},     {Qt::Key_Backslash, VK_OEM_5},
+    {Qt::Key_Bar, VK_OEM_5},           {Qt::Key_BracketRight, VK_OEM_6},
+    {Qt::Key_BraceRight, VK_OEM_6},    {Qt::Key_Apostrophe, VK_OEM_7},
+    {Qt::Key_QuoteDbl, VK_OEM_7},      {Qt::Key_Exclam, '1'},
+    {Qt::Key_At, '2'},                 {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'},             {Qt::Key_Percent, '5'},
+    {Qt::Key_AsciiCircum, '6'},        {Qt::Key_Ampersand, '7'},
+    {Qt::Key_Asterisk, '8'},           {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'},
+};
+
+// Keypad keys whose code differs from the main keyboard's.
+constexpr KeyPair kKeypadKeys[] = {
+    {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},     {Qt::Key_Minus, VK_SUBTRACT},
+    {Qt::Key_Period, VK_DECIMAL},    {Qt::Key_Slash, VK_DIVIDE},
+};
+
+int Lookup(const KeyPair* begin, const KeyPair* end, int qtKey) {
+    for (const KeyPair* p = begin; p != end; ++p)
+        if (p->qtKey == qtKey) return p->vk;
+    return 0;
+}
+
+}  // namespace
+
+int VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers) {
+    bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return keypad ? VK_NUMPAD0 + (qtKey - Qt::Key_0) : qtKey;  // '0'..'9'
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 'A'..'Z'
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return VK_F1 + (qtKey - Qt::Key_F1);
+    if (keypad)
+        if (int vk = Lookup(std::begin(kKeypadKeys), std::end(kKeypadKeys), qtKey)) return vk;
+    return Lookup(std::begin(kKeys), std::end(kKeys), qtKey);
+}
+
+}  // namespace platform

@@ -1,0 +1,159 @@
+// The message boxes, desktop, posted notices and presenter as the game reaches them, checked
+// through their test doubles.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "platform/MessageBox.h"
+#include "platform/Presenter.h"
+#include "platform/Surface.h"
+#include "platform/WindowPost.h"
+#include "platform/testing/DesktopRecorder.h"
+#include "platform/testing/FramePresenter.h"
+#include "platform/testing/MessageBoxRecorder.h"
+#include "platform/testing/NoticeQueue.h"
+
+using namespace platform;
+using namespace platform::testing;
+
+namespace {
+
+TEST(MessageBoxes, RecorderAnswersFromItsScriptThenWithTheDefault) {
+    MessageBoxRecorder boxes;
+    InstallMessageBoxes(&boxes);
+    boxes.Answer(MbResult::Yes);
+    EXPECT_EQ(AskYesNo("kick?", "caption", MbIcon::Question, MbResult::No), MbResult::Yes);
+    EXPECT_EQ(AskYesNo("mute?", "caption", MbIcon::Question, MbResult::No), MbResult::No);
+    ShowMessage("\xB4\xE4\xC1\xEB", "\xBE\xAF\xB8\xE6", MbIcon::Warning);
+    InstallMessageBoxes(nullptr);
+
+    ASSERT_EQ(boxes.Shown().size(), 3u);
+    const MessageBoxRequest& first = boxes.Shown()[0];
+    EXPECT_EQ(first.text, "kick?");
+    EXPECT_EQ(first.buttons, MbButtons::YesNo);
+    EXPECT_EQ(first.defaultButton, MbResult::No);
+    EXPECT_EQ(first.icon, MbIcon::Question);
+    EXPECT_EQ(boxes.Last().text, "\xB4\xE4\xC1\xEB");
+    EXPECT_EQ(boxes.Last().caption, "\xBE\xAF\xB8\xE6");
+    EXPECT_EQ(boxes.Last().buttons, MbButtons::Ok);
+    EXPECT_EQ(boxes.Last().icon, MbIcon::Warning);
+}
+
+TEST(MessageBoxes, WithoutAServiceEveryBoxAnswersItsDefault) {
+    EXPECT_EQ(AskYesNo("q", "c", MbIcon::Question, MbResult::Yes), MbResult::Yes);
+    EXPECT_EQ(AskYesNo("q", "c", MbIcon::Question, MbResult::No), MbResult::No);
+}
+
+struct AddressCase {
+    const char* url;
+    bool opens;
+};
+const AddressCase kAddressCases[] = {
+    {"http://example.com/help.htm", true},
+    {"https://example.com/", true},
+    {"HTTP://EXAMPLE.COM", true},
+    {"http:", false},
+    {"file:///etc/passwd", false},
+    {"javascript:alert(1)", false},
+    {"mailto:someone@example.com", false},
+    {"/usr/bin/xterm", false},
+    {"httpx://example.com", false},
+    {"", false},
+};
+
+TEST(Desktop, OnlyWebAddressesAreOpened) {
+    DesktopRecorder desktop;
+    InstallDesktop(&desktop);
+    for (const auto& c : kAddressCases) {
+        desktop.opened.clear();
+        EXPECT_EQ(OpenUrl(c.url), c.opens) << c.url;
+        EXPECT_EQ(desktop.opened.size(), c.opens ? 1u : 0u) << c.url;
+    }
+    InstallDesktop(nullptr);
+    EXPECT_FALSE(OpenUrl("http://example.com"));
+}
+
+TEST(Desktop, GbkAddressReachesTheOpenerAsUtf8AndOtherRequestsAreCounted) {
+    DesktopRecorder desktop;
+    InstallDesktop(&desktop);
+    EXPECT_TRUE(OpenUrl("http://example.com/\xB4\xE4\xC1\xEB"));
+    FlashIfInactive();
+    MinimizeApplication();
+    InstallDesktop(nullptr);
+    FlashIfInactive();  // none installed: nothing happens
+    ASSERT_EQ(desktop.opened.size(), 1u);
+    EXPECT_EQ(desktop.opened[0], u8"http://example.com/翠岭");
+    EXPECT_EQ(desktop.flashes, 1);
+    EXPECT_EQ(desktop.minimizes, 1);
+}
+
+// Writes down the notices it receives.
+struct NoticeLog : WindowEvents {
+    void OnPosted(int id, const std::string& payload) override {
+        notices.emplace_back(id, payload);
+    }
+    std::vector<std::pair<int, std::string>> notices;
+};
+
+TEST(PostedNotices, CarryTheirOwnCopyOfThePayloadInPostingOrder) {
+    NoticeQueue queue;
+    InstallWindowPoster(&queue);
+    char notice[128] = "first";
+    PostNotice(kUserMessage + 1, notice);
+    std::snprintf(notice, sizeof notice, "second");  // the poster reuses its buffer at once
+    PostNotice(kUserMessage + 4, notice);
+    InstallWindowPoster(nullptr);
+    PostNotice(kUserMessage + 1, "dropped");
+
+    NoticeLog log;
+    EXPECT_EQ(queue.DeliverAll(log), 2);
+    ASSERT_EQ(log.notices.size(), 2u);
+    EXPECT_EQ(log.notices[0], std::make_pair(1025, std::string("first")));
+    EXPECT_EQ(log.notices[1], std::make_pair(1028, std::string("second")));
+    EXPECT_TRUE(queue.Empty());
+}
+
+TEST(PostedNotices, MayBePostedFromAnotherThread) {
+    NoticeQueue queue;
+    std::thread poster([&] {
+        for (int i = 0; i < 100; ++i) queue.Post(kUserMessage + 6, std::to_string(i));
+    });
+    poster.join();
+    NoticeLog log;
+    EXPECT_EQ(queue.DeliverAll(log), 100);
+    EXPECT_EQ(log.notices[99].second, "99");
+}
+
+TEST(FramePresenter, CapturesRowsAcrossThePitch) {
+    // Two rows of three pixels, each row padded to five pixels.
+    const std::uint16_t pixels[] = {1, 2, 3, 0xDEAD, 0xDEAD, 4, 5, 6, 0xDEAD, 0xDEAD};
+    FramePresenter presenter(/*keepAll=*/true);
+    presenter.Present(pixels, 3, 2, 10);
+    presenter.Present(nullptr, 3, 2, 10);  // nothing to present
+    presenter.Present(pixels, 3, 2, 4);    // pitch shorter than a row: refused
+    presenter.Present(pixels, 0, 2, 10);
+    ASSERT_EQ(presenter.Count(), 1);
+    EXPECT_EQ(presenter.Last().pixels, (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(presenter.Last().Pixel(2, 1), 6);
+}
+
+TEST(FramePresenter, PresentSurfaceGoesThroughTheInstalledPresenter) {
+    Surface surface(800, 600);
+    surface.Row(599)[799] = 0xF81F;
+    FramePresenter presenter;
+    PresentSurface(surface);  // none installed
+    InstallPresenter(&presenter);
+    PresentSurface(surface);
+    PresentSurface(surface);
+    InstallPresenter(nullptr);
+    EXPECT_EQ(presenter.Count(), 2);
+    EXPECT_EQ(presenter.Frames().size(), 1u);  // only the latest is kept
+    EXPECT_EQ(presenter.Last().width, 800);
+    EXPECT_EQ(presenter.Last().Pixel(799, 599), 0xF81F);
+}
+
+}  // namespace
