@@ -8,17 +8,10 @@
 
 #include <cstdint>
 
+#include "platform/Rect.h"
 #include "platform/Surface.h"
 
 namespace platform {
-
-// A rectangle of pixels: left and top inclusive, right and bottom exclusive.
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 enum class BlitResult {
     Ok,           // drawn (possibly nothing, when the destination clipped it all away)

@@ -11,22 +11,22 @@ namespace platform {
 
 namespace {
 
-TextRect Intersect(const TextRect& a, const TextRect& b) {
+Rect Intersect(const Rect& a, const Rect& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
 }
 
-TextRect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), surface.Height()}; }
+Rect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), surface.Height()}; }
 
-void Fill(Surface& surface, const TextRect& clip, const TextRect& box, std::uint16_t pixel) {
-    TextRect r = Intersect(clip, box);
+void Fill(Surface& surface, const Rect& clip, const Rect& box, std::uint16_t pixel) {
+    Rect r = Intersect(clip, box);
     if (r.left >= r.right) return;
     for (int y = r.top; y < r.bottom; ++y)
         std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, pixel);
 }
 
 // Sets the ink pixels of `glyph` whose top-left corner is at (x, y), inside `clip`.
-void PlotGlyph(Surface& surface, const TextRect& clip, int x, int y, const GlyphBitmap& glyph,
+void PlotGlyph(Surface& surface, const Rect& clip, int x, int y, const GlyphBitmap& glyph,
                std::uint16_t pixel) {
     int y0 = std::max(clip.top - y, 0);
     int y1 = std::min(clip.bottom - y, glyph.rows);
@@ -40,7 +40,7 @@ void PlotGlyph(Surface& surface, const TextRect& clip, int x, int y, const Glyph
 }
 
 // Draws text[line.begin, line.end) with its first cell's top-left corner at (x, y).
-void DrawLine(Surface& surface, const TextRect& clip, int x, int y, const char* text,
+void DrawLine(Surface& surface, const Rect& clip, int x, int y, const char* text,
               const TextLine& line, const Font& font, const TextPaint& paint) {
     const int height = FontCellHeight(font);
     const int ascent = FontAscent(font);
@@ -73,7 +73,7 @@ void DrawLine(Surface& surface, const TextRect& clip, int x, int y, const char* 
     }
 }
 
-std::vector<TextLine> LayOut(const TextRect& rect, const char* text, std::size_t len,
+std::vector<TextLine> LayOut(const Rect& rect, const char* text, std::size_t len,
                              const Font& font, unsigned format) {
     return BreakTextLines(text, len, font, (format & kDtSingleLine) != 0,
                           (format & kDtWordBreak) != 0, rect.right - rect.left);
@@ -84,14 +84,14 @@ int LinesHeight(const std::vector<TextLine>& lines, const Font& font) {
 }
 
 // Left edge of a line of `width` pixels in `rect` under the horizontal alignment of `format`.
-int LineLeft(const TextRect& rect, int width, unsigned format) {
+int LineLeft(const Rect& rect, int width, unsigned format) {
     if (format & kDtCenter) return rect.left + (rect.right - rect.left - width) / 2;
     if (format & kDtRight) return rect.right - width;
     return rect.left;
 }
 
 // Top of the first line: single lines may be centred or put at the bottom.
-int TextTop(const TextRect& rect, const Font& font, unsigned format) {
+int TextTop(const Rect& rect, const Font& font, unsigned format) {
     if (!(format & kDtSingleLine)) return rect.top;
     if (format & kDtVCenter) return rect.top + (rect.bottom - rect.top - FontCellHeight(font)) / 2;
     if (format & kDtBottom) return rect.bottom - FontCellHeight(font);
@@ -112,7 +112,7 @@ void TextOut(Surface& surface, int x, int y, const char* text, std::size_t len, 
     DrawLine(surface, SurfaceBounds(surface), x, y, text, line, font, paint);
 }
 
-int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& font,
+int CalcRect(Rect* rect, const char* text, std::size_t len, const Font& font,
                  unsigned format) {
     if (!text) len = 0;
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
@@ -123,12 +123,12 @@ int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& 
     return LinesHeight(lines, font);
 }
 
-int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len, const Font& font,
+int DrawText(Surface& surface, Rect* rect, const char* text, std::size_t len, const Font& font,
              unsigned format, const TextPaint& paint) {
-    if (format & kDtCalcRect) return CalcTextRect(rect, text, len, font, format);
+    if (format & kDtCalcRect) return CalcRect(rect, text, len, font, format);
     if (!text) len = 0;
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
-    TextRect clip = SurfaceBounds(surface);
+    Rect clip = SurfaceBounds(surface);
     if (!(format & kDtNoClip)) clip = Intersect(clip, *rect);
     int y = TextTop(*rect, font, format);
     for (const TextLine& line : lines) {

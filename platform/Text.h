@@ -10,17 +10,10 @@
 #include <cstdint>
 
 #include "platform/Font.h"
+#include "platform/Rect.h"
 #include "platform/Surface.h"
 
 namespace platform {
-
-// A rectangle from (left, top) to (right, bottom), right and bottom excluded.
-struct TextRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-};
 
 struct TextSize {
     int width = 0;
@@ -57,12 +50,12 @@ void TextOut(Surface& surface, int x, int y, const char* text, std::size_t len, 
 
 // The rectangle text[0, len) takes when drawn into *rect with `format`: right := left + the
 // widest line, bottom := top + the lines' height.  Returns that height.
-int CalcTextRect(TextRect* rect, const char* text, std::size_t len, const Font& font,
+int CalcRect(Rect* rect, const char* text, std::size_t len, const Font& font,
                  unsigned format);
 
-// Draws text[0, len) into *rect laid out by `format` (with kDtCalcRect: CalcTextRect instead).
+// Draws text[0, len) into *rect laid out by `format` (with kDtCalcRect: CalcRect instead).
 // Returns the height of the text.
-int DrawText(Surface& surface, TextRect* rect, const char* text, std::size_t len, const Font& font,
+int DrawText(Surface& surface, Rect* rect, const char* text, std::size_t len, const Font& font,
              unsigned format, const TextPaint& paint);
 
 }  // namespace platform

@@ -22,7 +22,7 @@ namespace {
 constexpr std::uint16_t kBlack = 0;
 const TextPaint kWhite{0xFFFFFF, false, 0};
 
-int Draw(Surface& s, TextRect rect, const std::string& text, unsigned format,
+int Draw(Surface& s, Rect rect, const std::string& text, unsigned format,
          const Font& font = kBodyFont, const TextPaint& paint = kWhite) {
     return DrawText(s, &rect, text.data(), text.size(), font, format, paint);
 }
@@ -93,9 +93,9 @@ TEST(TextDrawing, DrawnLinesMatchTheMeasuredLines) {
     for (const auto& c : kAgreeCases) {
         std::string text = c.text;
         SCOPED_TRACE(GbkToUtf8(text));
-        TextRect rect{20, 10, 20 + c.width, 390};
-        TextRect calc = rect;
-        int height = CalcTextRect(&calc, text.data(), text.size(), kBodyFont, c.format);
+        Rect rect{20, 10, 20 + c.width, 390};
+        Rect calc = rect;
+        int height = CalcRect(&calc, text.data(), text.size(), kBodyFont, c.format);
         auto lines = BreakTextLines(text.data(), text.size(), kBodyFont, false,
                                     (c.format & kDtWordBreak) != 0, c.width);
         EXPECT_EQ(height, static_cast<int>(lines.size()) * 12);
@@ -134,7 +134,7 @@ TEST(TextDrawing, ReadsNoByteBeyondTheGivenLength) {
         TextOut(s, 1, 1, exact.get(), text.size(), kBodyFont, kWhite);
         MeasureText(exact.get(), text.size(), kTitleFont);
         for (unsigned format : formats) {
-            TextRect rect{0, 0, 20, 60};
+            Rect rect{0, 0, 20, 60};
             DrawText(s, &rect, exact.get(), text.size(), kTitleFont, format, kWhite);
             DrawText(s, &rect, exact.get(), text.size(), kBodyFont, format | kDtCalcRect, kWhite);
         }
@@ -167,7 +167,7 @@ struct AlignCase {
 };
 TEST(TextDrawing, RightCentreAndVerticalAlignmentMoveTheLine) {
     const std::string text = "第3桌 ab";  // 48 pixels wide, 12 high
-    const TextRect rect{10, 5, 110, 45};  // 100 × 40
+    const Rect rect{10, 5, 110, 45};  // 100 × 40
     const AlignCase cases[] = {
         {kDtRight, 52, 0},
         {kDtCenter, 26, 0},
@@ -200,16 +200,16 @@ TEST(TextDrawing, AWiderLineRightAlignedKeepsItsEndAndLosesItsStart) {
 // Nothing outside the rectangle (nor the surface) changes, whatever the text's position.
 TEST(TextClipping, NothingIsDrawnOutsideTheRectangle) {
     const std::string text = "很长的一段文字 that does not fit 很长的一段文字";
-    const TextRect rects[] = {
+    const Rect rects[] = {
         {30, 20, 70, 36}, {-10, -6, 25, 9}, {180, 90, 260, 104}, {50, 50, 50, 80}};
     const unsigned formats[] = {0, kDtWordBreak, kDtRight, kDtCenter | kDtSingleLine | kDtVCenter};
     const std::uint16_t kPaper = 0x1234;
-    for (const TextRect& r : rects)
+    for (const Rect& r : rects)
         for (unsigned format : formats) {
             Surface s(200, 100);
             FillSurface(s, kPaper);
             Draw(s, r, text, format, kTitleFont, {0x00FF00, true, 0x0000FF});
-            TextRect inside{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, 200),
+            Rect inside{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, 200),
                             std::min(r.bottom, 100)};
             InkBox all = FindInk(s, kPaper);
             if (inside.left >= inside.right || inside.top >= inside.bottom) {
@@ -330,8 +330,8 @@ TEST_F(MissingFonts, MeasuringStillWorksAndDrawingDrawsNothing) {
     EXPECT_FALSE(TextGlyphs().Loaded());
     const std::string text = "中文 text";
     EXPECT_EQ(MeasureText(text.data(), text.size(), kBodyFont).width, 54);
-    TextRect rect{0, 0, 30, 0};
-    EXPECT_EQ(CalcTextRect(&rect, text.data(), text.size(), kBodyFont, kDtWordBreak), 24);
+    Rect rect{0, 0, 30, 0};
+    EXPECT_EQ(CalcRect(&rect, text.data(), text.size(), kBodyFont, kDtWordBreak), 24);
     Surface s(80, 30);
     Draw(s, {0, 0, 80, 30}, text, kDtWordBreak);
     TextOut(s, 0, 12, text.data(), text.size(), kTitleFont, kWhite);

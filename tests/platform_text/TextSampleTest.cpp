@@ -12,12 +12,12 @@ using namespace platform;
 
 namespace {
 
-void Frame(Surface& s, const TextRect& r, std::uint16_t pixel) {
+void Frame(Surface& s, const Rect& r, std::uint16_t pixel) {
     for (int x = r.left - 1; x <= r.right; ++x) s.Row(r.top - 1)[x] = s.Row(r.bottom)[x] = pixel;
     for (int y = r.top - 1; y <= r.bottom; ++y) s.Row(y)[r.left - 1] = s.Row(y)[r.right] = pixel;
 }
 
-void Box(Surface& s, TextRect r, const std::string& text, const Font& font, unsigned format,
+void Box(Surface& s, Rect r, const std::string& text, const Font& font, unsigned format,
          std::uint32_t color) {
     Frame(s, r, Rgb565(90, 120, 90));
     DrawText(s, &r, text.data(), text.size(), font, format, {color, false, 0});

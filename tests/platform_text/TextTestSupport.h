@@ -26,7 +26,7 @@ struct InkBox {
 };
 
 inline InkBox FindInk(const platform::Surface& s, std::uint16_t background,
-                      platform::TextRect area) {
+                      platform::Rect area) {
     InkBox box;
     for (int y = std::max(area.top, 0); y < std::min(area.bottom, s.Height()); ++y)
         for (int x = std::max(area.left, 0); x < std::min(area.right, s.Width()); ++x) {
