@@ -1,0 +1,93 @@
+// The art generator: paints every picture of the asset table and writes it into the program
+// folder, then a contact sheet of the tile pictures for a person to look at.
+//
+//   mj_art <program folder> <contact sheet .png>
+#include "tools/art/ArtKit.h"
+#include "tools/art/AssetTable.h"
+#include "tools/art/ImageFiles.h"
+#include "tools/art/Painters.h"
+
+#include <QGuiApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool IsTilePicture(art::Art a) {
+    return a <= art::Art::DrawBase;  // the tile kinds come first in the enumeration
+}
+
+QImage Paint(const art::AssetFile& file) {
+    QImage canvas = art::NewCanvas(file.width, file.height);
+    {
+        QPainter p(&canvas);
+        art::PainterFor(file.entry->art)(p, file);
+    }
+    return art::Finish(canvas, file.entry->keyed);
+}
+
+// Every tile picture stacked, key colour shown as grey, with its path above it.
+void WriteContactSheet(const std::vector<std::pair<const art::AssetFile*, QImage>>& tiles,
+                       const std::string& path) {
+    const int scale = 2;
+    int width = 0, height = 0;
+    for (const auto& [file, image] : tiles) {
+        width = std::max(width, image.width() * scale);
+        height += image.height() * scale + 22;
+    }
+    QImage sheet(width + 20, height + 10, QImage::Format_RGB32);
+    sheet.fill(QColor(96, 96, 96));
+    QPainter p(&sheet);
+    int y = 4;
+    for (const auto& [file, image] : tiles) {
+        QImage shown = image.copy();
+        for (int yy = 0; yy < shown.height(); ++yy) {
+            QRgb* row = reinterpret_cast<QRgb*>(shown.scanLine(yy));
+            for (int x = 0; x < shown.width(); ++x)
+                if (row[x] == art::kKeyColour) row[x] = qRgb(96, 96, 96);
+        }
+        p.setPen(Qt::white);
+        p.setFont(QFont("WenQuanYi Zen Hei", 12));
+        p.drawText(10, y + 15, QString::fromStdString(art::AssetDiskPath("", file->path)));
+        p.drawImage(QRect(10, y + 20, image.width() * scale, image.height() * scale), shown);
+        y += image.height() * scale + 22;
+    }
+    p.end();
+    sheet.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: mj_art <program folder> <contact sheet .png>\n");
+        return 2;
+    }
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string folder = argv[1];
+    std::vector<std::pair<const art::AssetFile*, QImage>> tiles;
+    const std::vector<art::AssetFile> files = art::ExpandAssetTable();
+    for (const art::AssetFile& file : files) {
+        const std::string disk = art::AssetDiskPath(folder, file.path);
+        std::filesystem::create_directories(std::filesystem::path(disk).parent_path());
+        QImage image = Paint(file);
+        const bool ok = file.entry->gif ? art::WriteGif(image, disk) : art::WriteBmp24(image, disk);
+        if (!ok) {
+            std::fprintf(stderr, "mj_art: cannot write %s\n", disk.c_str());
+            return 1;
+        }
+        if (IsTilePicture(file.entry->art)) tiles.emplace_back(&file, image);
+    }
+    WriteContactSheet(tiles, argv[2]);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start).count();
+    std::printf("mj_art: %zu pictures in %lld ms\n", files.size(), static_cast<long long>(ms));
+    return 0;
+}
