@@ -31,31 +31,43 @@ QImage Paint(const art::AssetFile& file) {
     return art::Finish(canvas, file.entry->keyed);
 }
 
-// Every tile picture stacked, key colour shown as grey, with its path above it.
+// Every tile picture, key colour shown as grey, with its path above it; wide sheets wrap at a
+// cell boundary so the sheet stays readable.
 void WriteContactSheet(const std::vector<std::pair<const art::AssetFile*, QImage>>& tiles,
                        const std::string& path) {
-    const int scale = 2;
+    const int scale = 2, wrap = 1200;
+    struct Piece { const art::AssetFile* file; QImage image; };
+    std::vector<Piece> pieces;
     int width = 0, height = 0;
     for (const auto& [file, image] : tiles) {
-        width = std::max(width, image.width() * scale);
-        height += image.height() * scale + 22;
+        const int cellW = std::max(1, image.width() / file->entry->cols);
+        const int chunk = image.width() <= wrap ? image.width() : std::max(1, wrap / cellW) * cellW;
+        for (int x = 0; x < image.width(); x += chunk) {
+            QImage part = image.copy(x, 0, std::min(chunk, image.width() - x), image.height());
+            for (int y = 0; y < part.height(); ++y) {
+                QRgb* row = reinterpret_cast<QRgb*>(part.scanLine(y));
+                for (int i = 0; i < part.width(); ++i)
+                    if (row[i] == art::kKeyColour) row[i] = qRgb(96, 96, 96);
+            }
+            pieces.push_back({x == 0 ? file : nullptr, part});
+            width = std::max(width, part.width() * scale);
+            height += part.height() * scale + (x == 0 ? 22 : 4);
+        }
     }
     QImage sheet(width + 20, height + 10, QImage::Format_RGB32);
     sheet.fill(QColor(96, 96, 96));
     QPainter p(&sheet);
+    p.setPen(Qt::white);
+    p.setFont(QFont("WenQuanYi Zen Hei", 12));
     int y = 4;
-    for (const auto& [file, image] : tiles) {
-        QImage shown = image.copy();
-        for (int yy = 0; yy < shown.height(); ++yy) {
-            QRgb* row = reinterpret_cast<QRgb*>(shown.scanLine(yy));
-            for (int x = 0; x < shown.width(); ++x)
-                if (row[x] == art::kKeyColour) row[x] = qRgb(96, 96, 96);
+    for (const Piece& piece : pieces) {
+        if (piece.file) {
+            p.drawText(10, y + 15, QString::fromStdString(art::AssetDiskPath("", piece.file->path)));
+            y += 18;
         }
-        p.setPen(Qt::white);
-        p.setFont(QFont("WenQuanYi Zen Hei", 12));
-        p.drawText(10, y + 15, QString::fromStdString(art::AssetDiskPath("", file->path)));
-        p.drawImage(QRect(10, y + 20, image.width() * scale, image.height() * scale), shown);
-        y += image.height() * scale + 22;
+        p.drawImage(QRect(10, y, piece.image.width() * scale, piece.image.height() * scale),
+                    piece.image);
+        y += piece.image.height() * scale + 4;
     }
     p.end();
     sheet.save(QString::fromStdString(path), "PNG");
