@@ -52,28 +52,41 @@ void HairBack(QPainter& p, const Person& who) {
 
 void HairFront(QPainter& p, const Person& who) {
     p.setBrush(who.hair);
-    QPainterPath cap;
     switch (who.style) {
-        case Bald: p.drawChord(QRectF(32, 32, 36, 30), 20 * 16, 40 * 16); p.drawChord(QRectF(32, 32, 36, 30), 120 * 16, 40 * 16); return;
-        case Bun: p.drawEllipse(QPointF(50, 26), 11, 9); break;
+        case Bald:
+            p.drawChord(QRectF(30, 34, 40, 34), 150 * 16, 50 * 16);
+            p.drawChord(QRectF(30, 34, 40, 34), -20 * 16, 50 * 16);
+            return;
         case Cap:
             p.setBrush(QColor(180, 30, 30));
-            p.drawChord(QRectF(29, 30, 42, 34), 0, 180 * 16);
+            p.drawChord(QRectF(29, 29, 42, 36), 0, 180 * 16);
             p.drawRect(QRectF(29, 45, 52, 5));
             return;
+        case Bun: p.drawEllipse(QPointF(50, 26), 11, 9); break;
         default: break;
     }
-    const double depth = who.style == Crew ? 10 : who.style == Bob ? 26 : 16;
-    cap.moveTo(30, 56);
-    cap.cubicTo(28, 26, 72, 26, 70, 56);
-    if (who.style == SidePart || who.style == Swept) cap.lineTo(44, 36 + depth * 0.3);
-    else cap.lineTo(70, 36 + depth * 0.2);
-    cap.cubicTo(60, 40, 40, 40, 30, 36 + depth);
-    cap.closeSubpath();
-    p.drawPath(cap);
+    // The crown over the top of the head, then the fringe above the eyes.
+    p.drawChord(who.style == Crew ? QRectF(31, 31, 38, 30) : QRectF(29, 28, 42, 40), 0, 180 * 16);
+    QPainterPath fringe;
+    if (who.style == SidePart || who.style == Swept) {
+        fringe.moveTo(30, 49);
+        fringe.cubicTo(34, 38, 52, 44, 70, 38);
+        fringe.lineTo(70, 46);
+        fringe.lineTo(70, 34);
+        fringe.lineTo(30, 34);
+        fringe.closeSubpath();
+    } else if (who.style != Crew) {
+        fringe.addEllipse(QRectF(30, 36, 40, 11));
+    }
+    p.save();
+    QPainterPath head;
+    head.addEllipse(QRectF(29, 28, 42, 46));
+    p.setClipPath(head, Qt::IntersectClip);
+    p.drawPath(fringe);
+    p.restore();
     if (who.style == Bob) {
-        p.drawRect(QRectF(29, 48, 7, 26));
-        p.drawRect(QRectF(64, 48, 7, 26));
+        p.drawRect(QRectF(29, 46, 7, 28));
+        p.drawRect(QRectF(64, 46, 7, 28));
     }
 }
 
@@ -139,19 +152,21 @@ void PaintPerson(QPainter& p, const QRectF& box, const Person& who, double turn,
         p.drawEllipse(QPointF(61 + dx, 64), 4, 2.5);
     }
     HairFront(p, who);
-    // The discarding arm reaches down toward the table.
+    // The discarding arm reaches down to the table with a tile in the hand.
     if (pose == Discard) {
         const double side = turn == 0 ? 1 : turn;
         QPainterPath arm;
-        arm.moveTo(50 + side * 30, 108);
-        arm.quadTo(50 + side * 36, 140, 50 + side * 6, 156);
-        arm.lineTo(50 + side * 18, 160);
-        arm.quadTo(50 + side * 46, 140, 50 + side * 40, 106);
-        arm.closeSubpath();
-        p.setBrush(who.clothes.darker(115));
+        arm.moveTo(50 + side * 34, 106);
+        arm.quadTo(50 + side * 34, 140, 50 + side * 12, 150);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(who.clothes.darker(125), 13, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(arm);
+        p.setPen(QPen(QColor(90, 70, 40), 0.8));
+        p.setBrush(QColor(250, 246, 230));
+        p.drawRoundedRect(QRectF(50 + side * 12 - 6, 142, 12, 16), 2, 2);
+        p.setPen(Qt::NoPen);
         p.setBrush(who.skin);
-        p.drawEllipse(QPointF(50 + side * 10, 154), 7, 5);
+        p.drawEllipse(QPointF(50 + side * 12 + side * 4, 150), 5, 6);
     }
     p.restore();
 }

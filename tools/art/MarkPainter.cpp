@@ -109,7 +109,7 @@ void PaintDiceThrow(QPainter& p, const AssetFile& f) {
         const double x = frame * 132.0;
         const double bounce = std::abs(std::sin(t * M_PI * 3)) * (1 - t) * 20;
         for (int d = 0; d < 2; ++d) {
-            QRectF r(x + 10 + d * 80 - (1 - t) * 8, 8 + 15 * (1 - t) - bounce, 40, 40);
+            QRectF r(x + 10 + d * 80 - (1 - t) * 8, std::max(2.0, 8 + 15 * (1 - t) - bounce), 40, 40);
             const double angle = t >= 1 ? 0 : 25 + frame * 47 + d * 30;
             PaintDie(p, r, (frame * (d + 2) + d) % 6 + 1, angle);
         }
