@@ -49,5 +49,12 @@ std::optional<Picture> ReadGifSize(const std::string& path) {
     pic.width = static_cast<int>(Le(b, 6, 2));
     pic.height = static_cast<int>(Le(b, 8, 2));
     pic.bitsPerPixel = 8;
+    const unsigned flags = b[10];
+    if (flags & 0x80) {
+        const std::size_t entries = std::size_t(1) << ((flags & 7) + 1);
+        if (13 + 3 * entries > b.size()) return std::nullopt;
+        for (std::size_t i = 0; i < entries; ++i)
+            pic.palette.push_back((b[13 + 3 * i] << 16) | (b[14 + 3 * i] << 8) | b[15 + 3 * i]);
+    }
     return pic;
 }

@@ -65,6 +65,16 @@ TEST(ColourKey, OpaqueArtNeverComesNearTheKey) {
     }
 }
 
+TEST(ColourKey, PortraitPalettesHoldNoKeyColour) {
+    for (const AssetFile& f : art::ExpandAssetTable()) {
+        if (!f.entry->gif) continue;
+        std::optional<Picture> gif = ReadGifSize(Disk(f.path));
+        ASSERT_TRUE(gif.has_value()) << platform::GbkToUtf8(f.path);
+        EXPECT_FALSE(gif->palette.empty()) << platform::GbkToUtf8(f.path);
+        for (std::uint32_t c : gif->palette) EXPECT_FALSE(NearKey(c)) << platform::GbkToUtf8(f.path);
+    }
+}
+
 TEST(ColourKey, TableBackgroundsAreWhollyOpaque) {
     for (const char* path : {"Graphic\\Room.bmp", "Graphic\\NewStyle\\Room.bmp", "Graphic\\LoadGame.bmp"}) {
         const Picture pic = Load(path);

@@ -253,7 +253,6 @@ void PaintTurnArrow(QPainter& p, const AssetFile& f) {
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(f.width / 2.0, f.height / 2.0);
     p.rotate(kTurn[f.index - 2]);
-    if (!across) p.scale(1, 1);
     p.setPen(QPen(QColor(150, 90, 10), 1));
     p.setBrush(QColor(255, 200, 40));
     p.drawPath(tri);
@@ -330,7 +329,6 @@ void PaintMouseCursor(QPainter& p, const AssetFile& f) {
     p.setPen(QPen(QColor(20, 40, 20), 1));
     p.setBrush(QColor(230, 250, 220));
     p.drawPath(arrow);
-    (void)f;
 }
 
 void PaintLobbyTable(QPainter& p, const AssetFile& f) {

@@ -56,8 +56,10 @@ void PaintLyingSheet(QPainter& p, const AssetFile& f) {
     const int seat = f.entry->variant;
     for (int c = 0; c < 43; ++c) {
         QRectF r = Cell(f, c, 0);
-        PaintTile(p, r.adjusted(0.5, 0, -0.5, 0), ClassicTiles(), SheetTile(c), 0,
-                  seat == 1 || seat == 3 ? 6 : 8, kTurns[seat]);
+        // The lowest 8 rows are the tile's front edge: rivers and melds crop them off the
+        // tiles behind the first row.
+        PaintTile(p, r.adjusted(0.5, 0, -0.5, 0), ClassicTiles(), SheetTile(c), 0, 8,
+                  kTurns[seat]);
     }
 }
 
