@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <cmath>
 #include <cstdint>
 
 namespace art {
@@ -36,18 +37,23 @@ void Felt(QPainter& p, const QRectF& r, QColor centre, QColor edge) {
 }
 
 void Wood(QPainter& p, const QRectF& r, QColor base) {
-    p.fillRect(r, base);
+    // Rows of slowly changing tone, then a few long streaks: planks without per-pixel work.
     Grain grain;
+    for (int y = static_cast<int>(r.top()); y < r.bottom(); ++y) {
+        const double tone = std::sin(y * 0.21) * 4 + std::sin(y * 0.047) * 6 + grain.Next(5);
+        p.fillRect(QRectF(r.left(), y, r.width(), 1), base.darker(100 + static_cast<int>(tone) + 4));
+    }
     p.setRenderHint(QPainter::Antialiasing);
-    for (double y = r.top(); y < r.bottom(); y += 3) {
-        QColor c = base.darker(104 + grain.Next(14));
-        c.setAlpha(120);
-        QPainterPath line;
-        line.moveTo(r.left(), y);
-        for (double x = r.left(); x <= r.right(); x += 40)
-            line.lineTo(x, y + (grain.Next(5) - 2) * 0.6);
-        p.setPen(QPen(c, 1.2));
-        p.drawPath(line);
+    for (int i = 0; i < static_cast<int>(r.height() / 12); ++i) {
+        const double y = r.top() + grain.Next(static_cast<int>(r.height()));
+        const double x = r.left() + grain.Next(static_cast<int>(r.width()));
+        QPainterPath streak;
+        streak.moveTo(x, y);
+        streak.cubicTo(x + 60, y + 2, x + 120, y - 2, x + 180 + grain.Next(120), y + 1);
+        QColor c = base.darker(125);
+        c.setAlpha(110);
+        p.setPen(QPen(c, 1.0));
+        p.drawPath(streak);
     }
 }
 

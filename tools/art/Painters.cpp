@@ -1,13 +1,13 @@
 #include "tools/art/Painters.h"
 
-#include <array>
+#include <iterator>
 
 namespace art {
 
 namespace {
 
 // Indexed by Art; the order follows the enumeration.
-const std::array<Painter, static_cast<int>(Art::Count)> kPainters = {
+const Painter kPainters[] = {
     PaintStandingSheet, PaintLyingSheet, PaintFaceGrid, PaintLaidGrid, PaintBodySheet,
     PaintTileBackPicture, PaintTileBackStrip, PaintTiltedTile, PaintDrawAnimation, PaintDrawBase,
     PaintDiceSheet, PaintDiceThrow, PaintDiceFaces, PaintChips, PaintBanner, PaintScreen,
@@ -17,6 +17,8 @@ const std::array<Painter, static_cast<int>(Art::Count)> kPainters = {
     PaintMouseCursor, PaintPortrait, PaintPortraitStrip, PaintSeatFigure, PaintLobbyTable,
     PaintSeatMarker, PaintExitWindow, PaintCornerMask, PaintForbid,
 };
+static_assert(std::size(kPainters) == static_cast<std::size_t>(Art::Count),
+              "one painter per kind of picture");
 
 }  // namespace
 
