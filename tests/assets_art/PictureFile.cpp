@@ -50,11 +50,16 @@ std::optional<Picture> ReadGifSize(const std::string& path) {
     pic.height = static_cast<int>(Le(b, 8, 2));
     pic.bitsPerPixel = 8;
     const unsigned flags = b[10];
+    std::size_t at = 13;
     if (flags & 0x80) {
         const std::size_t entries = std::size_t(1) << ((flags & 7) + 1);
-        if (13 + 3 * entries > b.size()) return std::nullopt;
-        for (std::size_t i = 0; i < entries; ++i)
-            pic.palette.push_back((b[13 + 3 * i] << 16) | (b[14 + 3 * i] << 8) | b[15 + 3 * i]);
+        if (at + 3 * entries > b.size()) return std::nullopt;
+        for (std::size_t i = 0; i < entries; ++i, at += 3)
+            pic.palette.push_back((b[at] << 16) | (b[at + 1] << 8) | b[at + 2]);
     }
+    // A graphic control extension right after the colour table: 21 F9 04 flags delay(2) index.
+    if (at + 8 <= b.size() && b[at] == 0x21 && b[at + 1] == 0xF9 && b[at + 2] == 4 &&
+        (b[at + 3] & 1))
+        pic.transparentIndex = b[at + 6];
     return pic;
 }

@@ -59,9 +59,9 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\NewStyle\\自己牌倒0{}.bmp", 1, 5, 0, 0, 9, 4, Art::TileLaidGrid, 0, "", K, false},
 
     // Portraits and seat figures.
-    {"Graphic\\{}.gif", 1, 12, 140, 226, 1, 1, Art::Portrait, 0, "", O, true},
-    {"male.gif", 0, 0, 140, 226, 1, 1, Art::Portrait, 13, "", O, true},
-    {"female.gif", 0, 0, 140, 226, 1, 1, Art::Portrait, 14, "", O, true},
+    {"Graphic\\{}.gif", 1, 12, 140, 226, 1, 1, Art::Portrait, 0, "", K, true},
+    {"male.gif", 0, 0, 140, 226, 1, 1, Art::Portrait, 13, "", K, true},
+    {"female.gif", 0, 0, 140, 226, 1, 1, Art::Portrait, 14, "", K, true},
     {"Graphic\\Avatar\\{}\\Up\\role.bmp", 1, 12, 320, 200, 2, 1, Art::SeatFigure, FigureUpRole, "", K, false},
     {"Graphic\\Avatar\\{}\\Up\\出牌.bmp", 1, 12, 320, 200, 2, 1, Art::SeatFigure, FigureUpPose, "", K, false},
     {"Graphic\\Avatar\\{}\\Left\\role.bmp", 1, 12, 360, 220, 2, 1, Art::SeatFigure, FigureLeftRole, "", K, false},

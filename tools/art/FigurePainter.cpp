@@ -178,10 +178,14 @@ void Backdrop(QPainter& p, const QRectF& r, const Person& who) {
 }  // namespace
 
 void PaintPortrait(QPainter& p, const AssetFile& f) {
+    // The GIF portraits are cut out (their background is the transparent index); the empty
+    // seat's bitmap is a framed card.
     const int who = f.entry->variant ? f.entry->variant : f.index;
     QRectF r(0, 0, f.width, f.height);
-    p.fillRect(r, kPeople[who].backdrop.darker(140));
-    Backdrop(p, r.adjusted(2, 2, -2, -2), kPeople[who]);
+    if (!f.entry->gif) {
+        p.fillRect(r, kPeople[who].backdrop.darker(140));
+        Backdrop(p, r.adjusted(2, 2, -2, -2), kPeople[who]);
+    }
     PaintPerson(p, QRectF(0, 0, 140, 224), kPeople[who], 0, Rest);
     if (who == 0)
         FitText(p, QRectF(30, 180, 80, 30), Utf8(u8"空位"), Qt::white, Face::Hei);

@@ -61,6 +61,8 @@ bool WriteGif(const QImage& image, const std::string& path) {
         for (int x = 0; x < image.width(); ++x)
             gdImageSetPixel(im, x, y, gdTrueColor(qRed(row[x]), qGreen(row[x]), qBlue(row[x])));
     }
+    // Key-coloured pixels become the palette's transparent index.
+    gdImageColorTransparent(im, gdTrueColor(255, 0, 255));
     gdImageTrueColorToPalette(im, 0, 256);
     bool ok = false;
     if (FILE* out = std::fopen(path.c_str(), "wb")) {
