@@ -16,6 +16,9 @@ constexpr int kMaxGroups = 6;
 // Hand tiles plus meld tiles: four kongs and a pair.
 constexpr int kMaxJoinedTiles = 18;
 
+// All three numbered suits, a wind and a dragon are present (五门齐).
+bool HasAllFiveKinds(const tagMj* tiles, int num);
+
 class CGbHu {
 public:
     unsigned char fan[kFanSlots];        // result fan flags of the last test
@@ -77,10 +80,43 @@ public:
                           int partials, int singles);
 
     // Wild-tile rule.
-    bool IsWildTile(const tagMj& tile, const tagMj& wild);
+    bool IsWildTile(const tagMj& tile, const tagMj& wild) const;
     bool HuWild(CMjPlayer* player, tagMj* tiles, int num, int* seen, int leavenum);
     int IsReadyWild(CMjPlayer* player, tagMj* tiles, int num);
     bool IsKnittedWild(const tagMj* tiles, int num);
     bool SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth);
     bool CompleteWithWild(GetMj* path, int depth, int wilds);
+
+    // Helpers of the tests above.
+    // Stores the seat, clears the results and works out the situation fans of a win test.
+    void BeginWinTest(CMjPlayer* seat, const int* seen, int leavenum);
+    int MeldCount() const;  // the seat's melds, 0..5
+    // The hand and every meld tile, sorted; returns the count (at most kMaxJoinedTiles).
+    int JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const;
+    void MarkSituation(unsigned char* flags) const;  // fans 44, 45, 58 of this test
+    // Scores groups = melds + path; keeps it when it beats besttotal.  With `rescan` the
+    // tile-list fans are worked out again from the groups' tiles first.
+    void ScorePath(const GetMj* path, int depth, bool rescan);
+    // Copies the best decomposition into the seat and finishes the total: true at or above
+    // the minimum.
+    bool FinishSearch();
+    // A special shape's total: the flags in workfan after the exclusions, also in fan.
+    void FinishShape();
+    int CollectDistinct(const GetMj* list, int count, bool chows, GetMj* out);
+    bool PungConcealed(const GetMj* list, int count, int index, bool meldsBlock);
+    int DiscardedWildPung(const GetMj* list, int count) const;
+    void MarkWaitFans(const GetMj* own, int count);
+    void CalcWildExtras(const GetMj* list, int count);
+    int CountedExtraValue() const;
+    bool ScoreSevenPairs(const tagMj* tiles, int num);
+    int TakeWilds(const tagMj* tiles, int num, tagMj* rest);
+    bool IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const;
+    int SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const;
+    bool IsKnittedStraightWait(const tagMj* tiles, int num);
+
+private:
+    bool situationSelf_ = false;   // 妙手回春 applies
+    bool situationLast_ = false;   // 海底捞月 applies
+    bool situationSeen_ = false;   // 和绝张 applies
+    bool knittedHonours_ = false;  // the last knitted hand filled with wilds holds every honour
 };
