@@ -29,6 +29,8 @@ bool CMjAi::FindReadyDiscardSmall(const tagMj* tiles, int count, tagMj* out) {
 
 void CMjAi::SplitHand(const tagMj* tiles, int count, int pairnum, int partialnum, int singlenum,
                       tagMj* pairs, tagPartialMj* partials, tagMj* singles) {
+    // Once a one-step discard is found nothing later changes the answer.
+    if (onestep) return;
     if (count == 0) {
         const int pieces = pairnum + partialnum;
         const int loose = 2 * pieces + singlenum;
