@@ -8,21 +8,6 @@ using namespace rulestest;
 
 namespace {
 
-struct Sit : Situation {
-    Sit& Meld(const std::string& tiles, bool exposed = true) {
-        melds.push_back({tiles, exposed});
-        return *this;
-    }
-    Sit& Last(const std::string& tile) { last = tile; return *this; }
-    Sit& Zimo() { zimo = true; return *this; }
-    Sit& Winds(int quan, int men) { quanfeng = quan; menfeng = men; return *this; }
-    Sit& Flowers(int n) { flowers = n; return *this; }
-    Sit& LastOfWall() { leavenum = 1; return *this; }
-    Sit& SeenAll() { seenLast = 4; return *this; }
-    Sit& Ting() { ting = true; return *this; }
-    Sit& KongWin() { kongwin = true; return *this; }
-    Sit& RobKong() { robkong = true; return *this; }
-};
 
 struct FanCase {
     const char* what;

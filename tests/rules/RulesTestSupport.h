@@ -61,6 +61,23 @@ struct Situation {
     bool ting = false, kongwin = false, robkong = false;
 };
 
+// Builds a situation one detail at a time: Sit().Meld("123m").Zimo().
+struct Sit : Situation {
+    Sit& Meld(const std::string& tiles, bool exposed = true) {
+        melds.push_back({tiles, exposed});
+        return *this;
+    }
+    Sit& Last(const std::string& tile) { last = tile; return *this; }
+    Sit& Zimo() { zimo = true; return *this; }
+    Sit& Winds(int quan, int men) { quanfeng = quan; menfeng = men; return *this; }
+    Sit& Flowers(int n) { flowers = n; return *this; }
+    Sit& LastOfWall() { leavenum = 1; return *this; }
+    Sit& SeenAll() { seenLast = 4; return *this; }
+    Sit& Ting() { ting = true; return *this; }
+    Sit& KongWin() { kongwin = true; return *this; }
+    Sit& RobKong() { robkong = true; return *this; }
+};
+
 inline void SetMelds(CMjPlayer& p, const std::vector<Meld>& melds) {
     p.gangnum = 0;
     for (const Meld& m : melds) {
