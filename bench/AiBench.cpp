@@ -14,6 +14,7 @@
 #include "engine/MjPlayer.h"
 #include "rules/MjAi.h"
 #include "rules/Random.h"
+#include "tests/rules/RulesTestSupport.h"
 
 namespace {
 
@@ -27,21 +28,7 @@ const char* const kWorstShapes[] = {
     "1122334455667z",  "44445555666677m",
 };
 
-std::vector<tagMj> Parse(const std::string& text) {
-    std::vector<tagMj> tiles;
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits += c;
-            continue;
-        }
-        const int suit = static_cast<int>(std::string("mspz").find(c));
-        for (char d : digits)
-            tiles.push_back(tagMj{static_cast<signed char>(d - '0'), static_cast<signed char>(suit)});
-        digits.clear();
-    }
-    return tiles;
-}
+std::vector<tagMj> Parse(const std::string& text) { return rulestest::T(text); }
 
 struct Case {
     std::vector<tagMj> hand;

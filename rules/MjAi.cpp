@@ -58,17 +58,14 @@ void CMjAi::Play(CMjPlayer* player, const int* seen, int leavenum, const unsigne
                  int mjindex) {
     Log.Write("CMjAi::Play Enter leavenum = %d,mjindex=%d.", leavenum, mjindex);
     MjSrand(static_cast<unsigned int>(MjTime()));
-    tagMj hand[14];
-    const int count = SortedHand(player, hand);
-    if (count == 0) return;
-
-    tagMj singles[2];
-    int best = 0;
+    if (player->cardnum <= 0) return;
     PlayMj = tagMj{0, 0};
-    if (FindReadyDiscard(player, hand, count, 0, 0, 0, singles, seen, leavenum, &best)) {
+    if (SearchReadyDiscard(player, seen, leavenum)) {
         DiscardHeld(player, PlayMj);
         return;
     }
+    tagMj hand[14];
+    const int count = SortedHand(player, hand);
     ChooseDiscard(player, seen, hand, count);
 }
 
@@ -97,6 +94,14 @@ void CMjAi::PlayWild(CMjPlayer* player, const int* seen, int leavenum, const uns
         return;
     }
     ChooseDiscard(player, seen, hand, count);
+}
+
+bool CMjAi::SearchReadyDiscard(CMjPlayer* player, const int* seen, int leavenum) {
+    tagMj hand[14];
+    const int count = SortedHand(player, hand);
+    tagMj singles[2];
+    int best = 0;
+    return FindReadyDiscard(player, hand, count, 0, 0, 0, singles, seen, leavenum, &best);
 }
 
 void CMjAi::ChooseDiscard(CMjPlayer* player, const int* seen, const tagMj* hand, int count) {

@@ -84,6 +84,8 @@ public:
     bool ShouldKong(CMjPlayer* player, const tagMj* tile, const int* seen, int leavenum);
 
 private:
+    // The ready search on the seat's hand as it stands, from a best score of 0.
+    bool SearchReadyDiscard(CMjPlayer* player, const int* seen, int leavenum);
     // Ready search, evaluator, decomposition search and shape heuristic, in this order, on the
     // sorted tiles (the hand, or what is left of it under the wild rule).
     void ChooseDiscard(CMjPlayer* player, const int* seen, const tagMj* hand, int count);

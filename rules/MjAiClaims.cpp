@@ -81,6 +81,14 @@ int HandWithout(const CMjPlayer* player, const tagMj& tile, int copies, tagMj* o
     return n;
 }
 
+// The evaluator's still-needed count for the hand, with its chosen plan.
+int EvaluateHand(CEvaluation& evaluation, CMjPlayer* player, const tagMj* hand, int count,
+                 const int* seen, tagEvalPlan* plan) {
+    tagMj spare[kEvalMaxTiles];
+    int sparenum = 0;
+    return evaluation.Evaluate(player, hand, count, seen, spare, &sparenum, plan);
+}
+
 }  // namespace
 
 bool CMjAi::MayClaim(CMjPlayer* player, const tagMj& tile, bool allowed) {
@@ -104,23 +112,18 @@ bool CMjAi::ShouldPung(CMjPlayer* player, const tagMj* tile, const int* seen, in
     }
     SimulatedMeld meld(player, kKindPung, t, nullptr, 3);
     if (!meld.Active()) return false;
-    tagMj hand[14];
-    const int rest = HandWithout(player, t, 0, hand);
-    tagMj singles[2];
-    int best = 0;
-    const bool ready = FindReadyDiscard(player, hand, rest, 0, 0, 0, singles, seen, leavenum, &best);
+    const bool ready = SearchReadyDiscard(player, seen, leavenum);
     snapshot.Restore();
     if (ready) return true;
 
     // Does the pung bring the best plan closer?
-    tagMj spare[kEvalMaxTiles];
-    int sparenum = 0;
+    tagMj hand[14];
     tagEvalPlan plan;
     const int full = HandWithout(player, t, 0, hand);
-    const int before = evaluator.Evaluate(player, hand, full, seen, spare, &sparenum, &plan);
+    const int before = EvaluateHand(evaluator, player, hand, full, seen, &plan);
     const int cut = HandWithout(player, t, 2, hand);
     CEvaluation fresh;
-    const int after = fresh.Evaluate(player, hand, cut, seen, spare, &sparenum, &plan);
+    const int after = EvaluateHand(fresh, player, hand, cut, seen, &plan);
     return after >= 0 && after < before;
 }
 
@@ -149,12 +152,7 @@ bool CMjAi::ShouldChow(CMjPlayer* player, const tagMj* tile, const int* seen, in
         const tagMj others[2] = {a, b};
         SimulatedMeld meld(player, kKindChow, t, others, 3);
         if (!meld.Active()) return false;
-        tagMj hand[14];
-        const int rest = HandWithout(player, t, 0, hand);
-        tagMj singles[2];
-        int best = 0;
-        const bool ready =
-            FindReadyDiscard(player, hand, rest, 0, 0, 0, singles, seen, leavenum, &best);
+        const bool ready = SearchReadyDiscard(player, seen, leavenum);
         snapshot.Restore();
         meld.Remove();
         if (ready) {
@@ -167,10 +165,8 @@ bool CMjAi::ShouldChow(CMjPlayer* player, const tagMj* tile, const int* seen, in
     // Does the discard fill the one gap of a two-tile group of the best plan?
     tagMj hand[14];
     const int count = HandWithout(player, t, 0, hand);
-    tagMj spare[kEvalMaxTiles];
-    int sparenum = 0;
     tagEvalPlan plan;
-    if (evaluator.Evaluate(player, hand, count, seen, spare, &sparenum, &plan) <= 0) return false;
+    if (EvaluateHand(evaluator, player, hand, count, seen, &plan) <= 0) return false;
     for (int g = 0; g < plan.meldnum; ++g) {
         const tagEvalMeld& group = plan.melds[g];
         if (group.heldnum != 2 || group.neednum != 1 || TileEqual(group.held[0], group.held[1]) ||
@@ -210,11 +206,9 @@ bool CMjAi::ShouldKong(CMjPlayer* player, const tagMj* tile, const int* seen, in
     const int count = HandWithout(player, t, 0, hand);
     if (IsReady(player, hand, count) >= 1) return false;  // a ready hand is not given up
 
-    tagMj spare[kEvalMaxTiles];
-    int sparenum = 0;
     tagEvalPlan plan;
-    const int before = evaluator.Evaluate(player, hand, count, seen, spare, &sparenum, &plan);
+    const int before = EvaluateHand(evaluator, player, hand, count, seen, &plan);
     CEvaluation fresh;
-    const int after = fresh.Evaluate(player, copy, rest, seen, spare, &sparenum, &plan);
+    const int after = EvaluateHand(fresh, player, copy, rest, seen, &plan);
     return after >= 0 && after <= before;
 }

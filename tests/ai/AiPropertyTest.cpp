@@ -57,6 +57,18 @@ protected:
             ++seen[TileKey(r.pool[i])];
     }
 
+    // A seat on its turn: 14 tiles, with melds every other round, perhaps a plan, and the seen
+    // counts; the play minimum alternates between the evaluator's 8 and the search's 0, and the
+    // clock moves on a little.
+    RandomSeat DealTurn(SeatDealer& dealer, CMjAi& ai, int round, int* seen) {
+        RandomSeat r = dealer.Deal(14, round % 2 == 1);
+        dealer.MaybePlan(r.seat.get());
+        ai.minfan = round % 3 == 0 ? 0 : 8;
+        SeeSome(dealer, r, seen);
+        now += static_cast<long long>(dealer.Next() % 2);
+        return r;
+    }
+
     long long now = 1765000000;
 };
 
@@ -109,13 +121,9 @@ TEST_F(AiPropertyTest, PlayAlwaysDiscardsAHeldTile) {
     SeatDealer dealer(11);
     CMjAi ai;
     for (int round = 0; round < 2000; ++round) {
-        RandomSeat r = dealer.Deal(14, round % 2 == 1);
-        CMjPlayer* s = r.seat.get();
-        dealer.MaybePlan(s);
-        ai.minfan = round % 3 == 0 ? 0 : 8;
         int seen[kTileKeyCount];
-        SeeSome(dealer, r, seen);
-        now += static_cast<long long>(dealer.Next() % 3);
+        RandomSeat r = DealTurn(dealer, ai, round, seen);
+        CMjPlayer* s = r.seat.get();
         ai.Play(s, seen, 50, nullptr, 0);
         ASSERT_TRUE(s->FindMj(s->PlayMj))
             << Names(s->Mj, s->cardnum) << " discards " << Name(s->PlayMj) << " minfan " << ai.minfan;
@@ -127,17 +135,14 @@ TEST_F(AiPropertyTest, PlayWildDiscardsAHeldTileAndAWildOnlyWhenNothingElseIsLef
     CMjAi ai;
     ai.wildrule = 1;
     for (int round = 0; round < 2000; ++round) {
-        RandomSeat r = dealer.Deal(14, round % 2 == 1);
+        int seen[kTileKeyCount];
+        RandomSeat r = DealTurn(dealer, ai, round, seen);
         CMjPlayer* s = r.seat.get();
-        dealer.MaybePlan(s);
-        ai.minfan = round % 3 == 0 ? 0 : 8;
         // The wild tile is often one the hand holds, sometimes a flower.
         ai.wildmj = round % 7 == 0 ? tagMj{3, 4} : s->Mj[dealer.Next() % s->cardnum];
         s->wildmode = 1;
         s->wildmj = ai.wildmj;
         s->SortHand();
-        int seen[kTileKeyCount];
-        SeeSome(dealer, r, seen);
 
         // The turn flow saves the hand around the choice and checks the tile afterwards.
         tagMj saved[14];
@@ -164,13 +169,9 @@ TEST_F(AiPropertyTest, TheSameClockAndSeatsGiveTheSameDecisions) {
         CMjAi ai;
         now = 1765000000;
         for (int round = 0; round < 400; ++round) {
-            RandomSeat r = dealer.Deal(14, round % 2 == 1);
-            CMjPlayer* s = r.seat.get();
-            dealer.MaybePlan(s);
-            ai.minfan = round % 2 == 0 ? 0 : 8;
             int seen[kTileKeyCount];
-            SeeSome(dealer, r, seen);
-            now += static_cast<long long>(dealer.Next() % 2);
+            RandomSeat r = DealTurn(dealer, ai, round, seen);
+            CMjPlayer* s = r.seat.get();
             ai.Play(s, seen, 50, nullptr, 0);
             std::string d = Name(s->PlayMj);
             s->DeleteMj(s->PlayMj);

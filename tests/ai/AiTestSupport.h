@@ -1,5 +1,5 @@
-// Hands written the short way ("123m456s789p1155z": m characters, s bamboo, p dots, z honours,
-// f flowers), seats built from them, and random legal hands.
+// Seats for the computer player's tests, built from hands written the short way of the rules
+// tests ("123m456s789p1155z"), and shuffled sets for random hands.
 #pragma once
 
 #include <algorithm>
@@ -11,38 +11,14 @@
 
 #include "engine/MjPlayer.h"
 #include "rules/Tile.h"
+#include "tests/rules/RulesTestSupport.h"
 
 namespace aitest {
 
-inline std::vector<tagMj> Tiles(const std::string& text) {
-    std::vector<tagMj> tiles;
-    std::string digits;
-    for (char c : text) {
-        if (c >= '0' && c <= '9') {
-            digits += c;
-            continue;
-        }
-        const std::string suits = "mspzf";
-        const auto suit = suits.find(c);
-        if (suit == std::string::npos) continue;
-        for (char d : digits)
-            tiles.push_back(tagMj{static_cast<signed char>(d - '0'), static_cast<signed char>(suit)});
-        digits.clear();
-    }
-    return tiles;
-}
-
-inline tagMj T(const std::string& text) { return Tiles(text).at(0); }
-
-inline std::string Name(const tagMj& t) {
-    return std::to_string(t.value) + std::string(1, "mspzf?"[t.suit >= 0 && t.suit < 5 ? t.suit : 5]);
-}
-
-inline std::string Names(const tagMj* tiles, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += Name(tiles[i]) + (i + 1 < n ? " " : "");
-    return s;
-}
+inline std::vector<tagMj> Tiles(const std::string& text) { return rulestest::T(text); }
+inline tagMj T(const std::string& text) { return rulestest::One(text); }
+inline std::string Names(const tagMj* tiles, int n) { return rulestest::Str(tiles, n); }
+inline std::string Name(const tagMj& t) { return rulestest::Str(&t, 1); }
 
 // A seat at the start of a hand, with the fields a computer seat's decisions read set.
 inline std::unique_ptr<CMjPlayer> NewSeat() {

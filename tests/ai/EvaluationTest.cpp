@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "AiTestSupport.h"
 #include "rules/Evaluation.h"
 
@@ -52,7 +54,7 @@ TEST_F(EvaluationTest, AChowMeldCompletesAStraightWithoutTakingHandTiles) {
     const EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 1);
     EXPECT_EQ(r.plan.fan, 28);
-    EXPECT_EQ(r.spare, "1m 5m 9m 7z");
+    EXPECT_EQ(r.spare, "1m5m9m7z");
     ASSERT_EQ(r.plan.meldnum, 3);
     EXPECT_EQ(r.plan.melds[1].heldnum, 3);
     ASSERT_EQ(r.plan.melds[2].neednum, 1);
@@ -83,32 +85,41 @@ TEST_F(EvaluationTest, APlanWithALivePathBeatsADeadOne) {
     EXPECT_LE(r.needed, 4);
 }
 
-struct TieCase {
+// One evaluation: the seat's plan flags, its hand, and what the evaluator answers.
+struct PlanCase {
+    const char* why;
+    void (*flag)(CMjPlayer*);
     const char* hand;
     int needed;
     int fan;
     const char* spare;
-    const char* why;
 };
 
-const TieCase kTieCases[] = {
-    {"1234567m12345s9p1z", 2, 30, "4s 5s 1z",
-     "three plans need 2: the first is chosen, the candidates are the tiles all three give up"},
-    {"1234567m1234567s", 2, 30, "1s 2s 3s 4s 5s 6s 7s",
-     "plans of either suit need 2 and give up nothing in common: the chosen plan's own spare"},
-    {"12345679m123s45p1z", 1, 28, "1s 2s 3s 4p 5p 1z",
-     "two plans need 1: the first one's spare tiles come back unnarrowed"},
-};
-
-TEST_F(EvaluationTest, EqualPlansChooseTheFirstAndNarrowTheCandidatesFromTwoTilesOn) {
-    for (const TieCase& c : kTieCases) {
+void ExpectPlans(const PlanCase* cases, size_t n, const int* seen) {
+    for (size_t i = 0; i < n; ++i) {
+        const PlanCase& c = cases[i];
         auto s = NewSeat();
+        if (c.flag) c.flag(s.get());
         SetHand(s.get(), c.hand);
+        CEvaluation eval;
         const EvalResult r = Judge(eval, s.get(), seen);
         EXPECT_EQ(r.needed, c.needed) << c.why;
         EXPECT_EQ(r.plan.fan, c.fan) << c.why;
         EXPECT_EQ(r.spare, c.spare) << c.why;
     }
+}
+
+const PlanCase kTieCases[] = {
+    {"three plans need 2: the first is chosen, the candidates are the tiles all three give up",
+     nullptr, "1234567m12345s9p1z", 2, 30, "4s5s1z"},
+    {"plans of either suit need 2 and give up nothing in common: the chosen plan's own spare",
+     nullptr, "1234567m1234567s", 2, 30, "1s2s3s4s5s6s7s"},
+    {"two plans need 1: the first one's spare tiles come back unnarrowed", nullptr,
+     "12345679m123s45p1z", 1, 28, "1s2s3s4p5p1z"},
+};
+
+TEST_F(EvaluationTest, EqualPlansChooseTheFirstAndNarrowTheCandidatesFromTwoTilesOn) {
+    ExpectPlans(kTieCases, std::size(kTieCases), seen);
 }
 
 TEST_F(EvaluationTest, ASevenPairsPlanSetsTheSeatsPairsFlag) {
@@ -131,43 +142,26 @@ TEST_F(EvaluationTest, ThePairsFlagTakesSevenPairsEvenWhenAChowPlanIsCloser) {
     r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 3);
     EXPECT_EQ(r.plan.fan, 19);
-    EXPECT_EQ(r.spare, "4s 5s 6s 7p 8p 9p");
+    EXPECT_EQ(r.spare, "4s5s6s7p8p9p");
 }
 
-struct FlaggedCase {
-    const char* name;
-    void (*flag)(CMjPlayer*);
-    const char* hand;
-    int needed;
-    int fan;
-    const char* spare;
-};
-
-const FlaggedCase kFlaggedCases[] = {
+const PlanCase kFlaggedCases[] = {
     {"one suit counts the tiles of other suits",
      [](CMjPlayer* p) { p->plan_suit = 1; p->plan_suitno = 1; }, "123m456789s11z", 2, 22,
-     "1m 2m 3m 1z 1z"},
+     "1m2m3m1z1z"},
     {"all pungs spares the lone tiles",
-     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p777p45z", 0, 48, "4z 5z"},
+     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p777p45z", 0, 48, "4z5z"},
     {"all pungs without lone tiles spares one of each pair",
-     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p", 1, 48, "2s 3p"},
+     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p", 1, 48, "2s3p"},
     {"knitted honours covers the honours and the knitted tiles",
      [](CMjPlayer* p) { p->plan_knit = 1; }, "147m25s39p1234566z", 0, 34, "6z"},
     {"knitted straight follows the seat's suit order",
      [](CMjPlayer* p) { p->plan_knitline = 1; p->knitline_suit[0] = 1; p->knitline_suit[1] = 0; },
-     "258m147s369p1122z", 0, 34, "1z 1z 2z 2z"},
+     "258m147s369p1122z", 0, 34, "1z1z2z2z"},
 };
 
 TEST_F(EvaluationTest, FlaggedPlansAreTakenFirstAsTheyCome) {
-    for (const FlaggedCase& c : kFlaggedCases) {
-        auto s = NewSeat();
-        c.flag(s.get());
-        SetHand(s.get(), c.hand);
-        const EvalResult r = Judge(eval, s.get(), seen);
-        EXPECT_EQ(r.needed, c.needed) << c.name;
-        EXPECT_EQ(r.plan.fan, c.fan) << c.name;
-        EXPECT_EQ(r.spare, c.spare) << c.name;
-    }
+    ExpectPlans(kFlaggedCases, std::size(kFlaggedCases), seen);
 }
 
 TEST_F(EvaluationTest, AFlaggedPlannerThatFindsNothingPassesToTheNextFlag) {
@@ -181,7 +175,7 @@ TEST_F(EvaluationTest, AFlaggedPlannerThatFindsNothingPassesToTheNextFlag) {
     SetHand(seat.get(), "147m258s369p123m5z");
     const EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.plan.fan, 34);
-    EXPECT_EQ(r.spare, "1m 2m 3m 5z");
+    EXPECT_EQ(r.spare, "1m2m3m5z");
 }
 
 }  // namespace

@@ -158,26 +158,27 @@ TEST_F(MjAiPlayTest, AWildHandWithFewerThanTwoPlainTilesDiscardsAPlainTileIfItHa
     }
 }
 
-TEST_F(MjAiPlayTest, PlayWildNeverGivesUpTheWildTileToBecomeReady) {
-    // Only the red dragon's discard would leave the rest ready, and it is the wild tile.
+TEST_F(MjAiPlayTest, PlayWildTakesAPlainReadyDiscardButNeverTheWildTile) {
+    // The straight and the pair of 1s wait on the 5 of bamboo once the last tile goes: a plain
+    // 9 of dots is discarded; the red dragon, being wild, is kept and nothing is ready.
     ai.wildrule = 1;
     ai.wildmj = T("5z");
-    SetHand(seat.get(), "123456789m11s46s5z");
-    tagMj out;
-    EXPECT_FALSE(ai.FindReadyDiscardWild(seat.get(), seat->Mj, seat->cardnum, &out));
-    ai.PlayWild(seat.get(), seen, 60, nullptr, 0);
-    EXPECT_NE(Name(seat->PlayMj), "5z");
-}
-
-TEST_F(MjAiPlayTest, PlayWildTakesAPlainReadyDiscardFirst) {
-    ai.wildrule = 1;
-    ai.wildmj = T("5z");
-    SetHand(seat.get(), "123456789m11s46s9p");
-    tagMj out;
-    ASSERT_TRUE(ai.FindReadyDiscardWild(seat.get(), seat->Mj, seat->cardnum, &out));
-    EXPECT_EQ(Name(out), "9p");
-    ai.PlayWild(seat.get(), seen, 60, nullptr, 0);
-    EXPECT_EQ(Name(seat->PlayMj), "9p");
+    const struct {
+        const char* hand;
+        bool ready;
+    } cases[] = {{"123456789m11s46s9p", true}, {"123456789m11s46s5z", false}};
+    for (const auto& c : cases) {
+        SetHand(seat.get(), c.hand);
+        tagMj out{0, 0};
+        EXPECT_EQ(ai.FindReadyDiscardWild(seat.get(), seat->Mj, seat->cardnum, &out), c.ready)
+            << c.hand;
+        ai.PlayWild(seat.get(), seen, 60, nullptr, 0);
+        if (c.ready) {
+            EXPECT_EQ(Name(seat->PlayMj), "9p");
+        } else {
+            EXPECT_NE(Name(seat->PlayMj), "5z");
+        }
+    }
 }
 
 }  // namespace
