@@ -19,11 +19,11 @@ class SeatDealer {
 public:
     explicit SeatDealer(unsigned seed) : rng_(seed) {}
 
-    // A seat with `handTiles` concealed tiles (13 or 14 less three per meld) and 0 to 3 melds.
+    // A seat with `handTiles` concealed tiles (13 or 14 less three per meld) and 0 to 4 melds.
     RandomSeat Deal(int handTiles, bool withMelds) {
         RandomSeat r;
         std::vector<tagMj> set = ShuffledSet(rng_);
-        const int melds = withMelds ? static_cast<int>(rng_() % 4) : 0;
+        const int melds = withMelds ? static_cast<int>(rng_() % 5) : 0;
         for (int m = 0; m < melds; ++m) TakeMeld(r.seat.get(), set);
         const int count = handTiles - 3 * r.seat->gangnum;
         for (int i = 0; i < count; ++i) {
