@@ -64,6 +64,20 @@ TEST_F(MjAiPlayTest, UnderTheZeroMinimumAStructurallyReadyShapePassesWithoutEigh
     EXPECT_EQ(Name(ai.PlayMj), "1z");
 }
 
+TEST_F(MjAiPlayTest, TheReadyTestKeepsTheScorersOwnSettingsWhateverThePlayRules) {
+    // Ready, but worth fewer than 8 fans: the computer player's own ready test says no even
+    // under the zero minimum and the wild rule, which only its play settings carry.
+    const auto hand = aitest::Tiles("123m456s234p78p55z");
+    ai.minfan = 0;
+    ai.wildrule = 1;
+    ai.wildmj = T("5z");
+    EXPECT_EQ(ai.IsReady(seat.get(), hand.data(), 13), 0);
+    EXPECT_EQ(ai.CGbHu::minfan, 8);
+    EXPECT_EQ(ai.CGbHu::wildrule, 0);
+    ai.CGbHu::minfan = 0;
+    EXPECT_GT(ai.IsReady(seat.get(), hand.data(), 13), 0);
+}
+
 TEST_F(MjAiPlayTest, OfTwoEqualReadyDiscardsTheFirstScoredStays) {
     // Either honour can go, the other waiting as the pair: equal scores keep east.
     EXPECT_EQ(Play("123m456m789m123s1z2z"), "1z");
