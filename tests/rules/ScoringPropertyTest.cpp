@@ -29,7 +29,50 @@ GetMj Group(unsigned char kind, int k) {
     return g;
 }
 
+// Seven pairs, thirteen orphans or a knitted hand, with no melds.
+std::vector<tagMj> RandomSpecialHand(std::mt19937& rng) {
+    std::vector<tagMj> tiles;
+    switch (rng() % 3) {
+        case 0: {
+            Counts c{};
+            while (tiles.size() < 14) {
+                const int k = static_cast<int>(rng() % (rng() % 2 ? 9 : kKinds));
+                if (c[k] > 2) continue;
+                c[k] += 2;
+                tiles.push_back(KindTile(k));
+                tiles.push_back(KindTile(k));
+            }
+            break;
+        }
+        case 1:
+            for (int k = 0; k < kKinds; k++)
+                if (IsOrphanKind(k)) tiles.push_back(KindTile(k));
+            tiles.push_back(tiles[rng() % 13]);
+            break;
+        default: {
+            std::vector<int> pool;
+            const int shift = static_cast<int>(rng() % 3);
+            for (int s = 0; s < 3; s++)
+                for (int v = (s + shift) % 3; v < 9; v += 3) pool.push_back(s * 9 + v);
+            for (int k = 27; k < 34; k++) pool.push_back(k);
+            std::shuffle(pool.begin(), pool.end(), rng);
+            for (int i = 0; i < 14; i++) tiles.push_back(KindTile(pool[i]));
+        }
+    }
+    return Sorted(tiles);
+}
+
 RandomWin MakeRandomWin(std::mt19937& rng) {
+    if (rng() % 6 == 0) {
+        RandomWin w;
+        w.hand = RandomSpecialHand(rng);
+        w.last = w.hand[rng() % w.hand.size()];
+        w.zimo = rng() % 2;
+        w.flowers = static_cast<int>(rng() % 3);
+        w.leavenum = rng() % 6 == 0 ? 1 : 30;
+        w.seenLast = rng() % 6 == 0 ? 4 : 1;
+        return w;
+    }
     for (;;) {
         RandomWin w;
         Counts c{};
