@@ -1,6 +1,5 @@
 #include "rules/GbHu.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "engine/MjPlayer.h"
@@ -140,13 +139,16 @@ bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
            present == 3;
 }
 
-bool CGbHu::IsKnittedStraight(const tagMj* tiles, int num) {
-    if (num < 11 || num > 14) return false;
+// The knitted-straight rows of some assignment, `held` of them in the hand (all nine for a
+// win, eight for a wait), taken out once each, leave sets and one pair.
+bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
+    if (num > 14) return false;
     for (int a = 0; a < 6; a++) {
         tagMj row[9], rest[14];
         RowTiles(a, row);
-        if (!std::all_of(row, row + 9, [&](const tagMj& t) { return FindTile(tiles, num, t); }))
-            continue;
+        int found = 0;
+        for (const tagMj& t : row) found += FindTile(tiles, num, t) ? 1 : 0;
+        if (found != held) continue;
         int n = num;
         std::memcpy(rest, tiles, sizeof(tagMj) * num);
         for (const tagMj& t : row)
@@ -156,21 +158,20 @@ bool CGbHu::IsKnittedStraight(const tagMj* tiles, int num) {
     return false;
 }
 
+bool CGbHu::IsKnittedStraight(const tagMj* tiles, int num) {
+    return num >= 11 && SplitsAfterKnittedRows(tiles, num, 9);
+}
+
 bool CGbHu::IsKnittedStraightWait(const tagMj* tiles, int num) {
-    if (num < 10 || num > 13) return false;
-    for (int a = 0; a < 6; a++) {
-        tagMj row[9], rest[13];
-        RowTiles(a, row);
-        int held = 0;
-        for (const tagMj& t : row) held += FindTile(tiles, num, t) ? 1 : 0;
-        if (held != 8) continue;
-        int n = num;
-        std::memcpy(rest, tiles, sizeof(tagMj) * num);
-        for (const tagMj& t : row)
-            if (RemoveTile(rest, &n, t)) n--;
-        if (CanSplitIntoSets(rest, n, false)) return true;
-    }
-    return false;
+    return num >= 10 && SplitsAfterKnittedRows(tiles, num, 8);
+}
+
+bool CGbHu::ScoreKnittedStraight(const tagMj* tiles, int num) {
+    if (!IsKnittedStraight(tiles, num)) return false;
+    workfan[35] = 1;
+    if (HasAllFiveKinds(tiles, num)) workfan[51] = 1;
+    FinishShape();
+    return true;
 }
 
 bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) {
@@ -197,12 +198,7 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
         FinishShape();
         return true;
     }
-    if (IsKnittedStraight(tiles, num)) {
-        workfan[35] = 1;
-        if (HasAllFiveKinds(tiles, num)) workfan[51] = 1;
-        FinishShape();
-        return true;
-    }
+    if (ScoreKnittedStraight(tiles, num)) return true;
 
     tagMj joined[kMaxJoinedTiles];
     const int joinednum = JoinMeldTiles(tiles, num, joined);

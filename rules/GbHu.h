@@ -113,6 +113,8 @@ public:
     bool IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const;
     int SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const;
     bool IsKnittedStraightWait(const tagMj* tiles, int num);
+    bool SplitsAfterKnittedRows(const tagMj* tiles, int num, int held);
+    bool ScoreKnittedStraight(const tagMj* tiles, int num);  // 组合龙 scored as a special shape
 
 private:
     bool situationSelf_ = false;   // 妙手回春 applies

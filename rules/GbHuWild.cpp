@@ -40,6 +40,17 @@ GetMj WildChow(const tagMj& low, int wildAt) {
     return g;
 }
 
+// The group grown to `size` equal tiles of `kind`, the new places taken by wilds.
+GetMj GrownWithWilds(GetMj g, unsigned char kind, int size) {
+    for (int i = g.num; i < size; i++) {
+        g.Mj[i] = g.Mj[0];
+        g.flag[i] = 1;
+    }
+    g.kind = kind;
+    g.num = size;
+    return g;
+}
+
 // Groups sorted by the value of their first tile alone.
 void SortByValue(GetMj* list, int n) {
     for (int i = 0; i < n - 1; i++)
@@ -202,12 +213,7 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         FinishShape();
         return true;
     }
-    if (IsKnittedStraight(rest, n)) {
-        workfan[35] = 1;
-        if (HasAllFiveKinds(rest, n)) workfan[51] = 1;
-        FinishShape();
-        return true;
-    }
+    if (ScoreKnittedStraight(rest, n)) return true;
     besttotal = 0;
     GetMj path[kMaxGroups];
     if (!SplitPartial(rest, n, path, 0)) return false;
@@ -333,30 +339,13 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
             }
             if (gap == 1 && g.Mj[1].value < 9) tryWith(open, WildChow(low, 2), 1, depth);
         } else {
-            GetMj pair = g;
-            pair.kind = kKindPair;
-            pair.num = 2;
-            pair.Mj[1] = low;
-            pair.flag[1] = 1;
-            tryWith(open, pair, 1, depth);
-            GetMj pung = pair;
-            pung.kind = kKindPung;
-            pung.num = 3;
-            pung.Mj[2] = low;
-            pung.flag[2] = 1;
-            tryWith(open, pung, 2, depth);
+            tryWith(open, GrownWithWilds(g, kKindPair, 2), 1, depth);
+            tryWith(open, GrownWithWilds(g, kKindPung, 3), 2, depth);
         }
         return found;
     }
-    for (int i = 0; i < depth; i++) {
-        if (path[i].kind != kKindPair) continue;
-        GetMj pung = path[i];
-        pung.kind = kKindPung;
-        pung.num = 3;
-        pung.Mj[2] = pung.Mj[0];
-        pung.flag[2] = 1;
-        tryWith(i, pung, 1, depth);
-    }
+    for (int i = 0; i < depth; i++)
+        if (path[i].kind == kKindPair) tryWith(i, GrownWithWilds(path[i], kKindPung, 3), 1, depth);
     if (depth < kMaxPathGroups) {
         if (pairs == 0) tryWith(depth, WildGroup(kKindPair, 2), 2, depth + 1);
         tryWith(depth, WildGroup(kKindPung, 3), 3, depth + 1);

@@ -92,12 +92,8 @@ inline void SetMelds(CMjPlayer& p, const std::vector<Meld>& melds) {
     }
 }
 
-// Prepares the seat for a win test of `hand` and returns the sorted tiles.
-inline std::vector<tagMj> Prepare(CMjPlayer& p, const std::string& hand, const Situation& s) {
-    std::vector<tagMj> tiles = T(hand);
-    p.Reset();
-    SetMelds(p, s.melds);
-    p.winmj = s.last.empty() ? tiles.back() : One(s.last);
+// The seat's flags that the fan count reads, from the situation.
+inline void ApplySituation(CMjPlayer& p, const Situation& s) {
     p.zimo = s.zimo;
     p.quanfeng = s.quanfeng;
     p.menfeng = s.menfeng;
@@ -105,6 +101,15 @@ inline std::vector<tagMj> Prepare(CMjPlayer& p, const std::string& hand, const S
     p.ting = s.ting;
     p.kongwin = s.kongwin;
     p.robkong = s.robkong;
+}
+
+// Prepares the seat for a win test of `hand` and returns the sorted tiles.
+inline std::vector<tagMj> Prepare(CMjPlayer& p, const std::string& hand, const Situation& s) {
+    std::vector<tagMj> tiles = T(hand);
+    p.Reset();
+    SetMelds(p, s.melds);
+    ApplySituation(p, s);
+    p.winmj = s.last.empty() ? tiles.back() : One(s.last);
     p.cardnum = static_cast<int>(tiles.size()) - 1;
     SortTiles(tiles.data(), static_cast<int>(tiles.size()));
     return tiles;

@@ -17,8 +17,7 @@ struct RandomWin {
     std::vector<GetMj> melds;
     std::vector<unsigned char> open;
     tagMj last{};
-    bool zimo = false, ting = false, kongwin = false, robkong = false;
-    int quanfeng = 1, menfeng = 1, flowers = 0, leavenum = 30, seenLast = 0;
+    Situation sit;  // its melds and last tile stay unused: the fields above hold them
 };
 
 GetMj Group(unsigned char kind, int k) {
@@ -67,10 +66,10 @@ RandomWin MakeRandomWin(std::mt19937& rng) {
         RandomWin w;
         w.hand = RandomSpecialHand(rng);
         w.last = w.hand[rng() % w.hand.size()];
-        w.zimo = rng() % 2;
-        w.flowers = static_cast<int>(rng() % 3);
-        w.leavenum = rng() % 6 == 0 ? 1 : 30;
-        w.seenLast = rng() % 6 == 0 ? 4 : 1;
+        w.sit.zimo = rng() % 2;
+        w.sit.flowers = static_cast<int>(rng() % 3);
+        w.sit.leavenum = rng() % 6 == 0 ? 1 : 30;
+        w.sit.seenLast = rng() % 6 == 0 ? 4 : 1;
         return w;
     }
     for (;;) {
@@ -101,15 +100,16 @@ RandomWin MakeRandomWin(std::mt19937& rng) {
         if (!legal) continue;
         w.hand = Sorted(w.hand);
         w.last = w.hand[rng() % w.hand.size()];
-        w.zimo = rng() % 2;
-        w.ting = rng() % 4 == 0;
-        w.kongwin = rng() % 10 == 0;
-        w.robkong = !w.zimo && rng() % 10 == 0;
-        w.quanfeng = 1 + static_cast<int>(rng() % 4);
-        w.menfeng = 1 + static_cast<int>(rng() % 4);
-        w.flowers = static_cast<int>(rng() % 4);
-        w.leavenum = rng() % 8 == 0 ? 1 : 30;
-        w.seenLast = rng() % 8 == 0 ? 4 : 1;
+        Situation& s = w.sit;
+        s.zimo = rng() % 2;
+        s.ting = rng() % 4 == 0;
+        s.kongwin = rng() % 10 == 0;
+        s.robkong = !s.zimo && rng() % 10 == 0;
+        s.quanfeng = 1 + static_cast<int>(rng() % 4);
+        s.menfeng = 1 + static_cast<int>(rng() % 4);
+        s.flowers = static_cast<int>(rng() % 4);
+        s.leavenum = rng() % 8 == 0 ? 1 : 30;
+        s.seenLast = rng() % 8 == 0 ? 4 : 1;
         return w;
     }
 }
@@ -121,18 +121,12 @@ bool Score(CGbHu& hu, CMjPlayer& p, RandomWin w) {
         p.Gang[i] = w.melds[i];
         p.open[i] = w.open[i];
     }
+    ApplySituation(p, w.sit);
     p.cardnum = static_cast<int>(w.hand.size()) - 1;
     p.winmj = w.last;
-    p.zimo = w.zimo;
-    p.ting = w.ting;
-    p.kongwin = w.kongwin;
-    p.robkong = w.robkong;
-    p.quanfeng = w.quanfeng;
-    p.menfeng = w.menfeng;
-    p.flowers = w.flowers;
     int seen[kTileKeyCount] = {};
-    seen[TileKey(w.last)] = w.seenLast;
-    return hu.Hu(&p, w.hand.data(), static_cast<int>(w.hand.size()), seen, w.leavenum);
+    seen[TileKey(w.last)] = w.sit.seenLast;
+    return hu.Hu(&p, w.hand.data(), static_cast<int>(w.hand.size()), seen, w.sit.leavenum);
 }
 
 // The extra fan that counts: the first of 混四节; 混四步 or 混三节; 混三步, 无混 or 混龙; 立直.

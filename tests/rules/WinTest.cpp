@@ -33,6 +33,13 @@ const ShapeCase kShapes[] = {
     {"147m258s369p124m55z", false, 0},
 };
 
+// A scorer under the wild-tile rule family, without a minimum.
+void UseWildRule(CGbHu& hu, const char* wild) {
+    hu.minfan = 0;
+    hu.wildrule = 1;
+    hu.wildmj = One(wild);
+}
+
 }  // namespace
 
 TEST(WinTest, SpecialShapesWinWhateverTheMinimumAndTheirNearMissesFail) {
@@ -179,9 +186,7 @@ TEST(ReadyTest, SpecialShapesGiveOneThirteenOrphansAndTheMinimumGiveZero) {
 
 TEST(WildWin, FlowersAreWildWhenTheWildTileIsAFlower) {
     CGbHu hu;
-    hu.minfan = 0;
-    hu.wildrule = 1;
-    hu.wildmj = One("1f");
+    UseWildRule(hu, "1f");
     CMjPlayer p;
     EXPECT_TRUE(Win(hu, p, "123m456s789p555z3f8f", Sit().Last("5z")));
     EXPECT_FALSE(hu.exfan[4]);  // 无混 only without wilds
@@ -191,9 +196,7 @@ TEST(WildWin, FlowersAreWildWhenTheWildTileIsAFlower) {
 
 TEST(WildWin, MissingTilesBeyondTheWildsAndKnittedStraightsWithWildsFail) {
     CGbHu hu;
-    hu.minfan = 0;
-    hu.wildrule = 1;
-    hu.wildmj = One("9s");
+    UseWildRule(hu, "9s");
     CMjPlayer p;
     EXPECT_FALSE(Win(hu, p, "123m456s78p1z3z5z9s9s"));
     EXPECT_TRUE(Win(hu, p, "123m456s78p11z5z9s9s9s"));
@@ -202,9 +205,7 @@ TEST(WildWin, MissingTilesBeyondTheWildsAndKnittedStraightsWithWildsFail) {
 
 TEST(WildWin, GroupsOfWildsAloneAreRecordedAsOneBamboo) {
     CGbHu hu;
-    hu.minfan = 0;
-    hu.wildrule = 1;
-    hu.wildmj = One("9s");
+    UseWildRule(hu, "9s");
     CMjPlayer p;
     hu.player = &p;
     GetMj path[kMaxGroups];
@@ -233,9 +234,7 @@ TEST(WildWin, GroupsOfWildsAloneAreRecordedAsOneBamboo) {
 
 TEST(WildReady, TheComingTileCountsAsOneMoreWild) {
     CGbHu hu;
-    hu.wildrule = 1;
-    hu.wildmj = One("9s");
-    hu.minfan = 0;
+    UseWildRule(hu, "9s");
     CMjPlayer p;
     std::vector<tagMj> two = T("123m456s789p1z2z9s9s");
     EXPECT_EQ(hu.IsReady(&p, two.data(), 13), 1);
