@@ -245,3 +245,40 @@ TEST(WildReady, TheComingTileCountsAsOneMoreWild) {
     std::vector<tagMj> orphansWild = T("19m19s19p123456z9s");
     EXPECT_EQ(hu.IsReady(&p, orphansWild.data(), 13), 1);
 }
+
+TEST(GroupTakers, TakeTheHeadGroupAndLeaveTheRestSorted) {
+    CGbHu hu;
+    std::vector<tagMj> tiles = T("1m1m1m1m2m3m5p");
+    tagMj rest[14];
+    EXPECT_TRUE(hu.TakeKong(tiles.data(), 7, rest));
+    EXPECT_EQ(Str(rest, 3), "2m3m5p");
+    EXPECT_TRUE(hu.TakePung(tiles.data(), 7, rest));
+    EXPECT_EQ(Str(rest, 4), "1m2m3m5p");
+    EXPECT_TRUE(hu.TakePair(tiles.data(), 7, rest));
+    EXPECT_EQ(Str(rest, 5), "1m1m2m3m5p");
+    EXPECT_TRUE(hu.TakeChow(tiles.data(), 7, rest));
+    EXPECT_EQ(Str(rest, 4), "1m1m1m5p");
+    std::vector<tagMj> honours = T("1z2z3z");
+    EXPECT_FALSE(hu.TakeChow(honours.data(), 3, rest));
+    EXPECT_FALSE(hu.TakePair(honours.data(), 3, rest));
+    std::vector<tagMj> gap = T("1m2m4m");
+    EXPECT_FALSE(hu.TakeChow(gap.data(), 3, rest));
+    EXPECT_FALSE(hu.TakeKong(tiles.data(), 3, rest));
+}
+
+TEST(GroupTakers, SetSplitAllowsOnePairOnlyWhileNoneIsTaken) {
+    CGbHu hu;
+    std::vector<tagMj> sets = T("1m2m3m5p5p5p");
+    std::vector<tagMj> withPair = T("1m2m3m5p5p");
+    std::vector<tagMj> twoPairs = T("1m1m5p5p");
+    EXPECT_TRUE(hu.CanSplitIntoSets(sets.data(), 6, true));
+    EXPECT_TRUE(hu.CanSplitIntoSets(withPair.data(), 5, false));
+    EXPECT_FALSE(hu.CanSplitIntoSets(withPair.data(), 5, true));
+    EXPECT_FALSE(hu.CanSplitIntoSets(twoPairs.data(), 4, false));
+    GetMj melds[3];
+    melds[0].Mj[0] = One("5p");
+    melds[1].Mj[0] = One("1z");
+    melds[2].Mj[0] = One("2m");
+    hu.SortMelds(melds, 3);
+    EXPECT_EQ(Str(&melds[0].Mj[0], 1) + Str(&melds[1].Mj[0], 1) + Str(&melds[2].Mj[0], 1), "2m5p1z");
+}
