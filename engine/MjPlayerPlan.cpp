@@ -1,0 +1,70 @@
+// The long-term plan of a computer seat, settled once after the deal.
+#include "engine/MjPlayer.h"
+#include "rules/Evaluation.h"
+
+namespace {
+
+const int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+
+}  // namespace
+
+void CMjPlayer::ChoosePlan() {
+    if (!planon) return;
+    const int seen[kTileKeyCount] = {};
+    tagMj spare[14];
+    int sparenum = 0;
+    tagEvalPlan plan;
+    CEvaluation evaluation;
+    const int still = evaluation.Evaluate(this, Mj, cardnum, seen, spare, &sparenum, &plan);
+
+    const int suit = MainSuit(7);
+    if ((still == -1 || still >= 3) && suit <= 2) {
+        plan_suitno = static_cast<unsigned char>(suit);
+        plan_suit = 1;
+        return;
+    }
+    SortHand();
+    int pairs = 0;
+    for (int i = 0; i < cardnum - 1;) {
+        if (TileEqual(Mj[i], Mj[i + 1])) {
+            pairs++;
+            i += 2;
+        } else {
+            i++;
+        }
+    }
+    if (pairs >= 4) {
+        plan_pairs = 1;
+        return;
+    }
+    if (pairs == 3 && still == -1) {
+        plan_pungs = 1;
+        return;
+    }
+    int honours = 0;
+    for (int v = 1; v <= 7; v++)
+        if (FindMj(tagMj{static_cast<signed char>(v), 3})) honours++;
+    int best = -1, bestOrder = 0;
+    for (int o = 0; o < 6; o++) {
+        int knitted = 0;
+        for (int row = 0; row < 3; row++)
+            for (int k = 0; k < 3; k++)
+                if (FindMj(tagMj{static_cast<signed char>(row + 1 + 3 * k),
+                                 static_cast<signed char>(kSuitOrders[o][row])}))
+                    knitted++;
+        if (knitted > best) {
+            best = knitted;
+            bestOrder = o;
+        }
+    }
+    int* order = nullptr;
+    if (honours + best >= 9) {
+        plan_knit = 1;
+        order = knit_suit;
+    } else if (best >= 7) {
+        plan_knitline = 1;
+        order = knitline_suit;
+    }
+    if (order)
+        for (int row = 0; row < 3; row++) order[row] = kSuitOrders[bestOrder][row];
+}

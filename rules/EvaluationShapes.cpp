@@ -1,0 +1,133 @@
+// The planners of the hand-shape evaluator that are not built of chows: seven pairs, one suit,
+// all pungs and the two knitted patterns.
+#include "engine/MjPlayer.h"
+#include "rules/Evaluation.h"
+
+namespace {
+
+constexpr unsigned char kFanSevenPairs = 19;
+constexpr unsigned char kFanOneSuit = 22;
+constexpr unsigned char kFanKnitted = 34;
+constexpr unsigned char kFanAllPungs = 48;
+
+constexpr int kKnittedTiles = 9;
+
+// The nine knitted tiles of a suit order: the first suit 1, 4, 7, the second 2, 5, 8, the
+// third 3, 6, 9.
+void KnittedTiles(const int (&suits)[3], tagMj* out) {
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k < 3; ++k)
+            out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
+                                     static_cast<signed char>(suits[row])};
+}
+
+}  // namespace
+
+void CEvaluation::PlanSevenPairs(CMjPlayer* player, const tagMj* tiles, int count) {
+    if (player->gangnum > 0) return;
+    tagEvalMeld pairs[kEvalMaxMelds];
+    int pairnum = 0;
+    for (int i = 0; i < count;) {
+        if (i + 1 < count && TileEqual(tiles[i], tiles[i + 1]) && pairnum < kEvalMaxMelds) {
+            tagEvalMeld& pair = pairs[pairnum++];
+            pair.held[0] = tiles[i];
+            pair.held[1] = tiles[i + 1];
+            pair.heldnum = 2;
+            pair.neednum = 0;
+            i += 2;
+        } else {
+            ++i;
+        }
+    }
+    if (pairnum < 4) return;
+    tagEvalPlan* plan = NewPlan(kFanSevenPairs);
+    if (!plan) return;
+    plan->needed = (count - 2 * pairnum) / 2;
+    plan->meldnum = pairnum;
+    for (int p = 0; p < pairnum; ++p) plan->melds[p] = pairs[p];
+    FinishPlan(player, tiles, count, plan);
+}
+
+void CEvaluation::PlanOneSuit(CMjPlayer* player, const tagMj* tiles, int count) {
+    tagEvalPlan* plan = NewPlan(kFanOneSuit);
+    if (!plan) return;
+    int inSuit = 0;
+    for (int i = 0; i < count; ++i) {
+        if (tiles[i].suit == player->plan_suitno)
+            ++inSuit;
+        else
+            plan->spare[plan->sparenum++] = tiles[i];
+    }
+    plan->needed = (count - inSuit) / 2;
+}
+
+void CEvaluation::PlanAllPungs(CMjPlayer* player, const tagMj* tiles, int count) {
+    tagEvalPlan* plan = NewPlan(kFanAllPungs);
+    if (!plan) return;
+    tagMj pairTiles[kEvalMaxTiles];
+    int pairnum = 0;
+    int lastRun = 0;
+    for (int i = 0; i < count;) {
+        int run = 1;
+        while (i + run < count && TileEqual(tiles[i], tiles[i + run])) ++run;
+        if (run == 1) {
+            plan->spare[plan->sparenum++] = tiles[i];
+        } else if (plan->meldnum < kEvalMaxMelds) {
+            tagEvalMeld& group = plan->melds[plan->meldnum++];
+            group.heldnum = run < 4 ? run : 4;
+            for (int k = 0; k < group.heldnum; ++k) group.held[k] = tiles[i];
+            group.neednum = 0;
+            if (run == 2) {
+                group.need[group.neednum++] = tiles[i];
+                pairTiles[pairnum++] = tiles[i];
+            }
+        }
+        lastRun = run;
+        i += run;
+    }
+    if (plan->sparenum == 0) {
+        for (int p = 0; p < pairnum; ++p) plan->spare[p] = pairTiles[p];
+        plan->sparenum = pairnum;
+    }
+    plan->needed = lastRun == 2 ? 1 : 0;
+}
+
+void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int count) {
+    if (player->gangnum > 0) return;
+    constexpr int kTargets = 7 + kKnittedTiles;
+    tagMj targets[kTargets];
+    for (int v = 1; v <= 7; ++v) targets[v - 1] = tagMj{static_cast<signed char>(v), 3};
+    KnittedTiles(player->knit_suit, targets + 7);
+    bool covered[kTargets] = {};
+    tagMj spare[kEvalMaxTiles];
+    int sparenum = 0;
+    for (int i = 0; i < count; ++i) {
+        int t = 0;
+        while (t < kTargets && (covered[t] || !TileEqual(tiles[i], targets[t]))) ++t;
+        if (t < kTargets)
+            covered[t] = true;
+        else
+            spare[sparenum++] = tiles[i];
+    }
+    if (sparenum > 8) return;
+    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    if (!plan) return;
+    for (int i = 0; i < sparenum; ++i) plan->spare[i] = spare[i];
+    plan->sparenum = sparenum;
+}
+
+void CEvaluation::PlanKnittedStraight(CMjPlayer* player, const tagMj* tiles, int count) {
+    if (count < 11) return;
+    tagMj knitted[kKnittedTiles];
+    KnittedTiles(player->knitline_suit, knitted);
+    tagMj rest[kEvalMaxTiles];
+    int restnum = count;
+    for (int i = 0; i < count; ++i) rest[i] = tiles[i];
+    for (const tagMj& k : knitted)
+        if (RemoveTile(rest, &restnum, k)) --restnum;
+    if (restnum > 6) return;
+    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    if (!plan) return;
+    for (int i = 0; i < restnum; ++i) plan->spare[i] = rest[i];
+    plan->sparenum = restnum;
+}

@@ -1,0 +1,441 @@
+#include "rules/GbHu.h"
+
+#include <cstring>
+
+#include "engine/MjPlayer.h"
+#include "rules/Log.h"
+
+namespace {
+
+constexpr int kHonour = 3;
+
+// The rows of a knitted straight for each of the six assignments of the rows 1-4-7, 2-5-8
+// and 3-6-9 to the numbered suits.
+const int kRowSuits[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+
+void RowTiles(int assignment, tagMj* out) {
+    for (int row = 0; row < 3; row++)
+        for (int k = 0; k < 3; k++)
+            out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
+                                     static_cast<signed char>(kRowSuits[assignment][row])};
+}
+
+GetMj MakeGroup(unsigned char kind, const tagMj& tile) {
+    GetMj g;
+    g.kind = kind;
+    g.num = kind == kKindPair ? 2 : (kind == kKindSingle ? 1 : 3);
+    for (int i = 0; i < g.num; i++) {
+        g.Mj[i] = tile;
+        if (kind == kKindChow) g.Mj[i].value = static_cast<signed char>(tile.value + i);
+    }
+    return g;
+}
+
+GetMj MakePartial(const tagMj& low, const tagMj& high) {
+    GetMj g;
+    g.kind = kKindPartial;
+    g.num = 2;
+    g.Mj[0] = low;
+    g.Mj[1] = high;
+    return g;
+}
+
+// The numbered tiles of a knitted hand: every suit's tiles in one class (values 1-4-7, 2-5-8
+// or 3-6-9), no two suits sharing a class.  Honours are free; flowers are not allowed.
+bool KnittedClasses(const tagMj* tiles, int num, int* suitsPresent) {
+    int cls[3] = {0, 0, 0};
+    for (int i = 0; i < num; i++) {
+        const tagMj& t = tiles[i];
+        if (t.suit == kHonour && t.value >= 1 && t.value <= 7) continue;
+        if (t.suit < 0 || t.suit > 2 || t.value < 1 || t.value > 9) return false;
+        const int c = (t.value - 1) % 3 + 1;
+        if (cls[t.suit] && cls[t.suit] != c) return false;
+        cls[t.suit] = c;
+    }
+    int present = 0;
+    for (int s = 0; s < 3; s++) {
+        if (!cls[s]) continue;
+        present++;
+        for (int o = s + 1; o < 3; o++)
+            if (cls[o] == cls[s]) return false;
+    }
+    *suitsPresent = present;
+    return true;
+}
+
+bool AllDistinct(const tagMj* tiles, int num) {
+    for (int i = 1; i < num; i++)
+        if (TileEqual(tiles[i], tiles[i - 1])) return false;
+    return true;
+}
+
+bool AllHonoursPresent(const tagMj* tiles, int num) {
+    for (int v = 1; v <= 7; v++)
+        if (!FindTile(tiles, num, tagMj{static_cast<signed char>(v), kHonour})) return false;
+    return true;
+}
+
+}  // namespace
+
+CGbHu::CGbHu()
+    : fan{}, exfan{}, bestcount(0), minfan(kOfficialMinFan), wildrule(0), wildmj{0, 0},
+      orphans{{9, 0}, {1, 0}, {9, 1}, {1, 1}, {9, 2}, {1, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3},
+              {5, 3}, {6, 3}, {7, 3}},
+      player(nullptr), groupcount(0), besttotal(0), yaojiucount(0), fourcount(0),
+      ankongcount(0), mingkongcount(0), basefan{}, workfan{}, workexfan{}, wildcount(0) {}
+
+int CGbHu::MeldCount() const {
+    if (!player || player->gangnum < 0) return 0;
+    return player->gangnum > 5 ? 5 : player->gangnum;
+}
+
+int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
+    int n = 0;
+    for (int i = 0; i < num && n < kMaxJoinedTiles; i++) out[n++] = tiles[i];
+    const int melds = MeldCount();
+    for (int m = 0; m < melds; m++) {
+        const GetMj& g = player->Gang[m];
+        const int size = g.num < 0 ? 0 : (g.num > 4 ? 4 : g.num);
+        for (int k = 0; k < size && n < kMaxJoinedTiles; k++) out[n++] = g.Mj[k];
+    }
+    SortTiles(out, n);
+    return n;
+}
+
+void CGbHu::MarkSituation(unsigned char* flags) const {
+    if (situationSelf_) flags[44] = 1;
+    if (situationLast_) flags[45] = 1;
+    if (situationSeen_) flags[58] = 1;
+}
+
+void CGbHu::FinishShape() {
+    if (player->zimo) workfan[80] = 1;
+    MarkSituation(workfan);
+    const int total = SumFan();
+    std::memcpy(fan, workfan, sizeof fan);
+    std::memcpy(exfan, workexfan, sizeof exfan);
+    player->fan = total + player->flowers;
+}
+
+bool CGbHu::IsThirteenOrphans(const tagMj* tiles, int num) {
+    if (num != 14) return false;
+    for (const tagMj& t : orphans)
+        if (!FindTile(tiles, num, t)) return false;
+    for (int i = 0; i < num; i++)
+        if (!FindTile(orphans, 13, tiles[i])) return false;
+    return true;
+}
+
+bool CGbHu::IsSevenPairs(const tagMj* tiles, int num) {
+    if (num != 14) return false;
+    for (int i = 0; i < 7; i++)
+        if (!TileEqual(tiles[2 * i], tiles[2 * i + 1])) return false;
+    return true;
+}
+
+bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
+    int present = 0;
+    return num == 14 && AllDistinct(tiles, num) && KnittedClasses(tiles, num, &present) &&
+           present == 3;
+}
+
+// The knitted-straight rows of some assignment, `held` of them in the hand (all nine for a
+// win, eight for a wait), taken out once each, leave sets and one pair.
+bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
+    if (num > 14) return false;
+    for (int a = 0; a < 6; a++) {
+        tagMj row[9], rest[14];
+        RowTiles(a, row);
+        int found = 0;
+        for (const tagMj& t : row) found += FindTile(tiles, num, t) ? 1 : 0;
+        if (found != held) continue;
+        int n = num;
+        std::memcpy(rest, tiles, sizeof(tagMj) * num);
+        for (const tagMj& t : row)
+            if (RemoveTile(rest, &n, t)) n--;
+        if (CanSplitIntoSets(rest, n, false)) return true;
+    }
+    return false;
+}
+
+bool CGbHu::IsKnittedStraight(const tagMj* tiles, int num) {
+    return num >= 11 && SplitsAfterKnittedRows(tiles, num, 9);
+}
+
+bool CGbHu::IsKnittedStraightWait(const tagMj* tiles, int num) {
+    return num >= 10 && SplitsAfterKnittedRows(tiles, num, 8);
+}
+
+bool CGbHu::ScoreKnittedStraight(const tagMj* tiles, int num) {
+    if (!IsKnittedStraight(tiles, num)) return false;
+    workfan[35] = 1;
+    if (HasAllFiveKinds(tiles, num)) workfan[51] = 1;
+    FinishShape();
+    return true;
+}
+
+bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) {
+    if (!seat) {
+        Log.WriteError("Hu player = NULL.");
+        return false;
+    }
+    if (num % 3 != 2 || num < 2 || num > 14) {
+        Log.WriteError("CGbHu::Hu 数目不对.");
+        Log.WriteError("CGbHu::Hu 数目不对 %d.", seat->cardnum);
+        return false;
+    }
+    if (wildrule) return HuWild(seat, tiles, num, seen, leavenum);
+
+    BeginWinTest(seat, seen, leavenum);
+    if (IsThirteenOrphans(tiles, num)) {
+        workfan[7] = 1;
+        FinishShape();
+        return true;
+    }
+    const bool sevenPairs = IsSevenPairs(tiles, num);
+    if (IsKnitted(tiles, num)) {
+        workfan[AllHonoursPresent(tiles, num) ? 20 : 34] = 1;
+        FinishShape();
+        return true;
+    }
+    if (ScoreKnittedStraight(tiles, num)) return true;
+
+    tagMj joined[kMaxJoinedTiles];
+    const int joinednum = JoinMeldTiles(tiles, num, joined);
+    CalcFan(joined, joinednum, seat);
+    std::memcpy(basefan, workfan, sizeof basefan);
+    MarkSituation(basefan);
+    besttotal = 0;
+    GetMj path[kMaxGroups];
+    const bool found = SearchBestSplit(tiles, num, false, path, 0);
+    if (found && sevenPairs) {
+        // Scored both ways: seven pairs only when it beats the best decomposition.
+        unsigned char regular[kFanSlots];
+        std::memcpy(regular, fan, sizeof regular);
+        const int regularTotal = besttotal;
+        const int regularCount = bestcount;
+        if (ScoreSevenPairs(tiles, num) && player->fan - player->flowers > regularTotal) return true;
+        std::memcpy(fan, regular, sizeof fan);
+        besttotal = regularTotal;
+        bestcount = regularCount;
+    }
+    if (found) return FinishSearch();
+    if (sevenPairs) return ScoreSevenPairs(tiles, num);
+    return false;
+}
+
+void CGbHu::BeginWinTest(CMjPlayer* seat, const int* seen, int leavenum) {
+    player = seat;
+    seat->splitnum = 0;
+    std::memset(fan, 0, sizeof fan);
+    std::memset(basefan, 0, sizeof basefan);
+    std::memset(workfan, 0, sizeof workfan);
+    std::memset(exfan, 0, sizeof exfan);
+    std::memset(workexfan, 0, sizeof workexfan);
+    wildcount = 0;
+    situationSelf_ = leavenum == 1 && seat->zimo;
+    situationLast_ = leavenum == 1 && !seat->zimo;
+    const tagMj& last = seat->winmj;
+    const int key = TileKey(last);
+    situationSeen_ = last.suit >= 0 && last.suit <= 3 && last.value >= 1 && key < kTileKeyCount &&
+                     seen && seen[key] == 4;
+}
+
+// Scores the hand as seven pairs and commits the result to the seat.
+bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
+    std::memset(workfan, 0, sizeof workfan);
+    std::memset(basefan, 0, sizeof basefan);
+    std::memset(workexfan, 0, sizeof workexfan);
+    workfan[19] = 1;
+    CalcFan(tiles, num, player);
+    FinishShape();
+    player->splitnum = 0;
+    bestcount = 0;
+    return true;
+}
+
+bool CGbHu::FinishSearch() {
+    player->splitnum = bestcount;
+    for (int i = 0; i < bestcount; i++) player->Split[i] = bestgroups[i];
+    if (player->flowers) fan[81] = 1;
+    if (besttotal < minfan) return false;
+    besttotal += player->flowers;
+    player->fan = besttotal;
+    return true;
+}
+
+void CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
+    const int melds = MeldCount();
+    if (melds + depth > kMaxGroups) return;
+    for (int i = 0; i < melds; i++) groups[i] = player->Gang[i];
+    for (int i = 0; i < depth; i++) groups[melds + i] = path[i];
+    groupcount = melds + depth;
+    if (rescan) {
+        std::memset(workfan, 0, sizeof workfan);
+        std::memset(basefan, 0, sizeof basefan);
+        std::memset(workexfan, 0, sizeof workexfan);
+        tagMj all[kMaxGroups * 4];
+        int n = 0;
+        for (int g = 0; g < groupcount; g++) {
+            const int size = groups[g].num < 0 ? 0 : (groups[g].num > 4 ? 4 : groups[g].num);
+            for (int k = 0; k < size; k++) all[n++] = groups[g].Mj[k];
+        }
+        SortTiles(all, n);
+        CalcFan(all, n, player);
+        std::memcpy(basefan, workfan, sizeof basefan);
+        MarkSituation(basefan);
+    }
+    const int total = CalcSplitFan(player, groups, groupcount);
+    if (total <= besttotal) return;
+    besttotal = total;
+    for (int i = 0; i < depth; i++) bestgroups[i] = path[i];
+    bestcount = depth;
+    std::memcpy(fan, workfan, sizeof fan);
+    std::memcpy(exfan, workexfan, sizeof exfan);
+}
+
+bool CGbHu::SearchBestSplit(const tagMj* tiles, int num, bool pairtaken, GetMj* path, int depth) {
+    if (num == 0) {
+        ScorePath(path, depth, false);
+        return true;
+    }
+    if (num == 1 || MeldCount() + depth >= kMaxGroups) return false;
+    tagMj rest[14];
+    bool found = false;
+    if (TakePung(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindPung, tiles[0]);
+        found = SearchBestSplit(rest, num - 3, pairtaken, path, depth + 1) || found;
+    }
+    if (!pairtaken && TakePair(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindPair, tiles[0]);
+        found = SearchBestSplit(rest, num - 2, true, path, depth + 1) || found;
+    }
+    if (TakeChow(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindChow, tiles[0]);
+        found = SearchBestSplit(rest, num - 3, pairtaken, path, depth + 1) || found;
+    }
+    return found;
+}
+
+int CGbHu::IsReady(CMjPlayer* seat, tagMj* tiles, int num) {
+    if (!seat || num < 1 || num > 13) return 0;
+    player = seat;
+    tagMj hand[13];
+    std::memcpy(hand, tiles, sizeof(tagMj) * num);
+    SortTiles(hand, num);
+    situationSelf_ = situationLast_ = situationSeen_ = false;
+    if (wildrule) return IsReadyWild(seat, hand, num);
+
+    if (MeldCount() == 0 && num == 13) {
+        int alone = 0;
+        for (int i = 0; i < num;) {
+            if (i + 1 < num && TileEqual(hand[i], hand[i + 1])) {
+                i += 2;
+            } else {
+                alone++;
+                i++;
+            }
+        }
+        if (alone <= 1) return 1;
+        int present = 0;
+        if (AllDistinct(hand, num) && KnittedClasses(hand, num, &present) && present >= 2)
+            return 1;
+    }
+    if (IsKnittedStraightWait(hand, num)) return 1;
+
+    besttotal = 0;
+    GetMj path[kMaxGroups];
+    if (SearchReadySplit(hand, num, path, 0, 0, 0, 0) && besttotal >= minfan) {
+        seat->fan = besttotal;
+        return besttotal;
+    }
+    return 0;
+}
+
+bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth, int pairs,
+                             int partials, int singles) {
+    if (num >= 2) {
+        if (MeldCount() + depth >= kMaxGroups) return false;
+        tagMj rest[13];
+        const tagMj head = tiles[0];
+        if (TakePung(tiles, num, rest)) {
+            path[depth] = MakeGroup(kKindPung, head);
+            if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
+                return true;
+        }
+        if (pairs + partials < 2 && singles == 0 && TakePair(tiles, num, rest)) {
+            path[depth] = MakeGroup(kKindPair, head);
+            if (SearchReadySplit(rest, num - 2, path, depth + 1, pairs + 1, partials, singles))
+                return true;
+        }
+        if (TakeChow(tiles, num, rest)) {
+            path[depth] = MakeGroup(kKindChow, head);
+            if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
+                return true;
+        }
+        if (pairs <= 1 && partials == 0 && singles == 0 && head.suit >= 0 && head.suit <= 2) {
+            for (int distance = 1; distance <= 2; distance++) {
+                for (int j = 1; j < num; j++) {
+                    if (tiles[j].suit != head.suit || tiles[j].value != head.value + distance)
+                        continue;
+                    int n = 0;
+                    for (int k = 1; k < num; k++)
+                        if (k != j) rest[n++] = tiles[k];
+                    path[depth] = MakePartial(head, tiles[j]);
+                    if (SearchReadySplit(rest, n, path, depth + 1, pairs, 1, singles)) return true;
+                    break;
+                }
+            }
+        }
+        if (pairs == 0 && partials == 0 && singles == 0) {
+            path[depth] = MakeGroup(kKindSingle, head);
+            for (int k = 1; k < num; k++) rest[k - 1] = tiles[k];
+            if (SearchReadySplit(rest, num - 1, path, depth + 1, 0, 0, 1)) return true;
+        }
+        return false;
+    }
+    if (num == 1) {
+        if (pairs || partials || singles || MeldCount() + depth >= kMaxGroups) return false;
+        path[depth] = MakeGroup(kKindPair, tiles[0]);
+        player->winmj = tiles[0];
+        ScorePath(path, depth + 1, true);
+        return true;
+    }
+    // A leaf: complete the one open group with the tile it waits for.
+    GetMj done[kMaxGroups];
+    for (int i = 0; i < depth; i++) done[i] = path[i];
+    tagMj wait{0, 0};
+    if (pairs == 2 && partials == 0 && singles == 0) {
+        for (int i = 0; i < depth; i++)
+            if (done[i].kind == kKindPair) {
+                wait = done[i].Mj[0];
+                done[i] = MakeGroup(kKindPung, wait);
+                break;
+            }
+    } else if (pairs == 1 && partials == 1 && singles == 0) {
+        for (int i = 0; i < depth; i++) {
+            if (done[i].kind != kKindPartial) continue;
+            const tagMj low = done[i].Mj[0], high = done[i].Mj[1];
+            wait = low;
+            if (high.value - low.value == 2)
+                wait.value = static_cast<signed char>(low.value + 1);
+            else if (low.value == 1)
+                wait.value = static_cast<signed char>(high.value + 1);
+            else
+                wait.value = static_cast<signed char>(low.value - 1);
+            const tagMj lowest = wait.value < low.value ? wait : low;
+            done[i] = MakeGroup(kKindChow, lowest);
+        }
+    } else if (singles == 1 && pairs == 0 && partials == 0) {
+        for (int i = 0; i < depth; i++)
+            if (done[i].kind == kKindSingle) {
+                wait = done[i].Mj[0];
+                done[i] = MakeGroup(kKindPair, wait);
+            }
+    } else {
+        return false;
+    }
+    player->winmj = wait;
+    ScorePath(done, depth, true);
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "rules/Log.h"
+
+CLog Log;

@@ -1,0 +1,59 @@
+#include "rules/Tile.h"
+
+#include <climits>
+
+tagMj TileFromIndex(std::uint8_t index) {
+    const int i = index;
+    if (i < 108) return tagMj{static_cast<signed char>((i - 36 * (i / 36)) % 9 + 1),
+                              static_cast<signed char>(i / 36)};
+    if (i < 136) return tagMj{static_cast<signed char>((i - 108) % 7 + 1), 3};
+    if (i < 144) return tagMj{static_cast<signed char>(i - 135), 4};
+    return tagMj{0, 0};
+}
+
+std::uint8_t TileToIndex(const tagMj& tile) {
+    if (tile.suit == 4) return static_cast<std::uint8_t>(tile.value + 135);
+    return static_cast<std::uint8_t>(tile.suit * 36 + tile.value - 1);
+}
+
+void CopyTile(tagMj& destination, const tagMj& source) { destination = source; }
+
+bool TileEqual(const tagMj& a, const tagMj& b) {
+    return a.value == b.value && a.suit == b.suit;
+}
+
+bool TileGreater(const tagMj& a, const tagMj& b) {
+    return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
+}
+
+void SwapTiles(tagMj* tiles, int i, int j) {
+    const tagMj t = tiles[i];
+    tiles[i] = tiles[j];
+    tiles[j] = t;
+}
+
+void SortTiles(tagMj* tiles, int n) {
+    for (int i = 0; i < n - 1; i++)
+        for (int j = i; j < n; j++)
+            if (TileGreater(tiles[i], tiles[j])) SwapTiles(tiles, i, j);
+}
+
+bool RemoveTile(tagMj* tiles, int* count, const tagMj& tile) {
+    for (int i = 0; i < *count; i++) {
+        if (!TileEqual(tiles[i], tile)) continue;
+        for (int k = i; k < *count - 1; k++) tiles[k] = tiles[k + 1];
+        return true;
+    }
+    return false;
+}
+
+bool FindTile(const tagMj* tiles, int n, const tagMj& tile) {
+    for (int i = 0; i < n; i++)
+        if (TileEqual(tiles[i], tile)) return true;
+    return false;
+}
+
+int Abs(int x) {
+    if (x == INT_MIN) return x;
+    return x < 0 ? -x : x;
+}

@@ -1,0 +1,36 @@
+// The tile record, the one-byte tile index of the 144 physical tiles, and the small array
+// functions every part of the game uses on hands, rivers and lists of wanted tiles.
+#pragma once
+
+#include <cstdint>
+
+// One tile: {value, suit}.  Suits 0..2 are characters, bamboo and dots (values 1..9), suit 3 the
+// honours (1..4 east, south, west, north; 5..7 red, green, white), suit 4 the flowers (1..8).
+// {0, 0} is the empty tile.
+struct tagMj {
+    signed char value;
+    signed char suit;
+};
+
+// Counters by tile kind (seen counts) are int[kTileKeyCount] indexed by TileKey.
+constexpr int kTileKeyCount = 50;
+inline int TileKey(const tagMj& t) { return t.suit * 10 + t.value; }
+
+// The tile of physical index 0..143; any other index gives the empty tile.
+tagMj TileFromIndex(std::uint8_t index);
+// The index of the first copy of the tile's kind (computed on one byte: {0, 0} gives 255).
+std::uint8_t TileToIndex(const tagMj& tile);
+
+void CopyTile(tagMj& destination, const tagMj& source);
+bool TileEqual(const tagMj& a, const tagMj& b);
+// Tile order: by suit, then by value.
+bool TileGreater(const tagMj& a, const tagMj& b);
+void SwapTiles(tagMj* tiles, int i, int j);
+void SortTiles(tagMj* tiles, int n);
+// Removes the first tile equal to `tile` by moving the later ones down; the count is left to
+// the caller (the last position keeps a copy of its neighbour).  False when not found.
+bool RemoveTile(tagMj* tiles, int* count, const tagMj& tile);
+bool FindTile(const tagMj* tiles, int n, const tagMj& tile);
+
+// Absolute value; the most negative int maps to itself.
+int Abs(int x);
