@@ -83,16 +83,16 @@ Signal WinFanfare() {
     return s;
 }
 
-// Chips paid: a few small discs clinking together.
+// Chips paid: a small stack of clay discs clacking down one on another.
 Signal Chips() {
     Signal s;
     Rng rng(18);
-    const double starts[] = {0.0, 0.06, 0.1, 0.19};
+    const double starts[] = {0.0, 0.07, 0.12, 0.2, 0.24, 0.33};
     for (double t : starts) {
-        const double hz = rng.Uniform(3000, 3600);
-        Add(s, Tone{t, 0.15, hz, hz, 0.5, Shape::Sine, Envelope{0.0005, 0.025}});
-        Add(s, Tone{t, 0.12, hz * 1.48, hz * 1.48, 0.3, Shape::Sine, Envelope{0.0005, 0.018}});
-        Add(s, Noise{t, 0.01, 0.4, Envelope{0.0002, 0.002}, 6000, 2.0}, rng);
+        const double hz = rng.Uniform(2600, 3400);
+        Add(s, Tone{t, 0.12, hz, hz, 0.35, Shape::Sine, Envelope{0.0005, 0.02}});
+        Add(s, Tone{t, 0.09, hz * 0.31, hz * 0.3, 0.5, Shape::Triangle, Envelope{0.0005, 0.018}});
+        Add(s, Noise{t, 0.03, 0.5, Envelope{0.0002, 0.006}, 1800, 1.2}, rng);
     }
     return s;
 }
@@ -128,7 +128,7 @@ Signal ExchangeSwoosh() {
     Rng rng(22);
     for (int i = 0; i < 6; ++i) {
         const double centre = 600 + i * 450;
-        Add(s, Noise{i * 0.03, 0.22, 0.25, Envelope{0.08, 0.06}, centre, 2.0}, rng);
+        Add(s, Noise{i * 0.03, 0.22, 0.25, Envelope{0.015, 0.08}, centre, 2.0}, rng);
     }
     Add(s, Tone{0.32, 0.08, 1100, 1050, 0.5, Shape::Triangle, Envelope{0.0005, 0.015}});
     Add(s, Tone{0.40, 0.08, 1300, 1250, 0.45, Shape::Triangle, Envelope{0.0005, 0.015}});
