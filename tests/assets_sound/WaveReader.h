@@ -20,8 +20,6 @@ struct WaveFile {
 // "fmt " chunk before its "data" chunk.  Samples are decoded for 16-bit mono only.
 bool ParseWave(const std::string& bytes, WaveFile* wave, std::string* error);
 
-std::string ReadBytes(const std::string& path);
-
 // Signal measures.
 double Rms(const std::vector<float>& s);
 // The fundamental of the loudest 40 ms of the signal, by autocorrelation over 70..450 Hz.
