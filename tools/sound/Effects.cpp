@@ -1,7 +1,10 @@
 #include "tools/sound/Effects.h"
 
 #include <cmath>
+#include <cstdint>
 #include <map>
+#include <variant>
+#include <vector>
 
 #include "tools/sound/Synth.h"
 
@@ -27,37 +30,11 @@ Signal DiceRattle() {
     return s;
 }
 
-// A tile set down on the felt: a low thump under a short knock of bone on wood.
-Signal TileLands() {
-    Signal s;
-    Rng rng(12);
-    Add(s, Tone{0, 0.14, 190, 120, 0.9, Shape::Sine, Envelope{0.001, 0.03}});
-    Add(s, Noise{0, 0.03, 0.8, Envelope{0.0003, 0.005}, 3000, 1.5}, rng);
-    Add(s, Tone{0, 0.1, 1150, 1100, 0.35, Shape::Triangle, Envelope{0.0005, 0.018}});
-    return s;
-}
-
 // Claim offered: two bright bells a fifth apart.
 Signal ClaimChime() {
     Signal s;
     AddBell(s, 0.0, 880, 0.7, 0.12);
     AddBell(s, 0.09, 1320, 0.6, 0.12);
-    return s;
-}
-
-// A deal step: a crisp, short click.
-Signal DealClick() {
-    Signal s;
-    Rng rng(14);
-    Add(s, Noise{0, 0.012, 1.0, Envelope{0.0002, 0.002}, 5000, 2.0}, rng);
-    Add(s, Tone{0, 0.04, 2400, 2200, 0.4, Shape::Sine, Envelope{0.0003, 0.007}});
-    return s;
-}
-
-// The mouse touches a table button: a tiny high blip.
-Signal HoverTick() {
-    Signal s;
-    Add(s, Tone{0, 0.035, 3900, 4300, 0.6, Shape::Sine, Envelope{0.002, 0.008}});
     return s;
 }
 
@@ -97,28 +74,12 @@ Signal Chips() {
     return s;
 }
 
-// A tile picked for exchange: a soft plucked string.
-Signal SelectPluck() {
-    Signal s;
-    Add(s, Tone{0, 0.16, 990, 980, 0.6, Shape::Triangle, Envelope{0.001, 0.04}});
-    Add(s, Tone{0, 0.16, 1980, 1980, 0.2, Shape::Sine, Envelope{0.001, 0.02}});
-    return s;
-}
-
 // Start: a small gong struck twice, low then high.
 Signal StartGong() {
     Signal s;
     Add(s, Tone{0, 0.5, 392, 388, 0.6, Shape::Sine, Envelope{0.003, 0.18}, 5.0, 0.004});
     Add(s, Tone{0.14, 0.6, 523.25, 520, 0.6, Shape::Sine, Envelope{0.003, 0.2}, 5.0, 0.004});
     AddBell(s, 0.14, 1046.5, 0.15, 0.1);
-    return s;
-}
-
-// The phrase list opens or closes: a hollow wood-block tap.
-Signal PhraseTap() {
-    Signal s;
-    Add(s, Tone{0, 0.09, 1250, 1150, 0.8, Shape::Sine, Envelope{0.0005, 0.016}});
-    Add(s, Tone{0, 0.06, 620, 600, 0.4, Shape::Sine, Envelope{0.0005, 0.012}});
     return s;
 }
 
@@ -132,30 +93,6 @@ Signal ExchangeSwoosh() {
     }
     Add(s, Tone{0.32, 0.08, 1100, 1050, 0.5, Shape::Triangle, Envelope{0.0005, 0.015}});
     Add(s, Tone{0.40, 0.08, 1300, 1250, 0.45, Shape::Triangle, Envelope{0.0005, 0.015}});
-    return s;
-}
-
-// Every hand revealed: a bright rising glide.
-Signal RevealRise() {
-    Signal s;
-    Add(s, Tone{0, 0.45, 400, 1600, 0.6, Shape::Triangle, Envelope{0.02, 0.25}});
-    Add(s, Tone{0.05, 0.4, 800, 3200, 0.2, Shape::Sine, Envelope{0.02, 0.2}});
-    return s;
-}
-
-// A tile hidden under rippling water: a wobbling glide falling away.
-Signal RippleFall() {
-    Signal s;
-    Add(s, Tone{0, 0.75, 1300, 280, 0.6, Shape::Sine, Envelope{0.01, 0.3}, 14.0, 0.06});
-    Add(s, Tone{0.12, 0.6, 900, 220, 0.3, Shape::Sine, Envelope{0.01, 0.25}, 11.0, 0.08});
-    return s;
-}
-
-// A check box toggled: two quick low ticks.
-Signal CheckTick() {
-    Signal s;
-    Add(s, Tone{0, 0.03, 1500, 1400, 0.7, Shape::Square, Envelope{0.0003, 0.005}});
-    Add(s, Tone{0.045, 0.03, 1800, 1700, 0.5, Shape::Square, Envelope{0.0003, 0.005}});
     return s;
 }
 
@@ -179,36 +116,70 @@ Signal TalkRing() {
     return s;
 }
 
-// An exit-window button clicked: a soft, round press.
-Signal ButtonPress() {
-    Signal s;
-    Rng rng(28);
-    Add(s, Tone{0, 0.1, 640, 420, 0.8, Shape::Sine, Envelope{0.001, 0.025}});
-    Add(s, Noise{0, 0.008, 0.3, Envelope{0.0002, 0.002}, 2000, 1.0}, rng);
-    return s;
-}
+// An effect made of plain layers added together: tones, and bursts of noise drawn from a
+// generator with the recipe's seed.
+using Layer = std::variant<Tone, Noise>;
 
-// The mouse onto an exit-window button: a short upward chirp.
-Signal ButtonHover() {
-    Signal s;
-    Add(s, Tone{0, 0.05, 1800, 2600, 0.5, Shape::Sine, Envelope{0.004, 0.015}});
-    return s;
+struct Layers {
+    std::uint32_t seed;
+    std::vector<Layer> layers;
+};
+
+const std::map<EffectRecipe, Layers>& LayerRecipes() {
+    static const std::map<EffectRecipe, Layers> recipes = {
+        // The mouse touches a table button: a tiny high blip.
+        {EffectRecipe::HoverTick, {0,
+         {Tone{0, 0.035, 3900, 4300, 0.6, Shape::Sine, Envelope{0.002, 0.008}}}}},
+        // A tile picked for exchange: a soft plucked string.
+        {EffectRecipe::SelectPluck, {0,
+         {Tone{0, 0.16, 990, 980, 0.6, Shape::Triangle, Envelope{0.001, 0.04}},
+          Tone{0, 0.16, 1980, 1980, 0.2, Shape::Sine, Envelope{0.001, 0.02}}}}},
+        // The phrase list opens or closes: a hollow wood-block tap.
+        {EffectRecipe::PhraseTap, {0,
+         {Tone{0, 0.09, 1250, 1150, 0.8, Shape::Sine, Envelope{0.0005, 0.016}},
+          Tone{0, 0.06, 620, 600, 0.4, Shape::Sine, Envelope{0.0005, 0.012}}}}},
+        // Every hand revealed: a bright rising glide.
+        {EffectRecipe::RevealRise, {0,
+         {Tone{0, 0.45, 400, 1600, 0.6, Shape::Triangle, Envelope{0.02, 0.25}},
+          Tone{0.05, 0.4, 800, 3200, 0.2, Shape::Sine, Envelope{0.02, 0.2}}}}},
+        // A tile hidden under rippling water: a wobbling glide falling away.
+        {EffectRecipe::RippleFall, {0,
+         {Tone{0, 0.75, 1300, 280, 0.6, Shape::Sine, Envelope{0.01, 0.3}, 14.0, 0.06},
+          Tone{0.12, 0.6, 900, 220, 0.3, Shape::Sine, Envelope{0.01, 0.25}, 11.0, 0.08}}}},
+        // A check box toggled: two quick low ticks.
+        {EffectRecipe::CheckTick, {0,
+         {Tone{0, 0.03, 1500, 1400, 0.7, Shape::Square, Envelope{0.0003, 0.005}},
+          Tone{0.045, 0.03, 1800, 1700, 0.5, Shape::Square, Envelope{0.0003, 0.005}}}}},
+        // The mouse onto an exit-window button: a short upward chirp.
+        {EffectRecipe::ButtonHover, {0,
+         {Tone{0, 0.05, 1800, 2600, 0.5, Shape::Sine, Envelope{0.004, 0.015}}}}},
+        // A tile set down on the felt: a low thump under a short knock of bone on wood.
+        {EffectRecipe::TileLands, {12,
+         {Tone{0, 0.14, 190, 120, 0.9, Shape::Sine, Envelope{0.001, 0.03}},
+          Noise{0, 0.03, 0.8, Envelope{0.0003, 0.005}, 3000, 1.5},
+          Tone{0, 0.1, 1150, 1100, 0.35, Shape::Triangle, Envelope{0.0005, 0.018}}}}},
+        // A deal step: a crisp, short click.
+        {EffectRecipe::DealClick, {14,
+         {Noise{0, 0.012, 1.0, Envelope{0.0002, 0.002}, 5000, 2.0},
+          Tone{0, 0.04, 2400, 2200, 0.4, Shape::Sine, Envelope{0.0003, 0.007}}}}},
+        // An exit-window button clicked: a soft, round press.
+        {EffectRecipe::ButtonPress, {28,
+         {Tone{0, 0.1, 640, 420, 0.8, Shape::Sine, Envelope{0.001, 0.025}},
+          Noise{0, 0.008, 0.3, Envelope{0.0002, 0.002}, 2000, 1.0}}}},
+    };
+    return recipes;
 }
 
 using Recipe = Signal (*)();
 
+// Effects built in code: repeats, bells, a sung vowel.
 const std::map<EffectRecipe, Recipe>& Recipes() {
     static const std::map<EffectRecipe, Recipe> recipes = {
-        {EffectRecipe::DiceRattle, DiceRattle},         {EffectRecipe::TileLands, TileLands},
-        {EffectRecipe::ClaimChime, ClaimChime},         {EffectRecipe::DealClick, DealClick},
-        {EffectRecipe::HoverTick, HoverTick},           {EffectRecipe::StandInVoice, StandInVoice},
-        {EffectRecipe::WinFanfare, WinFanfare},         {EffectRecipe::Chips, Chips},
-        {EffectRecipe::SelectPluck, SelectPluck},       {EffectRecipe::StartGong, StartGong},
-        {EffectRecipe::PhraseTap, PhraseTap},           {EffectRecipe::ExchangeSwoosh, ExchangeSwoosh},
-        {EffectRecipe::RevealRise, RevealRise},         {EffectRecipe::RippleFall, RippleFall},
-        {EffectRecipe::CheckTick, CheckTick},           {EffectRecipe::MessageDing, MessageDing},
-        {EffectRecipe::TalkRing, TalkRing},             {EffectRecipe::ButtonPress, ButtonPress},
-        {EffectRecipe::ButtonHover, ButtonHover},
+        {EffectRecipe::DiceRattle, DiceRattle},     {EffectRecipe::ClaimChime, ClaimChime},
+        {EffectRecipe::StandInVoice, StandInVoice}, {EffectRecipe::WinFanfare, WinFanfare},
+        {EffectRecipe::Chips, Chips},               {EffectRecipe::StartGong, StartGong},
+        {EffectRecipe::ExchangeSwoosh, ExchangeSwoosh}, {EffectRecipe::MessageDing, MessageDing},
+        {EffectRecipe::TalkRing, TalkRing},
     };
     return recipes;
 }
@@ -216,7 +187,17 @@ const std::map<EffectRecipe, Recipe>& Recipes() {
 }  // namespace
 
 Signal MakeEffect(EffectRecipe recipe) {
-    Signal s = Recipes().at(recipe)();
+    Signal s;
+    const auto layered = LayerRecipes().find(recipe);
+    if (layered != LayerRecipes().end()) {
+        Rng rng(layered->second.seed);
+        for (const Layer& layer : layered->second.layers) {
+            if (const Tone* tone = std::get_if<Tone>(&layer)) Add(s, *tone);
+            if (const Noise* noise = std::get_if<Noise>(&layer)) Add(s, *noise, rng);
+        }
+    } else {
+        s = Recipes().at(recipe)();
+    }
     Normalise(s, kEffectPeak);
     return s;
 }
