@@ -6,16 +6,46 @@ namespace {
 
 const int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 
+// The suit order (rows 1-4-7, 2-5-8, 3-6-9) of which the hand holds the most knitted tiles,
+// the first of equals; `held` gets how many of the nine it holds.
+const int* BestKnittedOrder(CMjPlayer& seat, int* held) {
+    int best = -1, bestOrder = 0;
+    for (int o = 0; o < 6; o++) {
+        int knitted = 0;
+        for (int row = 0; row < 3; row++)
+            for (int k = 0; k < 3; k++)
+                if (seat.FindMj(tagMj{static_cast<signed char>(row + 1 + 3 * k),
+                                      static_cast<signed char>(kSuitOrders[o][row])}))
+                    knitted++;
+        if (knitted > best) {
+            best = knitted;
+            bestOrder = o;
+        }
+    }
+    *held = best;
+    return kSuitOrders[bestOrder];
+}
+
 }  // namespace
 
 void CMjPlayer::ChoosePlan() {
     if (!planon) return;
+    // The knitted straight is one of the evaluator's targets whatever the plan: it aims at
+    // this hand's best suit order, not at one left from an earlier hand.
+    int knitted = 0;
+    const int* order = BestKnittedOrder(*this, &knitted);
+    for (int row = 0; row < 3; row++) knitline_suit[row] = order[row];
+
     const int seen[kTileKeyCount] = {};
     tagMj spare[14];
     int sparenum = 0;
     tagEvalPlan plan;
+    // The evaluation only measures the hand: the seven-pairs flag it may set is not a choice
+    // of plan (the rules below make that choice, one flag at most).
+    const unsigned char pairsBefore = plan_pairs;
     CEvaluation evaluation;
     const int still = evaluation.Evaluate(this, Mj, cardnum, seen, spare, &sparenum, &plan);
+    plan_pairs = pairsBefore;
 
     const int suit = MainSuit(7);
     if ((still == -1 || still >= 3) && suit <= 2) {
@@ -44,27 +74,10 @@ void CMjPlayer::ChoosePlan() {
     int honours = 0;
     for (int v = 1; v <= 7; v++)
         if (FindMj(tagMj{static_cast<signed char>(v), 3})) honours++;
-    int best = -1, bestOrder = 0;
-    for (int o = 0; o < 6; o++) {
-        int knitted = 0;
-        for (int row = 0; row < 3; row++)
-            for (int k = 0; k < 3; k++)
-                if (FindMj(tagMj{static_cast<signed char>(row + 1 + 3 * k),
-                                 static_cast<signed char>(kSuitOrders[o][row])}))
-                    knitted++;
-        if (knitted > best) {
-            best = knitted;
-            bestOrder = o;
-        }
-    }
-    int* order = nullptr;
-    if (honours + best >= 9) {
+    if (honours + knitted >= 9) {
         plan_knit = 1;
-        order = knit_suit;
-    } else if (best >= 7) {
+        for (int row = 0; row < 3; row++) knit_suit[row] = order[row];
+    } else if (knitted >= 7) {
         plan_knitline = 1;
-        order = knitline_suit;
     }
-    if (order)
-        for (int row = 0; row < 3; row++) order[row] = kSuitOrders[bestOrder][row];
 }

@@ -13,12 +13,20 @@ constexpr unsigned char kFanAllPungs = 48;
 constexpr int kKnittedTiles = 9;
 
 // The nine knitted tiles of a suit order: the first suit 1, 4, 7, the second 2, 5, 8, the
-// third 3, 6, 9.
-void KnittedTiles(const int (&suits)[3], tagMj* out) {
+// third 3, 6, 9.  False, with nothing written, unless the order names each numbered suit once:
+// the suits of a seat that never chose a knitted plan are not an order (zeros would make the
+// "knitted" tiles 1 to 9 of characters).
+bool KnittedTiles(const int (&suits)[3], tagMj* out) {
+    bool named[3] = {};
+    for (int suit : suits) {
+        if (suit < 0 || suit > 2 || named[suit]) return false;
+        named[suit] = true;
+    }
     for (int row = 0; row < 3; ++row)
         for (int k = 0; k < 3; ++k)
             out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
                                      static_cast<signed char>(suits[row])};
+    return true;
 }
 
 }  // namespace
@@ -97,7 +105,7 @@ void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int 
     constexpr int kTargets = 7 + kKnittedTiles;
     tagMj targets[kTargets];
     for (int v = 1; v <= 7; ++v) targets[v - 1] = tagMj{static_cast<signed char>(v), 3};
-    KnittedTiles(player->knit_suit, targets + 7);
+    if (!KnittedTiles(player->knit_suit, targets + 7)) return;
     bool covered[kTargets] = {};
     tagMj spare[kEvalMaxTiles];
     int sparenum = 0;
@@ -119,7 +127,7 @@ void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int 
 void CEvaluation::PlanKnittedStraight(CMjPlayer* player, const tagMj* tiles, int count) {
     if (count < 11) return;
     tagMj knitted[kKnittedTiles];
-    KnittedTiles(player->knitline_suit, knitted);
+    if (!KnittedTiles(player->knitline_suit, knitted)) return;
     tagMj rest[kEvalMaxTiles];
     int restnum = count;
     for (int i = 0; i < count; ++i) rest[i] = tiles[i];

@@ -44,6 +44,14 @@ struct SeatState {
     }
 };
 
+// The hand position by position with its lock marks: a claim decision puts back exactly what
+// it took out, so the order and the marks that travel with the tiles survive it too.
+std::string ExactHand(const CMjPlayer* s) {
+    std::string text = Names(s->Mj, s->cardnum) + " locks ";
+    for (int i = 0; i < s->cardnum; ++i) text += static_cast<char>('0' + s->lock[i]);
+    return text;
+}
+
 class AiPropertyTest : public ::testing::Test {
 protected:
     void SetUp() override { MjSetClock(FixedClock, &now); }
@@ -85,11 +93,14 @@ TEST_F(AiPropertyTest, ClaimDecisionsGiveTheSeatBackAsTheyFoundIt) {
         int seen[kTileKeyCount];
         SeeSome(dealer, r, seen);
         const tagMj discard = dealer.Discard(r);
+        for (int i = 0; i < s->cardnum; ++i) s->lock[i] = static_cast<unsigned char>(dealer.Next() % 2);
         const SeatState before(s);
+        const std::string exact = ExactHand(s);
         const std::string what = Names(s->Mj, s->cardnum) + " on " + Name(discard);
 
         yes[0] += ai.ShouldPung(s, &discard, seen, 50);
         ASSERT_TRUE(SeatState(s) == before) << "pung " << what;
+        ASSERT_EQ(ExactHand(s), exact) << "pung " << what;
         if (ai.ShouldChow(s, &discard, seen, 50)) {
             ++yes[1];
             EXPECT_TRUE(s->FindMj(s->chowmj[0]) && s->FindMj(s->chowmj[1])) << what;
@@ -100,14 +111,17 @@ TEST_F(AiPropertyTest, ClaimDecisionsGiveTheSeatBackAsTheyFoundIt) {
                 << what;
         }
         ASSERT_TRUE(SeatState(s) == before) << "chow " << what;
+        ASSERT_EQ(ExactHand(s), exact) << "chow " << what;
         yes[2] += ai.ShouldKong(s, &discard, seen, 50);
         ASSERT_TRUE(SeatState(s) == before) << "kong " << what;
+        ASSERT_EQ(ExactHand(s), exact) << "kong " << what;
         // A kong of a tile the hand holds four or three of, as on the seat's own turn.
         for (int i = 0; i < s->cardnum; ++i) {
             if (s->CountMj(s->Mj[i]) < 3) continue;
             const tagMj own = s->Mj[i];
             ai.ShouldKong(s, &own, seen, 50);
             ASSERT_TRUE(SeatState(s) == before) << "own kong " << what;
+            ASSERT_EQ(ExactHand(s), exact) << "own kong " << what;
             break;
         }
     }

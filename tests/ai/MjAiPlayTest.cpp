@@ -196,3 +196,55 @@ TEST_F(MjAiPlayTest, PlayWildTakesAPlainReadyDiscardButNeverTheWildTile) {
 }
 
 }  // namespace
+
+namespace {
+
+using aitest::NewSeat;
+using aitest::SetHand;
+using aitest::T;
+
+TEST(MjAiReadySearch, OfTwoLoneTilesEachDiscardIsTestedOnItsOwn) {
+    // The two lone tiles are the only loose pieces.  Keeping the 1 of dots as the pair leaves
+    // no hand worth the minimum; keeping the 9 of bamboo makes a full flush: the first lone
+    // tile failing the minimum does not stop the second from being found.
+    CMjAi ai;
+    auto seat = NewSeat();
+    aitest::AddMeld(seat.get(), kKindChow, "123s");
+    SetHand(seat.get(), "222345456s9s1p");
+    ASSERT_EQ(ai.IsReady(seat.get(), aitest::Tiles("222345456s1p").data(), 10), 0);
+    ASSERT_GE(ai.IsReady(seat.get(), aitest::Tiles("222345456s9s").data(), 10), 8);
+    int seen[kTileKeyCount] = {};
+    tagMj singles[2];
+    int best = 0;
+    EXPECT_TRUE(ai.FindReadyDiscard(seat.get(), seat->Mj, seat->cardnum, 0, 0, 0, singles, seen,
+                                    60, &best));
+    EXPECT_EQ(aitest::Name(ai.PlayMj), "1p");
+    ai.Play(seat.get(), seen, 60, nullptr, 0);
+    EXPECT_EQ(aitest::Name(seat->PlayMj), "1p");
+}
+
+TEST(MjAiReadySearch, AHandOfManyPairsLeavesTheSearchRecordsAlone) {
+    // Paths of three and more pairs can end in no ready shape; they record nothing, so the
+    // tile chosen before, kept beside the two pair places, stays as it was.
+    CMjAi ai;
+    auto seat = NewSeat();
+    SetHand(seat.get(), "1133m3355s5577p57z");
+    ai.PlayMj = T("6z");
+    int seen[kTileKeyCount] = {};
+    tagMj singles[2];
+    int best = 0;
+    EXPECT_FALSE(ai.FindReadyDiscard(seat.get(), seat->Mj, seat->cardnum, 0, 0, 0, singles, seen,
+                                     60, &best));
+    EXPECT_EQ(aitest::Name(ai.PlayMj), "6z");
+}
+
+TEST(MjAiConstruction, PlaysUnderTheOfficialMinimumWithoutAWildTileUntilTheTableSaysOtherwise) {
+    CMjAi ai;
+    EXPECT_EQ(ai.minfan, 8);
+    EXPECT_EQ(ai.wildrule, 0);
+    EXPECT_EQ(aitest::Name(ai.wildmj), aitest::Name(tagMj{1, 1}));
+    EXPECT_EQ(ai.CGbHu::minfan, 8);
+    EXPECT_EQ(ai.CGbHu::wildrule, 0);
+}
+
+}  // namespace
