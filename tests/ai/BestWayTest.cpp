@@ -73,6 +73,16 @@ TEST_F(BestWayTest, AOneStepShapeGivesUpItsWeakestSingle) {
     EXPECT_EQ(Name(ai.PlayMj), "3p");
 }
 
+TEST_F(BestWayTest, OfTwoShapesScoringAlikeTheOneExploredFirstKeepsItsTile) {
+    // 1-2 with lone 4, 7, 9 and 2-4 with lone 1, 7, 9 both score 10 (four 3s, and three live
+    // copies of each kept lone tile).  The search takes the head as a single before it tries a
+    // partial, so the 2-4 shape is scored first and its 1 goes, not the 4 of the 1-2 shape.
+    SetHand(seat.get(), "124m7s9p");
+    EXPECT_EQ(ai.GetBestWay(seat.get(), seen), 1);
+    EXPECT_EQ(ai.step1score, 10);
+    EXPECT_EQ(Name(ai.PlayMj), "1m");
+}
+
 TEST_F(BestWayTest, AShapeWhoseWaitsAreAllDeadCountsAsNotFound) {
     SetHand(seat.get(), "11m9s3p5z");
     Dead("1m", 2);

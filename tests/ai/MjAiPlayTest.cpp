@@ -203,6 +203,14 @@ using aitest::NewSeat;
 using aitest::SetHand;
 using aitest::T;
 
+// The ready search on the seat's hand from a best score of 0, with nothing seen.
+bool ReadySearch(CMjAi& ai, CMjPlayer* seat) {
+    const int seen[kTileKeyCount] = {};
+    tagMj singles[2];
+    int best = 0;
+    return ai.FindReadyDiscard(seat, seat->Mj, seat->cardnum, 0, 0, 0, singles, seen, 60, &best);
+}
+
 TEST(MjAiReadySearch, OfTwoLoneTilesEachDiscardIsTestedOnItsOwn) {
     // The two lone tiles are the only loose pieces.  Keeping the 1 of dots as the pair leaves
     // no hand worth the minimum; keeping the 9 of bamboo makes a full flush: the first lone
@@ -213,12 +221,9 @@ TEST(MjAiReadySearch, OfTwoLoneTilesEachDiscardIsTestedOnItsOwn) {
     SetHand(seat.get(), "222345456s9s1p");
     ASSERT_EQ(ai.IsReady(seat.get(), aitest::Tiles("222345456s1p").data(), 10), 0);
     ASSERT_GE(ai.IsReady(seat.get(), aitest::Tiles("222345456s9s").data(), 10), 8);
-    int seen[kTileKeyCount] = {};
-    tagMj singles[2];
-    int best = 0;
-    EXPECT_TRUE(ai.FindReadyDiscard(seat.get(), seat->Mj, seat->cardnum, 0, 0, 0, singles, seen,
-                                    60, &best));
+    EXPECT_TRUE(ReadySearch(ai, seat.get()));
     EXPECT_EQ(aitest::Name(ai.PlayMj), "1p");
+    const int seen[kTileKeyCount] = {};
     ai.Play(seat.get(), seen, 60, nullptr, 0);
     EXPECT_EQ(aitest::Name(seat->PlayMj), "1p");
 }
@@ -230,11 +235,7 @@ TEST(MjAiReadySearch, AHandOfManyPairsLeavesTheSearchRecordsAlone) {
     auto seat = NewSeat();
     SetHand(seat.get(), "1133m3355s5577p57z");
     ai.PlayMj = T("6z");
-    int seen[kTileKeyCount] = {};
-    tagMj singles[2];
-    int best = 0;
-    EXPECT_FALSE(ai.FindReadyDiscard(seat.get(), seat->Mj, seat->cardnum, 0, 0, 0, singles, seen,
-                                     60, &best));
+    EXPECT_FALSE(ReadySearch(ai, seat.get()));
     EXPECT_EQ(aitest::Name(ai.PlayMj), "6z");
 }
 
