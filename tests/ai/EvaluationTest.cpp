@@ -129,6 +129,14 @@ TEST_F(EvaluationTest, ASevenPairsPlanSetsTheSeatsPairsFlag) {
     EXPECT_EQ(r.needed, 0);
     EXPECT_EQ(r.spare, "7z");
     EXPECT_EQ(seat->plan_pairs, 1);
+
+    // A complete seven pairs keeps all seven groups.
+    SetHand(seat.get(), "1122m3344s5566p77z");
+    const EvalResult full = Judge(eval, seat.get(), seen);
+    EXPECT_EQ(full.needed, 0);
+    ASSERT_EQ(full.plan.meldnum, 7);
+    EXPECT_TRUE(TileEqual(full.plan.melds[6].held[1], T("7z")));
+    EXPECT_EQ(full.spare, "");
 }
 
 TEST_F(EvaluationTest, ThePairsFlagTakesSevenPairsEvenWhenAChowPlanIsCloser) {
