@@ -24,6 +24,7 @@ const ShapeCase kShapes[] = {
     {"11m22m55s66s99p11z77z", true, 19},
     {"11m11m55s66s99p11z77z", true, 19}, // four equal tiles are two pairs
     {"11m22m55s66s99p11z7z5z", false, 0},
+    {"11223355778899m", true, 19},       // its decomposition is worth more but below the minimum
     {"14m258s36p1234567z", true, 20},
     {"147m258s369p12345z", true, 34},
     {"147m258s369p1234z4z", false, 0},   // not all different
@@ -95,6 +96,24 @@ TEST(WinTest, EqualTotalsKeepTheDecompositionFoundFirst) {
     EXPECT_EQ(p.Split[0].kind, kKindPair);
     EXPECT_EQ(Str(p.Split[0].Mj, 2), "2m2m");
     EXPECT_EQ(Str(p.Split[1].Mj, 3), "3m4m5m");
+
+    // 111 234 44 (幺九刻) and 11 123 444 (坎张 on the 2) score alike; the pung comes first.
+    ASSERT_TRUE(Win(hu, p, "11123444m", Sit().Meld("789s").Meld("789p").Last("2m")));
+    ASSERT_EQ(p.splitnum, 3);
+    EXPECT_EQ(p.Split[0].kind, kKindPung);
+    EXPECT_EQ(Str(p.Split[0].Mj, 3), "1m1m1m");
+    EXPECT_EQ(p.fan, 3);
+}
+
+TEST(WinTest, AWildSearchWhoseGroupsCannotJoinTheMeldsIsNoWin) {
+    CGbHu hu;
+    UseWildRule(hu, "9s");
+    CMjPlayer p;
+    ASSERT_TRUE(Win(hu, p, "123m456s789p234m55z"));
+    // Three melds beside a full hand: no decomposition fits, and the last win's groups stay out.
+    EXPECT_FALSE(Win(hu, p, "123m456s789p234m5z9s",
+                     Sit().Meld("111z").Meld("222z").Meld("333z")));
+    EXPECT_EQ(p.splitnum, 0);
 }
 
 TEST(WinTest, BadCountsAndMissingSeatsAreRefusedAndLeaveTheLastResult) {
