@@ -128,6 +128,9 @@ TEST(WinTest, BadCountsAndMissingSeatsAreRefusedAndLeaveTheLastResult) {
     EXPECT_TRUE(hu.fan[7]);
     std::vector<tagMj> many(17, One("1m"));
     EXPECT_FALSE(hu.Hu(&p, many.data(), 17, seen, 50));
+    EXPECT_EQ(hu.IsReady(&p, many.data(), 14), 0);
+    EXPECT_EQ(hu.IsReady(&p, many.data(), 0), 0);
+    EXPECT_EQ(hu.IsReady(nullptr, many.data(), 1), 0);
 }
 
 TEST(WinTest, RandomTilesAndMeldCountsNeverUpsetTheScorer) {
@@ -190,6 +193,7 @@ TEST(ReadyTest, SpecialShapesGiveOneThirteenOrphansAndTheMinimumGiveZero) {
     const Case cases[] = {
         {"11m22m55s66s99p11z7z", 1},     // seven pairs
         {"14m258s36p123456z", 1},        // knitted, waiting on any missing honour or tile
+        {"147m258s1234567z", 1},         // knitted with two suits, waiting on the third
         {"147m258s36p123m55z", 1},       // knitted straight waiting on 9p
         {"19m19s19p1234567z", 0},        // thirteen orphans is not recognised as ready
         {"123m567s789p345m1z", 0},       // ready, but 单钓将 and 门前清 are below 8
