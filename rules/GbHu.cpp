@@ -208,20 +208,28 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
     besttotal = 0;
     GetMj path[kMaxGroups];
     const bool found = SearchBestSplit(tiles, num, false, path, 0);
-    if (found && sevenPairs) {
-        // Scored both ways: seven pairs only when it beats the best decomposition.
-        unsigned char regular[kFanSlots];
-        std::memcpy(regular, fan, sizeof regular);
-        const int regularTotal = besttotal;
-        const int regularCount = bestcount;
-        if (ScoreSevenPairs(tiles, num) && player->fan - player->flowers > regularTotal) return true;
-        std::memcpy(fan, regular, sizeof fan);
-        besttotal = regularTotal;
-        bestcount = regularCount;
-    }
-    if (found) return FinishSearch();
-    if (sevenPairs) return ScoreSevenPairs(tiles, num);
-    return false;
+    if (sevenPairs) return SevenPairsOrSearch(found, tiles, num);
+    return found && FinishSearch();
+}
+
+// A seven-pairs hand that the search also decomposed scores the higher of the two; on equal
+// totals the decomposition stays.  A decomposition below the minimum is no win, seven pairs is.
+bool CGbHu::SevenPairsOrSearch(bool found, const tagMj* pairs, int num) {
+    if (!found) return ScoreSevenPairs(pairs, num);
+    unsigned char regular[kFanSlots], regularEx[kExFanSlots];
+    std::memcpy(regular, fan, sizeof regular);
+    std::memcpy(regularEx, exfan, sizeof regularEx);
+    const int regularTotal = besttotal;
+    const int regularCount = bestcount;
+    const int seatTotal = player->fan;
+    ScoreSevenPairs(pairs, num);
+    if (player->fan - player->flowers > regularTotal || regularTotal < minfan) return true;
+    std::memcpy(fan, regular, sizeof fan);
+    std::memcpy(exfan, regularEx, sizeof exfan);
+    besttotal = regularTotal;
+    bestcount = regularCount;
+    player->fan = seatTotal;
+    return FinishSearch();
 }
 
 void CGbHu::BeginWinTest(CMjPlayer* seat, const int* seen, int leavenum) {
@@ -264,9 +272,9 @@ bool CGbHu::FinishSearch() {
     return true;
 }
 
-void CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
+bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
     const int melds = MeldCount();
-    if (melds + depth > kMaxGroups) return;
+    if (melds + depth > kMaxGroups) return false;
     for (int i = 0; i < melds; i++) groups[i] = player->Gang[i];
     for (int i = 0; i < depth; i++) groups[melds + i] = path[i];
     groupcount = melds + depth;
@@ -286,19 +294,17 @@ void CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
         MarkSituation(basefan);
     }
     const int total = CalcSplitFan(player, groups, groupcount);
-    if (total <= besttotal) return;
+    if (total <= besttotal) return true;
     besttotal = total;
     for (int i = 0; i < depth; i++) bestgroups[i] = path[i];
     bestcount = depth;
     std::memcpy(fan, workfan, sizeof fan);
     std::memcpy(exfan, workexfan, sizeof exfan);
+    return true;
 }
 
 bool CGbHu::SearchBestSplit(const tagMj* tiles, int num, bool pairtaken, GetMj* path, int depth) {
-    if (num == 0) {
-        ScorePath(path, depth, false);
-        return true;
-    }
+    if (num == 0) return ScorePath(path, depth, false);
     if (num == 1 || MeldCount() + depth >= kMaxGroups) return false;
     tagMj rest[14];
     bool found = false;
@@ -398,8 +404,7 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         if (pairs || partials || singles || MeldCount() + depth >= kMaxGroups) return false;
         path[depth] = MakeGroup(kKindPair, tiles[0]);
         player->winmj = tiles[0];
-        ScorePath(path, depth + 1, true);
-        return true;
+        return ScorePath(path, depth + 1, true);
     }
     // A leaf: complete the one open group with the tile it waits for.
     GetMj done[kMaxGroups];
@@ -436,6 +441,5 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         return false;
     }
     player->winmj = wait;
-    ScorePath(done, depth, true);
-    return true;
+    return ScorePath(done, depth, true);
 }

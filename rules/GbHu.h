@@ -95,8 +95,9 @@ public:
     int JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const;
     void MarkSituation(unsigned char* flags) const;  // fans 44, 45, 58 of this test
     // Scores groups = melds + path; keeps it when it beats besttotal.  With `rescan` the
-    // tile-list fans are worked out again from the groups' tiles first.
-    void ScorePath(const GetMj* path, int depth, bool rescan);
+    // tile-list fans are worked out again from the groups' tiles first.  False when the
+    // melds and the path do not fit one decomposition (nothing is scored).
+    bool ScorePath(const GetMj* path, int depth, bool rescan);
     // Copies the best decomposition into the seat and finishes the total: true at or above
     // the minimum.
     bool FinishSearch();
@@ -109,6 +110,8 @@ public:
     void CalcWildExtras(const GetMj* list, int count);
     int CountedExtraValue() const;
     bool ScoreSevenPairs(const tagMj* tiles, int num);
+    // Seven pairs against the decomposition the search left (when `found`): the higher total.
+    bool SevenPairsOrSearch(bool found, const tagMj* pairs, int num);
     int TakeWilds(const tagMj* tiles, int num, tagMj* rest);
     bool IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const;
     int SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const;

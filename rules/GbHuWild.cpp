@@ -201,12 +201,9 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         std::memcpy(hand, rest, sizeof(tagMj) * n);
         std::memcpy(hand + n, singles, sizeof(tagMj) * alone);
         SortTiles(hand, n + alone);
-        workfan[19] = 1;
-        CalcFan(hand, n + alone, seat);
-        FinishShape();
-        seat->splitnum = 0;
-        bestcount = 0;
-        return true;
+        besttotal = 0;
+        GetMj path[kMaxGroups];
+        return SevenPairsOrSearch(SplitPartial(rest, n, path, 0), hand, n + alone);
     }
     if (IsKnittedWild(rest, n)) {
         workfan[knittedHonours_ ? 20 : 34] = 1;
@@ -251,8 +248,7 @@ bool CGbHu::SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth) {
             open += path[i].kind == kKindPartial || path[i].kind == kKindSingle ? 1 : 0;
         }
         if (pairs != 1 || open) return false;
-        ScorePath(path, depth, true);
-        return true;
+        return ScorePath(path, depth, true);
     }
     if (depth >= kMaxPathGroups) return false;
     const tagMj head = tiles[0];
@@ -309,10 +305,7 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
         if (path[i].kind == kKindPair) pairs++;
         if (open < 0 && (path[i].kind == kKindPartial || path[i].kind == kKindSingle)) open = i;
     }
-    if (open < 0 && pairs == 1 && wilds == 0) {
-        ScorePath(path, depth, true);
-        return true;
-    }
+    if (open < 0 && pairs == 1 && wilds == 0) return ScorePath(path, depth, true);
     if (wilds == 0) return false;
 
     GetMj next[kMaxGroups];

@@ -81,7 +81,52 @@ void GiveMelds(CMjPlayer& p, int melds) {
     SetMelds(p, list);
 }
 
+// Some tile for each wild makes the natural tiles a win in shape (the knitted straight aside,
+// which wilds never complete).
+bool WinsWithWilds(Counts c, int wilds) {
+    if (wilds == 0)
+        return SplitsIntoSets(c, 1) || PlainThirteenOrphans(c) || PlainSevenPairs(c) || PlainKnitted(c);
+    for (int k = 0; k < kKinds; k++) {
+        c[k]++;
+        if (WinsWithWilds(c, wilds - 1)) return true;
+        c[k]--;
+    }
+    return false;
+}
+
 }  // namespace
+
+TEST(WildWinTestAgainstPlainSearch, WinsExactlyWhenSomeTilesForTheWildsMakeAWin) {
+    std::mt19937 rng(11);
+    int wins = 0, checked = 0;
+    for (int round = 0; round < 1500; round++) {
+        const tagMj wild = KindTile(static_cast<int>(rng() % kKinds));
+        const int wilds = rng() % 8 == 0 ? 3 : 1 + static_cast<int>(rng() % 2);
+        std::vector<tagMj> hand = rng() % 2 ? RandomWinningHand(rng, 4, static_cast<int>(rng() % 101))
+                                            : RandomTiles(rng, 14);
+        hand.resize(14 - wilds);
+        if (std::any_of(hand.begin(), hand.end(), [&](const tagMj& t) { return TileEqual(t, wild); }))
+            continue;
+        const Counts natural = CountKinds(hand);
+        const bool expected = WinsWithWilds(natural, wilds) || PlainKnittedStraight(natural);
+        hand.insert(hand.end(), wilds, wild);
+        hand = Sorted(hand);
+        CGbHu hu;
+        hu.minfan = 0;
+        hu.wildrule = 1;
+        hu.wildmj = wild;
+        CMjPlayer p;
+        p.cardnum = 13;
+        p.winmj = hand[0];
+        int seen[kTileKeyCount] = {};
+        const bool got = hu.Hu(&p, hand.data(), 14, seen, 40);
+        ASSERT_EQ(expected, got) << Str(hand.data(), 14) << " wild " << Str(&wild, 1);
+        wins += got ? 1 : 0;
+        checked++;
+    }
+    EXPECT_GT(wins, checked / 5);
+    EXPECT_LT(wins, checked * 4 / 5);
+}
 
 TEST(WinTestAgainstPlainSearch, AgreesOnRandomHandsWithAndWithoutMelds) {
     std::mt19937 rng(20261210);

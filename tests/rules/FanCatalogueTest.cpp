@@ -113,6 +113,8 @@ std::vector<FanCase> Catalogue() {
         {"81 花牌", 8, kPlainHand, Sit().Meld("123m").Last("5m").Flowers(2), {43, 81}, 10},
         {"86 二五八将", 0, "567s789p22s333z", Sit().Meld("123m"), {73, 86}, 2},
         {"88 听牌", 0, kPlainHand, Sit().Meld("123m").Last("5m").Ting(), {43, 88}, 9},
+        {"with a minimum of 8 neither 二五八将 nor 听牌", 8, "123m456m789m234p22s", Sit().Ting(),
+         {28, 62, 63, 79}, 21},
 
         // Extra fans of the wild-tile rule (the wild tile 9s is not in these hands).
         {"extra 0 混四节", 0, "333m444s555p666m11z", Sit(), {12, 42, 79}, 79, {0, 4}, "9s"},
@@ -127,6 +129,8 @@ std::vector<FanCase> Catalogue() {
         {"seven pairs beats a regular decomposition of 24 or more", 8, "11223355667799m", Sit(),
          {19, 22}, 48},
         {"equal totals keep the regular decomposition", 8, "11223344556677s", Sit(), {6}, 88},
+        {"under the wild rule too, seven pairs gives way to a decomposition worth more", 8,
+         "11223355778899m", Sit(), {13, 62}, 68, {4}, "1z"},
         {"a special shape shows its flags after the exclusions", 8, "19m19s19p1234567z1m",
          Sit().Zimo().LastOfWall(), {7, 44}, 96},
         {"a self-drawn seven pairs keeps 自摸", 8, "11m22m55s66s99p11z77z", Sit().Zimo(),

@@ -2,6 +2,7 @@
 // search against: tile kinds 0..33 (27 numbered, then the seven honours) counted per kind.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <vector>

@@ -24,6 +24,7 @@ const ShapeCase kShapes[] = {
     {"11m22m55s66s99p11z77z", true, 19},
     {"11m11m55s66s99p11z77z", true, 19}, // four equal tiles are two pairs
     {"11m22m55s66s99p11z7z5z", false, 0},
+    {"11223355778899m", true, 19},       // its decomposition is worth more but below the minimum
     {"14m258s36p1234567z", true, 20},
     {"147m258s369p12345z", true, 34},
     {"147m258s369p1234z4z", false, 0},   // not all different
@@ -95,6 +96,24 @@ TEST(WinTest, EqualTotalsKeepTheDecompositionFoundFirst) {
     EXPECT_EQ(p.Split[0].kind, kKindPair);
     EXPECT_EQ(Str(p.Split[0].Mj, 2), "2m2m");
     EXPECT_EQ(Str(p.Split[1].Mj, 3), "3m4m5m");
+
+    // 111 234 44 (幺九刻) and 11 123 444 (坎张 on the 2) score alike; the pung comes first.
+    ASSERT_TRUE(Win(hu, p, "11123444m", Sit().Meld("789s").Meld("789p").Last("2m")));
+    ASSERT_EQ(p.splitnum, 3);
+    EXPECT_EQ(p.Split[0].kind, kKindPung);
+    EXPECT_EQ(Str(p.Split[0].Mj, 3), "1m1m1m");
+    EXPECT_EQ(p.fan, 3);
+}
+
+TEST(WinTest, AWildSearchWhoseGroupsCannotJoinTheMeldsIsNoWin) {
+    CGbHu hu;
+    UseWildRule(hu, "9s");
+    CMjPlayer p;
+    ASSERT_TRUE(Win(hu, p, "123m456s789p234m55z"));
+    // Three melds beside a full hand: no decomposition fits, and the last win's groups stay out.
+    EXPECT_FALSE(Win(hu, p, "123m456s789p234m5z9s",
+                     Sit().Meld("111z").Meld("222z").Meld("333z")));
+    EXPECT_EQ(p.splitnum, 0);
 }
 
 TEST(WinTest, BadCountsAndMissingSeatsAreRefusedAndLeaveTheLastResult) {
@@ -109,6 +128,9 @@ TEST(WinTest, BadCountsAndMissingSeatsAreRefusedAndLeaveTheLastResult) {
     EXPECT_TRUE(hu.fan[7]);
     std::vector<tagMj> many(17, One("1m"));
     EXPECT_FALSE(hu.Hu(&p, many.data(), 17, seen, 50));
+    EXPECT_EQ(hu.IsReady(&p, many.data(), 14), 0);
+    EXPECT_EQ(hu.IsReady(&p, many.data(), 0), 0);
+    EXPECT_EQ(hu.IsReady(nullptr, many.data(), 1), 0);
 }
 
 TEST(WinTest, RandomTilesAndMeldCountsNeverUpsetTheScorer) {
@@ -171,6 +193,7 @@ TEST(ReadyTest, SpecialShapesGiveOneThirteenOrphansAndTheMinimumGiveZero) {
     const Case cases[] = {
         {"11m22m55s66s99p11z7z", 1},     // seven pairs
         {"14m258s36p123456z", 1},        // knitted, waiting on any missing honour or tile
+        {"147m258s1234567z", 1},         // knitted with two suits, waiting on the third
         {"147m258s36p123m55z", 1},       // knitted straight waiting on 9p
         {"19m19s19p1234567z", 0},        // thirteen orphans is not recognised as ready
         {"123m567s789p345m1z", 0},       // ready, but 单钓将 and 门前清 are below 8
