@@ -12,7 +12,7 @@ constexpr unsigned char kFanMixedShiftedChows = 50;
 
 // One chow of a shape: its suit, its lowest value, and how many of its tiles must be present
 // for the shape to be considered at all.
-struct ChowSpec {
+struct ChowRun {
     int suit;
     int start;
     int minPresent;
@@ -49,13 +49,13 @@ bool TakeHandTile(const tagMj* tiles, int count, const tagMj& tile, bool* claime
 }
 
 // Judges one chow into `group`; returns how many of its tiles the seat has (3 for a meld).
-int JudgeChow(const CMjPlayer* player, const tagMj* tiles, int count, const ChowSpec& spec,
+int JudgeChow(const CMjPlayer* player, const tagMj* tiles, int count, const ChowRun& run,
               bool* claimed, tagEvalMeld& group) {
     group.heldnum = 0;
     group.neednum = 0;
-    const bool meld = HasChowMeld(player, MakeTile(spec.start, spec.suit));
+    const bool meld = HasChowMeld(player, MakeTile(run.start, run.suit));
     for (int k = 0; k < 3; ++k) {
-        const tagMj tile = MakeTile(spec.start + k, spec.suit);
+        const tagMj tile = MakeTile(run.start + k, run.suit);
         if (meld || TakeHandTile(tiles, count, tile, claimed))
             group.held[group.heldnum++] = tile;
         else
@@ -68,13 +68,13 @@ int JudgeChow(const CMjPlayer* player, const tagMj* tiles, int count, const Chow
 // for and no more than `limit` tiles are missing.  With `exclusive`, a hand tile serves only
 // one chow of the shape.
 void AddChowPlan(CEvaluation& eval, CMjPlayer* player, const tagMj* tiles, int count,
-                        unsigned char fan, const ChowSpec (&specs)[3], bool exclusive) {
+                        unsigned char fan, const ChowRun (&runs)[3], bool exclusive) {
     bool claimed[kEvalMaxTiles] = {};
     tagEvalMeld groups[3];
     int missing = 0;
     for (int c = 0; c < 3; ++c) {
-        if (JudgeChow(player, tiles, count, specs[c], exclusive ? claimed : nullptr, groups[c]) <
-            specs[c].minPresent)
+        if (JudgeChow(player, tiles, count, runs[c], exclusive ? claimed : nullptr, groups[c]) <
+            runs[c].minPresent)
             return;
         missing += groups[c].neednum;
     }
