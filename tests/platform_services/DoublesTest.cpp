@@ -2,6 +2,8 @@
 // through their test doubles.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -126,6 +128,30 @@ TEST(PostedNotices, MayBePostedFromAnotherThread) {
     NoticeLog log;
     EXPECT_EQ(queue.DeliverAll(log), 100);
     EXPECT_EQ(log.notices[99].second, "99");
+}
+
+// A poster that takes its time and then checks it has not been removed meanwhile.
+class SlowPoster : public WindowPoster {
+public:
+    void Post(int, std::string) override {
+        entered = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (removed) ++postsAfterRemoval;
+    }
+    std::atomic<bool> entered{false};
+    std::atomic<bool> removed{false};
+    std::atomic<int> postsAfterRemoval{0};
+};
+
+TEST(PostedNotices, RemovingThePosterWaitsForAPostFromAnotherThread) {
+    SlowPoster slow;
+    InstallWindowPoster(&slow);
+    std::thread worker([] { PostNotice(kUserMessage + 2, "avatar ready"); });
+    while (!slow.entered) std::this_thread::yield();
+    InstallWindowPoster(nullptr);
+    slow.removed = true;  // from here on the poster may be destroyed
+    worker.join();
+    EXPECT_EQ(slow.postsAfterRemoval, 0);
 }
 
 TEST(FramePresenter, CapturesRowsAcrossThePitch) {
