@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 #include "platform/Path.h"
 
@@ -89,10 +88,13 @@ std::optional<WavSound> ParseWav(const std::uint8_t* bytes, std::size_t size) {
 }
 
 std::optional<WavSound> LoadWavFile(std::string_view gbkPath) {
-    std::ifstream in(ToDiskPath(gbkPath), std::ios::binary);
+    std::ifstream in(ToDiskPath(gbkPath), std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    if (size <= 0 || static_cast<std::uint64_t>(size) > kMaxWavFileBytes) return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
     return ParseWav(bytes.data(), bytes.size());
 }
 
@@ -102,6 +104,7 @@ std::vector<std::int16_t> WavToStereo16(const WavSound& sound, int outRate) {
     const std::size_t outFrames = static_cast<std::size_t>(
         (static_cast<std::uint64_t>(inFrames) * outRate + sound.format.sampleRate - 1) /
         sound.format.sampleRate);
+    if (outFrames > kMaxStereoFrames) return {};
     std::vector<std::int16_t> out(outFrames * 2);
     const int right = sound.format.channels - 1;
     for (std::size_t i = 0; i < outFrames; ++i) {
