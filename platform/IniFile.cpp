@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 
+#include "platform/FileReplace.h"
 #include "platform/Gbk.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -36,25 +36,6 @@ std::optional<std::string> FindInFile(std::string_view section, std::string_view
     return IniDocument(std::move(*bytes)).Find(section, key);
 }
 
-// Writes the text beside the file and renames it into place.
-bool ReplaceFile(const std::string& diskPath, const std::string& text) {
-    const std::string temporary = diskPath + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
-            !out.flush()) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), diskPath.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 // Loads the file (an empty document when it is missing), applies `edit`, and writes the result
 // back when the edit succeeded and changed something.
 template <typename Edit>
@@ -68,7 +49,7 @@ bool EditFile(std::string_view gbkPath, Edit edit) {
     IniDocument doc(*bytes);
     if (!edit(doc)) return false;
     if (doc.Text() == *bytes && access(disk.c_str(), F_OK) == 0) return true;
-    return ReplaceFile(disk, doc.Text());
+    return ReplaceFileContents(disk, doc.Text());
 }
 
 }  // namespace

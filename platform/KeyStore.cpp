@@ -7,6 +7,8 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/FileReplace.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -128,30 +130,20 @@ bool KeyStore::Save() const {
     std::error_code ec;
     fs::path target(path_);
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::string temp = path_ + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        for (const auto& [key, values] : keys_) {
-            out << "K\t" << Escape(key) << '\n';
-            for (const auto& [name, value] : values) {
-                if (const auto* text = std::get_if<std::string>(&value))
-                    out << "S\t" << Escape(key) << '\t' << Escape(name) << '\t' << Escape(*text);
-                else
-                    out << "I\t" << Escape(key) << '\t' << Escape(name) << '\t'
-                        << std::get<std::int32_t>(value);
-                out << '\n';
-            }
-        }
-        out.flush();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
+    std::string text;
+    for (const auto& [key, values] : keys_) {
+        text += "K\t" + Escape(key) + "\n";
+        for (const auto& [name, value] : values) {
+            text += (std::holds_alternative<std::string>(value) ? "S\t" : "I\t") + Escape(key) +
+                    "\t" + Escape(name) + "\t";
+            if (const auto* string = std::get_if<std::string>(&value))
+                text += Escape(*string);
+            else
+                text += std::to_string(std::get<std::int32_t>(value));
+            text += "\n";
         }
     }
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    return ReplaceFileContents(path_, text);
 }
 
 void KeyStore::CreateKey(std::string_view key) {

@@ -108,6 +108,14 @@ TEST_F(KeyStoreTest, UnwritableStoreReportsFailure) {
     EXPECT_FALSE(KeyStore("").Save());
 }
 
+TEST_F(KeyStoreTest, StoreThatCannotBeRenamedIntoPlaceReportsFailure) {
+    fs::create_directories(fs::path(StorePath()) / "in the way");  // a folder at the store's path
+    KeyStore store(StorePath());
+    store.SetString("Key", "Name", "value");
+    EXPECT_FALSE(store.Save());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "config"), fs::directory_iterator()), 1);
+}
+
 TEST_F(KeyStoreTest, DefaultPathIsInTheUsersConfigFolder) {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const bool hadConfig = config != nullptr;
