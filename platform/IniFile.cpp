@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 
-#include "platform/FileReplace.h"
+#include "platform/WholeFile.h"
 #include "platform/Gbk.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -15,18 +14,10 @@ namespace platform {
 namespace {
 
 // Settings files are a few kilobytes; anything larger than this is not one of them.
-constexpr std::streamoff kMaxProfileBytes = 4 << 20;
+constexpr std::size_t kMaxProfileBytes = 4 << 20;
 
-// The file's bytes; nothing when it is missing, unreadable or too large.
 std::optional<std::string> ReadFileBytes(const std::string& diskPath) {
-    std::ifstream in(diskPath, std::ios::binary | std::ios::ate);
-    if (!in) return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > kMaxProfileBytes) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size)) return std::nullopt;
-    return bytes;
+    return ReadWholeFile(diskPath, kMaxProfileBytes);
 }
 
 std::optional<std::string> FindInFile(std::string_view section, std::string_view key,

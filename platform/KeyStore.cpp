@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
 
-#include "platform/FileReplace.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 //   I <key> <name> <decimal>   an integer value
 // '%', tab, CR and LF inside a field are written as %25, %09, %0D and %0A.
 namespace {
+
+// The store holds a few install records; a file larger than this is not one.
+constexpr std::size_t kMaxStoreBytes = 1u << 20;
 
 std::string Escape(std::string_view text) {
     std::string out;
@@ -118,11 +121,12 @@ bool KeyStore::Load() {
     keys_.clear();
     std::error_code ec;
     if (!fs::exists(path_, ec)) return !ec;
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return false;
+    const std::optional<std::string> bytes = ReadWholeFile(path_, kMaxStoreBytes);
+    if (!bytes) return false;
+    std::istringstream lines(*bytes);
     std::string line;
-    while (std::getline(in, line)) ParseLine(line);
-    return !in.bad();
+    while (std::getline(lines, line)) ParseLine(line);
+    return true;
 }
 
 bool KeyStore::Save() const {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+#include <string>
 
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 namespace {
@@ -88,14 +89,9 @@ std::optional<WavSound> ParseWav(const std::uint8_t* bytes, std::size_t size) {
 }
 
 std::optional<WavSound> LoadWavFile(std::string_view gbkPath) {
-    std::ifstream in(ToDiskPath(gbkPath), std::ios::binary | std::ios::ate);
-    if (!in) return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || static_cast<std::uint64_t>(size) > kMaxWavFileBytes) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-    return ParseWav(bytes.data(), bytes.size());
+    const std::optional<std::string> bytes = ReadWholeFile(ToDiskPath(gbkPath), kMaxWavFileBytes);
+    if (!bytes) return std::nullopt;
+    return ParseWav(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
 }
 
 std::vector<std::int16_t> WavToStereo16(const WavSound& sound, int outRate) {

@@ -108,9 +108,10 @@ TEST_F(KeyStoreTest, UnwritableStoreReportsFailure) {
     EXPECT_FALSE(KeyStore("").Save());
 }
 
-TEST_F(KeyStoreTest, StoreThatCannotBeRenamedIntoPlaceReportsFailure) {
+TEST_F(KeyStoreTest, StoreThatCannotBeReadOrRenamedIntoPlaceReportsFailure) {
     fs::create_directories(fs::path(StorePath()) / "in the way");  // a folder at the store's path
     KeyStore store(StorePath());
+    EXPECT_FALSE(store.Load());
     store.SetString("Key", "Name", "value");
     EXPECT_FALSE(store.Save());
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "config"), fs::directory_iterator()), 1);

@@ -1,4 +1,4 @@
-#include "platform/FileReplace.h"
+#include "platform/WholeFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -11,6 +11,7 @@
 #include "ScratchFolder.h"
 
 namespace fs = std::filesystem;
+using platform::ReadWholeFile;
 using platform::ReplaceFileContents;
 
 namespace {
@@ -48,6 +49,15 @@ TEST(ReplaceFileContents, FailureLeavesTheOldFileAndNoTemporary) {
     EXPECT_FALSE(ReplaceFileContents((folder / "SET.ini").string(), "x"));
     EXPECT_EQ(EntriesIn(folder), 1u);
     EXPECT_TRUE(fs::is_directory(folder / "SET.ini"));
+}
+
+TEST(ReadWholeFile, GivesRegularFilesUpToTheLimit) {
+    const fs::path folder = platformtest::FreshProgramFolder("readwhole");
+    std::ofstream(folder / "four.bin", std::ios::binary) << std::string("a\0b\xFF", 4);
+    EXPECT_EQ(ReadWholeFile((folder / "four.bin").string(), 4), std::string("a\0b\xFF", 4));
+    EXPECT_EQ(ReadWholeFile((folder / "four.bin").string(), 3), std::nullopt);
+    EXPECT_EQ(ReadWholeFile((folder / "missing.bin").string(), 100), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(folder.string(), 1 << 20), std::nullopt);  // a folder
 }
 
 }  // namespace

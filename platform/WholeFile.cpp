@@ -1,10 +1,11 @@
-#include "platform/FileReplace.h"
+#include "platform/WholeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -22,12 +23,37 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool ReadAll(int fd, std::string& bytes) {
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 mode_t ModeFor(const std::string& diskPath) {
     struct stat st;
     return stat(diskPath.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
 }
 
 }  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_t maxBytes) {
+    const int fd = open(diskPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+        static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
+        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
+        if (!ReadAll(fd, *bytes)) bytes.reset();
+    }
+    close(fd);
+    return bytes;
+}
 
 bool ReplaceFileContents(const std::string& diskPath, std::string_view bytes) {
     std::string pattern = diskPath + ".XXXXXX";
