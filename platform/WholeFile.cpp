@@ -42,7 +42,8 @@ mode_t ModeFor(const std::string& diskPath) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_t maxBytes) {
-    const int fd = open(diskPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or device under the name cannot stall the open.
+    const int fd = open(diskPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return std::nullopt;
     std::optional<std::string> bytes;
     struct stat st;

@@ -58,6 +58,8 @@ TEST(ReadWholeFile, GivesRegularFilesUpToTheLimit) {
     EXPECT_EQ(ReadWholeFile((folder / "four.bin").string(), 3), std::nullopt);
     EXPECT_EQ(ReadWholeFile((folder / "missing.bin").string(), 100), std::nullopt);
     EXPECT_EQ(ReadWholeFile(folder.string(), 1 << 20), std::nullopt);  // a folder
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile((folder / "pipe").string(), 1 << 20), std::nullopt);  // never waits
 }
 
 }  // namespace
