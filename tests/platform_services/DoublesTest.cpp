@@ -162,6 +162,7 @@ TEST(FramePresenter, CapturesRowsAcrossThePitch) {
     presenter.Present(nullptr, 3, 2, 10);  // nothing to present
     presenter.Present(pixels, 3, 2, 4);    // pitch shorter than a row: refused
     presenter.Present(pixels, 0, 2, 10);
+    presenter.Present(pixels, 1 << 30, 1, 10);  // a row of 2^31 bytes: refused, not wrapped
     ASSERT_EQ(presenter.Count(), 1);
     EXPECT_EQ(presenter.Last().pixels, (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(presenter.Last().Pixel(2, 1), 6);
