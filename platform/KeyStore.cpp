@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/Gbk.h"
 #include "platform/WholeFile.h"
 
 namespace platform {
@@ -78,17 +79,10 @@ std::optional<std::int32_t> ParseInt32(const std::string& text) {
     return static_cast<std::int32_t>(value);
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 bool KeyStore::NoCaseLess::operator()(std::string_view a, std::string_view b) const {
-    std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = LowerAscii(a[i]), y = LowerAscii(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
+    return GbkFoldAsciiCase(a) < GbkFoldAsciiCase(b);
 }
 
 KeyStore::KeyStore(std::string diskPath) : path_(std::move(diskPath)) {}
