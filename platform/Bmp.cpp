@@ -1,10 +1,11 @@
 #include "platform/Bmp.h"
 
 #include <array>
-#include <fstream>
-#include <vector>
+#include <optional>
+#include <string>
 
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr long long kMaxSide = 8192;
 constexpr long long kMaxPixels = 16LL << 20;
-constexpr std::streamoff kMaxFileBytes = 256LL << 20;
+constexpr std::size_t kMaxFileBytes = 256u << 20;
 
 constexpr std::uint32_t kRgb = 0;        // uncompressed
 constexpr std::uint32_t kBitFields = 3;  // uncompressed with explicit channel masks
@@ -229,14 +230,9 @@ std::unique_ptr<Surface> DecodeBmp(const std::uint8_t* data, std::size_t size) {
 }
 
 std::unique_ptr<Surface> LoadBmpFile(std::string_view gbkPath) {
-    std::ifstream in(ToDiskPath(gbkPath), std::ios::binary | std::ios::ate);
-    if (!in) return nullptr;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || size > kMaxFileBytes) return nullptr;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return nullptr;
-    return DecodeBmp(bytes.data(), bytes.size());
+    const std::optional<std::string> bytes = ReadWholeFile(ToDiskPath(gbkPath), kMaxFileBytes);
+    if (!bytes) return nullptr;
+    return DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
 }
 
 }  // namespace platform

@@ -6,8 +6,9 @@
 namespace platform {
 
 int FontCellHeight(const Font& font) {
-    int h = font.height == 0 ? 12 : std::abs(font.height);
-    return std::clamp(h, kMinFontHeight, kMaxFontHeight);
+    // Widened first: the magnitude of the most negative height does not fit an int.
+    const long long h = font.height == 0 ? 12 : std::llabs(font.height);
+    return static_cast<int>(std::clamp<long long>(h, kMinFontHeight, kMaxFontHeight));
 }
 
 int FontAscent(const Font& font) {

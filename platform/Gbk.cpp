@@ -34,6 +34,16 @@ std::size_t GbkClampLength(const char* text, std::size_t len, std::size_t maxByt
     return end;
 }
 
+std::string GbkFoldAsciiCase(std::string_view text) {
+    std::string out(text);
+    for (std::size_t i = 0; i < out.size();) {
+        const std::size_t n = GbkCharLength(out.data(), out.size(), i);
+        if (n == 1 && out[i] >= 'A' && out[i] <= 'Z') out[i] = static_cast<char>(out[i] + 32);
+        i += n;
+    }
+    return out;
+}
+
 namespace {
 
 // One iconv conversion, restartable after an invalid sequence: each bad input sequence is

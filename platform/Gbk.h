@@ -26,6 +26,11 @@ std::size_t GbkPrevCharStart(const char* text, std::size_t pos);
 // Largest prefix length <= maxBytes that does not split a character.
 std::size_t GbkClampLength(const char* text, std::size_t len, std::size_t maxBytes);
 
+// The text with its one-byte capitals A–Z lowered, two-byte characters left whole (a trail
+// byte that happens to be a capital is part of its character): the form in which names that
+// compare without regard to ASCII case are compared.
+std::string GbkFoldAsciiCase(std::string_view text);
+
 // GBK to UTF-8; a byte sequence that is not GBK becomes U+FFFD.
 std::string GbkToUtf8(std::string_view gbk);
 // UTF-8 to GBK; a character GBK cannot encode (or invalid UTF-8) becomes '?'.

@@ -16,20 +16,8 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// Lower-cases the one-byte (ASCII) characters of a GBK name, leaving two-byte characters
-// whole, so that a trail byte that happens to be a capital letter is never folded.
-std::string FoldName(std::string_view name) {
-    std::string out(name);
-    for (std::size_t i = 0; i < out.size();) {
-        std::size_t n = GbkCharLength(out.data(), out.size(), i);
-        if (n == 1 && out[i] >= 'A' && out[i] <= 'Z') out[i] = static_cast<char>(out[i] + 32);
-        i += n;
-    }
-    return out;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && FoldName(a) == FoldName(b);
+    return a.size() == b.size() && GbkFoldAsciiCase(a) == GbkFoldAsciiCase(b);
 }
 
 // Position of `c` in a GBK text, skipping two-byte characters; npos when absent.

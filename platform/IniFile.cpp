@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 
+#include "platform/WholeFile.h"
 #include "platform/Gbk.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -15,18 +14,10 @@ namespace platform {
 namespace {
 
 // Settings files are a few kilobytes; anything larger than this is not one of them.
-constexpr std::streamoff kMaxProfileBytes = 4 << 20;
+constexpr std::size_t kMaxProfileBytes = 4 << 20;
 
-// The file's bytes; nothing when it is missing, unreadable or too large.
 std::optional<std::string> ReadFileBytes(const std::string& diskPath) {
-    std::ifstream in(diskPath, std::ios::binary | std::ios::ate);
-    if (!in) return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > kMaxProfileBytes) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size)) return std::nullopt;
-    return bytes;
+    return ReadWholeFile(diskPath, kMaxProfileBytes);
 }
 
 std::optional<std::string> FindInFile(std::string_view section, std::string_view key,
@@ -34,25 +25,6 @@ std::optional<std::string> FindInFile(std::string_view section, std::string_view
     std::optional<std::string> bytes = ReadFileBytes(ToDiskPath(gbkPath));
     if (!bytes) return std::nullopt;
     return IniDocument(std::move(*bytes)).Find(section, key);
-}
-
-// Writes the text beside the file and renames it into place.
-bool ReplaceFile(const std::string& diskPath, const std::string& text) {
-    const std::string temporary = diskPath + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out || !out.write(text.data(), static_cast<std::streamsize>(text.size())) ||
-            !out.flush()) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), diskPath.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 // Loads the file (an empty document when it is missing), applies `edit`, and writes the result
@@ -68,7 +40,7 @@ bool EditFile(std::string_view gbkPath, Edit edit) {
     IniDocument doc(*bytes);
     if (!edit(doc)) return false;
     if (doc.Text() == *bytes && access(disk.c_str(), F_OK) == 0) return true;
-    return ReplaceFile(disk, doc.Text());
+    return ReplaceFileContents(disk, doc.Text());
 }
 
 }  // namespace

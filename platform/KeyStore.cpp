@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <vector>
+
+#include "platform/Gbk.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -17,6 +20,9 @@ namespace fs = std::filesystem;
 //   I <key> <name> <decimal>   an integer value
 // '%', tab, CR and LF inside a field are written as %25, %09, %0D and %0A.
 namespace {
+
+// The store holds a few install records; a file larger than this is not one.
+constexpr std::size_t kMaxStoreBytes = 1u << 20;
 
 std::string Escape(std::string_view text) {
     std::string out;
@@ -73,17 +79,10 @@ std::optional<std::int32_t> ParseInt32(const std::string& text) {
     return static_cast<std::int32_t>(value);
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 bool KeyStore::NoCaseLess::operator()(std::string_view a, std::string_view b) const {
-    std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = LowerAscii(a[i]), y = LowerAscii(b[i]);
-        if (x != y) return x < y;
-    }
-    return a.size() < b.size();
+    return GbkFoldAsciiCase(a) < GbkFoldAsciiCase(b);
 }
 
 KeyStore::KeyStore(std::string diskPath) : path_(std::move(diskPath)) {}
@@ -116,11 +115,12 @@ bool KeyStore::Load() {
     keys_.clear();
     std::error_code ec;
     if (!fs::exists(path_, ec)) return !ec;
-    std::ifstream in(path_, std::ios::binary);
-    if (!in) return false;
+    const std::optional<std::string> bytes = ReadWholeFile(path_, kMaxStoreBytes);
+    if (!bytes) return false;
+    std::istringstream lines(*bytes);
     std::string line;
-    while (std::getline(in, line)) ParseLine(line);
-    return !in.bad();
+    while (std::getline(lines, line)) ParseLine(line);
+    return true;
 }
 
 bool KeyStore::Save() const {
@@ -128,30 +128,20 @@ bool KeyStore::Save() const {
     std::error_code ec;
     fs::path target(path_);
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    std::string temp = path_ + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        for (const auto& [key, values] : keys_) {
-            out << "K\t" << Escape(key) << '\n';
-            for (const auto& [name, value] : values) {
-                if (const auto* text = std::get_if<std::string>(&value))
-                    out << "S\t" << Escape(key) << '\t' << Escape(name) << '\t' << Escape(*text);
-                else
-                    out << "I\t" << Escape(key) << '\t' << Escape(name) << '\t'
-                        << std::get<std::int32_t>(value);
-                out << '\n';
-            }
-        }
-        out.flush();
-        if (!out) {
-            fs::remove(temp, ec);
-            return false;
+    std::string text;
+    for (const auto& [key, values] : keys_) {
+        text += "K\t" + Escape(key) + "\n";
+        for (const auto& [name, value] : values) {
+            text += (std::holds_alternative<std::string>(value) ? "S\t" : "I\t") + Escape(key) +
+                    "\t" + Escape(name) + "\t";
+            if (const auto* string = std::get_if<std::string>(&value))
+                text += Escape(*string);
+            else
+                text += std::to_string(std::get<std::int32_t>(value));
+            text += "\n";
         }
     }
-    fs::rename(temp, target, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    return ReplaceFileContents(path_, text);
 }
 
 void KeyStore::CreateKey(std::string_view key) {

@@ -23,7 +23,8 @@ public:
     static std::string DefaultPath();
 
     // Reads the file, replacing what the store held.  A missing file gives an empty store
-    // (true); a file that cannot be read gives false.  Lines that do not parse are skipped.
+    // (true); a file that cannot be read, or one too large to be a store, gives false.  Lines
+    // that do not parse are skipped.
     bool Load();
     // Writes the whole store (a temporary file renamed into place), creating the folder when
     // missing; false when it cannot be written.

@@ -16,6 +16,14 @@ public:
     virtual void Present(const std::uint16_t* pixels, int width, int height, int pitchBytes) = 0;
 };
 
+// True for a frame a presenter can copy: pixels, sizes of at least 1 and rows at least a row
+// of pixels apart (checked without overflow for any sizes).
+constexpr bool IsPresentableFrame(const std::uint16_t* pixels, int width, int height,
+                                  int pitchBytes) {
+    return pixels != nullptr && width >= 1 && height >= 1 &&
+           static_cast<long long>(pitchBytes) >= 2LL * width;
+}
+
 // The presenter the game's frames go to; none installed: frames are dropped.
 void InstallPresenter(Presenter* presenter);
 Presenter* CurrentPresenter();

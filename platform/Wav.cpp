@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 namespace {
@@ -89,11 +89,9 @@ std::optional<WavSound> ParseWav(const std::uint8_t* bytes, std::size_t size) {
 }
 
 std::optional<WavSound> LoadWavFile(std::string_view gbkPath) {
-    std::ifstream in(ToDiskPath(gbkPath), std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    return ParseWav(bytes.data(), bytes.size());
+    const std::optional<std::string> bytes = ReadWholeFile(ToDiskPath(gbkPath), kMaxWavFileBytes);
+    if (!bytes) return std::nullopt;
+    return ParseWav(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
 }
 
 std::vector<std::int16_t> WavToStereo16(const WavSound& sound, int outRate) {
@@ -102,6 +100,7 @@ std::vector<std::int16_t> WavToStereo16(const WavSound& sound, int outRate) {
     const std::size_t outFrames = static_cast<std::size_t>(
         (static_cast<std::uint64_t>(inFrames) * outRate + sound.format.sampleRate - 1) /
         sound.format.sampleRate);
+    if (outFrames > kMaxStereoFrames) return {};
     std::vector<std::int16_t> out(outFrames * 2);
     const int right = sound.format.channels - 1;
     for (std::size_t i = 0; i < outFrames; ++i) {

@@ -31,11 +31,18 @@ struct WavSound {
 // 1000..192000 Hz, or no whole frame of sound.
 std::optional<WavSound> ParseWav(const std::uint8_t* bytes, std::size_t size);
 
-// Reads and parses the WAV file at a game path; nullopt when it is missing or refused.
+// Reads and parses the WAV file at a game path; nullopt when it is missing, larger than
+// kMaxWavFileBytes or refused.
 std::optional<WavSound> LoadWavFile(std::string_view gbkPath);
 
+// The game's sounds are short effects and voices; files and converted sounds past these are
+// refused rather than filling memory (a low-rate file grows up to 176 times in conversion).
+constexpr std::size_t kMaxWavFileBytes = 64u << 20;
+constexpr std::size_t kMaxStereoFrames = 1u << 24;  // about 6 minutes at 44.1 kHz, 64 MiB
+
 // The sound as interleaved 16-bit stereo at `outRate` frames per second: mono is doubled,
-// 8-bit samples are widened, and the rate is converted by linear interpolation.
+// 8-bit samples are widened, and the rate is converted by linear interpolation.  Empty when
+// the result would be longer than kMaxStereoFrames.
 std::vector<std::int16_t> WavToStereo16(const WavSound& sound, int outRate);
 
 }  // namespace platform

@@ -17,10 +17,11 @@ public:
     virtual void Post(int id, std::string payload) = 0;
 };
 
-// The poster of the main window; none installed: notices are dropped.
+// The poster of the main window; none installed: notices are dropped.  Installing waits for a
+// PostNotice in progress on another thread, so once the poster is replaced it receives nothing.
 void InstallWindowPoster(WindowPoster* poster);
 WindowPoster* CurrentWindowPoster();
-// Shorthand through the installed poster.
+// Shorthand through the installed poster; safe to call from any thread.
 void PostNotice(int id, std::string payload);
 
 }  // namespace platform

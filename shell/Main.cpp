@@ -57,11 +57,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::ProgramFolder();
 
-    // A store that cannot be written only loses the record; the program runs on.
+    // A store that cannot be written only loses the record; the program runs on.  A store that
+    // is there but cannot be read is left alone rather than replaced by the record alone.
     platform::KeyStore store(platform::KeyStore::DefaultPath());
-    store.Load();
+    const bool storeRead = store.Load();
     WriteUserInstallRecord(store);
-    store.Save();
+    if (storeRead) store.Save();
 
     platform::QtMessageBoxes boxes;
     platform::InstallMessageBoxes(&boxes);
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
     window.show();
 
     store.SetString(kMachineInstallKey, "ExePath", ExePath());
-    store.Save();
+    if (storeRead) store.Save();
 
     app.exec();
 

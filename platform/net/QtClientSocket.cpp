@@ -1,5 +1,6 @@
 #include "platform/net/QtClientSocket.h"
 
+#include <QObject>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -36,6 +37,10 @@ struct QtClientSocket::Impl {
     LinkState state = LinkState::Closed;
     int handlerDepth = 0;  // > 0 while one of our Qt signal handlers runs
     bool opening = false;  // inside connectToHost: errors raised there are posted
+    // Counts the connections opened and closed; an error posted for one connection is dropped
+    // when the socket has been closed or reopened since.
+    unsigned generation = 0;
+    QObject postedErrors;  // context of posted errors: they die with the socket object
 
     ~Impl() { delete Detach(); }
 
@@ -44,6 +49,7 @@ struct QtClientSocket::Impl {
         QTcpSocket* old = socket;
         socket = nullptr;
         state = LinkState::Closed;
+        ++generation;
         if (old) {
             old->disconnect();
             old->abort();
@@ -74,12 +80,15 @@ struct QtClientSocket::Impl {
         const SocketError kind = state == LinkState::Connecting ? ErrorWhileConnecting(error)
                                                                 : ErrorWhileConnected(error);
         CloseQuietly();
-        if (!events.onError) return;
         if (opening) {
-            QTimer::singleShot(0, [onError = events.onError, kind] { onError(kind); });
+            // Reported from the event loop, never inside Open; unless the socket is used again
+            // first, which makes the error stale.
+            QTimer::singleShot(0, &postedErrors, [this, kind, posted = generation] {
+                if (posted == generation && events.onError) events.onError(kind);
+            });
             return;
         }
-        events.onError(kind);
+        if (events.onError) events.onError(kind);
     }
 
     void OnDisconnected() {

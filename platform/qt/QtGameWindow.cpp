@@ -88,7 +88,7 @@ WindowEvents& QtGameWindow::Receiver() { return receiver_ ? *receiver_ : NoRecei
 
 void QtGameWindow::Present(const std::uint16_t* pixels, int width, int height,
                            int pitchBytes) {
-    if (!pixels || width < 1 || height < 1 || pitchBytes < width * 2) return;
+    if (!IsPresentableFrame(pixels, width, height, pitchBytes)) return;
     int w = std::min(width, kClientWidth);
     int h = std::min(height, kClientHeight);
     const auto* row = reinterpret_cast<const unsigned char*>(pixels);

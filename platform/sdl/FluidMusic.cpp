@@ -2,24 +2,21 @@
 
 #include <fluidsynth.h>
 
-#include <cstring>
 #include <fstream>
-#include <iterator>
+#include <optional>
 
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 namespace {
 
-// A Standard MIDI File starts with its 14-byte "MThd" header chunk.
-bool LooksLikeMidi(const std::vector<std::uint8_t>& bytes) {
-    return bytes.size() >= 14 && std::memcmp(bytes.data(), "MThd", 4) == 0;
-}
+// Songs are a few tens of kilobytes; anything larger than this is not one of them.
+constexpr std::size_t kMaxSongBytes = 4u << 20;
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+// A Standard MIDI File starts with its 14-byte "MThd" header chunk.
+bool LooksLikeMidi(const std::string& bytes) {
+    return bytes.size() >= 14 && bytes.compare(0, 4, "MThd") == 0;
 }
 
 }  // namespace
@@ -50,10 +47,10 @@ bool FluidMusic::IsAvailable() const {
 
 int FluidMusic::Load(std::string_view gbkPath) {
     if (!IsAvailable()) return -1;
-    std::vector<std::uint8_t> bytes = ReadFile(ToDiskPath(gbkPath));
-    if (!LooksLikeMidi(bytes)) return -1;
+    std::optional<std::string> bytes = ReadWholeFile(ToDiskPath(gbkPath), kMaxSongBytes);
+    if (!bytes || !LooksLikeMidi(*bytes)) return -1;
     std::lock_guard<std::mutex> lock(mutex_);
-    songs_.push_back(std::move(bytes));
+    songs_.push_back(std::move(*bytes));
     return static_cast<int>(songs_.size()) - 1;
 }
 

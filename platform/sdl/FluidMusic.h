@@ -45,7 +45,7 @@ private:
     _fluid_hashtable_t* settings_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;
     _fluid_player_t* player_ = nullptr;
-    std::vector<std::vector<std::uint8_t>> songs_;  // each song's MIDI file bytes
+    std::vector<std::string> songs_;  // each song's MIDI file bytes
     int current_ = -1;                              // the song the player holds
 };
 

@@ -47,34 +47,39 @@ std::int32_t GainForVolume(int hundredthsOfDb) {
 
 class SoundMixer::Buffer : public SoundBuffer {
 public:
-    Buffer(SoundMixer& mixer, std::shared_ptr<Voice> voice) : mixer_(mixer), voice_(std::move(voice)) {}
-    ~Buffer() override { mixer_.Unregister(voice_.get()); }
+    Buffer(std::shared_ptr<Voices> voices, std::shared_ptr<Voice> voice)
+        : voices_(std::move(voices)), voice_(std::move(voice)) {}
+    ~Buffer() override {
+        std::lock_guard<std::mutex> lock(voices_->mutex);
+        auto& live = voices_->live;
+        live.erase(std::remove(live.begin(), live.end(), voice_), live.end());
+    }
 
     void Play() override {
-        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
         voice_->playing = true;
     }
     void Stop() override {
-        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
         voice_->playing = false;
         voice_->position = 0;
     }
     bool IsPlaying() const override {
-        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
         return voice_->playing;
     }
     void SetVolume(int hundredthsOfDb) override {
-        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
         voice_->volume = std::clamp(hundredthsOfDb, kSilentVolume, kFullVolume);
         voice_->gain = GainForVolume(voice_->volume);
     }
     int Volume() const override {
-        std::lock_guard<std::mutex> lock(mixer_.mutex_);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
         return voice_->volume;
     }
 
 private:
-    SoundMixer& mixer_;
+    std::shared_ptr<Voices> voices_;
     std::shared_ptr<Voice> voice_;
 };
 
@@ -82,17 +87,17 @@ SoundMixer::SoundMixer() = default;
 SoundMixer::~SoundMixer() = default;
 
 bool SoundMixer::IsAvailable() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     return outputOpen_;
 }
 
 void SoundMixer::SetOutputOpen(bool open) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     outputOpen_ = open;
 }
 
 void SoundMixer::SetMusicSource(MixerSource* source) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     music_ = source;
 }
 
@@ -105,17 +110,10 @@ std::unique_ptr<SoundBuffer> SoundMixer::CreateBuffer(const WavSound& sound) {
     auto voice = MakeVoice(sound);
     if (!voice) return nullptr;
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        voices_.push_back(voice);
+        std::lock_guard<std::mutex> lock(voices_->mutex);
+        voices_->live.push_back(voice);
     }
-    return std::make_unique<Buffer>(*this, std::move(voice));
-}
-
-void SoundMixer::Unregister(const Voice* voice) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
-                                 [voice](const auto& v) { return v.get() == voice; }),
-                  voices_.end());
+    return std::make_unique<Buffer>(voices_, std::move(voice));
 }
 
 void SoundMixer::PlaySoundFile(std::string_view gbkPath) {
@@ -123,20 +121,20 @@ void SoundMixer::PlaySoundFile(std::string_view gbkPath) {
     const auto sound = LoadWavFile(gbkPath);
     std::shared_ptr<Voice> voice = sound ? MakeVoice(*sound) : nullptr;
     if (voice) voice->playing = true;
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     soundFile_ = std::move(voice);
 }
 
 bool SoundMixer::IsSoundFilePlaying() const {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     return soundFile_ != nullptr;
 }
 
 void SoundMixer::Mix(std::int16_t* out, std::size_t frames) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<std::mutex> lock(voices_->mutex);
     const std::size_t samples = frames * kChannels;
     accum_.assign(samples, 0);
-    for (const auto& voice : voices_)
+    for (const auto& voice : voices_->live)
         if (voice->playing) MixVoice(*voice, accum_.data(), frames);
     if (soundFile_ && !MixVoice(*soundFile_, accum_.data(), frames)) soundFile_.reset();
     if (music_) {

@@ -57,10 +57,14 @@ public:
 
 private:
     class Buffer;
-    void Unregister(const Voice* voice);
+    // The lock and the live buffers, shared with every buffer, so that a buffer that outlives
+    // its mixer still has them to lock and leave.
+    struct Voices {
+        std::mutex mutex;
+        std::vector<std::shared_ptr<Voice>> live;
+    };
 
-    mutable std::mutex mutex_;
-    std::vector<std::shared_ptr<Voice>> voices_;  // every live buffer
+    std::shared_ptr<Voices> voices_ = std::make_shared<Voices>();  // its lock guards all below
     std::shared_ptr<Voice> soundFile_;             // the sound-file channel, null when idle
     MixerSource* music_ = nullptr;
     bool outputOpen_ = false;

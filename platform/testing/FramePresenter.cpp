@@ -6,7 +6,7 @@ namespace platform::testing {
 
 void FramePresenter::Present(const std::uint16_t* pixels, int width, int height,
                              int pitchBytes) {
-    if (!pixels || width < 1 || height < 1 || pitchBytes < width * 2) return;
+    if (!IsPresentableFrame(pixels, width, height, pitchBytes)) return;
     CapturedFrame frame;
     frame.width = width;
     frame.height = height;

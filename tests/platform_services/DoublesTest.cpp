@@ -2,6 +2,8 @@
 // through their test doubles.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -128,6 +130,30 @@ TEST(PostedNotices, MayBePostedFromAnotherThread) {
     EXPECT_EQ(log.notices[99].second, "99");
 }
 
+// A poster that takes its time and then checks it has not been removed meanwhile.
+class SlowPoster : public WindowPoster {
+public:
+    void Post(int, std::string) override {
+        entered = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (removed) ++postsAfterRemoval;
+    }
+    std::atomic<bool> entered{false};
+    std::atomic<bool> removed{false};
+    std::atomic<int> postsAfterRemoval{0};
+};
+
+TEST(PostedNotices, RemovingThePosterWaitsForAPostFromAnotherThread) {
+    SlowPoster slow;
+    InstallWindowPoster(&slow);
+    std::thread worker([] { PostNotice(kUserMessage + 2, "avatar ready"); });
+    while (!slow.entered) std::this_thread::yield();
+    InstallWindowPoster(nullptr);
+    slow.removed = true;  // from here on the poster may be destroyed
+    worker.join();
+    EXPECT_EQ(slow.postsAfterRemoval, 0);
+}
+
 TEST(FramePresenter, CapturesRowsAcrossThePitch) {
     // Two rows of three pixels, each row padded to five pixels.
     const std::uint16_t pixels[] = {1, 2, 3, 0xDEAD, 0xDEAD, 4, 5, 6, 0xDEAD, 0xDEAD};
@@ -136,6 +162,7 @@ TEST(FramePresenter, CapturesRowsAcrossThePitch) {
     presenter.Present(nullptr, 3, 2, 10);  // nothing to present
     presenter.Present(pixels, 3, 2, 4);    // pitch shorter than a row: refused
     presenter.Present(pixels, 0, 2, 10);
+    presenter.Present(pixels, 1 << 30, 1, 10);  // a row of 2^31 bytes: refused, not wrapped
     ASSERT_EQ(presenter.Count(), 1);
     EXPECT_EQ(presenter.Last().pixels, (std::vector<std::uint16_t>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(presenter.Last().Pixel(2, 1), 6);

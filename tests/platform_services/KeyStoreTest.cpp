@@ -59,6 +59,17 @@ TEST_F(KeyStoreTest, KeysAndNamesIgnoreAsciiCase) {
     EXPECT_TRUE(store.HasKey("HKEY_CURRENT_USER\\software\\Pemra\\InstalledGame\\6"));
 }
 
+TEST_F(KeyStoreTest, TwoByteCharactersAreNotFoldedByTheirTrailByte) {
+    // 0x81 0x41 and 0x81 0x61 are two different GBK characters, though their trail bytes are
+    // 'A' and 'a'.
+    KeyStore store(StorePath());
+    store.SetString(kUserKey, "\x81\x41", "first");
+    store.SetString(kUserKey, "\x81\x61", "second");
+    EXPECT_EQ(store.GetString(kUserKey, "\x81\x41"), "first");
+    EXPECT_EQ(store.GetString(kUserKey, "\x81\x61"), "second");
+    EXPECT_EQ(store.GetString(kUserKey, "x\x81\x41"), std::nullopt);
+}
+
 TEST_F(KeyStoreTest, AValueHasOneTypeAtATime) {
     KeyStore store(StorePath());
     store.SetInt(kUserKey, "GameID", 6);
@@ -106,6 +117,15 @@ TEST_F(KeyStoreTest, UnwritableStoreReportsFailure) {
     store.SetString("Key", "Name", "value");
     EXPECT_FALSE(store.Save());
     EXPECT_FALSE(KeyStore("").Save());
+}
+
+TEST_F(KeyStoreTest, StoreThatCannotBeReadOrRenamedIntoPlaceReportsFailure) {
+    fs::create_directories(fs::path(StorePath()) / "in the way");  // a folder at the store's path
+    KeyStore store(StorePath());
+    EXPECT_FALSE(store.Load());
+    store.SetString("Key", "Name", "value");
+    EXPECT_FALSE(store.Save());
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "config"), fs::directory_iterator()), 1);
 }
 
 TEST_F(KeyStoreTest, DefaultPathIsInTheUsersConfigFolder) {

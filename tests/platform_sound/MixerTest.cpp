@@ -113,6 +113,21 @@ TEST_F(MixerTest, DestroyedBufferLeavesTheMix) {
     EXPECT_EQ(Mix(4), Constant(4, 0));
 }
 
+TEST(SoundBufferLifetime, BufferMayOutliveItsMixer) {
+    // The game's sound object may release its buffers after the audio system has gone.
+    auto mixer = std::make_unique<SoundMixer>();
+    const auto bytes = MixerRateWav(Constant(100, 500));
+    auto buffer = mixer->CreateBuffer(*ParseWav(bytes.data(), bytes.size()));
+    ASSERT_TRUE(buffer);
+    buffer->Play();
+    mixer.reset();
+    EXPECT_TRUE(buffer->IsPlaying());  // nothing pulls it any more
+    buffer->SetVolume(-600);
+    EXPECT_EQ(buffer->Volume(), -600);
+    buffer->Stop();
+    buffer.reset();
+}
+
 TEST_F(MixerTest, LoadWaveRefusesMissingAndDamagedFiles) {
     EXPECT_EQ(mixer_.LoadWave(std::string(MJ_TEST_OUT_DIR) + "/missing.wav"), nullptr);
     std::vector<std::uint8_t> damaged = MixerRateWav({1, 2, 3});

@@ -148,3 +148,14 @@ TEST(WavConvert, HalvesTheRate) {
     const auto out = WavToStereo16(*sound, 44100);
     EXPECT_EQ(out, (std::vector<std::int16_t>{10, 10, 30, 30, 50, 50}));
 }
+
+TEST(WavConvert, RefusesASoundThatWouldGrowPastTheLimit) {
+    // 400,000 one-byte frames at 1 kHz are 6.7 minutes: 17.6 million frames at 44.1 kHz.
+    WavSpec spec;
+    spec.bits = 8;
+    spec.rate = 1000;
+    const auto sound = Parse(WavBytes(spec, std::vector<std::uint8_t>(400000, 128)));
+    ASSERT_TRUE(sound);
+    EXPECT_TRUE(WavToStereo16(*sound, 44100).empty());
+    EXPECT_EQ(WavToStereo16(*sound, 1000).size(), 800000u);  // at its own rate it fits
+}

@@ -1,6 +1,7 @@
 // Advances and line breaking: what measuring and drawing share.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <random>
 #include <set>
 #include <string>
@@ -26,6 +27,9 @@ const AdvanceCase kAdvanceCases[] = {
     {"中", {14, 400, false}, 14}, {"游戏房间列表", kTitleFont, 90},
     {"ab", {12, 600, false}, 14}, {"中", {-12, 400, false}, 12},
     {"\t\x01", kBodyFont, 0},     {"A", {16, 400, false}, 8},
+    {"中", {1000, 400, false}, kMaxFontHeight},
+    {"中", {INT_MIN, 400, false}, kMaxFontHeight},  // its magnitude does not fit an int
+    {"中", {3, 400, false}, kMinFontHeight},
 };
 
 TEST(TextAdvance, AsciiIsHalfAndChineseFullHeightBoldOneMore) {

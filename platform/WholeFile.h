@@ -1,0 +1,24 @@
+// Files read and written whole: settings, the key store, pictures, sounds and songs.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The bytes of the regular file at `diskPath` (UTF-8); nothing when it is missing, unreadable,
+// not a regular file or larger than `maxBytes`.
+std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_t maxBytes);
+
+// Replacing a whole file so that readers see either the old bytes or the new ones: the bytes go
+// to a temporary file of a unique name beside it, which is then renamed into place.
+
+// Writes `bytes` as the file at `diskPath` (UTF-8).  A file that is there keeps its permission
+// bits; a new one gets 0644.  False, with the old file untouched and no temporary file left,
+// when the folder is missing or the bytes cannot be written.  Two writers at once, in one
+// process or two, never share a temporary file: the last rename wins whole.
+bool ReplaceFileContents(const std::string& diskPath, std::string_view bytes);
+
+}  // namespace platform
