@@ -36,7 +36,8 @@ std::string SingleInstance::LockFilePath(std::string_view name) const {
 
 bool SingleInstance::IsFirstInstance(std::string_view name) {
     if (fd_ >= 0) return true;
-    int fd = open(LockFilePath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // The lock may live in a shared folder (/tmp): never follow a link planted under its name.
+    int fd = open(LockFilePath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return true;
     int rc;
     do {

@@ -11,7 +11,7 @@
 #include "tests/platform/BmpWriter.h"
 
 using namespace platform;
-using bmptest::BmpSpec;
+using bmptest::BmpLayout;
 using bmptest::WriteBmp;
 
 namespace {
@@ -42,20 +42,20 @@ std::unique_ptr<Surface> Decode(const std::vector<std::uint8_t>& bytes) {
 
 struct DepthCase {
     const char* name;
-    BmpSpec spec;
+    BmpLayout layout;
     int colours;
 };
 
-BmpSpec Spec(int bpp, bool bitFields = false, int infoSize = 40) {
-    BmpSpec s;
+BmpLayout Spec(int bpp, bool bitFields = false, int infoSize = 40) {
+    BmpLayout s;
     s.bpp = bpp;
     s.bitFields = bitFields;
     s.infoSize = infoSize;
     return s;
 }
 
-BmpSpec Spec32Rgba() {
-    BmpSpec s = Spec(32, true);
+BmpLayout Spec32Rgba() {
+    BmpLayout s = Spec(32, true);
     s.masks32[0] = 0xFF000000;
     s.masks32[1] = 0x00FF0000;
     s.masks32[2] = 0x0000FF00;
@@ -71,7 +71,7 @@ const DepthCase kDepths[] = {
     {"24 bits", Spec(24), 8},
     {"32 bits BGRX", Spec(32), 8},
     {"32 bits RGBA fields", Spec32Rgba(), 8},
-    {"32 bits fields in a V4 header", [] { BmpSpec s = Spec32Rgba(); s.infoSize = 108; return s; }(), 8},
+    {"32 bits fields in a V4 header", [] { BmpLayout s = Spec32Rgba(); s.infoSize = 108; return s; }(), 8},
     {"24 bits OS/2 header", Spec(24, false, 12), 8},
     {"8 bits OS/2 header", Spec(8, false, 12), 8},
 };
@@ -81,11 +81,11 @@ const DepthCase kDepths[] = {
 TEST(BmpDecode, EveryDepthAndRowOrderGivesTheSamePixels) {
     for (const auto& c : kDepths) {
         for (bool topDown : {false, true}) {
-            if (topDown && c.spec.infoSize == 12) continue;  // OS/2 rows are always bottom-up
-            BmpSpec spec = c.spec;
-            spec.topDown = topDown;
+            if (topDown && c.layout.infoSize == 12) continue;  // OS/2 rows are always bottom-up
+            BmpLayout layout = c.layout;
+            layout.topDown = topDown;
             const std::vector<std::uint32_t> rgb = Pattern(c.colours);
-            auto surface = Decode(WriteBmp(kWidth, kHeight, rgb, spec));
+            auto surface = Decode(WriteBmp(kWidth, kHeight, rgb, layout));
             ASSERT_TRUE(surface) << c.name << (topDown ? " top-down" : " bottom-up");
             ASSERT_EQ(surface->Width(), kWidth);
             ASSERT_EQ(surface->Height(), kHeight);

@@ -8,7 +8,7 @@
 
 namespace bmptest {
 
-struct BmpSpec {
+struct BmpLayout {
     int bpp = 24;
     bool topDown = false;
     bool bitFields = false;  // 16 bits: RGB565 masks; 32 bits: the masks below
@@ -44,43 +44,43 @@ inline std::uint32_t PackFields(std::uint32_t rgb, const std::uint32_t masks[3])
 
 // A BMP file of width × height pixels, `rgb` given top row first.
 inline std::vector<std::uint8_t> WriteBmp(int width, int height, const std::vector<std::uint32_t>& rgb,
-                                          const BmpSpec& spec) {
+                                          const BmpLayout& layout) {
     std::vector<std::uint32_t> palette;
-    if (spec.bpp <= 8) {
+    if (layout.bpp <= 8) {
         for (std::uint32_t c : rgb)
             if (std::find(palette.begin(), palette.end(), c) == palette.end()) palette.push_back(c);
     }
-    const bool os2 = spec.infoSize == 12;
-    if (os2 && spec.bpp <= 8) palette.resize(std::size_t{1} << spec.bpp, palette.empty() ? 0 : palette[0]);
+    const bool os2 = layout.infoSize == 12;
+    if (os2 && layout.bpp <= 8) palette.resize(std::size_t{1} << layout.bpp, palette.empty() ? 0 : palette[0]);
     const std::uint32_t masks16[3] = {0xF800, 0x07E0, 0x001F};
     const std::uint32_t masks555[3] = {0x7C00, 0x03E0, 0x001F};
-    const std::uint32_t* masks = spec.bpp == 16 ? (spec.bitFields ? masks16 : masks555) : spec.masks32;
-    const bool fieldsAfterHeader = spec.bitFields && spec.infoSize == 40;
+    const std::uint32_t* masks = layout.bpp == 16 ? (layout.bitFields ? masks16 : masks555) : layout.masks32;
+    const bool fieldsAfterHeader = layout.bitFields && layout.infoSize == 40;
 
     std::vector<std::uint8_t> out = {'B', 'M'};
     Put32(out, 0);  // file size, set below
     Put32(out, 0);
     Put32(out, 0);  // pixel offset, set below
-    Put32(out, static_cast<std::uint32_t>(spec.infoSize));
+    Put32(out, static_cast<std::uint32_t>(layout.infoSize));
     if (os2) {
         Put16(out, static_cast<std::uint32_t>(width));
         Put16(out, static_cast<std::uint32_t>(height));
         Put16(out, 1);
-        Put16(out, static_cast<std::uint32_t>(spec.bpp));
+        Put16(out, static_cast<std::uint32_t>(layout.bpp));
     } else {
         Put32(out, static_cast<std::uint32_t>(width));
-        Put32(out, static_cast<std::uint32_t>(spec.topDown ? -height : height));
+        Put32(out, static_cast<std::uint32_t>(layout.topDown ? -height : height));
         Put16(out, 1);
-        Put16(out, static_cast<std::uint32_t>(spec.bpp));
-        Put32(out, spec.bitFields ? 3 : 0);
+        Put16(out, static_cast<std::uint32_t>(layout.bpp));
+        Put32(out, layout.bitFields ? 3 : 0);
         Put32(out, 0);
         Put32(out, 2835);
         Put32(out, 2835);
         Put32(out, static_cast<std::uint32_t>(palette.size()));
         Put32(out, 0);
-        if (spec.infoSize > 40) {
-            for (int c = 0; c < 3; ++c) Put32(out, spec.bitFields ? masks[c] : 0);
-            while (out.size() < 14u + spec.infoSize) out.push_back(0);
+        if (layout.infoSize > 40) {
+            for (int c = 0; c < 3; ++c) Put32(out, layout.bitFields ? masks[c] : 0);
+            while (out.size() < 14u + layout.infoSize) out.push_back(0);
         }
     }
     if (fieldsAfterHeader)
@@ -93,25 +93,25 @@ inline std::vector<std::uint8_t> WriteBmp(int width, int height, const std::vect
     }
     Set32(out, 10, static_cast<std::uint32_t>(out.size()));
 
-    const std::size_t stride = (static_cast<std::size_t>(width) * spec.bpp + 31) / 32 * 4;
+    const std::size_t stride = (static_cast<std::size_t>(width) * layout.bpp + 31) / 32 * 4;
     for (int r = 0; r < height; ++r) {
-        const int y = spec.topDown ? r : height - 1 - r;
+        const int y = layout.topDown ? r : height - 1 - r;
         std::vector<std::uint8_t> row(stride, 0);
         for (int x = 0; x < width; ++x) {
             const std::uint32_t c = rgb[static_cast<std::size_t>(y) * width + x];
-            if (spec.bpp <= 8) {
+            if (layout.bpp <= 8) {
                 const std::uint32_t index = static_cast<std::uint32_t>(
                     std::find(palette.begin(), palette.end(), c) - palette.begin());
-                const int perByte = 8 / spec.bpp;
-                const int shift = 8 - spec.bpp * (x % perByte + 1);
+                const int perByte = 8 / layout.bpp;
+                const int shift = 8 - layout.bpp * (x % perByte + 1);
                 row[x / perByte] |= static_cast<std::uint8_t>(index << shift);
-            } else if (spec.bpp == 24) {
+            } else if (layout.bpp == 24) {
                 row[3 * x] = c & 0xFF;
                 row[3 * x + 1] = (c >> 8) & 0xFF;
                 row[3 * x + 2] = (c >> 16) & 0xFF;
             } else {
                 const std::uint32_t p = PackFields(c, masks);
-                for (int i = 0; i < spec.bpp / 8; ++i) row[spec.bpp / 8 * x + i] = (p >> (8 * i)) & 0xFF;
+                for (int i = 0; i < layout.bpp / 8; ++i) row[layout.bpp / 8 * x + i] = (p >> (8 * i)) & 0xFF;
             }
         }
         out.insert(out.end(), row.begin(), row.end());
