@@ -143,11 +143,17 @@ bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
 // win, eight for a wait), taken out once each, leave sets and one pair.
 bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
     if (num > 14) return false;
+    // Which tile kinds are present, so that each of the six rows is nine look-ups.
+    bool present[kTileKeyCount] = {};
+    for (int i = 0; i < num; i++) {
+        const int key = TileKey(tiles[i]);
+        if (key >= 0 && key < kTileKeyCount) present[key] = true;
+    }
     for (int a = 0; a < 6; a++) {
         tagMj row[9], rest[14];
         RowTiles(a, row);
         int found = 0;
-        for (const tagMj& t : row) found += FindTile(tiles, num, t) ? 1 : 0;
+        for (const tagMj& t : row) found += present[TileKey(t)] ? 1 : 0;
         if (found != held) continue;
         int n = num;
         std::memcpy(rest, tiles, sizeof(tagMj) * num);

@@ -16,22 +16,6 @@ std::uint8_t TileToIndex(const tagMj& tile) {
     return static_cast<std::uint8_t>(tile.suit * 36 + tile.value - 1);
 }
 
-void CopyTile(tagMj& destination, const tagMj& source) { destination = source; }
-
-bool TileEqual(const tagMj& a, const tagMj& b) {
-    return a.value == b.value && a.suit == b.suit;
-}
-
-bool TileGreater(const tagMj& a, const tagMj& b) {
-    return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
-}
-
-void SwapTiles(tagMj* tiles, int i, int j) {
-    const tagMj t = tiles[i];
-    tiles[i] = tiles[j];
-    tiles[j] = t;
-}
-
 void SortTiles(tagMj* tiles, int n) {
     for (int i = 0; i < n - 1; i++)
         for (int j = i; j < n; j++)
@@ -44,12 +28,6 @@ bool RemoveTile(tagMj* tiles, int* count, const tagMj& tile) {
         for (int k = i; k < *count - 1; k++) tiles[k] = tiles[k + 1];
         return true;
     }
-    return false;
-}
-
-bool FindTile(const tagMj* tiles, int n, const tagMj& tile) {
-    for (int i = 0; i < n; i++)
-        if (TileEqual(tiles[i], tile)) return true;
     return false;
 }
 

@@ -21,16 +21,30 @@ tagMj TileFromIndex(std::uint8_t index);
 // The index of the first copy of the tile's kind (computed on one byte: {0, 0} gives 255).
 std::uint8_t TileToIndex(const tagMj& tile);
 
-void CopyTile(tagMj& destination, const tagMj& source);
-bool TileEqual(const tagMj& a, const tagMj& b);
+// The small tile helpers sit in every inner loop of the win test and the computer player's
+// searches, so they are inline.
+inline void CopyTile(tagMj& destination, const tagMj& source) { destination = source; }
+inline bool TileEqual(const tagMj& a, const tagMj& b) {
+    return a.value == b.value && a.suit == b.suit;
+}
 // Tile order: by suit, then by value.
-bool TileGreater(const tagMj& a, const tagMj& b);
-void SwapTiles(tagMj* tiles, int i, int j);
+inline bool TileGreater(const tagMj& a, const tagMj& b) {
+    return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
+}
+inline void SwapTiles(tagMj* tiles, int i, int j) {
+    const tagMj t = tiles[i];
+    tiles[i] = tiles[j];
+    tiles[j] = t;
+}
 void SortTiles(tagMj* tiles, int n);
 // Removes the first tile equal to `tile` by moving the later ones down; the count is left to
 // the caller (the last position keeps a copy of its neighbour).  False when not found.
 bool RemoveTile(tagMj* tiles, int* count, const tagMj& tile);
-bool FindTile(const tagMj* tiles, int n, const tagMj& tile);
+inline bool FindTile(const tagMj* tiles, int n, const tagMj& tile) {
+    for (int i = 0; i < n; i++)
+        if (TileEqual(tiles[i], tile)) return true;
+    return false;
+}
 
 // Absolute value; the most negative int maps to itself.
 int Abs(int x);
