@@ -46,7 +46,7 @@ struct DepthCase {
     int colours;
 };
 
-BmpLayout Spec(int bpp, bool bitFields = false, int infoSize = 40) {
+BmpLayout Layout(int bpp, bool bitFields = false, int infoSize = 40) {
     BmpLayout s;
     s.bpp = bpp;
     s.bitFields = bitFields;
@@ -55,7 +55,7 @@ BmpLayout Spec(int bpp, bool bitFields = false, int infoSize = 40) {
 }
 
 BmpLayout Spec32Rgba() {
-    BmpLayout s = Spec(32, true);
+    BmpLayout s = Layout(32, true);
     s.masks32[0] = 0xFF000000;
     s.masks32[1] = 0x00FF0000;
     s.masks32[2] = 0x0000FF00;
@@ -63,17 +63,17 @@ BmpLayout Spec32Rgba() {
 }
 
 const DepthCase kDepths[] = {
-    {"1 bit", Spec(1), 2},
-    {"4 bits", Spec(4), 8},
-    {"8 bits", Spec(8), 8},
-    {"16 bits RGB555", Spec(16), 8},
-    {"16 bits RGB565 fields", Spec(16, true), 8},
-    {"24 bits", Spec(24), 8},
-    {"32 bits BGRX", Spec(32), 8},
+    {"1 bit", Layout(1), 2},
+    {"4 bits", Layout(4), 8},
+    {"8 bits", Layout(8), 8},
+    {"16 bits RGB555", Layout(16), 8},
+    {"16 bits RGB565 fields", Layout(16, true), 8},
+    {"24 bits", Layout(24), 8},
+    {"32 bits BGRX", Layout(32), 8},
     {"32 bits RGBA fields", Spec32Rgba(), 8},
     {"32 bits fields in a V4 header", [] { BmpLayout s = Spec32Rgba(); s.infoSize = 108; return s; }(), 8},
-    {"24 bits OS/2 header", Spec(24, false, 12), 8},
-    {"8 bits OS/2 header", Spec(8, false, 12), 8},
+    {"24 bits OS/2 header", Layout(24, false, 12), 8},
+    {"8 bits OS/2 header", Layout(8, false, 12), 8},
 };
 
 }  // namespace
@@ -100,7 +100,7 @@ TEST(BmpDecode, EveryDepthAndRowOrderGivesTheSamePixels) {
 
 TEST(BmpDecode, ConvertsByTruncation) {
     const std::vector<std::uint32_t> rgb = {0xFF00FF, 0xFFFFFF, 0x070307, 0x08040F};
-    auto surface = Decode(WriteBmp(4, 1, rgb, Spec(24)));
+    auto surface = Decode(WriteBmp(4, 1, rgb, Layout(24)));
     ASSERT_TRUE(surface);
     EXPECT_EQ(surface->Row(0)[0], 0xF81F);
     EXPECT_EQ(surface->Row(0)[1], 0xFFFF);
@@ -110,7 +110,7 @@ TEST(BmpDecode, ConvertsByTruncation) {
 
 TEST(BmpDecode, PaletteIndexBeyondAShortPaletteIsBlack) {
     // Two palette entries on a 4-bit picture; the third pixel uses index 5.
-    auto bytes = WriteBmp(3, 1, {0xFF0000, 0x00FF00, 0xFF0000}, Spec(4));
+    auto bytes = WriteBmp(3, 1, {0xFF0000, 0x00FF00, 0xFF0000}, Layout(4));
     const std::size_t pixels = bytes[10];
     bytes[pixels + 1] = 0x50;
     auto surface = Decode(bytes);
@@ -163,7 +163,7 @@ const DamageCase kDamages[] = {
 }  // namespace
 
 TEST(BmpDecode, RefusesDamagedFiles) {
-    const auto valid = WriteBmp(kWidth, kHeight, Pattern(8), Spec(8));
+    const auto valid = WriteBmp(kWidth, kHeight, Pattern(8), Layout(8));
     ASSERT_EQ(valid[10], 86);
     ASSERT_TRUE(Decode(valid));
     for (const auto& c : kDamages) {
@@ -176,14 +176,14 @@ TEST(BmpDecode, RefusesDamagedFiles) {
 }
 
 TEST(BmpDecode, RefusesBitFieldsThatAreNotContiguous) {
-    auto bytes = WriteBmp(2, 2, {0, 0xFFFFFF, 0xFF00FF, 0}, Spec(16, true));
+    auto bytes = WriteBmp(2, 2, {0, 0xFFFFFF, 0xFF00FF, 0}, Layout(16, true));
     ASSERT_TRUE(Decode(bytes));
     Put32(bytes, 54, 0xF00F);  // red mask with a hole
     EXPECT_FALSE(Decode(bytes));
 }
 
 TEST(BmpDecode, LastRowMayLackItsPadding) {
-    auto bytes = WriteBmp(3, 2, {1, 2, 3, 4, 5, 6}, Spec(24));  // rows of 9 + 3 padding bytes
+    auto bytes = WriteBmp(3, 2, {1, 2, 3, 4, 5, 6}, Layout(24));  // rows of 9 + 3 padding bytes
     bytes.resize(bytes.size() - 3);
     EXPECT_TRUE(Decode(bytes));
     bytes.resize(bytes.size() - 1);
@@ -194,7 +194,7 @@ TEST(BmpDecode, LoadsFromAGamePathWithAChineseName) {
     namespace fs = std::filesystem;
     const fs::path root = platformtest::FreshProgramFolder("bmp");
     fs::create_directories(root / "Graphic");
-    const auto bytes = WriteBmp(kWidth, kHeight, Pattern(8), Spec(24));
+    const auto bytes = WriteBmp(kWidth, kHeight, Pattern(8), Layout(24));
     std::ofstream(root / "Graphic" / u8"摸牌.bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
