@@ -7,9 +7,9 @@
 namespace soundtest {
 
 std::vector<std::uint8_t> MixerRateWav(const std::vector<std::int16_t>& samples) {
-    WavSpec spec;
-    spec.rate = platform::SoundMixer::kSampleRate;
-    return WavBytes(spec, Pcm16(samples));
+    WavShape shape;
+    shape.rate = platform::SoundMixer::kSampleRate;
+    return WavBytes(shape, Pcm16(samples));
 }
 
 std::string WriteScratch(const std::string& name, const std::vector<std::uint8_t>& bytes) {

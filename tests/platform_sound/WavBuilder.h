@@ -7,7 +7,7 @@
 
 namespace soundtest {
 
-struct WavSpec {
+struct WavShape {
     std::uint16_t formatTag = 1;
     std::uint16_t channels = 1;
     std::uint32_t rate = 22050;
@@ -29,7 +29,7 @@ inline void PutChunk(std::vector<std::uint8_t>& v, const char* id, const std::ve
     if (body.size() & 1) v.push_back(0);
 }
 
-inline std::vector<std::uint8_t> FmtBody(const WavSpec& s) {
+inline std::vector<std::uint8_t> FmtBody(const WavShape& s) {
     std::vector<std::uint8_t> fmt;
     const int align = s.blockAlign >= 0 ? s.blockAlign : s.channels * s.bits / 8;
     Put16(fmt, s.formatTag);
@@ -50,7 +50,7 @@ inline std::vector<std::uint8_t> Riff(const std::vector<std::uint8_t>& chunks) {
     return v;
 }
 
-inline std::vector<std::uint8_t> WavBytes(const WavSpec& s, const std::vector<std::uint8_t>& data) {
+inline std::vector<std::uint8_t> WavBytes(const WavShape& s, const std::vector<std::uint8_t>& data) {
     std::vector<std::uint8_t> chunks;
     PutChunk(chunks, "fmt ", FmtBody(s));
     PutChunk(chunks, "data", data);

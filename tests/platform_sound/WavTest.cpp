@@ -15,7 +15,7 @@ std::optional<WavSound> Parse(const std::vector<std::uint8_t>& bytes) {
 
 const std::vector<std::uint8_t> kFourBytes = {1, 2, 3, 4};
 
-struct FormatCase { WavSpec spec; std::size_t frames; };
+struct FormatCase { WavShape shape; std::size_t frames; };
 const FormatCase kFormatCases[] = {
     {{1, 1, 22050, 16}, 2},
     {{1, 2, 22050, 16}, 1},
@@ -27,11 +27,11 @@ const FormatCase kFormatCases[] = {
 
 TEST(WavParse, ReadsPcmOfEveryWidthAndChannelCount) {
     for (const auto& c : kFormatCases) {
-        const auto sound = Parse(WavBytes(c.spec, kFourBytes));
-        ASSERT_TRUE(sound) << c.spec.channels << "ch " << c.spec.bits << "bit";
-        EXPECT_EQ(sound->format.channels, c.spec.channels);
-        EXPECT_EQ(sound->format.sampleRate, static_cast<int>(c.spec.rate));
-        EXPECT_EQ(sound->format.bitsPerSample, c.spec.bits);
+        const auto sound = Parse(WavBytes(c.shape, kFourBytes));
+        ASSERT_TRUE(sound) << c.shape.channels << "ch " << c.shape.bits << "bit";
+        EXPECT_EQ(sound->format.channels, c.shape.channels);
+        EXPECT_EQ(sound->format.sampleRate, static_cast<int>(c.shape.rate));
+        EXPECT_EQ(sound->format.bitsPerSample, c.shape.bits);
         EXPECT_EQ(sound->Frames(), c.frames);
         EXPECT_EQ(sound->data, kFourBytes);
     }
@@ -49,7 +49,7 @@ TEST(WavParse, WalksPastOtherChunksByTheirLengths) {
 }
 
 TEST(WavParse, DropsAPartialFrameAtTheEnd) {
-    WavSpec stereo;
+    WavShape stereo;
     stereo.channels = 2;
     const auto sound = Parse(WavBytes(stereo, {1, 2, 3, 4, 5, 6}));
     ASSERT_TRUE(sound);
@@ -59,7 +59,7 @@ TEST(WavParse, DropsAPartialFrameAtTheEnd) {
 
 TEST(WavParse, RefusesDamagedFiles) {
     const std::vector<std::uint8_t> good = WavBytes({}, kFourBytes);
-    auto spec = [](auto change) { WavSpec s; change(s); return WavBytes(s, kFourBytes); };
+    auto shape = [](auto change) { WavShape s; change(s); return WavBytes(s, kFourBytes); };
     auto withData = [](const std::vector<std::uint8_t>& dataChunkBody, std::uint32_t claimed) {
         std::vector<std::uint8_t> chunks;
         PutChunk(chunks, "fmt ", FmtBody({}));
@@ -94,15 +94,15 @@ TEST(WavParse, RefusesDamagedFiles) {
         {"no data chunk", Riff(noData)},
         {"no fmt chunk", Riff(noFmt)},
         {"empty data", withData({}, 0)},
-        {"not PCM (float)", spec([](WavSpec& s) { s.formatTag = 3; })},
-        {"not PCM (extensible)", spec([](WavSpec& s) { s.formatTag = 0xFFFE; })},
-        {"zero channels", spec([](WavSpec& s) { s.channels = 0; })},
-        {"three channels", spec([](WavSpec& s) { s.channels = 3; })},
-        {"24 bits", spec([](WavSpec& s) { s.bits = 24; })},
-        {"zero bits", spec([](WavSpec& s) { s.bits = 0; })},
-        {"zero rate", spec([](WavSpec& s) { s.rate = 0; })},
-        {"huge rate", spec([](WavSpec& s) { s.rate = 0xFFFFFFFF; })},
-        {"block align disagrees", spec([](WavSpec& s) { s.blockAlign = 7; })},
+        {"not PCM (float)", shape([](WavShape& s) { s.formatTag = 3; })},
+        {"not PCM (extensible)", shape([](WavShape& s) { s.formatTag = 0xFFFE; })},
+        {"zero channels", shape([](WavShape& s) { s.channels = 0; })},
+        {"three channels", shape([](WavShape& s) { s.channels = 3; })},
+        {"24 bits", shape([](WavShape& s) { s.bits = 24; })},
+        {"zero bits", shape([](WavShape& s) { s.bits = 0; })},
+        {"zero rate", shape([](WavShape& s) { s.rate = 0; })},
+        {"huge rate", shape([](WavShape& s) { s.rate = 0xFFFFFFFF; })},
+        {"block align disagrees", shape([](WavShape& s) { s.blockAlign = 7; })},
     };
     for (const auto& c : cases) EXPECT_FALSE(Parse(c.bytes)) << c.what;
     EXPECT_FALSE(ParseWav(nullptr, 100));
@@ -113,20 +113,20 @@ TEST(WavParse, MissingFileIsRefused) {
 }
 
 TEST(WavConvert, WidensEightBitAndDoublesMono) {
-    WavSpec spec;
-    spec.bits = 8;
-    spec.rate = 44100;
-    const auto sound = Parse(WavBytes(spec, {128, 255, 0, 64}));
+    WavShape shape;
+    shape.bits = 8;
+    shape.rate = 44100;
+    const auto sound = Parse(WavBytes(shape, {128, 255, 0, 64}));
     ASSERT_TRUE(sound);
     EXPECT_EQ(WavToStereo16(*sound, 44100),
               (std::vector<std::int16_t>{0, 0, 127 * 256, 127 * 256, -32768, -32768, -16384, -16384}));
 }
 
 TEST(WavConvert, KeepsStereoChannelsApart) {
-    WavSpec spec;
-    spec.channels = 2;
-    spec.rate = 44100;
-    const auto sound = Parse(WavBytes(spec, Pcm16({100, -200, 300, -400})));
+    WavShape shape;
+    shape.channels = 2;
+    shape.rate = 44100;
+    const auto sound = Parse(WavBytes(shape, Pcm16({100, -200, 300, -400})));
     ASSERT_TRUE(sound);
     EXPECT_EQ(WavToStereo16(*sound, 44100), (std::vector<std::int16_t>{100, -200, 300, -400}));
 }
@@ -141,9 +141,9 @@ TEST(WavConvert, DoublesTheRateByInterpolating) {
 }
 
 TEST(WavConvert, HalvesTheRate) {
-    WavSpec spec;
-    spec.rate = 88200;
-    const auto sound = Parse(WavBytes(spec, Pcm16({10, 20, 30, 40, 50})));
+    WavShape shape;
+    shape.rate = 88200;
+    const auto sound = Parse(WavBytes(shape, Pcm16({10, 20, 30, 40, 50})));
     ASSERT_TRUE(sound);
     const auto out = WavToStereo16(*sound, 44100);
     EXPECT_EQ(out, (std::vector<std::int16_t>{10, 10, 30, 30, 50, 50}));
@@ -151,10 +151,10 @@ TEST(WavConvert, HalvesTheRate) {
 
 TEST(WavConvert, RefusesASoundThatWouldGrowPastTheLimit) {
     // 400,000 one-byte frames at 1 kHz are 6.7 minutes: 17.6 million frames at 44.1 kHz.
-    WavSpec spec;
-    spec.bits = 8;
-    spec.rate = 1000;
-    const auto sound = Parse(WavBytes(spec, std::vector<std::uint8_t>(400000, 128)));
+    WavShape shape;
+    shape.bits = 8;
+    shape.rate = 1000;
+    const auto sound = Parse(WavBytes(shape, std::vector<std::uint8_t>(400000, 128)));
     ASSERT_TRUE(sound);
     EXPECT_TRUE(WavToStereo16(*sound, 44100).empty());
     EXPECT_EQ(WavToStereo16(*sound, 1000).size(), 800000u);  // at its own rate it fits
