@@ -11,4 +11,10 @@ struct Rect {
     int bottom = 0;
 };
 
+// The overlap of two rectangles; empty (right <= left or bottom <= top) when they do not meet.
+inline Rect Intersect(const Rect& a, const Rect& b) {
+    return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Blit.h"
 #include "platform/FontGlyphs.h"
 #include "platform/FontLayout.h"
 #include "platform/Gbk.h"
@@ -11,18 +12,12 @@ namespace platform {
 
 namespace {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
-}
-
 Rect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), surface.Height()}; }
 
+// Fills the part of `box` inside `clip` (and the surface) with one pixel value.
 void Fill(Surface& surface, const Rect& clip, const Rect& box, std::uint16_t pixel) {
-    Rect r = Intersect(clip, box);
-    if (r.left >= r.right) return;
-    for (int y = r.top; y < r.bottom; ++y)
-        std::fill(surface.Row(y) + r.left, surface.Row(y) + r.right, pixel);
+    const Rect r = Intersect(clip, box);
+    ColorFill(&surface, &r, pixel);  // an empty intersection draws nothing
 }
 
 // Sets the ink pixels of `glyph` whose top-left corner is at (x, y), inside `clip`.
