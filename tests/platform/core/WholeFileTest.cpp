@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using platform::ReadWholeFile;
@@ -27,7 +27,7 @@ std::size_t EntriesIn(const fs::path& folder) {
 }
 
 TEST(ReplaceFileContents, ReplacesTheWholeFileAndKeepsItsPermissions) {
-    const fs::path folder = platformtest::FreshProgramFolder("replace");
+    const fs::path folder = testsupport::FreshProgramFolder("replace");
     const fs::path file = folder / "SET.ini";
     std::ofstream(file) << "a much longer old text than the new one";
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
@@ -43,7 +43,7 @@ TEST(ReplaceFileContents, ReplacesTheWholeFileAndKeepsItsPermissions) {
 }
 
 TEST(ReplaceFileContents, FailureLeavesTheOldFileAndNoTemporary) {
-    const fs::path folder = platformtest::FreshProgramFolder("replace");
+    const fs::path folder = testsupport::FreshProgramFolder("replace");
     EXPECT_FALSE(ReplaceFileContents((folder / "missing" / "SET.ini").string(), "x"));
     fs::create_directories(folder / "SET.ini" / "in the way");
     EXPECT_FALSE(ReplaceFileContents((folder / "SET.ini").string(), "x"));
@@ -52,7 +52,7 @@ TEST(ReplaceFileContents, FailureLeavesTheOldFileAndNoTemporary) {
 }
 
 TEST(ReadWholeFile, GivesRegularFilesUpToTheLimit) {
-    const fs::path folder = platformtest::FreshProgramFolder("readwhole");
+    const fs::path folder = testsupport::FreshProgramFolder("readwhole");
     std::ofstream(folder / "four.bin", std::ios::binary) << std::string("a\0b\xFF", 4);
     EXPECT_EQ(ReadWholeFile((folder / "four.bin").string(), 4), std::string("a\0b\xFF", 4));
     EXPECT_EQ(ReadWholeFile((folder / "four.bin").string(), 3), std::nullopt);

@@ -6,8 +6,8 @@
 #include <fstream>
 
 #include "platform/Path.h"
-#include "tests/platform/ScratchFolder.h"
-#include "tests/platform/BmpWriter.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/platform/surface/BmpWriter.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -17,7 +17,7 @@ namespace {
 class ResourceFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("resources");
+        root_ = testsupport::FreshProgramFolder("resources");
     }
     void PutBitmap(const std::string& name, int w, int h, std::uint32_t rgb) {
         const auto bytes = bmptest::WriteBmp(w, h, std::vector<std::uint32_t>(w * h, rgb), {});

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ScratchDir.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -15,7 +15,7 @@ namespace {
 
 class AdapterTest : public ::testing::Test {
 protected:
-    void SetUp() override { root_ = nettest::ScratchDir("net"); }
+    void SetUp() override { root_ = testsupport::ScratchFolder("net"); }
     void Device(const std::string& name, const std::string& address, const std::string& type = "1") {
         fs::create_directories(root_ / name);
         std::ofstream(root_ / name / "address") << address << "\n";

@@ -7,8 +7,8 @@
 
 #include "platform/Gbk.h"
 #include "platform/Path.h"
-#include "tests/platform/ScratchFolder.h"
-#include "tests/platform/BmpWriter.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/platform/surface/BmpWriter.h"
 
 using namespace platform;
 using bmptest::BmpLayout;
@@ -192,7 +192,7 @@ TEST(BmpDecode, LastRowMayLackItsPadding) {
 
 TEST(BmpDecode, LoadsFromAGamePathWithAChineseName) {
     namespace fs = std::filesystem;
-    const fs::path root = platformtest::FreshProgramFolder("bmp");
+    const fs::path root = testsupport::FreshProgramFolder("bmp");
     fs::create_directories(root / "Graphic");
     const auto bytes = WriteBmp(kWidth, kHeight, Pattern(8), Layout(24));
     std::ofstream(root / "Graphic" / u8"摸牌.bmp", std::ios::binary)

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "platform/Path.h"
-#include "tests/platform/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -19,7 +19,7 @@ namespace {
 class ProfileFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("ini");
+        root_ = testsupport::FreshProgramFolder("ini");
         path_ = ProgramPath("SET.ini");
     }
     void Put(const std::string& bytes) {

@@ -8,18 +8,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/ScratchFolder.h"
+
 namespace fs = std::filesystem;
 using platform::SingleInstance;
 
 namespace {
 
 // A lock folder of the test's own, so that tests running side by side do not meet.
-std::string LockFolder() {
-    fs::path folder = fs::path(MJ_TEST_OUT_DIR) / "locks" /
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    fs::create_directories(folder);
-    return folder.string();
-}
+std::string LockFolder() { return testsupport::ScratchFolder("locks").string(); }
 
 // A child process that takes the lock, reports whether it got it, then waits to be killed.
 class LockHolder {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "PngWriter.h"
+#include "tests/support/PngWriter.h"
 #include "TextTestSupport.h"
 #include "platform/Text.h"
 
@@ -54,7 +54,7 @@ TEST(TextSample, WritesAPictureOfRenderedText) {
     TextOut(s, 200, 260, sizes.data(), sizes.size(), {20, 600, false}, {0xFFFFFF, false, 0});
 
     const std::string path = std::string(MJ_TEST_OUT_DIR) + "/text_sample.png";
-    ASSERT_TRUE(text_test::WritePng(s, path));
+    ASSERT_TRUE(testsupport::WritePng(s, path));
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     EXPECT_GT(static_cast<long>(file.tellg()), 420L * 320L * 3L);
 }

@@ -1,10 +1,10 @@
-#include "PngWriter.h"
+#include "tests/support/PngWriter.h"
 
 #include <cstdint>
 #include <fstream>
 #include <vector>
 
-namespace text_test {
+namespace testsupport {
 
 namespace {
 
@@ -81,4 +81,4 @@ bool WritePng(const platform::Surface& surface, const std::string& path) {
     return static_cast<bool>(file);
 }
 
-}  // namespace text_test
+}  // namespace testsupport

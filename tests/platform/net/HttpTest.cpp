@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "ScratchDir.h"
+#include "tests/support/ScratchFolder.h"
 #include "TinyHttpServer.h"
 
 using namespace platform;
@@ -26,7 +26,7 @@ const std::string kBody = Pattern(300000);
 class HttpTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = nettest::ScratchDir("http");
+        dir_ = testsupport::ScratchFolder("http");
         target_ = (dir_ / "mj.exe").string();
     }
     std::string Target() const {

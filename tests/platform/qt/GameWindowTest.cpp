@@ -24,6 +24,7 @@
 #include "EventLog.h"
 #include "platform/Surface.h"
 #include "platform/WindowKeys.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -309,8 +310,7 @@ void WriteCursorBmp(const fs::path& path) {
 }
 
 TEST_F(GameWindowTest, CursorComesFromABmpWithMagentaTransparent) {
-    fs::path folder = fs::path(MJ_TEST_OUT_DIR) / "cursor";
-    fs::create_directories(folder);
+    const fs::path folder = testsupport::ScratchFolder("cursor");
     WriteCursorBmp(folder / "IDC_WCUR.bmp");
     ASSERT_TRUE(window_.SetCursorFromBmp((folder / "IDC_WCUR.bmp").string()));
     QCursor cursor = window_.cursor();
@@ -331,8 +331,7 @@ TEST_F(GameWindowTest, CursorComesFromABmpWithMagentaTransparent) {
 }
 
 TEST_F(GameWindowTest, MissingOrDamagedCursorFileIsRefused) {
-    fs::path folder = fs::path(MJ_TEST_OUT_DIR) / "cursor";
-    fs::create_directories(folder);
+    const fs::path folder = testsupport::ScratchFolder("cursor");
     std::ofstream(folder / "damaged.bmp", std::ios::binary) << "BM\x10\0\0\0 not a picture";
     EXPECT_FALSE(window_.SetCursorFromBmp((folder / "missing.bmp").string()));
     EXPECT_FALSE(window_.SetCursorFromBmp((folder / "damaged.bmp").string()));

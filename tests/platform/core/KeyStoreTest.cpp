@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/support/ScratchFolder.h"
+
 namespace fs = std::filesystem;
 using platform::KeyStore;
 
@@ -17,11 +19,7 @@ const char kMachineKey[] = "HKEY_LOCAL_MACHINE\\Software\\Tovalink Portal\\Game\
 
 class KeyStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::path(MJ_TEST_OUT_DIR) / "keystore" /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
-    }
+    void SetUp() override { folder_ = testsupport::ScratchFolder("keystore"); }
     std::string StorePath() const { return (folder_ / "config" / "registry.txt").string(); }
 
     fs::path folder_;

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/Gbk.h"
-#include "tests/platform/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -14,7 +14,7 @@ using namespace platform;
 class PathTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("paths");
+        root_ = testsupport::FreshProgramFolder("paths");
         fs::create_directories(root_ / "Graphic" / u8"NewStyle");
         std::ofstream(root_ / "Graphic" / u8"自家长城.bmp") << "x";
         std::ofstream(root_ / "Graphic" / "NewStyle" / "Room.bmp") << "x";
