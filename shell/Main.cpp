@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
 #include "platform/Presenter.h"
+#include "platform/Resource.h"
 #include "platform/SingleInstance.h"
 #include "platform/Timer.h"
 #include "platform/WindowPlacement.h"
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
     if (frame == platform::WindowFrame::Borderless)
         window.setWindowFlag(Qt::FramelessWindowHint, true);
     window.setWindowTitle(QString::fromStdString(platform::GbkToUtf8("澄枫翠岭 v4.2 2019")));
-    window.SetCursorFromBmp(platform::ToDiskPath(platform::ProgramPath("MjRes\\IDC_WCUR.bmp")));
+    window.SetGameCursor(platform::LoadResourceCursor("IDC_WCUR"));
     platform::QtDesktop desktop(&window);
     platform::InstallPresenter(&window);
     platform::InstallTimerService(&window.Timers());
