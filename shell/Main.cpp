@@ -59,10 +59,12 @@ int main(int argc, char** argv) {
     platform::ProgramFolder();
 
     // A store that cannot be written only loses the record; the program runs on.  A store that
-    // is there but cannot be read is left alone rather than replaced by the record alone.
+    // is there but cannot be read is left alone rather than replaced by the record alone.  A
+    // folder whose name GBK cannot hold has no path the launcher could read: no record then.
     platform::KeyStore store(platform::KeyStore::DefaultPath());
-    const bool storeRead = store.Load();
-    WriteUserInstallRecord(store);
+    const bool recordFolder = platform::ProgramFolderFitsGbk();
+    const bool storeRead = recordFolder && store.Load();
+    if (recordFolder) WriteUserInstallRecord(store);
     if (storeRead) store.Save();
 
     platform::QtMessageBoxes boxes;
@@ -73,6 +75,11 @@ int main(int argc, char** argv) {
         platform::ShowMessage("翠岭已经运行.", "翠岭", platform::MbIcon::Information);
         return 0;
     }
+
+    if (!recordFolder)
+        platform::ShowMessage(
+            "翠岭所在文件夹的名称含有GBK无法表示的字符, 安装记录未写入, 游戏启动器将找不到翠岭.",
+            "翠岭", platform::MbIcon::Warning);
 
     const QRect screen = ScreenArea();
     const platform::WindowFrame frame = platform::FrameForScreenWidth(screen.width());
@@ -93,7 +100,7 @@ int main(int argc, char** argv) {
                 screen.y() + platform::CentredOrigin(screen.height(), window.height()));
     window.show();
 
-    store.SetString(kMachineInstallKey, "ExePath", ExePath());
+    if (recordFolder) store.SetString(kMachineInstallKey, "ExePath", ExePath());
     if (storeRead) store.Save();
 
     app.exec();
