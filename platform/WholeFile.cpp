@@ -7,22 +7,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <vector>
+
+#include "platform/FileReplacement.h"
 
 namespace platform {
 
 namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 // Reads to the end of the file; nothing when it holds more than maxBytes or a read fails.
 // The size the file announces is only a hint: files of the kernel's own (/proc, /sys) announce
@@ -39,11 +29,6 @@ std::optional<std::string> ReadToEnd(int fd, std::size_t maxBytes, off_t announc
         if (static_cast<std::size_t>(n) > maxBytes - bytes.size()) return std::nullopt;
         bytes.append(chunk, static_cast<std::size_t>(n));
     }
-}
-
-mode_t ModeFor(const std::string& diskPath) {
-    struct stat st;
-    return stat(diskPath.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
 }
 
 }  // namespace
@@ -65,18 +50,8 @@ std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_
 }
 
 bool ReplaceFileContents(const std::string& diskPath, std::string_view bytes) {
-    std::string pattern = diskPath + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && fchmod(fd, ModeFor(diskPath)) == 0;
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || std::rename(name.data(), diskPath.c_str()) != 0) {
-        std::remove(name.data());
-        return false;
-    }
-    return true;
+    FileReplacement file(diskPath);
+    return file.Write(bytes) && file.Commit();
 }
 
 }  // namespace platform
