@@ -41,7 +41,8 @@ void Check(bool ok) {
 bool Untouched(const Surface& s, const Rect& keep) {
     for (int y = 0; y < s.Height(); ++y)
         for (int x = 0; x < s.Width(); ++x) {
-            const bool inside = x >= keep.left && x < keep.right && y >= keep.top && y < keep.bottom;
+            const bool inside =
+                x >= keep.left && x < keep.right && y >= keep.top && y < keep.bottom;
             if (!inside && s.Row(y)[x] != kBackground) return false;
         }
     return true;

@@ -10,8 +10,7 @@ namespace platform {
 // is an absolute path; empty when neither it nor $HOME is known.
 std::string UserConfigFolder();
 
-// Creates the folder `diskPath` and its missing parents, each for the user alone (0700);
-// folders already there are left as they are.  True when it is a folder afterwards.
-bool MakePrivateFolder(const std::string& diskPath);
+// Permission bits of the folders made for it: the user's alone.
+constexpr unsigned kPrivateFolderMode = 0700;
 
 }  // namespace platform

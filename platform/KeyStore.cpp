@@ -9,6 +9,7 @@
 
 #include "platform/ConfigFolder.h"
 #include "platform/Gbk.h"
+#include "platform/Path.h"
 #include "platform/WholeFile.h"
 
 namespace platform {
@@ -119,7 +120,8 @@ bool KeyStore::Load() {
 bool KeyStore::Save() const {
     if (path_.empty()) return false;
     const fs::path target(path_);
-    if (target.has_parent_path()) MakePrivateFolder(target.parent_path().string());
+    if (target.has_parent_path())
+        MakeDiskFolders(target.parent_path().string(), kPrivateFolderMode);
     std::string text;
     for (const auto& [key, values] : keys_) {
         text += "K\t" + Escape(key) + "\n";

@@ -119,16 +119,17 @@ std::string ToDiskPath(std::string_view gbkPath) {
     return Resolve(!utf8.empty() && utf8[0] == '/' ? "/" : "", utf8);
 }
 
-bool MakeFolder(std::string_view gbkPath) {
-    std::string disk = ToDiskPath(gbkPath);
-    for (std::size_t i = 1; i <= disk.size(); ++i) {
-        if (i == disk.size() || disk[i] == '/') {
-            std::string part = disk.substr(0, i);
-            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        }
+bool MakeDiskFolders(const std::string& diskPath, unsigned mode) {
+    for (std::size_t i = 1; i <= diskPath.size(); ++i) {
+        if (i < diskPath.size() && diskPath[i] != '/') continue;
+        if (mkdir(diskPath.substr(0, i).c_str(), mode) != 0 && errno != EEXIST) return false;
     }
     struct stat st;
-    return stat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return !diskPath.empty() && stat(diskPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeFolder(std::string_view gbkPath) {
+    return MakeDiskFolders(ToDiskPath(gbkPath), 0755);
 }
 
 bool FileExists(std::string_view gbkPath) {

@@ -28,6 +28,9 @@ std::string ToDiskPath(std::string_view gbkPath);
 
 // Creates the folder of a game path (and its parents) when missing; true when it exists after.
 bool MakeFolder(std::string_view gbkPath);
+// Creates the folder `diskPath` (on disk) and its missing parents with the permission bits
+// `mode`; folders already there are left as they are.  True when it is a folder afterwards.
+bool MakeDiskFolders(const std::string& diskPath, unsigned mode);
 
 // True when the game path names an existing regular file.
 bool FileExists(std::string_view gbkPath);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/ConfigFolder.h"
+#include "platform/Path.h"
 
 namespace platform {
 
@@ -19,7 +20,7 @@ std::string LockFileName(std::string_view name) { return std::string(name) + ".l
 // Opens (creating it when missing) the lock file `fileName` in `folder`, neither of them through
 // a link; -1 when that cannot be done or what is there is not a regular file.
 int OpenLockFile(const std::string& folder, const std::string& fileName) {
-    if (!MakePrivateFolder(folder)) return -1;
+    if (!MakeDiskFolders(folder, kPrivateFolderMode)) return -1;
     const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (dir < 0) return -1;
     int fd = openat(dir, fileName.c_str(),

@@ -9,7 +9,9 @@
 namespace platform {
 
 // The bytes of the regular file at `diskPath` (UTF-8); nothing when it is missing, unreadable,
-// not a regular file or larger than `maxBytes`.
+// not a regular file or larger than `maxBytes`.  Nothing but a regular file is opened, and
+// nothing waits: a pipe or a device under the name is refused at once.  The file is read to its
+// end, whatever size it announces (files of /proc and /sys announce none, or a page).
 std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_t maxBytes);
 
 // Writes `bytes` as the file at `diskPath` (UTF-8) through a FileReplacement: readers see either

@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
 
     if (!recordFolder)
         platform::ShowMessage(
-            "翠岭所在文件夹的名称含有GBK无法表示的字符, 安装记录未写入, 游戏启动器将找不到翠岭.",
+            "翠岭所在文件夹的名称含有GBK无法表示的字符, "
+            "安装记录未写入, 游戏启动器将找不到翠岭.",
             "翠岭", platform::MbIcon::Warning);
 
     const QRect screen = ScreenArea();

@@ -31,7 +31,9 @@ struct PipeCase {
 
 const PipeCase kPipeCases[] = {
     {"whole-file reader", "SET.ini",
-     [](const fs::path& root) { return ReadWholeFile((root / "SET.ini").string(), 1 << 20).has_value(); }},
+     [](const fs::path& root) {
+         return ReadWholeFile((root / "SET.ini").string(), 1 << 20).has_value();
+     }},
     {"picture", "Graphic/Room.bmp",
      [](const fs::path&) { return LoadBmpFile(ProgramPath("Graphic\\Room.bmp")) != nullptr; }},
     {"resource cursor", "MjRes/IDC_WCUR.bmp",
@@ -45,7 +47,9 @@ const PipeCase kPipeCases[] = {
     {"key store", "registry.txt",
      [](const fs::path& root) { return KeyStore((root / "registry.txt").string()).Load(); }},
     {"network adapter", "net/eth0/address",
-     [](const fs::path& root) { return AdapterMacHexIn((root / "net").string()) != "000000000000"; }},
+     [](const fs::path& root) {
+         return AdapterMacHexIn((root / "net").string()) != "000000000000";
+     }},
 };
 
 TEST(DiskHostile, EveryLoaderRefusesAPipeWithoutWaiting) {

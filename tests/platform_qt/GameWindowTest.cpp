@@ -336,7 +336,8 @@ TEST_F(GameWindowTest, CursorComesFromABmpWithMagentaTransparent) {
 TEST_F(GameWindowTest, MissingOrDamagedCursorFileIsRefused) {
     fs::path folder = fs::path(MJ_TEST_OUT_DIR) / "cursor";
     fs::create_directories(folder / "MjRes");
-    std::ofstream(folder / "MjRes" / "damaged.bmp", std::ios::binary) << "BM\x10\0\0\0 not a picture";
+    std::ofstream(folder / "MjRes" / "damaged.bmp", std::ios::binary)
+        << "BM\x10\0\0\0 not a picture";
     SetProgramFolder(folder.string());
     EXPECT_FALSE(window_.SetGameCursor(LoadResourceCursor("missing")));
     EXPECT_FALSE(window_.SetGameCursor(LoadResourceCursor("damaged")));

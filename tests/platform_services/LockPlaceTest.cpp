@@ -77,7 +77,8 @@ TEST_F(LockPlaceTest, TwoStartsMeetWithAndWithoutARuntimeFolder) {
     EXPECT_EQ(second.LockFilePath("qelu"), lock);
     EXPECT_FALSE(second.IsFirstInstance("qelu"));
     // The lock lives where the key store does.
-    EXPECT_EQ(fs::path(platform::KeyStore::DefaultPath()).parent_path(), fs::path(lock).parent_path());
+    EXPECT_EQ(fs::path(platform::KeyStore::DefaultPath()).parent_path(),
+              fs::path(lock).parent_path());
 }
 
 TEST_F(LockPlaceTest, WithoutAConfigFolderTheHomeConfigIsUsed) {

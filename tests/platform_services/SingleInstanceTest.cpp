@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -88,7 +89,9 @@ TEST(SingleInstance, DifferentNamesDoNotBlockEachOther) {
 }
 
 TEST(SingleInstance, UnusableLockFolderLetsTheProgramStart) {
-    SingleInstance instance((fs::path(MJ_TEST_OUT_DIR) / "no" / "such" / "folder").string());
+    const fs::path inTheWay = fs::path(LockFolder()) / "a file";  // no folder can be made below
+    std::ofstream(inTheWay) << "x";
+    SingleInstance instance((inTheWay / "folder").string());
     EXPECT_TRUE(instance.IsFirstInstance("qelu"));
 }
 
