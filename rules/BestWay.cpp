@@ -1,10 +1,10 @@
 // The decomposition search of the play minimum 0: every split of the hand into sets and loose
 // pieces, the shapes one or two steps from ready scored by the live tiles that would improve
 // them, and the discard the best shape gives up.
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
 #include "rules/MjAi.h"
 #include "rules/MjAiTiles.h"
+#include "rules/MjPlayer.h"
 
 using mjai::FindPartner;
 using mjai::Shifted;

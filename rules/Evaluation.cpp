@@ -1,6 +1,6 @@
 #include "rules/Evaluation.h"
 
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The chow planners of the hand-shape evaluator: shapes of three chows.
-#include "engine/MjPlayer.h"
 #include "rules/Evaluation.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The planners of the hand-shape evaluator that are not built of chows: seven pairs, one suit,
 // all pungs and the two knitted patterns.
-#include "engine/MjPlayer.h"
 #include "rules/Evaluation.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // best, the fan flags of that decomposition, the total, and the wild-tile variants.
 #pragma once
 
-#include "engine/GetMj.h"
 #include "rules/FanTable.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjPlayer;

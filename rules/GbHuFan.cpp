@@ -2,8 +2,8 @@
 // one list of tiles, or at the seat's flags, rather than at a decomposition.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The group-list fan tests of one decomposition, and the sum with its exclusions.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // scored decomposition may also earn one of seven extra fans.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "rules/MjAi.h"
 
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // answers.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
 #include "rules/MjAi.h"
 #include "rules/MjAiTiles.h"
+#include "rules/MjPlayer.h"
 
 using mjai::Shifted;
 

@@ -1,8 +1,8 @@
 // The computer player's ready searches: which discard leaves the hand ready, and how many live
 // tiles it then waits on.
-#include "engine/MjPlayer.h"
 #include "rules/MjAi.h"
 #include "rules/MjAiTiles.h"
+#include "rules/MjPlayer.h"
 
 using mjai::FindPartner;
 using mjai::IsNumbered;

@@ -1,9 +1,9 @@
 // The computer player's shape heuristic: when no search settles the discard, the tile that
 // helps the hand least by its neighbours, and the choice among the evaluator's candidates.
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
 #include "rules/MjAi.h"
 #include "rules/MjAiTiles.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
 
 namespace {

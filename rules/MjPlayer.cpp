@@ -1,9 +1,9 @@
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 
 #include <cstring>
 
-#include "engine/MjTimer.h"
 #include "rules/Log.h"
+#include "rules/MjTimer.h"
 
 namespace {
 

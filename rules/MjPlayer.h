@@ -3,7 +3,7 @@
 // special-hand plan of a computer seat, and the seat's three timers.
 #pragma once
 
-#include "engine/GetMj.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjTimer;

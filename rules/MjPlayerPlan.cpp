@@ -1,5 +1,6 @@
 // The long-term plan of a computer seat, settled once after the deal.
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
+
 #include "rules/Evaluation.h"
 
 namespace {
