@@ -7,7 +7,6 @@
 #include "rules/MjPlayer.h"
 
 using mjai::FindPartner;
-using mjai::Shifted;
 using mjai::WithoutTwo;
 
 int CMjAi::PartialWaits(CMjPlayer* player, const int* seen, const tagPartialMj& partial) {
@@ -158,7 +157,7 @@ int CMjAi::GetBestWay(CMjPlayer* player, const int* seen) {
     int top = 0;
     tagUnStructured& start = stack[top++];
     start = tagUnStructured{};
-    start.restnum = player->cardnum < 14 ? player->cardnum : 14;
+    start.restnum = player->HandCount();
     for (int i = 0; i < start.restnum; ++i) start.rest[i] = player->Mj[i];
     SortTiles(start.rest, start.restnum);
 

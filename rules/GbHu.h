@@ -13,8 +13,6 @@ constexpr int kOfficialMinFan = 8;
 
 // Groups of a decomposition: at most five besides the pair, six with it.
 constexpr int kMaxGroups = 6;
-// Hand tiles plus meld tiles: four kongs and a pair.
-constexpr int kMaxJoinedTiles = 18;
 
 // All three numbered suits, a wind and a dragon are present (五门齐).
 bool HasAllFiveKinds(const tagMj* tiles, int num);
