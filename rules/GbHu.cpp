@@ -83,13 +83,13 @@ int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
 }
 
 void CGbHu::MarkSituation(unsigned char* flags) const {
-    if (situationSelf_) flags[44] = 1;
-    if (situationLast_) flags[45] = 1;
-    if (situationSeen_) flags[58] = 1;
+    if (situationSelf_) flags[kFanLastTileDraw] = 1;
+    if (situationLast_) flags[kFanLastTileClaim] = 1;
+    if (situationSeen_) flags[kFanLastTile] = 1;
 }
 
 void CGbHu::FinishShape() {
-    if (player->zimo) workfan[80] = 1;
+    if (player->zimo) workfan[kFanSelfDrawn] = 1;
     MarkSituation(workfan);
     const int total = SumFan();
     std::memcpy(fan, workfan, sizeof fan);
@@ -115,8 +115,8 @@ bool CGbHu::IsSevenPairs(const tagMj* tiles, int num) {
 
 bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
     int present = 0;
-    return num == kMaxHandTiles && AllDistinct(tiles, num) && KnittedClasses(tiles, num, &present) &&
-           present == 3;
+    return num == kMaxHandTiles && AllDistinct(tiles, num) &&
+           KnittedClasses(tiles, num, &present) && present == 3;
 }
 
 // The knitted-straight rows of some assignment, `held` of them in the hand (all nine for a
@@ -154,8 +154,8 @@ bool CGbHu::IsKnittedStraightWait(const tagMj* tiles, int num) {
 
 bool CGbHu::ScoreKnittedStraight(const tagMj* tiles, int num) {
     if (!IsKnittedStraight(tiles, num)) return false;
-    workfan[35] = 1;
-    if (HasAllFiveKinds(tiles, num)) workfan[51] = 1;
+    workfan[kFanKnittedStraight] = 1;
+    if (HasAllFiveKinds(tiles, num)) workfan[kFanAllTypes] = 1;
     FinishShape();
     return true;
 }
@@ -174,13 +174,14 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
 
     BeginWinTest(seat, seen, leavenum);
     if (IsThirteenOrphans(tiles, num)) {
-        workfan[7] = 1;
+        workfan[kFanThirteenOrphans] = 1;
         FinishShape();
         return true;
     }
     const bool sevenPairs = IsSevenPairs(tiles, num);
     if (IsKnitted(tiles, num)) {
-        workfan[AllHonoursPresent(tiles, num) ? 20 : 34] = 1;
+        workfan[AllHonoursPresent(tiles, num) ? kFanGreaterHonoursAndKnittedTiles
+                                                : kFanLesserHonoursAndKnittedTiles] = 1;
         FinishShape();
         return true;
     }
@@ -240,7 +241,7 @@ bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
     std::memset(workfan, 0, sizeof workfan);
     std::memset(basefan, 0, sizeof basefan);
     std::memset(workexfan, 0, sizeof workexfan);
-    workfan[19] = 1;
+    workfan[kFanSevenPairs] = 1;
     CalcFan(tiles, num, player);
     FinishShape();
     player->splitnum = 0;
@@ -251,20 +252,20 @@ bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
 bool CGbHu::FinishSearch() {
     player->splitnum = bestcount;
     for (int i = 0; i < bestcount; i++) player->Split[i] = bestgroups[i];
-    if (player->flowers) fan[81] = 1;
+    if (player->flowers) fan[kFanFlowerTiles] = 1;
     if (besttotal < minfan) return false;
     besttotal += player->flowers;
     player->fan = besttotal;
     return true;
 }
 
-bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
+bool CGbHu::ScorePath(const GetMj* path, int depth, TileFans tileFans) {
     const int melds = MeldCount();
     if (melds + depth > kMaxGroups) return false;
     for (int i = 0; i < melds; i++) groups[i] = player->Gang[i];
     for (int i = 0; i < depth; i++) groups[melds + i] = path[i];
     groupcount = melds + depth;
-    if (rescan) {
+    if (tileFans == TileFans::kRecount) {
         std::memset(workfan, 0, sizeof workfan);
         std::memset(basefan, 0, sizeof basefan);
         std::memset(workexfan, 0, sizeof workexfan);
@@ -288,7 +289,7 @@ bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
 }
 
 bool CGbHu::SearchBestSplit(const tagMj* tiles, int num, bool pairtaken, GetMj* path, int depth) {
-    if (num == 0) return ScorePath(path, depth, false);
+    if (num == 0) return ScorePath(path, depth, TileFans::kKeep);
     if (num == 1 || MeldCount() + depth >= kMaxGroups) return false;
     tagMj rest[kMaxHandTiles];
     bool found = false;
@@ -388,7 +389,7 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         if (pairs || partials || singles || MeldCount() + depth >= kMaxGroups) return false;
         path[depth] = MakeGroup(kKindPair, tiles[0]);
         player->winmj = tiles[0];
-        return ScorePath(path, depth + 1, true);
+        return ScorePath(path, depth + 1, TileFans::kRecount);
     }
     // A leaf: complete the one open group with the tile it waits for.
     GetMj done[kMaxGroups];
@@ -425,5 +426,5 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         return false;
     }
     player->winmj = wait;
-    return ScorePath(done, depth, true);
+    return ScorePath(done, depth, TileFans::kRecount);
 }

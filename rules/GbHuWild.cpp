@@ -1,6 +1,6 @@
 // The wild-tile rule: every copy of the hand's wild tile may stand for any tile the hand is
-// missing.  The win and ready tests take the wilds out and fill the shapes with them; each
-// scored decomposition may also earn one of seven extra fans.
+// missing.  The win and ready tests take the wilds out and fill the shapes with them; the
+// extra fans a decomposition may earn are tested with the other group fans.
 #include <cstring>
 
 #include "rules/GbHu.h"
@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int kMaxPathGroups = 5;   // groups of the concealed hand besides the melds
-
-bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
 
 // The tile a group made of wilds alone is recorded with.
 const tagMj kWildOnly{1, 1};
@@ -47,43 +45,6 @@ GetMj GrownWithWilds(GetMj g, unsigned char kind, int size) {
     g.kind = kind;
     g.num = size;
     return g;
-}
-
-// Groups sorted by the value of their first tile alone.
-void SortByValue(GetMj* list, int n) {
-    for (int i = 0; i < n - 1; i++)
-        for (int j = i; j < n; j++)
-            if (list[i].Mj[0].value > list[j].Mj[0].value) {
-                const GetMj t = list[i];
-                list[i] = list[j];
-                list[j] = t;
-            }
-}
-
-int SuitsAmong(const GetMj* const* entries, int n) {
-    bool seen[3] = {false, false, false};
-    for (int i = 0; i < n; i++)
-        if (IsNumbered(entries[i]->Mj[0])) seen[entries[i]->Mj[0].suit] = true;
-    return seen[0] + seen[1] + seen[2];
-}
-
-// Walks groups sorted by value for runs rising by one; true when a run of exactly `length`
-// covers exactly `suits` numbered suits.
-bool MixedRun(const GetMj* list, int n, int length, int suits) {
-    const GetMj* run[kMaxGroups];
-    int len = 0;
-    for (int i = 0; i <= n; i++) {
-        const bool grows = i < n && len > 0 && IsNumbered(list[i].Mj[0]) &&
-                           list[i].Mj[0].value == run[len - 1]->Mj[0].value + 1;
-        if (grows) {
-            run[len++] = &list[i];
-            continue;
-        }
-        if (len == length && SuitsAmong(run, len) == suits) return true;
-        len = 0;
-        if (i < n) run[len++] = &list[i];
-    }
-    return false;
 }
 
 }  // namespace
@@ -187,7 +148,7 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
     wildcount = num - n;
 
     if (IsThirteenOrphansWild(rest, n, wildcount)) {
-        workfan[7] = 1;
+        workfan[kFanThirteenOrphans] = 1;
         FinishShape();
         return true;
     }
@@ -203,7 +164,8 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         return SevenPairsOrSearch(SplitPartial(rest, n, path, 0), hand, n + alone);
     }
     if (IsKnittedWild(rest, n)) {
-        workfan[knittedHonours_ ? 20 : 34] = 1;
+        workfan[knittedHonours_ ? kFanGreaterHonoursAndKnittedTiles
+                                 : kFanLesserHonoursAndKnittedTiles] = 1;
         FinishShape();
         return true;
     }
@@ -245,7 +207,7 @@ bool CGbHu::SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth) {
             open += path[i].kind == kKindPartial || path[i].kind == kKindSingle ? 1 : 0;
         }
         if (pairs != 1 || open) return false;
-        return ScorePath(path, depth, true);
+        return ScorePath(path, depth, TileFans::kRecount);
     }
     if (depth >= kMaxPathGroups) return false;
     const tagMj head = tiles[0];
@@ -302,7 +264,7 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
         if (path[i].kind == kKindPair) pairs++;
         if (open < 0 && (path[i].kind == kKindPartial || path[i].kind == kKindSingle)) open = i;
     }
-    if (open < 0 && pairs == 1 && wilds == 0) return ScorePath(path, depth, true);
+    if (open < 0 && pairs == 1 && wilds == 0) return ScorePath(path, depth, TileFans::kRecount);
     if (wilds == 0) return false;
 
     GetMj next[kMaxGroups];
@@ -350,36 +312,4 @@ int CGbHu::DiscardedWildPung(const GetMj* list, int count) const {
         if (list[i].flag[0] || list[i].flag[1] || list[i].flag[2] || list[i].flag[3]) return i;
     }
     return -1;
-}
-
-void CGbHu::CalcWildExtras(const GetMj* list, int count) {
-    unsigned char* x = workexfan;
-    GetMj pungs[kMaxGroups], chows[kMaxGroups];
-    const int np = CollectDistinct(list, count, false, pungs);
-    const int nc = CollectDistinct(list, count, true, chows);
-    SortByValue(pungs, np);
-    SortByValue(chows, nc);
-    if (MixedRun(pungs, np, 4, 3)) x[0] = 1;
-    if (MixedRun(pungs, np, 3, 2)) x[2] = 1;
-    if (MixedRun(chows, nc, 4, 3)) x[1] = 1;
-    for (int i = 0; i < nc && !x[3]; i++) {
-        const GetMj* three[3] = {&chows[i], nullptr, nullptr};
-        for (int j = i + 1; j < nc && !three[1]; j++)
-            if (chows[j].Mj[0].value == chows[i].Mj[0].value + 1) three[1] = &chows[j];
-        if (!three[1]) continue;
-        const int j = static_cast<int>(three[1] - chows);
-        for (int k = j + 1; k < nc && !three[2]; k++)
-            if (chows[k].Mj[0].value == chows[i].Mj[0].value + 2) three[2] = &chows[k];
-        if (three[2] && SuitsAmong(three, 3) == 2) x[3] = 1;
-    }
-    for (int a = 0; a < nc; a++)
-        for (int b = 0; b < nc; b++)
-            for (int c = 0; c < nc; c++) {
-                const GetMj* dragon[3] = {&chows[a], &chows[b], &chows[c]};
-                if (chows[a].Mj[0].value == 1 && chows[b].Mj[0].value == 4 &&
-                    chows[c].Mj[0].value == 7 && SuitsAmong(dragon, 3) == 2)
-                    x[5] = 1;
-            }
-    if (wildcount == 0) x[4] = 1;
-    if (MeldCount() == 0 && player->ting) x[6] = 1;
 }

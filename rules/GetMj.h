@@ -18,6 +18,8 @@ enum : unsigned char {
     kKindSingle = 5,
 };
 
+inline bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
+
 struct GetMj {
     tagMj Mj[4];          // the tiles in order; a chow ascending
     int num;              // tiles in the group (a chow option holds 2)
