@@ -89,6 +89,13 @@ private:
 
     // All three numbered suits, a wind and a dragon are present (五门齐).
     static bool HasAllFiveKinds(const tagMj* tiles, int num);
+    // The numbered tiles of a knitted hand: every suit's tiles in one class (values 1-4-7,
+    // 2-5-8 or 3-6-9: class 1, 2, 3, or 0 for a suit not present), no two suits sharing a
+    // class; honours are free, flowers not allowed.  The number of suits present, -1 when the
+    // tiles are not knitted.
+    static int KnittedClasses(const tagMj* tiles, int num, int* classes);
+    static bool AllDistinct(const tagMj* tiles, int num);  // no two neighbours equal
+    static bool AllHonoursPresent(const tagMj* tiles, int num);
 
     // Special shapes of a 14-tile hand.
     bool IsThirteenOrphans(const tagMj* tiles, int num);
@@ -109,6 +116,9 @@ private:
     // Scores groups = melds + path; keeps it when it beats besttotal.  False when the melds and
     // the path do not fit one decomposition (nothing is scored).
     bool ScorePath(const GetMj* path, int depth, TileFans tileFans);
+    // A leaf of the ready search: completes the path's one open group with the tile it waits
+    // for, which becomes the seat's last tile, and scores it.
+    bool ScoreReadyLeaf(const GetMj* path, int depth, int pairs, int partials, int singles);
     // Copies the best decomposition into the seat and finishes the total: true at or above
     // the minimum.
     bool FinishSearch();

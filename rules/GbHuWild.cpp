@@ -47,6 +47,38 @@ GetMj GrownWithWilds(GetMj g, unsigned char kind, int size) {
     return g;
 }
 
+// The knitted tiles with `wilds` wilds placed, one per tile, into `filled`: first each missing
+// honour, east to white; then in three rounds, each suit holding fewer tiles than the round
+// takes the first missing tile of its class (a suit without one gets the lowest class no suit
+// has).  Returns the count of `filled`.
+int FillKnittedWithWilds(const tagMj* tiles, int num, int wilds, int* classes, tagMj* filled) {
+    int n = num;
+    std::memcpy(filled, tiles, sizeof(tagMj) * num);
+    int left = wilds;
+    for (int v = 1; v <= 7 && left > 0; v++) {
+        const tagMj honour = MakeTile(v, kHonourSuit);
+        if (FindTile(filled, n, honour)) continue;
+        filled[n++] = honour;
+        left--;
+    }
+    for (int round = 1; round <= 3; round++)
+        for (int s = 0; s < 3 && left > 0; s++) {
+            int held = 0;
+            for (int i = 0; i < n; i++) held += filled[i].suit == s ? 1 : 0;
+            if (held >= round) continue;
+            for (int c = 1; c <= 3 && !classes[s]; c++)
+                if (classes[0] != c && classes[1] != c && classes[2] != c) classes[s] = c;
+            for (int v = classes[s]; v <= 9; v += 3) {
+                const tagMj t = MakeTile(v, s);
+                if (FindTile(filled, n, t)) continue;
+                filled[n++] = t;
+                left--;
+                break;
+            }
+        }
+    return n;
+}
+
 }  // namespace
 
 bool CGbHu::IsWildTile(const tagMj& tile, const tagMj& wild) const {
@@ -89,54 +121,14 @@ int CGbHu::SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* s
 
 bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
     if (num + wildcount != kMaxHandTiles || num > kMaxHandTiles) return false;
-    int cls[3] = {0, 0, 0};
-    for (int i = 0; i < num; i++) {
-        const tagMj& t = tiles[i];
-        if (i > 0 && TileEqual(t, tiles[i - 1])) return false;
-        if (t.suit == kHonourSuit && t.value >= 1 && t.value <= 7) continue;
-        if (!IsNumbered(t) || t.value < 1 || t.value > 9) return false;
-        const int c = (t.value - 1) % 3 + 1;
-        if (cls[t.suit] && cls[t.suit] != c) return false;
-        cls[t.suit] = c;
-    }
-    for (int s = 0; s < 3; s++)
-        for (int o = s + 1; o < 3; o++)
-            if (cls[s] && cls[s] == cls[o]) return false;
-
+    int classes[3];
+    if (!AllDistinct(tiles, num) || KnittedClasses(tiles, num, classes) < 0) return false;
     tagMj filled[16];
-    int n = num;
-    std::memcpy(filled, tiles, sizeof(tagMj) * num);
-    int left = wildcount;
-    for (int v = 1; v <= 7 && left > 0; v++) {
-        const tagMj honour = MakeTile(v, kHonourSuit);
-        if (FindTile(filled, n, honour)) continue;
-        filled[n++] = honour;
-        left--;
-    }
-    for (int round = 1; round <= 3; round++)
-        for (int s = 0; s < 3 && left > 0; s++) {
-            int held = 0;
-            for (int i = 0; i < n; i++) held += filled[i].suit == s ? 1 : 0;
-            if (held >= round) continue;
-            if (!cls[s]) {
-                for (int c = 1; c <= 3 && !cls[s]; c++)
-                    if (cls[0] != c && cls[1] != c && cls[2] != c) cls[s] = c;
-            }
-            for (int v = cls[s]; v <= 9; v += 3) {
-                const tagMj t = MakeTile(v, s);
-                if (FindTile(filled, n, t)) continue;
-                filled[n++] = t;
-                left--;
-                break;
-            }
-        }
-    if (!cls[0] || !cls[1] || !cls[2]) return false;
+    const int n = FillKnittedWithWilds(tiles, num, wildcount, classes, filled);
+    if (!classes[0] || !classes[1] || !classes[2]) return false;
     SortTiles(filled, n);
     if (!IsKnitted(filled, n)) return false;
-    bool allHonours = true;
-    for (int v = 1; v <= 7; v++)
-        allHonours = allHonours && FindTile(filled, n, MakeTile(v, kHonourSuit));
-    knittedHonours_ = allHonours;
+    knittedHonours_ = AllHonoursPresent(filled, n);
     return true;
 }
 
@@ -217,43 +209,19 @@ bool CGbHu::SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth) {
         path[depth] = group;
         found = SplitPartial(rest, restnum, path, depth + 1) || found;
     };
-    if (TakePung(tiles, num, rest)) {
-        GetMj g;
-        g.kind = kKindPung;
-        g.num = 3;
-        g.Mj[0] = g.Mj[1] = g.Mj[2] = head;
-        branch(g, num - 3);
-    }
-    if (TakePair(tiles, num, rest)) {
-        GetMj g;
-        g.kind = kKindPair;
-        g.num = 2;
-        g.Mj[0] = g.Mj[1] = head;
-        branch(g, num - 2);
-    }
-    if (TakeChow(tiles, num, rest)) branch(WildChow(head, -1), num - 3);
+    if (TakePung(tiles, num, rest)) branch(MakeGroup(kKindPung, head), num - 3);
+    if (TakePair(tiles, num, rest)) branch(MakeGroup(kKindPair, head), num - 2);
+    if (TakeChow(tiles, num, rest)) branch(MakeGroup(kKindChow, head), num - 3);
     if (IsNumbered(head)) {
-        for (int distance = 1; distance <= 2; distance++)
-            for (int j = 1; j < num; j++) {
-                if (tiles[j].suit != head.suit || tiles[j].value != head.value + distance) continue;
-                int n = 0;
-                for (int k = 1; k < num; k++)
-                    if (k != j) rest[n++] = tiles[k];
-                GetMj g;
-                g.kind = kKindPartial;
-                g.num = 2;
-                g.Mj[0] = head;
-                g.Mj[1] = tiles[j];
-                branch(g, n);
-                break;
-            }
+        for (int distance = 1; distance <= 2; distance++) {
+            const int j = FindPartner(tiles, num, distance);
+            if (j == 0) continue;
+            const int n = WithoutTwo(tiles, num, j, rest);
+            branch(MakePartial(head, tiles[j]), n);
+        }
     }
     for (int k = 1; k < num; k++) rest[k - 1] = tiles[k];
-    GetMj single;
-    single.kind = kKindSingle;
-    single.num = 1;
-    single.Mj[0] = head;
-    branch(single, num - 1);
+    branch(MakeGroup(kKindSingle, head), num - 1);
     return found;
 }
 
