@@ -64,7 +64,7 @@ bool CMjPlayer::CompareMj(int i, int j) const {
         if (wildB) return true;
         if (wildA) return false;
     }
-    return b.suit < a.suit || (b.suit == a.suit && b.value < a.value);
+    return TileGreater(a, b);
 }
 
 void CMjPlayer::SwapMj(int i, int j) {
