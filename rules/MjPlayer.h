@@ -3,7 +3,9 @@
 // special-hand plan of a computer seat, and the seat's three timers.
 #pragma once
 
-#include "engine/GetMj.h"
+#include "rules/Assert.h"
+#include "rules/FanTable.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjTimer;
@@ -18,7 +20,7 @@ public:
     int gain{};                 // points won or paid in this hand
     char name[20]{};            // GBK, NUL-terminated
     int cardnum{};              // tiles in Mj
-    tagMj Mj[14]{};             // concealed hand; seat 0 keeps its drawn tile at Mj[cardnum]
+    tagMj Mj[kMaxHandTiles]{}; // concealed hand; seat 0 keeps its drawn tile at Mj[cardnum]
     unsigned char lock[15]{};   // one mark per hand position, travels with its tile
     int select{};               // selected hand position, -1 none
     unsigned char hasnew{};     // holds a drawn tile not yet in the hand
@@ -32,9 +34,9 @@ public:
     tagMj River[52]{};
     int rivernum{};
     int deskx{}, desky{};         // desk cursor
-    GetMj Gang[5]{};            // melds in order of making
+    GetMj Gang[kMaxMelds]{};    // melds in order of making
     int gangnum{};
-    unsigned char open[5]{};    // per meld: 1 exposed, 0 concealed kong
+    unsigned char open[kMaxMelds]{};  // per meld: 1 exposed, 0 concealed kong
     int fan{};                  // fan total of the win or of the best ready hand
     unsigned char zimo{};       // won (or tested) on its own draw
     int paidby{};               // discarder that pays for the win, -1 none
@@ -64,8 +66,8 @@ public:
     unsigned char choosechow{};
     int chowpeer{};
     tagMj winmj{};              // the seat's last tile: the one that completes the hand
-    unsigned char FanFlag[90]{};
-    unsigned char ExFan[20]{};
+    unsigned char FanFlag[kFanSlots]{};
+    unsigned char ExFan[kExFanSlots]{};
     GetMj Split[6]{};           // the scored decomposition
     int splitnum{};
     int quanfeng{};             // prevailing wind 1..4
@@ -85,27 +87,42 @@ public:
     CMjPlayer(const CMjPlayer&) = delete;
     CMjPlayer& operator=(const CMjPlayer&) = delete;
 
+    // The seat's melds, 0..kMaxMelds, and its concealed tiles, 0..kMaxHandTiles: the counts the
+    // scorer and the computer player walk.  A count out of its range is a broken record.
+    // Both sit in the evaluator's and the scorer's inner loops: one unsigned comparison
+    // passes a count in range.
+    int MeldCount() const {
+        MJ_ASSERT(gangnum >= 0 && gangnum <= kMaxMelds);
+        if (static_cast<unsigned>(gangnum) <= static_cast<unsigned>(kMaxMelds)) return gangnum;
+        return gangnum < 0 ? 0 : kMaxMelds;
+    }
+    int HandCount() const {
+        MJ_ASSERT(cardnum >= 0 && cardnum <= kMaxHandTiles);
+        if (static_cast<unsigned>(cardnum) <= static_cast<unsigned>(kMaxHandTiles)) return cardnum;
+        return cardnum < 0 ? 0 : kMaxHandTiles;
+    }
+
     void Reset();
     void SortHand();
-    bool CompareMj(int i, int j);
+    bool CompareMj(int i, int j) const;
     void SwapMj(int i, int j);
-    int CountMj(const tagMj& tile);
-    bool FindMj(const tagMj& tile);
-    bool IsWild(const tagMj& tile);
+    int CountMj(const tagMj& tile) const;
+    bool FindMj(const tagMj& tile) const;
+    bool IsWild(const tagMj& tile) const;
     bool CanChow(const tagMj& tile);
-    bool CanPung(const tagMj& tile);
-    bool CanKong(const tagMj& tile);
+    bool CanPung(const tagMj& tile) const;
+    bool CanKong(const tagMj& tile) const;
     void RemovePlayMj();
     void PlayMjOut();
     void DeleteMj(const tagMj& tile);
     void DeleteMjN(const tagMj& tile, int n);
     bool FindConcealedKong(tagMj* out);
-    bool HasPung(const tagMj& tile);
+    bool HasPung(const tagMj& tile) const;
     bool FindAddedKong(tagMj* out);
     int BuildKongOptions();
-    bool IsConcealedHand();
-    int CountSuit(int suit);
-    int MainSuit(int n);
+    bool IsConcealedHand() const;
+    int CountSuit(int suit) const;
+    int MainSuit(int n) const;
     // Settles the long-term plan of a computer seat from the hand-shape evaluator.
     void ChoosePlan();
 };

@@ -1,9 +1,9 @@
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 
 #include <cstring>
 
-#include "engine/MjTimer.h"
 #include "rules/Log.h"
+#include "rules/MjTimer.h"
 
 namespace {
 
@@ -11,10 +11,6 @@ CMjTimer* NewTimer(int interval) {
     CMjTimer* timer = new CMjTimer;
     timer->interval = interval;
     return timer;
-}
-
-tagMj Shifted(const tagMj& t, int delta) {
-    return tagMj{static_cast<signed char>(t.value + delta), t.suit};
 }
 
 }  // namespace
@@ -58,7 +54,7 @@ void CMjPlayer::Reset() {
     std::memset(ExFan, 0, sizeof ExFan);
 }
 
-bool CMjPlayer::CompareMj(int i, int j) {
+bool CMjPlayer::CompareMj(int i, int j) const {
     const tagMj& a = Mj[i];
     const tagMj& b = Mj[j];
     if (wildmode) {
@@ -68,7 +64,7 @@ bool CMjPlayer::CompareMj(int i, int j) {
         if (wildB) return true;
         if (wildA) return false;
     }
-    return b.suit < a.suit || (b.suit == a.suit && b.value < a.value);
+    return TileGreater(a, b);
 }
 
 void CMjPlayer::SwapMj(int i, int j) {
@@ -84,24 +80,23 @@ void CMjPlayer::SortHand() {
             if (CompareMj(i, j)) SwapMj(i, j);
 }
 
-int CMjPlayer::CountMj(const tagMj& tile) {
+int CMjPlayer::CountMj(const tagMj& tile) const {
     int count = 0;
     for (int i = 0; i < cardnum; i++)
         if (TileEqual(Mj[i], tile)) count++;
     return count;
 }
 
-bool CMjPlayer::FindMj(const tagMj& tile) { return CountMj(tile) > 0; }
+bool CMjPlayer::FindMj(const tagMj& tile) const { return CountMj(tile) > 0; }
 
-bool CMjPlayer::IsWild(const tagMj& tile) {
-    if (!wildmode) return false;
-    return TileEqual(tile, wildmj) || (tile.suit == 4 && wildmj.suit == 4);
+bool CMjPlayer::IsWild(const tagMj& tile) const {
+    return wildmode && MatchesWild(tile, wildmj);
 }
 
 bool CMjPlayer::CanChow(const tagMj& tile) {
     if (wildmode && IsWild(tile)) return false;
     chownum = 0;
-    if (tile.suit >= 3) return false;
+    if (!IsNumbered(tile)) return false;
     struct Pattern { int lowest, highest, first, second; };
     // Tile in the middle, on top, at the bottom.
     static const Pattern kPatterns[3] = {{2, 8, -1, 1}, {3, 9, -2, -1}, {1, 7, 1, 2}};
@@ -119,9 +114,9 @@ bool CMjPlayer::CanChow(const tagMj& tile) {
     return chownum > 0;
 }
 
-bool CMjPlayer::CanPung(const tagMj& tile) { return CountMj(tile) >= 2 && !IsWild(tile); }
+bool CMjPlayer::CanPung(const tagMj& tile) const { return CountMj(tile) >= 2 && !IsWild(tile); }
 
-bool CMjPlayer::CanKong(const tagMj& tile) { return CountMj(tile) == 3 && !IsWild(tile); }
+bool CMjPlayer::CanKong(const tagMj& tile) const { return CountMj(tile) == 3 && !IsWild(tile); }
 
 void CMjPlayer::DeleteMj(const tagMj& tile) {
     for (int i = 0; i < cardnum; i++) {
@@ -161,7 +156,7 @@ bool CMjPlayer::FindConcealedKong(tagMj* out) {
     return false;
 }
 
-bool CMjPlayer::HasPung(const tagMj& tile) {
+bool CMjPlayer::HasPung(const tagMj& tile) const {
     for (int i = 0; i < gangnum; i++)
         if (Gang[i].num == 3 && Gang[i].kind == kKindPung && TileEqual(Gang[i].Mj[0], tile))
             return true;
@@ -191,23 +186,25 @@ int CMjPlayer::BuildKongOptions() {
     return kongnum;
 }
 
-bool CMjPlayer::IsConcealedHand() {
-    for (int i = 0; i < gangnum; i++)
+bool CMjPlayer::IsConcealedHand() const {
+    const int melds = MeldCount();
+    for (int i = 0; i < melds; i++)
         if (Gang[i].kind != kKindKong || open[i]) return false;
     return true;
 }
 
-int CMjPlayer::CountSuit(int suit) {
+int CMjPlayer::CountSuit(int suit) const {
     int count = 0;
     for (int i = 0; i < cardnum; i++)
         if (Mj[i].suit == suit) count++;
-    for (int g = 0; g < gangnum; g++)
-        for (int k = 0; k < Gang[g].num && k < 4; k++)
+    const int melds = MeldCount();
+    for (int g = 0; g < melds; g++)
+        for (int k = 0; k < Gang[g].Count(); k++)
             if (Gang[g].Mj[k].suit == suit) count++;
     return count;
 }
 
-int CMjPlayer::MainSuit(int n) {
+int CMjPlayer::MainSuit(int n) const {
     for (int suit = 0; suit < 3; suit++)
         if (CountSuit(suit) >= n) return suit;
     return 10;
