@@ -22,15 +22,10 @@ namespace {
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kGrey = 0x808080;
 constexpr std::uint16_t kRed565 = 0xF800, kGreen565 = 0x07E0, kBlue565 = 0x001F;
 
-bool SameRect(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class SurfaceRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("registry") / "game";
-        platform::SetProgramFolder(root_.string());
+        root_ = FreshGameFolder("registry");
         bGameFileMissing = false;
         ColorKey = 0xF81F;
         first_ = SurfaceCount;
@@ -74,7 +69,7 @@ const SearchCase kSearchCases[] = {
 };
 
 TEST_F(SurfaceRegistryTest, LoadsFromThePathThenTheProgramFolderThenTheResources) {
-    const fs::path here = root_.parent_path() / "current";
+    const fs::path here = root_.parent_path() / "elsewhere";
     WriteFile(here / "Graphic" / "both.bmp", SolidBmp(2, 2, kRed));
     PutBmp("Graphic/both.bmp", 3, 3, kGreen);
     PutBmp("Graphic/game.bmp", 3, 3, kGreen);
