@@ -266,12 +266,18 @@ TEST_F(SurfaceRegistryTest, SurfaceMadeFromABitmapIsAKeylessCopy) {
     EXPECT_TRUE(SameRect(rect, {0, 0, 3, 2}));
     EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
 
+    made->Row(0)[0] = 0x5555;
+    ASSERT_EQ(GCreateOffScreenPlain(made, &made, &rect), DD_OK) << "a surface made from itself";
+    EXPECT_EQ(made->Row(0)[0], 0x5555);
+    EXPECT_EQ(made->Row(1)[2], 0xABCD);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
+
     const Surface empty(0, 0);
     EXPECT_EQ(GCreateOffScreenPlain(&empty, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(GCreateOffScreenPlain(nullptr, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(made, nullptr);
     EXPECT_TRUE(SameRect(rect, {}));
-    EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
 }
 
 TEST_F(SurfaceRegistryTest, ReleasingANullVariableDoesNothingAndIsNotCounted) {
