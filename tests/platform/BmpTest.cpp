@@ -198,9 +198,11 @@ TEST(BmpDecode, LoadsFromAGamePathWithAChineseName) {
     std::ofstream(root / "Graphic" / u8"摸牌.bmp", std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 
-    auto surface = LoadBmpFile(ProgramPath(Utf8ToGbk(u8"graphic\\摸牌.bmp")));
+    const std::string path = ProgramPath(Utf8ToGbk(u8"graphic\\摸牌.bmp"));
+    auto surface = LoadBmpFile(path);
     ASSERT_TRUE(surface);
     EXPECT_EQ(surface->Width(), kWidth);
+    EXPECT_EQ(surface->Name(), path);  // drawing records name the picture by it
     EXPECT_FALSE(LoadBmpFile(ProgramPath("Graphic\\missing.bmp")));
     EXPECT_FALSE(LoadBmpFile(ProgramPath("Graphic")));  // a folder
 }
