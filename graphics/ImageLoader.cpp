@@ -45,12 +45,13 @@ int GLoadImage(std::string_view path, platform::Surface** surface, platform::Rec
         if (rect) *rect = platform::Rect{};
     }
     if (result != DD_OK) return result;
+    (*surface)->SetName(std::string(path));
     if (registerSurface) GRegisterSurface(surface, path, kSurfaceImage);
     return DD_OK;
 }
 
-int GReloadImageClipped(std::string_view path, platform::Surface** surface,
-                        platform::Rect* rect, int maxWidth, int maxHeight) {
+int GReloadImageClipped(std::string_view path, platform::Surface** surface, platform::Rect* rect,
+                        int maxWidth, int maxHeight) {
     const int entry = GFindSurfaceEntry(surface);
     if (entry < 0) return 0;
     gdImageStruct* image = GLoadGif(path);
@@ -59,6 +60,7 @@ int GReloadImageClipped(std::string_view path, platform::Surface** surface,
     gdImageDestroy(image);
     const int result = GCreateOffScreenPlain(picture.get(), surface, rect);
     if (result != DD_OK) return result;
+    (*surface)->SetName(std::string(path));
     GRewriteSurfaceEntry(entry, path, kSurfaceImage);
     return DD_OK;
 }
