@@ -30,6 +30,7 @@ int GLoadImage(std::string_view path, platform::Surface** surface, platform::Rec
 // of making the new surface.
 int GReloadImage(std::string_view path, platform::Surface** surface, platform::Rect* rect);
 
-// GReloadImage, keeping only the picture's top-left maxWidth × maxHeight.
+// GReloadImage, keeping only the picture's top-left maxWidth × maxHeight; a maximum below 1
+// keeps nothing of it, so changes nothing and answers 0.
 int GReloadImageClipped(std::string_view path, platform::Surface** surface, platform::Rect* rect,
                         int maxWidth, int maxHeight);

@@ -242,6 +242,9 @@ TEST_F(ImageLoaderTest, ClippedReloadKeepsTheTopLeftOfThePicture) {
             for (int x = 0; x < c.width; ++x)
                 ASSERT_EQ(portrait->Row(y)[x], colours[(x + y) % 4]) << x << "," << y;
     }
+    Surface* const kept = portrait;
+    EXPECT_EQ(GReloadImageClipped(path, &portrait, &rect, 0, 50), 0) << "nothing of it to keep";
+    EXPECT_EQ(portrait, kept);
     GReleaseSurface(&portrait);
 }
 
