@@ -17,10 +17,6 @@ constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEscape = 27;
 constexpr int kTranslucentOpacity = 180;
 
-void Beep() {
-    if (platform::SoundSystem* sound = platform::CurrentSoundSystem()) sound->Beep();
-}
-
 }  // namespace
 
 CDxEdit::CDxEdit(std::string_view backgroundPath) {
@@ -63,7 +59,7 @@ void CDxEdit::Append(unsigned char c) {
     const int room = kMaxLength - length;
     if (room < (startsCharacter ? 2 : 1)) {
         dropTrail_ = startsCharacter;
-        Beep();
+        platform::Beep();
         return;
     }
     text[length++] = static_cast<char>(c);
