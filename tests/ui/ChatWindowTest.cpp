@@ -122,34 +122,28 @@ TEST_F(GameChatTest, DrawBlendsTheBackgroundAndShowsTheCurrentPage) {
     EXPECT_NE(Pixel(640, 432), 0x00FF) << "page 0's lines were never hovered";
 }
 
-TEST(DxChatWnd, EachWindowHasItsOwnBarBetweenItsButtons) {
-    platform::SetProgramFolder(MJ_GAME_DIR);
-    platform::Surface frame(800, 600);
-    platform::Surface* previous = lpDDSPla;
-    lpDDSPla = &frame;
-    platform::ColorFill(&frame, nullptr, kFelt);
-    {
-        CDxChatWnd room;
-        CDxChatWnd other;
-        EXPECT_FALSE(room.visible || room.enabled);
-        EXPECT_EQ(room.currentPage, -1);
-        ASSERT_NE(room.bar, nullptr);
-        EXPECT_NE(room.bar, other.bar);
-        room.SetRect(38, 480, 541, 542);
-        EXPECT_EQ(room.barTop, 475);
-        EXPECT_EQ(room.barBottom, 542 - 16);
-        EXPECT_EQ(room.barX, 546);
+using LobbyChatTest = WidgetTest;
 
-        room.visible = 1;
-        room.Draw(200);
-        // The tile runs from 475 in steps of 16, the last one past the page-down button's top.
-        const std::uint16_t tile = room.bar->Row((500 - 475) % 16)[8];
-        EXPECT_EQ(frame.Row(500)[546 + 8], tile);
-        const std::string text = "欢迎来到游戏大厅";
-        room.AddText(text.data(), static_cast<int>(text.size()), 0x00FFFF);
-        EXPECT_EQ(room.currentPage, 0);
-    }
-    lpDDSPla = previous;
+TEST_F(LobbyChatTest, EachWindowHasItsOwnBarBetweenItsButtons) {
+    CDxChatWnd room;
+    CDxChatWnd other;
+    EXPECT_FALSE(room.visible || room.enabled);
+    EXPECT_EQ(room.currentPage, -1);
+    ASSERT_NE(room.bar, nullptr);
+    EXPECT_NE(room.bar, other.bar);
+    room.SetRect(38, 480, 541, 542);
+    EXPECT_EQ(room.barTop, 475);
+    EXPECT_EQ(room.barBottom, 542 - 16);
+    EXPECT_EQ(room.barX, 546);
+
+    room.visible = 1;
+    room.Draw(200);
+    // The tile runs from 475 in steps of 16, the last one past the page-down button's top.
+    EXPECT_EQ(Pixel(546 + 8, 500), room.bar->Row((500 - 475) % 16)[8]);
+    EXPECT_EQ(Pixel(546 + 8, 545), kFelt) << "four tiles, ending under the page-down button";
+    const std::string text = "欢迎来到游戏大厅";
+    room.AddText(text.data(), static_cast<int>(text.size()), 0x00FFFF);
+    EXPECT_EQ(room.currentPage, 0);
 }
 
 }  // namespace

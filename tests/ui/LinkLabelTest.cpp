@@ -34,7 +34,8 @@ TEST_F(LinkLabelTest, HoverChangesOnceOnEntryAndOnceOnExitEdgesIncluded) {
         {338, 584, true},  {300, 585, false},  // off past the right, below the bottom
         {300, 584, true},
     };
-    for (const auto& m : moves) EXPECT_EQ(label.MouseMove(m.x, m.y), m.changed) << m.x << "," << m.y;
+    for (const auto& m : moves)
+        EXPECT_EQ(label.MouseMove(m.x, m.y), m.changed) << m.x << "," << m.y;
 }
 
 TEST_F(LinkLabelTest, AClickOnTheLastRowOrColumnOpensTheAddress) {
