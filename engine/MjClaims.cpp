@@ -219,10 +219,12 @@ void CMj::CompleteAddedKong(int seat, const tagMj& tile) {
     PromotePung(p, tile);
 }
 
+// The replacement draw follows; the user may not discard until it has arrived.
 void CMj::FinishOwnKong(int seat) {
     Player[seat].SortHand();
     curplayer = seat;
     chosen = 0;
+    maydiscard = 0;
     GiveMj(false);
 }
 
