@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MjPlayer.h"
-#include "engine/MjTimer.h"
+#include "rules/MjPlayer.h"
+#include "rules/MjTimer.h"
 #include "engine/TableButtons.h"
 #include "engine/TablePresentation.h"
 #include "rules/GbHu.h"

@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr int kFlowerSuit = 4;
-// Flights of a drawn tile and of discards, in pixels per step.
+// Discards fly to the desk at this many pixels a step.
 constexpr int kDiscardFlightSpeed = 30;
 // The last wall index from which own-turn and discard kongs are still offered to the user.
 constexpr int kLastKongTaken = 143;
@@ -271,8 +270,7 @@ bool CMj::CanTing(int seat, const tagMj* tiles, int count) {
 }
 
 bool CMj::WildEqual(const tagMj& a, const tagMj& b) {
-    if (!bWildRule) return false;
-    return TileEqual(a, b) || (a.suit == kFlowerSuit && b.suit == kFlowerSuit);
+    return bWildRule && MatchesWild(a, b);
 }
 
 void CMj::ShowClaimButtons(bool show) {
