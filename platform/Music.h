@@ -27,4 +27,8 @@ public:
     virtual void Shutdown() = 0;
 };
 
+// The music player the game goes through; none installed: the game has no music.
+void InstallMusicPlayer(MusicPlayer* player);
+MusicPlayer* CurrentMusicPlayer();
+
 }  // namespace platform

@@ -35,14 +35,17 @@ public:
     // Plays a sound file asynchronously on the one file channel: the sound playing there is cut
     // off, and a file that is missing or refused plays nothing.
     virtual void PlaySoundFile(std::string_view gbkPath) = 0;
+    // Plays the short default beep (the sound of an alert that has none of its own),
+    // asynchronously; a beep that is still sounding starts again.
+    virtual void Beep() = 0;
 };
 
 // The sound system the game plays through; none installed: the game has no sound.
-inline SoundSystem*& InstalledSoundSystem() {
-    static SoundSystem* system = nullptr;
-    return system;
-}
-inline void InstallSoundSystem(SoundSystem* system) { InstalledSoundSystem() = system; }
-inline SoundSystem* CurrentSoundSystem() { return InstalledSoundSystem(); }
+void InstallSoundSystem(SoundSystem* system);
+SoundSystem* CurrentSoundSystem();
+
+// Shorthands through the installed system.
+void PlaySoundFile(std::string_view gbkPath);
+void Beep();
 
 }  // namespace platform

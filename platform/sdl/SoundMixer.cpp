@@ -38,6 +38,23 @@ std::shared_ptr<SoundMixer::Voice> MakeVoice(const WavSound& sound) {
     return voice;
 }
 
+// The default beep: an 880 Hz tone at a quarter of full scale, faded in and out over 5 ms so
+// that it starts and stops without a click.
+std::shared_ptr<SoundMixer::Voice> MakeBeepVoice() {
+    constexpr double kPi = 3.14159265358979323846;
+    constexpr int kFrames = SoundMixer::kSampleRate * SoundMixer::kBeepMs / 1000;
+    constexpr int kFadeFrames = SoundMixer::kSampleRate * 5 / 1000;
+    auto voice = std::make_shared<SoundMixer::Voice>();
+    voice->samples.reserve(kFrames * SoundMixer::kChannels);
+    for (int i = 0; i < kFrames; ++i) {
+        const double fade = std::min({1.0, double(i) / kFadeFrames, double(kFrames - i) / kFadeFrames});
+        const double level = 8192.0 * fade * std::sin(2 * kPi * 880.0 * i / SoundMixer::kSampleRate);
+        voice->samples.insert(voice->samples.end(), SoundMixer::kChannels,
+                              static_cast<std::int16_t>(std::lround(level)));
+    }
+    return voice;
+}
+
 }  // namespace
 
 std::int32_t GainForVolume(int hundredthsOfDb) {
@@ -83,7 +100,7 @@ private:
     std::shared_ptr<Voice> voice_;
 };
 
-SoundMixer::SoundMixer() = default;
+SoundMixer::SoundMixer() : beep_(MakeBeepVoice()) { voices_->live.push_back(beep_); }
 SoundMixer::~SoundMixer() = default;
 
 bool SoundMixer::IsAvailable() const {
@@ -123,6 +140,12 @@ void SoundMixer::PlaySoundFile(std::string_view gbkPath) {
     if (voice) voice->playing = true;
     std::lock_guard<std::mutex> lock(voices_->mutex);
     soundFile_ = std::move(voice);
+}
+
+void SoundMixer::Beep() {
+    std::lock_guard<std::mutex> lock(voices_->mutex);
+    beep_->position = 0;
+    beep_->playing = true;
 }
 
 bool SoundMixer::IsSoundFilePlaying() const {

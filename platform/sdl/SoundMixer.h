@@ -31,6 +31,7 @@ class SoundMixer : public SoundSystem {
 public:
     static constexpr int kSampleRate = 44100;
     static constexpr int kChannels = 2;
+    static constexpr int kBeepMs = 150;
 
     SoundMixer();
     ~SoundMixer() override;
@@ -38,6 +39,8 @@ public:
     bool IsAvailable() const override;
     std::unique_ptr<SoundBuffer> LoadWave(std::string_view gbkPath) override;
     void PlaySoundFile(std::string_view gbkPath) override;
+    // A short tone (kBeepMs of 880 Hz at a quarter of full scale) on a voice of its own.
+    void Beep() override;
 
     // A buffer from a parsed sound, converted to the mixer's format; null when it is empty.
     std::unique_ptr<SoundBuffer> CreateBuffer(const WavSound& sound);
@@ -66,6 +69,7 @@ private:
 
     std::shared_ptr<Voices> voices_ = std::make_shared<Voices>();  // its lock guards all below
     std::shared_ptr<Voice> soundFile_;             // the sound-file channel, null when idle
+    std::shared_ptr<Voice> beep_;                  // the default beep, one of the live voices
     MixerSource* music_ = nullptr;
     bool outputOpen_ = false;
     std::vector<std::int32_t> accum_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -162,6 +163,25 @@ TEST_F(MixerTest, MissingSoundFileIsSilent) {
     mixer_.PlaySoundFile(std::string(MJ_TEST_OUT_DIR) + "/nothing here.wav");
     EXPECT_FALSE(mixer_.IsSoundFilePlaying());
     EXPECT_EQ(Mix(3), Constant(3, 0));
+}
+
+TEST_F(MixerTest, BeepIsAShortToneThatStartsAgainWhenRepeated) {
+    constexpr std::size_t kBeepFrames = SoundMixer::kSampleRate * SoundMixer::kBeepMs / 1000;
+    auto peak = [](const std::vector<std::int16_t>& v) {
+        int p = 0;
+        for (std::int16_t s : v) p = std::max(p, std::abs(static_cast<int>(s)));
+        return p;
+    };
+    mixer_.Beep();
+    const std::vector<std::int16_t> first = Mix(kBeepFrames / 2);
+    EXPECT_EQ(first[0], 0);  // faded in: no click
+    EXPECT_GT(peak(first), 4000);
+    EXPECT_LE(peak(first), 8192);
+    mixer_.Beep();  // starts again from the beginning: still sounding past the first's end
+    Mix(kBeepFrames / 2);
+    EXPECT_GT(peak(Mix(kBeepFrames / 4)), 4000);
+    Mix(kBeepFrames);
+    EXPECT_EQ(peak(Mix(64)), 0);
 }
 
 TEST_F(MixerTest, MusicSourceIsAddedIn) {
