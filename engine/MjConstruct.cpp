@@ -4,6 +4,7 @@
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
+#include "graphics/MidiMusic.h"
 #include "platform/Path.h"
 #include "platform/Timer.h"
 #include "rules/FanTable.h"
@@ -55,6 +56,10 @@ CMj::CMj(TablePresentation* presentation)
 
     voiceon = 0;
     pDxSound = new CDxSound();
+    if (SoundDeviceExists()) {
+        MidiInit();
+        MidiSongs[0] = MidiLoad("bg.mid");
+    }
     CreateTimers();
     for (int i = 0; i < kWallTiles; i++) wall[i] = shuffleorder[i] = static_cast<std::uint8_t>(i);
     SetUpSeats();
@@ -84,6 +89,10 @@ CMj::~CMj() {
     bAppClosing = 1;
     WriteOptions(platform::ProgramPath("SET.ini"));
     for (auto& timer : timers_) timer.reset();
+    if (SoundDeviceExists()) {
+        MidiUnloadAll();
+        MidiShutdown();
+    }
     delete pDxSound;
     pDxSound = nullptr;
     if (pMj == this) pMj = nullptr;
