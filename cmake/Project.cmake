@@ -29,12 +29,17 @@ function(mj_target_defaults target)
   target_compile_definitions(${target} PRIVATE MJ_GBK_LITERALS=${MJ_GBK_LITERALS})
 endfunction()
 
-# mj_library(<name> <dir-relative glob>...): a static library of every .cpp the globs match.
+# mj_library(<name> <dir-relative glob>... [EXCLUDE <dir-relative file>...]): a static library
+# of every .cpp the globs match, less the files excluded.
 function(mj_library name)
+  cmake_parse_arguments(L "" "" "EXCLUDE" ${ARGN})
   set(sources)
-  foreach(pattern IN LISTS ARGN)
+  foreach(pattern IN LISTS L_UNPARSED_ARGUMENTS)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
     list(APPEND sources ${found})
+  endforeach()
+  foreach(file IN LISTS L_EXCLUDE)
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
   endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})

@@ -14,7 +14,7 @@ std::uint8_t bWildRule = 0;
 tagMj WildTile = {0, 0};
 
 CMj* pMj = nullptr;
-std::uint8_t nActiveForm = 0;
+int nActiveForm = 0;
 std::uint8_t bAppClosing = 0;
 std::uint8_t bMessageShown = 0;
 std::uint8_t bInviteShown = 0;
@@ -153,7 +153,7 @@ void CMj::SpreadRules() {
 void CMj::Redraw() { presentation_->RenderFrame(*this); }
 
 void CMj::ShowDialog(int id) {
-    nActiveForm = static_cast<std::uint8_t>(id);
+    nActiveForm = id;
     presentation_->ShowDialog(id);
     Redraw();
 }

@@ -7,10 +7,13 @@
 
 #include "platform/Surface.h"
 
+class ScreenSurface;
+
 // The 800 × 600 RGB565 composition surface; null until the display is set up.
 extern platform::Surface* lpDDSPla;
-// The frame in the screen's own format; exists only when the screen is not RGB565.
-extern platform::Surface* lpDDSSame;
+// The frame in the screen's own format (ScreenConvert.h); exists only when the screen is not
+// RGB565.
+extern ScreenSurface* lpDDSSame;
 // The screen's pixel format: 1 RGB565, 2 other 16-bit (RGB555), 4 24-bit, 5 32-bit, 0 other.
 extern std::uint8_t nScreenFormat;
 // The transparent colour of the table pictures as an RGB565 value.

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Music.h"
 #include "platform/Presenter.h"
+#include "platform/Sleep.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
 #include "platform/WindowPost.h"
@@ -35,6 +36,7 @@ private:
 };
 
 using ScopedTimerService = ScopedService<TimerService, InstallTimerService, CurrentTimerService>;
+using ScopedSleepService = ScopedService<SleepService, InstallSleepService, CurrentSleepService>;
 using ScopedSoundSystem = ScopedService<SoundSystem, InstallSoundSystem, CurrentSoundSystem>;
 using ScopedMusicPlayer = ScopedService<MusicPlayer, InstallMusicPlayer, CurrentMusicPlayer>;
 using ScopedMessageBoxes = ScopedService<MessageBoxes, InstallMessageBoxes, CurrentMessageBoxes>;

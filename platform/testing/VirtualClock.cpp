@@ -11,6 +11,11 @@ void VirtualClock::Set(int id, unsigned intervalMs) {
 
 void VirtualClock::Kill(int id) { timers_.erase(id); }
 
+void VirtualClock::Sleep(unsigned ms) {
+    pauses_.push_back(ms);
+    now_ += ms;
+}
+
 unsigned VirtualClock::Interval(int id) const {
     auto it = timers_.find(id);
     return it == timers_.end() ? 0 : it->second.interval;

@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <utility>
 #include <string>
 #include <vector>
 
+#include "platform/Sleep.h"
 #include "platform/Timer.h"
+#include "platform/testing/ScopedService.h"
 
 using platform::testing::VirtualClock;
 
@@ -153,6 +156,41 @@ TEST_F(ClockTest, ShorthandsGoThroughTheInstalledService) {
     clock_.Advance(500);
     platform::InstallTimerService(nullptr);
     EXPECT_EQ(TakeLog(), (Log{"7@100"}));
+}
+
+TEST_F(ClockTest, APauseDeliversNoTickAndTheTicksItMissedComeOnceAfterIt) {
+    platform::testing::ScopedSleepService pauses(&clock_);
+    clock_.Set(4, 50);
+    clock_.Set(9, 400);
+    platform::Sleep(500);  // the tile exchange's pause, outside any tick
+    EXPECT_TRUE(TakeLog().empty());
+    EXPECT_EQ(clock_.Now(), 500u);
+    clock_.Advance(0);  // back in the loop: each timer that fell due ticks once
+    EXPECT_EQ(TakeLog(), (Log{"4@500", "9@500"}));
+    clock_.Advance(50);
+    EXPECT_EQ(TakeLog(), (Log{"4@550"}));
+}
+
+TEST_F(ClockTest, APauseInsideATickHoldsTheOtherTimersUntilTheTickReturns) {
+    platform::testing::ScopedSleepService pauses(&clock_);
+    onTick_ = [](int id) {
+        if (id == 1) platform::Sleep(300);  // a blocking animation inside the tick
+    };
+    clock_.Set(1, 1000);
+    clock_.Set(2, 100);
+    clock_.Advance(1000);
+    // At 1000 both fall due; timer 1, armed first, ticks first and pauses, so timer 2's tick
+    // of 1000 comes when the handler has returned.
+    EXPECT_EQ(TakeLog(), (Log{"2@100", "2@200", "2@300", "2@400", "2@500", "2@600", "2@700",
+                              "2@800", "2@900", "1@1000", "2@1300"}));
+    EXPECT_EQ(clock_.Pauses(), (std::vector<unsigned>{300}));
+}
+
+TEST(Sleep, WithoutAServiceTheThreadReallySleeps) {
+    ASSERT_EQ(platform::CurrentSleepService(), nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    platform::Sleep(20);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
 }
 
 }  // namespace

@@ -1,0 +1,84 @@
+#include "graphics/SurfaceHelpers.h"
+
+#include <memory>
+
+#include "graphics/GraphicsGlobals.h"
+#include "graphics/SurfaceRegistry.h"
+#include "platform/Bmp.h"
+#include "platform/MessageBox.h"
+#include "platform/Path.h"
+#include "platform/Resource.h"
+
+int nSurfacesCreated = 0;
+int nSurfacesReleased = 0;
+bool bGameFileMissing = false;
+
+namespace {
+
+// The one message of a missing picture: the game cannot run without its files.  It names the
+// first picture found missing; later ones only keep the program ending.
+void ReportMissingFile(std::string_view path) {
+    if (bGameFileMissing) return;
+    bGameFileMissing = true;
+    platform::ShowMessage("游戏缺少文件，重新安装可能解决该问题。\n" + std::string(path), "警告",
+                          platform::MbIcon::Warning);
+}
+
+// The BMP picture a path names, or the resource bitmap of that name; null when neither loads.
+std::unique_ptr<platform::Surface> LoadPicture(std::string_view path) {
+    const std::string file = GFindPictureFile(path);
+    return file.empty() ? platform::LoadResourceBitmap(path) : platform::LoadBmpFile(file);
+}
+
+// Loads the picture into the variable, reporting it when it cannot be loaded.
+void LoadInto(std::string_view path, platform::Surface** surface, platform::Rect* rect) {
+    const std::unique_ptr<platform::Surface> bitmap = LoadPicture(path);
+    if (!bitmap) ReportMissingFile(path);
+    GCreateOffScreenPlain(bitmap.get(), surface, rect);
+}
+
+}  // namespace
+
+int GCreateOffScreenPlain(const platform::Surface* bitmap, platform::Surface** surface,
+                          platform::Rect* rect) {
+    GReleaseSurface(surface);
+    const bool empty = bitmap == nullptr || bitmap->Empty();
+    if (rect) *rect = empty ? platform::Rect{} : platform::Rect{0, 0, bitmap->Width(), bitmap->Height()};
+    if (empty || surface == nullptr) return DDERR_INVALIDPARAMS;
+    *surface = new platform::Surface(*bitmap);
+    (*surface)->ClearColorKey();
+    ++nSurfacesCreated;
+    return DD_OK;
+}
+
+void GReleaseSurface(platform::Surface** surface) {
+    if (surface == nullptr || *surface == nullptr) return;
+    ++nSurfacesReleased;
+    delete *surface;
+    *surface = nullptr;
+}
+
+int GSetColorKey(platform::Surface** surface) {
+    if (surface == nullptr || *surface == nullptr) return DDERR_INVALIDPARAMS;
+    (*surface)->SetColorKey(ColorKey);
+    return DD_OK;
+}
+
+std::string GFindPictureFile(std::string_view path) {
+    if (platform::FileExists(path)) return std::string(path);
+    const std::string inFolder = platform::ProgramPath(path);
+    return platform::FileExists(inFolder) ? inFolder : std::string();
+}
+
+void GLoadBitmap(std::string_view path, platform::Surface** surface, platform::Rect* rect,
+                 bool registerSurface) {
+    LoadInto(path, surface, rect);
+    if (registerSurface) GRegisterSurface(surface, path, kSurfaceBitmap);
+}
+
+void GReloadBitmap(std::string_view path, platform::Surface** surface, platform::Rect* rect) {
+    const int entry = GFindSurfaceEntry(surface);
+    if (entry < 0) return;
+    LoadInto(path, surface, rect);
+    GRewriteSurfaceEntry(entry, path, kSurfaceBitmap);
+}
