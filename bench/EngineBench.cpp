@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Path.h"
-#include "tests/engine/HeadlessTable.h"
+#include "testsupport/engine/HeadlessTable.h"
 
 namespace {
 

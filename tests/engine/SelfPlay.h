@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "HeadlessTable.h"
+#include "testsupport/engine/HeadlessTable.h"
 #include "TileLedger.h"
 
 namespace enginetest {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "EngineTestSupport.h"
-#include "HeadlessTable.h"
+#include "testsupport/engine/HeadlessTable.h"
 #include "TileLedger.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 namespace enginetest {
 
