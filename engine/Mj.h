@@ -312,6 +312,7 @@ private:
     // Flow helpers.
     bool DrawFromWall();
     void ReceiveDrawnTile(bool afterFlight);
+    void PlayTurn(bool afterFlight);
     void ContinueTurn();
     void EndHand();
     void UserTurn(bool afterFlight);
