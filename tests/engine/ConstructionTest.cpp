@@ -5,6 +5,7 @@
 
 #include "TableFixture.h"
 #include "graphics/DxSound.h"
+#include "graphics/LevelTable.h"
 #include "platform/testing/RecordingMusicPlayer.h"
 #include "platform/testing/RecordingSoundSystem.h"
 #include "platform/testing/ScopedService.h"
@@ -78,6 +79,13 @@ TEST_F(Construction, ChatPhrasesAreTheWordsOfChatTxtBounded) {
     ASSERT_EQ(static_cast<int>(h->table->phrases.size()), kMaxChatPhrases);
     EXPECT_EQ(h->table->phrases[0], std::string(126, 'y'));
     EXPECT_EQ(h->table->phrases[1], "好");
+}
+
+TEST_F(Construction, TheLevelTitlesAreReadFromLevelTxt) {
+    WriteFile(folder / "level.txt", "新手 100\n高手 1000\n");
+    auto h = Make();
+    EXPECT_EQ(nLevelCount, 2);
+    EXPECT_STREQ(LevelForScore(500).title, "高手");
 }
 
 TEST_F(Construction, OnlyTheMenuButtonIsShownAndTheClaimButtonsAreOffAndDisabled) {
