@@ -1,11 +1,8 @@
-#include "engine/Mj.h"
+#include "engine/TablePresentation.h"
 
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Presenter.h"
 
-CMj* pMj = nullptr;
-int nActiveForm = 0;
-
-void CMj::Redraw() {
+void TablePresentation::RenderFrame(const CMj&) {
     if (lpDDSPla) platform::PresentSurface(*lpDDSPla);
 }
