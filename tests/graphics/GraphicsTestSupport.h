@@ -19,8 +19,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Surface.h"
 #include "platform/testing/MessageBoxRecorder.h"
-#include "tests/platform/BmpWriter.h"
-#include "tests/platform/ScratchFolder.h"
+#include "tests/platform/surface/BmpWriter.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace graphicstest {
 
@@ -35,7 +35,7 @@ inline void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& byt
 // A fresh program folder "game" for the running test, made the program folder, with room
 // beside it for a current folder of the test's own.
 inline fs::path FreshGameFolder(const char* area) {
-    const fs::path game = platformtest::FreshProgramFolder(area) / "game";
+    const fs::path game = testsupport::FreshProgramFolder(area) / "game";
     fs::create_directories(game);
     platform::SetProgramFolder(game.string());
     return game;

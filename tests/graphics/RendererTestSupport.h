@@ -10,7 +10,7 @@
 #include <string>
 
 #include "graphics/SurfaceRegistry.h"
-#include "tests/platform/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace rendertest {
 
@@ -41,7 +41,7 @@ inline void LinkTreeExcept(const fs::path& from, const fs::path& to,
 // files named in `missing` (UTF-8 paths below the program folder, with '/').
 inline fs::path UseProgramFolder(const char* area, Pictures pictures,
                                  const std::set<std::string>& missing = {}) {
-    const fs::path root = platformtest::FreshProgramFolder(area);
+    const fs::path root = testsupport::FreshProgramFolder(area);
     if (pictures == Pictures::FromGame) {
         std::set<std::string> left = missing;
         for (const char* folder : {"Graphic", "MjRes"}) {
