@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -41,21 +42,19 @@ struct MjSize {
     int h = 0;
 };
 
-// Animations the composition draws (`nAnimKind`).
-enum : std::uint8_t {
-    kAnimNone = 0,
-    kAnimChips = 1,        // chips flying
-    kAnimDice = 2,         // dice being thrown
-    kAnimTileFlight = 3,   // a tile flying to a river, the desk or a meld
-    kAnimWallFlight = 4,   // a tile flying from the wall
-};
-
 // What presenting a frame reports: the frame is shown, or the display lost its surfaces.
 constexpr long kPresentOk = 0;
 constexpr long kSurfaceLost = static_cast<long>(0x887601C2L);
 
 class CMjDraw {
 public:
+    // Animations the composition draws (`nAnimKind`).
+    static constexpr std::uint8_t kAnimNone = 0;
+    static constexpr std::uint8_t kAnimChips = 1;       // chips flying
+    static constexpr std::uint8_t kAnimDice = 2;        // dice being thrown
+    static constexpr std::uint8_t kAnimTileFlight = 3;  // a tile to a river, the desk or a meld
+    static constexpr std::uint8_t kAnimWallFlight = 4;  // a tile from the wall
+
     CMjDraw();
     ~CMjDraw();
     CMjDraw(const CMjDraw&) = delete;

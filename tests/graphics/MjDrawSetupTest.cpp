@@ -63,14 +63,14 @@ TEST(MjDrawLife, StartsWithNothingRunning) {
     EXPECT_EQ(nTableTop, 50);
     EXPECT_TRUE(AvatarName[2].empty());
     EXPECT_EQ(draw.nHoverIndex, -1);
-    EXPECT_EQ(draw.nAnimKind, kAnimNone);
+    EXPECT_EQ(draw.nAnimKind, CMjDraw::kAnimNone);
     EXPECT_EQ(draw.bWindowed, 0);
     EXPECT_EQ(draw.bScreen565, 0);
     EXPECT_EQ(draw.desk.columns, 0);
     EXPECT_EQ(draw.desk.rows, 0);
     EXPECT_EQ(draw.lpDDSRoom, nullptr);
-    draw.SetAnimKind(kAnimWallFlight);
-    EXPECT_EQ(draw.nAnimKind, kAnimWallFlight);
+    draw.SetAnimKind(CMjDraw::kAnimWallFlight);
+    EXPECT_EQ(draw.nAnimKind, CMjDraw::kAnimWallFlight);
 }
 
 // The logo fades in over white in twenty frames 50 ms apart, its weight growing by 12 of 256
