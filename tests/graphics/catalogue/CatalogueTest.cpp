@@ -23,9 +23,11 @@
 #if MJ_CATALOGUE_NEW_STYLE
 #define Catalogue NewStyleCatalogue
 constexpr bool kNewStyle = true;
+constexpr const char* kArea = "catalogue_new";
 #else
 #define Catalogue ClassicCatalogue
 constexpr bool kNewStyle = false;
+constexpr const char* kArea = "catalogue_classic";  // the two programs share an output folder
 #endif
 
 namespace {
@@ -125,7 +127,7 @@ protected:
         bGameFileMissing = false;
         bNewStyle = kNewStyle;
         bNetworkStart = 0;
-        rendertest::UseProgramFolder("catalogue", rendertest::Pictures::FromGame, missing);
+        rendertest::UseProgramFolder(kArea, rendertest::Pictures::FromGame, missing);
         draw = std::make_unique<CMjDraw>();
     }
 
