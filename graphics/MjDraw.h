@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/TablePresentation.h"
 #include "graphics/DeskGrid.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
@@ -39,15 +40,6 @@ struct MjPoint {
 struct MjSize {
     int w = 0;
     int h = 0;
-};
-
-// Animations the composition draws (`nAnimKind`).
-enum : std::uint8_t {
-    kAnimNone = 0,
-    kAnimChips = 1,        // chips flying
-    kAnimDice = 2,         // dice being thrown
-    kAnimTileFlight = 3,   // a tile flying to a river, the desk or a meld
-    kAnimWallFlight = 4,   // a tile flying from the wall
 };
 
 // What presenting a frame reports: the frame is shown, or the display lost its surfaces.
