@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/Blit.h"
+#include "platform/DrawObserver.h"
 #include "platform/FontGlyphs.h"
 #include "platform/FontLayout.h"
 #include "platform/Gbk.h"
@@ -93,6 +94,33 @@ int TextTop(const Rect& rect, const Font& font, unsigned format) {
     return rect.top;
 }
 
+// Reports one text call to the surface's observer and keeps the observer away until the text
+// is drawn, so that the fills the text makes of its own are not reported as calls.
+class TextCallReport {
+public:
+    TextCallReport(Surface& surface, DrawKind kind, const Rect& box, const char* text,
+                   std::size_t len, const Font& font, unsigned format, const TextPaint& paint)
+        : surface_(surface), observer_(surface.Observer()) {
+        if (!observer_) return;
+        DrawCall call(kind);
+        call.dst = box;
+        call.flags = format;
+        call.color = paint.color;
+        call.text.assign(text, len);
+        call.font = font;
+        call.paint = paint;
+        observer_->OnDraw(call);
+        surface_.SetObserver(nullptr);
+    }
+    ~TextCallReport() { surface_.SetObserver(observer_); }
+    TextCallReport(const TextCallReport&) = delete;
+    TextCallReport& operator=(const TextCallReport&) = delete;
+
+private:
+    Surface& surface_;
+    DrawObserver* observer_;
+};
+
 }  // namespace
 
 TextSize MeasureText(const char* text, std::size_t len, const Font& font) {
@@ -104,6 +132,8 @@ void TextOut(Surface& surface, int x, int y, const char* text, std::size_t len, 
              const TextPaint& paint) {
     if (!text) len = 0;
     TextLine line{0, len, TextRunWidth(text, 0, len, font)};
+    const Rect box{x, y, x + line.width, y + FontCellHeight(font)};
+    TextCallReport report(surface, DrawKind::TextOut, box, text, len, font, 0, paint);
     DrawLine(surface, SurfaceBounds(surface), x, y, text, line, font, paint);
 }
 
@@ -122,6 +152,7 @@ int DrawText(Surface& surface, Rect* rect, const char* text, std::size_t len, co
              unsigned format, const TextPaint& paint) {
     if (format & kDtCalcRect) return CalcRect(rect, text, len, font, format);
     if (!text) len = 0;
+    TextCallReport report(surface, DrawKind::DrawText, *rect, text, len, font, format, paint);
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
     Rect clip = SurfaceBounds(surface);
     if (!(format & kDtNoClip)) clip = Intersect(clip, *rect);
