@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "tests/platform/ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace rendertest {
 
@@ -17,7 +17,7 @@ enum class Pictures { None, FromGame };
 // Pictures::FromGame it links the built program folder's `Graphic` and `MjRes` into it.
 inline std::filesystem::path UseProgramFolder(const char* area, Pictures pictures) {
     namespace fs = std::filesystem;
-    const fs::path root = platformtest::FreshProgramFolder(area);
+    const fs::path root = testsupport::FreshProgramFolder(area);
     if (pictures == Pictures::FromGame)
         for (const char* folder : {"Graphic", "MjRes"})
             fs::create_directory_symlink(fs::path(MJ_GAME_DIR) / folder, root / folder);
