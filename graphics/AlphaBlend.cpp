@@ -27,6 +27,7 @@ void GAlphaBlt(const platform::Surface* source, int x, int y, int left, int top,
                int bottom, int alpha) {
     // Weights outside 0..256 would carry one channel into the next.
     alpha = std::clamp(alpha, 0, 256);
-    CombineOntoFrame(source, x, y, {left, top, right, bottom},
+    CombineOntoFrame(platform::DrawKind::AlphaBlt, static_cast<unsigned>(alpha), source, x, y,
+                     {left, top, right, bottom},
                      [alpha](std::uint16_t s, std::uint16_t d) { return BlendPixel(s, d, alpha); });
 }

@@ -6,14 +6,20 @@
 
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Blit.h"
+#include "platform/DrawObserver.h"
 
 // For every pixel of the source rectangle `rect` of `source` that lands on `lpDDSPla` with the
 // rectangle's corner at (x, y), and is not `ColorKey`, replaces the frame's pixel d by
 // combine(s, d).  Clipped to both surfaces; a null surface or a rectangle wholly outside its
 // picture draws nothing.
+// The call is reported to the frame's observer as `kind`, with `opacity` for a blend.
 template <typename Combine>
-void CombineOntoFrame(const platform::Surface* source, int x, int y, const platform::Rect& rect,
-                      Combine combine) {
+void CombineOntoFrame(platform::DrawKind kind, unsigned opacity, const platform::Surface* source,
+                      int x, int y, const platform::Rect& rect, Combine combine) {
+    if (platform::DrawObserver* observer = platform::ObserverOf(lpDDSPla)) {
+        const platform::Rect placed{x, y, x + rect.right - rect.left, y + rect.bottom - rect.top};
+        observer->OnDraw(platform::CopyCall(kind, source, &rect, placed, opacity));
+    }
     platform::BlitArea area;
     if (platform::ClipBlit(lpDDSPla, x, y, source, &rect, &area) != platform::BlitResult::Ok)
         return;

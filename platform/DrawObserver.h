@@ -16,7 +16,8 @@
 namespace platform {
 
 // The drawing call, named after the function that was called.
-enum class DrawKind { BltFast, Blt, ColorFill, TextOut, DrawText };
+// AlphaBlt and GreyBlt are the software blends and grey copies onto the composition surface.
+enum class DrawKind { BltFast, Blt, ColorFill, TextOut, DrawText, AlphaBlt, GreyBlt };
 
 struct DrawCall {
     explicit DrawCall(DrawKind kind) : kind(kind) {}
@@ -31,7 +32,7 @@ struct DrawCall {
     // rectangle, DrawText's rectangle, TextOut's line (as wide as the text measures).  The
     // whole surface when the call gave no rectangle.
     Rect dst;
-    unsigned flags = 0;        // the copy's flags, DrawText's format
+    unsigned flags = 0;        // the copy's flags, DrawText's format, a blend's opacity
     std::uint32_t color = 0;   // a fill's value; text: the paint's colour
     std::string text;          // text: the GBK bytes
     Font font;                 // text
