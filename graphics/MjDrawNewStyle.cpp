@@ -150,6 +150,14 @@ namespace {
 // rest from the inner end back, so that the middle ones lie on top.
 constexpr int kStraightOrder[18] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 17, 16, 15, 14, 13, 12, 11, 10, 9};
 
+// Where each wall's first stack stands: the far and near walls run left to right, the side
+// walls from their far end towards the user.  They frame the desk, with the opposite seat's
+// hand beyond the far wall and the user's in front of the near one.
+constexpr MjPoint kFarWall{270, 252};
+constexpr MjPoint kLeftWall{224, 262};
+constexpr MjPoint kRightWall{552, 260};
+constexpr MjPoint kNearWall{229, 428};
+
 // A perspective scale of the side walls: smaller towards the far end.
 double SideScale(int i) { return 1.0 - (13 - i) * 0.02; }
 
@@ -164,15 +172,15 @@ void CMjDraw::DrawWallStacks(const std::uint8_t* heights, CMj* /*owner*/) {
     };
     // The far wall, stacks 36..53 from left to right.
     for (int i : kStraightOrder) {
-        const int x = Trunc(WallOrigin[2].x + 17 * i * 0.8);
-        const int y = WallOrigin[2].y;
+        const int x = Trunc(kFarWall.x + 17 * i * 0.8);
+        const int y = kFarWall.y;
         const int h = stack(36 + i, x, y);
         if (h >= 1) DrawWalls(x, y, 2, i, 1.0);
         if (h >= 2) DrawWalls(x, y - 8, 2, i, 1.0);
     }
     // The left wall, stacks 35 down to 18 from the far end towards the user.
-    int x = WallOrigin[3].x;
-    int y = WallOrigin[3].y;
+    int x = kLeftWall.x;
+    int y = kLeftWall.y;
     for (int i = 0; i < 18; ++i) {
         const double s = SideScale(i);
         const int h = stack(35 - i, x, y);
@@ -182,8 +190,8 @@ void CMjDraw::DrawWallStacks(const std::uint8_t* heights, CMj* /*owner*/) {
         y = Trunc(y + s * 14 * 0.8);
     }
     // The right wall, stacks 54..71 from the far end towards the user.
-    x = WallOrigin[1].x;
-    y = WallOrigin[1].y;
+    x = kRightWall.x;
+    y = kRightWall.y;
     for (int i = 0; i < 18; ++i) {
         const double s = SideScale(i);
         const int h = stack(54 + i, x, y);
@@ -195,8 +203,8 @@ void CMjDraw::DrawWallStacks(const std::uint8_t* heights, CMj* /*owner*/) {
     DrawDesk();
     // The near wall, stacks 17 down to 0 from left to right, over the desk.
     for (int i : kStraightOrder) {
-        const int nx = WallOrigin[0].x + 19 * i;
-        const int ny = WallOrigin[0].y;
+        const int nx = kNearWall.x + 19 * i;
+        const int ny = kNearWall.y;
         const int h = stack(17 - i, nx, ny);
         if (h >= 1) DrawWalls(nx, ny, 0, i, 1.0);
         if (h >= 2) DrawWalls(nx, ny - 10, 0, i, 1.0);
