@@ -1,6 +1,9 @@
 #include "TableStage.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <string>
 #include <ostream>
 
 #include "engine/TableButtons.h"
@@ -15,10 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder of the test program's own that sees the built pictures, so the renderer
-// writes its settings here and nowhere else.
+// A program folder of the running test's own that sees the built pictures, so the renderer
+// writes its settings there and tests run side by side.
 void UseBuiltPictures() {
-    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "stage";
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "stage" /
+                          (std::string(test->test_suite_name()) + "." + test->name());
     fs::remove_all(root);
     fs::create_directories(root);
     for (const char* folder : {"Graphic", "MjRes"})
