@@ -17,10 +17,10 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
-#include "engine/TablePresentation.h"
 #include "graphics/DeskGrid.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
@@ -48,6 +48,13 @@ constexpr long kSurfaceLost = static_cast<long>(0x887601C2L);
 
 class CMjDraw {
 public:
+    // Animations the composition draws (`nAnimKind`).
+    static constexpr std::uint8_t kAnimNone = 0;
+    static constexpr std::uint8_t kAnimChips = 1;       // chips flying
+    static constexpr std::uint8_t kAnimDice = 2;        // dice being thrown
+    static constexpr std::uint8_t kAnimTileFlight = 3;  // a tile to a river, the desk or a meld
+    static constexpr std::uint8_t kAnimWallFlight = 4;  // a tile from the wall
+
     CMjDraw();
     ~CMjDraw();
     CMjDraw(const CMjDraw&) = delete;

@@ -41,8 +41,6 @@ struct CMjDraw::Picture {
 CMjDraw::CMjDraw() {
     bClassic = bNewStyle == 0 ? 1 : 0;
     nTableTop = 50;
-    desk.columns = 0;
-    desk.rows = 0;
     ClearDesk();
     for (std::string& name : AvatarName) name.clear();
 }

@@ -144,13 +144,13 @@ void CMjDraw::DrawSparkles(CMj* owner, const MjPoint (&at)[4]) {
 void CMjDraw::DrawFlight() {
     switch (nAnimKind) {
     case kAnimChips: Keyed(lpDDSChips, rcChips, FlightPos.x, FlightPos.y); break;
-    case kAnimTile: {
+    case kAnimTileFlight: {
         platform::Rect cell;
         if (!bClassic && GridCell(rcNewDiscard[0], kDeskSheetRows, FlyMj, &cell))
             Keyed(lpDDSNewDiscard[kFlightDeskSheet], cell, FlightPos.x, FlightPos.y);
         break;
     }
-    case kAnimWall:
+    case kAnimWallFlight:
         if (!bClassic) DrawWalls(FlightPos.x, FlightPos.y, nWallSide, kFlightWallCell, 1.0);
         break;
     default: break;

@@ -41,12 +41,17 @@ void LoadInto(std::string_view path, platform::Surface** surface, platform::Rect
 
 int GCreateOffScreenPlain(const platform::Surface* bitmap, platform::Surface** surface,
                           platform::Rect* rect) {
-    GReleaseSurface(surface);
     const bool empty = bitmap == nullptr || bitmap->Empty();
     if (rect) *rect = empty ? platform::Rect{} : platform::Rect{0, 0, bitmap->Width(), bitmap->Height()};
-    if (empty || surface == nullptr) return DDERR_INVALIDPARAMS;
-    *surface = new platform::Surface(*bitmap);
-    (*surface)->ClearColorKey();
+    // The copy is made before the old surface goes: the bitmap may be that surface.
+    platform::Surface* made = empty ? nullptr : new platform::Surface(*bitmap);
+    GReleaseSurface(surface);
+    if (made == nullptr || surface == nullptr) {
+        delete made;
+        return DDERR_INVALIDPARAMS;
+    }
+    made->ClearColorKey();
+    *surface = made;
     ++nSurfacesCreated;
     return DD_OK;
 }

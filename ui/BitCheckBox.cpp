@@ -34,8 +34,7 @@ bool CBitCheckBox::Click(int px, int py) {
     if (!enabled || !visible) return false;
     if (!(px > x && py > y && px < x + checkedRect.right && py < y + checkedRect.bottom))
         return false;
-    if (platform::SoundSystem* sound = platform::CurrentSoundSystem())
-        sound->PlaySoundFile(platform::ProgramPath("Wave\\check.wav"));
+    platform::PlaySoundFile(platform::ProgramPath("Wave\\check.wav"));
     checked = !checked;
     return true;
 }

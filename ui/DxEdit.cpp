@@ -17,10 +17,6 @@ constexpr unsigned char kEnter = 13;
 constexpr unsigned char kEscape = 27;
 constexpr int kTranslucentOpacity = 180;
 
-void Beep() {
-    if (platform::SoundSystem* sound = platform::CurrentSoundSystem()) sound->Beep();
-}
-
 }  // namespace
 
 CDxEdit::CDxEdit(std::string_view backgroundPath) {
@@ -63,7 +59,7 @@ void CDxEdit::Append(unsigned char c) {
     const int room = kMaxLength - length;
     if (room < (startsCharacter ? 2 : 1)) {
         dropTrail_ = startsCharacter;
-        Beep();
+        platform::Beep();
         return;
     }
     text[length++] = static_cast<char>(c);
@@ -100,20 +96,17 @@ void CDxEdit::DrawTextLine() const {
                                    : std::string(text, static_cast<std::size_t>(length));
     const bool caret = focus && caretOn;
     display += caret ? '|' : ' ';
-    const std::string_view measured =
-        focus ? std::string_view(display) : std::string_view(display).substr(0, display.size() - 1);
+    const std::string_view all(display);
+    const std::string_view bare = all.substr(0, all.size() - 1);  // without the caret's cell
+    const std::string_view measured = focus ? all : bare;
 
-    const platform::Font font{12, 400, false};
     const platform::Rect inner{x + marginX, y + marginY, x + backgroundRect.right - marginX,
                                y + backgroundRect.bottom - marginY};
     const platform::TextPaint paint = InkOnly(textColor);
-    if (platform::MeasureText(measured.data(), measured.size(), font).width <=
-        inner.right - inner.left) {
-        const std::string_view shown =
-            caret ? std::string_view(display)
-                  : std::string_view(display).substr(0, display.size() - 1);
-        WriteText(inner.left, inner.top, shown, font, paint);
-    } else {
-        WriteTextIn(inner, display, font, platform::kDtRight, paint);
-    }
+    const int width =
+        platform::MeasureText(measured.data(), measured.size(), platform::kBodyFont).width;
+    if (width <= inner.right - inner.left)
+        WriteText(inner.left, inner.top, caret ? all : bare, platform::kBodyFont, paint);
+    else
+        WriteTextIn(inner, all, platform::kBodyFont, platform::kDtRight, paint);
 }

@@ -82,6 +82,7 @@ protected:
 
     std::uint16_t Shown(MjPoint p) const { return presenter.Last().Pixel(p.x, p.y); }
 
+    rendertest::RegistryScope registry;  // outlives the dialogs below
     platform::testing::FramePresenter presenter{true};
     std::unique_ptr<CMjDraw> draw;
     std::vector<std::unique_ptr<PlainForm>> forms;

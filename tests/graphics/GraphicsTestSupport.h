@@ -32,6 +32,15 @@ inline void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& byt
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// A fresh program folder "game" for the running test, made the program folder, with room
+// beside it for a current folder of the test's own.
+inline fs::path FreshGameFolder(const char* area) {
+    const fs::path game = testsupport::FreshProgramFolder(area) / "game";
+    fs::create_directories(game);
+    platform::SetProgramFolder(game.string());
+    return game;
+}
+
 // A w × h BMP of one 0xRRGGBB colour.
 inline std::vector<std::uint8_t> SolidBmp(int w, int h, std::uint32_t rgb) {
     return bmptest::WriteBmp(w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w) * h, rgb), {});
@@ -111,6 +120,10 @@ public:
 private:
     platform::testing::MessageBoxRecorder recorder_;
 };
+
+inline bool SameRect(const platform::Rect& a, const platform::Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
 
 // Every pixel of a surface, row by row.
 inline std::vector<std::uint16_t> PixelsOf(const platform::Surface& s) {

@@ -20,15 +20,10 @@ namespace {
 
 constexpr std::uint16_t kMagenta = 0xF81F;
 
-bool SameRect(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class ImageLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = testsupport::FreshProgramFolder("images") / "game";
-        platform::SetProgramFolder(root_.string());
+        root_ = FreshGameFolder("images");
         first_ = SurfaceCount;
     }
     void PutGif(const char* relative, const std::vector<std::uint8_t>& bytes) {
@@ -79,7 +74,7 @@ TEST_F(ImageLoaderTest, LoadsGifPixelsWithTheTransparentIndexMagenta) {
 }
 
 TEST_F(ImageLoaderTest, PathItselfComesFirstThenTheProgramFolder) {
-    const fs::path here = root_.parent_path() / "current";
+    const fs::path here = root_.parent_path() / "elsewhere";
     WriteFile(here / "Avatar" / "1.gif", DiagonalGif(2, 1, {0xFF0000}));
     PutGif("Avatar/1.gif", DiagonalGif(3, 1, {0x00FF00}));
     PutGif("Avatar/2.gif", DiagonalGif(4, 1, {0x0000FF}));

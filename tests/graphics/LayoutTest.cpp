@@ -15,6 +15,7 @@ namespace {
 class Layout : public ::testing::Test {
 protected:
     void SetUp() override { rendertest::UseProgramFolder("layout", rendertest::Pictures::FromGame); }
+    rendertest::RegistryScope registry;
 };
 
 // The picture sizes the layout reads, as the program folder's pictures have them.

@@ -22,15 +22,10 @@ namespace {
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kGrey = 0x808080;
 constexpr std::uint16_t kRed565 = 0xF800, kGreen565 = 0x07E0, kBlue565 = 0x001F;
 
-bool SameRect(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class SurfaceRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = testsupport::FreshProgramFolder("registry") / "game";
-        platform::SetProgramFolder(root_.string());
+        root_ = FreshGameFolder("registry");
         bGameFileMissing = false;
         ColorKey = 0xF81F;
         first_ = SurfaceCount;
@@ -74,7 +69,7 @@ const SearchCase kSearchCases[] = {
 };
 
 TEST_F(SurfaceRegistryTest, LoadsFromThePathThenTheProgramFolderThenTheResources) {
-    const fs::path here = root_.parent_path() / "current";
+    const fs::path here = root_.parent_path() / "elsewhere";
     WriteFile(here / "Graphic" / "both.bmp", SolidBmp(2, 2, kRed));
     PutBmp("Graphic/both.bmp", 3, 3, kGreen);
     PutBmp("Graphic/game.bmp", 3, 3, kGreen);
@@ -271,12 +266,18 @@ TEST_F(SurfaceRegistryTest, SurfaceMadeFromABitmapIsAKeylessCopy) {
     EXPECT_TRUE(SameRect(rect, {0, 0, 3, 2}));
     EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
 
+    made->Row(0)[0] = 0x5555;
+    ASSERT_EQ(GCreateOffScreenPlain(made, &made, &rect), DD_OK) << "a surface made from itself";
+    EXPECT_EQ(made->Row(0)[0], 0x5555);
+    EXPECT_EQ(made->Row(1)[2], 0xABCD);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
+
     const Surface empty(0, 0);
     EXPECT_EQ(GCreateOffScreenPlain(&empty, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(GCreateOffScreenPlain(nullptr, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(made, nullptr);
     EXPECT_TRUE(SameRect(rect, {}));
-    EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
 }
 
 TEST_F(SurfaceRegistryTest, ReleasingANullVariableDoesNothingAndIsNotCounted) {

@@ -181,7 +181,7 @@ Stage& MidHand() {
     SetSeats(table);
     SetWall(table);
     SetDesk(stage);
-    draw.nAnimKind = kAnimNone;
+    draw.nAnimKind = CMjDraw::kAnimNone;
     draw.bDiceShown = 0;
     draw.bRevealAll = 0;
     for (MjPoint& p : draw.LandPos) p = {};

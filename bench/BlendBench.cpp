@@ -1,0 +1,71 @@
+// Software drawing over a whole 800 × 600 frame: the alpha blend of translucent plates, the
+// grey copy of the lobby's tables and the conversion of the frame for a 32-bit screen.
+// Compare them with the opaque copy of the same run.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "graphics/AlphaBlend.h"
+#include "graphics/GraphicsGlobals.h"
+#include "graphics/GreyBlt.h"
+#include "graphics/PixelTables.h"
+#include "graphics/ScreenConvert.h"
+#include "platform/Blit.h"
+
+using platform::Surface;
+
+namespace {
+
+constexpr int kW = 800;
+constexpr int kH = 600;
+
+// A frame-sized picture of fixed random pixels, about a third of them the colour key.
+Surface Picture() {
+    Surface s(kW, kH);
+    std::mt19937 random(1982);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            s.Row(y)[x] = random() % 3 == 0 ? ColorKey : static_cast<std::uint16_t>(random());
+    return s;
+}
+
+template <typename Draw>
+void Run(benchmark::State& state, Draw draw) {
+    const Surface picture = Picture();
+    Surface frame(kW, kH);
+    lpDDSPla = &frame;
+    for (auto _ : state) {
+        draw(picture);
+        benchmark::DoNotOptimize(frame.Pixels());
+        benchmark::ClobberMemory();
+    }
+    lpDDSPla = nullptr;
+    state.SetItemsProcessed(state.iterations() * kW * kH);
+}
+
+void BM_OpaqueCopyFullFrame(benchmark::State& state) {
+    Run(state, [](const Surface& p) { platform::BltFast(lpDDSPla, 0, 0, &p, nullptr, 0); });
+}
+void BM_AlphaBlendFullFrame(benchmark::State& state) {
+    Run(state, [](const Surface& p) { GAlphaBlt(&p, 0, 0, 0, 0, kW, kH, 180); });
+}
+void BM_GreyCopyFullFrame(benchmark::State& state) {
+    Run(state, [](const Surface& p) { GGreyBlt(&p, 0, 0, 0, 0, kW, kH); });
+}
+void BM_ConvertFrameTo32Bits(benchmark::State& state) {
+    GBuildPixelTables();
+    nScreenFormat = 5;
+    ScreenSurface screen(kW, kH, 32);
+    Run(state, [&screen](const Surface& p) {
+        platform::BltFast(lpDDSPla, 0, 0, &p, nullptr, 0);
+        GConvertToSame(&screen);
+    });
+    nScreenFormat = 1;
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpaqueCopyFullFrame);
+BENCHMARK(BM_AlphaBlendFullFrame);
+BENCHMARK(BM_GreyCopyFullFrame);
+BENCHMARK(BM_ConvertFrameTo32Bits);
