@@ -18,11 +18,9 @@ constexpr const char* kOpponentNames[12] = {
     "陈钱贵", "金毛狮王", "杨白劳", "眼镜仔", "金得输", "白胡子老头",
 };
 
-constexpr int kFlowerSuit = 4;
-constexpr int kHonourSuit = 3;
 // Until the deal finds the indicator the wild tile is a tile that does not exist.
 constexpr tagMj kNoTileYet = {8, 8};
-constexpr tagMj kFlowerOne = {1, kFlowerSuit};
+const tagMj kFlowerOne = MakeTile(1, kFlowerSuit);
 
 // Tiles dealt before the last round: three rounds of four tiles to each seat.
 constexpr int kLastGroupTaken = 47;

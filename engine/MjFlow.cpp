@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr int kFlowerSuit = 4;
-// Flights of a drawn tile and of discards, in pixels per step.
+// Discards fly to the desk at this many pixels a step.
 constexpr int kDiscardFlightSpeed = 30;
 // The last wall index from which own-turn and discard kongs are still offered to the user.
 constexpr int kLastKongTaken = 143;
@@ -35,8 +34,13 @@ void CMj::GiveMj(bool skipDraw) {
         ReceiveDrawnTile(false);
         if (ReplaceFlower(curplayer)) return;
     }
+    PlayTurn(false);
+}
+
+// The seat's decisions with its 14 tiles: the user is offered the turn, a computer seat thinks.
+void CMj::PlayTurn(bool afterFlight) {
     if (curplayer == 0)
-        UserTurn(false);
+        UserTurn(afterFlight);
     else
         ContinueTurn();
 }
@@ -59,11 +63,7 @@ bool CMj::DrawFromWall() {
 // The second half of a draw shown with a flight (timer 104 has brought the tile).
 void CMj::TakeDrawnTile() {
     ReceiveDrawnTile(true);
-    if (ReplaceFlower(curplayer)) return;
-    if (curplayer == 0)
-        UserTurn(true);
-    else
-        ContinueTurn();
+    if (!ReplaceFlower(curplayer)) PlayTurn(true);
 }
 
 void CMj::ReceiveDrawnTile(bool afterFlight) {
@@ -271,8 +271,7 @@ bool CMj::CanTing(int seat, const tagMj* tiles, int count) {
 }
 
 bool CMj::WildEqual(const tagMj& a, const tagMj& b) {
-    if (!bWildRule) return false;
-    return TileEqual(a, b) || (a.suit == kFlowerSuit && b.suit == kFlowerSuit);
+    return bWildRule && MatchesWild(a, b);
 }
 
 void CMj::ShowClaimButtons(bool show) {
