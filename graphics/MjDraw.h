@@ -73,7 +73,8 @@ public:
     // Desk grid (MjDesk.cpp).
     void ClearDesk();
     void InitDeskCursor(CMjPlayer* player, int seat);
-    void AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile);
+    // True when the tile found a cell (the seat's cursor then names it); a full desk drops it.
+    bool AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile);
     void SetDeskCell(int a, int b, std::uint8_t value);
     void DrawDesk();
     void DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark);
@@ -94,6 +95,37 @@ public:
     // Water ripple (Ripple.cpp).
     int InitRipple();
     void DropRipple(int x, int y, int radius, std::int16_t strength);
+
+    // Flights and the dice (MjFlights.cpp).  A flight starts at one point and moves towards its
+    // target in straight steps; the composition draws the flying object (`nAnimKind`) at the
+    // current point.  Chips fly between the seats' chip places; a discard from the seat's hand
+    // place to its desk cell (a, b) (the new style) or to its next river place (the classic
+    // style, from the seat's river count); a claimed tile from the discarder's hand place to
+    // the claimer's landing position; a drawn tile from wall stack 0..71 to the seat's landing
+    // position.
+    void StartChipFlight(int fromSeat, int toSeat);
+    void StartDiscardFlight(int seat, int a, int b, const tagMj& tile, CMjPlayer* seats);
+    void StartClaimFlight(int claimingSeat, int discardingSeat, const tagMj& tile);
+    void StartWallFlight(int stack, int seat);
+    // One step of `speed` pixels; true once the flight has reached or passed its target.
+    bool StepFlight(int speed);
+    // One frame of the owning table.
+    void RedrawOwner();
+    // The dice thrown from a seat with their two values (1..6); each step moves them on, true
+    // after the fifteenth.
+    void StartDiceThrow(int seat, int die1, int die2);
+    bool StepDiceThrow();
+    void SetDiceShown(std::uint8_t shown) { bDiceShown = shown; }
+    void SetRevealHands(std::uint8_t reveal) { bRevealAll = reveal; }
+
+    // The user's hand under the mouse (MjHandInput.cpp), given seat 0's record.  A click may
+    // raise or lower a tile (`select`); true when it counts.  A hover raises the tile under
+    // the mouse and lowers it on leaving; true when the hand must be drawn again.
+    bool HitTestHand(int x, int y, CMjPlayer* seat);
+    bool HoverHand(int x, int y, CMjPlayer* seat);
+
+    // The jolt of the show item (MjScreenEffects.cpp): the frame shown 20 rows lower for 100 ms.
+    void ScrollDown();
 
     // --- The table in the new style and the parts both styles share ----------------------
     // MjDrawTable.cpp: the order of the style parts and the shared tail.  MjDrawNewStyle.cpp:
@@ -151,7 +183,9 @@ public:
     void DrawPiaoMarks(CMjPlayer* seats);
     void DrawDigits();                          // online, the last seconds of a countdown
 
-    // The wall side a drawn tile flies from, which chooses the flying wall piece.
+    // The flights' own choices of picture: the seat whose discard flies (0 for a claim
+    // flight) and the wall side a drawn tile flies from.
+    int nFlightSeat = 0;
     int nWallSide = 0;
 
     // --- Fields, in the order of the renderer's data model. ---
@@ -287,6 +321,13 @@ private:
 
     void DrawOverlays();
     void ComposeTable(CMj* owner, const std::uint8_t* heights);
+
+    std::uint8_t DeskMark(int a, int b) const;
+    void StartFlight(MjPoint start, MjPoint target);
+    MjPoint DeskCellPlace(int a, int b) const;
+    MjPoint NextRiverPlace(int seat, int count) const;
+    struct HandBands;
+    HandBands HandBandsAt(int x, int y, const CMjPlayer& p) const;
     void ComposeNewStyle(CMj* owner, const std::uint8_t* heights);
     void ComposeClassic(CMj* owner, const std::uint8_t* heights);
     void DrawSharedTail(CMj* owner);

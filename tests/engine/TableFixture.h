@@ -41,7 +41,6 @@ public:
         diceThrows.push_back(seat);
     }
     void SetRevealHands(bool reveal) override { revealed.push_back(reveal); }
-    DeskCell AddDeskTile(CMjPlayer&, int seat, const tagMj&) override { return nextCell; }
     void ShowMessageForm(const char* text) override { messages.push_back(text); }
     void ShowDialog(int id) override { dialogs.push_back(id); }
 
@@ -51,7 +50,6 @@ public:
     std::vector<bool> revealed;
     std::vector<std::string> messages;
     std::vector<int> dialogs;
-    DeskCell nextCell;
 };
 
 class TableTest : public ::testing::Test {
@@ -68,9 +66,12 @@ protected:
         bWildRule = 0;
         WildTile = tagMj{0, 0};
         nActiveForm = 0;
-        for (CMjPlayer& p : t->Player) {
+        t->renderer.ClearDesk();
+        for (int s = 0; s < kSeats; s++) {
+            CMjPlayer& p = t->Player[s];
             p.Reset();
             p.score = 1000;
+            t->renderer.InitDeskCursor(&p, s);
         }
         t->hu.minfan = t->ai.minfan = MinFan;
         t->hu.wildrule = t->ai.wildrule = 0;
