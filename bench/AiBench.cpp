@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MjPlayer.h"
 #include "rules/MjAi.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
 #include "tests/rules/RulesTestSupport.h"
 

@@ -4,8 +4,8 @@
 #include <random>
 #include <vector>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 #include "tests/rules/RandomHands.h"
 
 namespace {

@@ -20,7 +20,6 @@ struct tagEvalMeld {
 
 // Groups of a shape: seven for the seven pairs.
 constexpr int kEvalMaxMelds = 7;
-constexpr int kEvalMaxTiles = 14;
 constexpr int kEvalMaxPlans = 90;
 
 // One target shape.
@@ -29,7 +28,7 @@ struct tagEvalPlan {
     int needed;              // tiles missing; 9 when a missing tile has no live copy
     tagEvalMeld melds[kEvalMaxMelds];
     int meldnum;
-    tagMj spare[kEvalMaxTiles];  // hand tiles the shape does not use, in hand order
+    tagMj spare[kMaxHandTiles];  // hand tiles the shape does not use, in hand order
     int sparenum;
 };
 

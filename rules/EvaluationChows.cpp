@@ -1,6 +1,6 @@
 // The chow planners of the hand-shape evaluator: shapes of three chows.
-#include "engine/MjPlayer.h"
 #include "rules/Evaluation.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 
@@ -21,19 +21,17 @@ struct ChowRun {
 // The chow planners consider no shape for a seat with more than one pung or kong meld.
 bool TooManyPungMelds(const CMjPlayer* player) {
     int pungs = 0;
-    for (int m = 0; m < player->gangnum && m < 5; ++m)
+    const int melds = player->MeldCount();
+    for (int m = 0; m < melds; ++m)
         if (player->Gang[m].kind == kKindPung || player->Gang[m].kind == kKindKong) ++pungs;
     return pungs > 1;
 }
 
 bool HasChowMeld(const CMjPlayer* player, const tagMj& low) {
-    for (int m = 0; m < player->gangnum && m < 5; ++m)
+    const int melds = player->MeldCount();
+    for (int m = 0; m < melds; ++m)
         if (player->Gang[m].kind == kKindChow && TileEqual(player->Gang[m].Mj[0], low)) return true;
     return false;
-}
-
-tagMj MakeTile(int value, int suit) {
-    return tagMj{static_cast<signed char>(value), static_cast<signed char>(suit)};
 }
 
 // Finds `tile` among the hand tiles; with `claimed` only among those no earlier chow took.
@@ -69,7 +67,7 @@ int JudgeChow(const CMjPlayer* player, const tagMj* tiles, int count, const Chow
 // one chow of the shape.
 void AddChowPlan(CEvaluation& eval, CMjPlayer* player, const tagMj* tiles, int count,
                         unsigned char fan, const ChowRun (&runs)[3], bool exclusive) {
-    bool claimed[kEvalMaxTiles] = {};
+    bool claimed[kMaxHandTiles] = {};
     tagEvalMeld groups[3];
     int missing = 0;
     for (int c = 0; c < 3; ++c) {

@@ -2,32 +2,16 @@
 
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
+#include "rules/MjPlayer.h"
 
 namespace {
-
-constexpr int kHonour = 3;
-
-// The rows of a knitted straight for each of the six assignments of the rows 1-4-7, 2-5-8
-// and 3-6-9 to the numbered suits.
-const int kRowSuits[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-
-void RowTiles(int assignment, tagMj* out) {
-    for (int row = 0; row < 3; row++)
-        for (int k = 0; k < 3; k++)
-            out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
-                                     static_cast<signed char>(kRowSuits[assignment][row])};
-}
 
 GetMj MakeGroup(unsigned char kind, const tagMj& tile) {
     GetMj g;
     g.kind = kind;
     g.num = kind == kKindPair ? 2 : (kind == kKindSingle ? 1 : 3);
-    for (int i = 0; i < g.num; i++) {
-        g.Mj[i] = tile;
-        if (kind == kKindChow) g.Mj[i].value = static_cast<signed char>(tile.value + i);
-    }
+    for (int i = 0; i < g.num; i++) g.Mj[i] = kind == kKindChow ? Shifted(tile, i) : tile;
     return g;
 }
 
@@ -46,8 +30,8 @@ bool KnittedClasses(const tagMj* tiles, int num, int* suitsPresent) {
     int cls[3] = {0, 0, 0};
     for (int i = 0; i < num; i++) {
         const tagMj& t = tiles[i];
-        if (t.suit == kHonour && t.value >= 1 && t.value <= 7) continue;
-        if (t.suit < 0 || t.suit > 2 || t.value < 1 || t.value > 9) return false;
+        if (t.suit == kHonourSuit && t.value >= 1 && t.value <= 7) continue;
+        if (!IsNumbered(t) || t.value < 1 || t.value > 9) return false;
         const int c = (t.value - 1) % 3 + 1;
         if (cls[t.suit] && cls[t.suit] != c) return false;
         cls[t.suit] = c;
@@ -71,7 +55,7 @@ bool AllDistinct(const tagMj* tiles, int num) {
 
 bool AllHonoursPresent(const tagMj* tiles, int num) {
     for (int v = 1; v <= 7; v++)
-        if (!FindTile(tiles, num, tagMj{static_cast<signed char>(v), kHonour})) return false;
+        if (!FindTile(tiles, num, MakeTile(v, kHonourSuit))) return false;
     return true;
 }
 
@@ -84,10 +68,7 @@ CGbHu::CGbHu()
       player(nullptr), groupcount(0), besttotal(0), yaojiucount(0), fourcount(0),
       ankongcount(0), mingkongcount(0), basefan{}, workfan{}, workexfan{}, wildcount(0) {}
 
-int CGbHu::MeldCount() const {
-    if (!player || player->gangnum < 0) return 0;
-    return player->gangnum > 5 ? 5 : player->gangnum;
-}
+int CGbHu::MeldCount() const { return player ? player->MeldCount() : 0; }
 
 int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
     int n = 0;
@@ -95,8 +76,7 @@ int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
     const int melds = MeldCount();
     for (int m = 0; m < melds; m++) {
         const GetMj& g = player->Gang[m];
-        const int size = g.num < 0 ? 0 : (g.num > 4 ? 4 : g.num);
-        for (int k = 0; k < size && n < kMaxJoinedTiles; k++) out[n++] = g.Mj[k];
+        for (int k = 0; k < g.Count() && n < kMaxJoinedTiles; k++) out[n++] = g.Mj[k];
     }
     SortTiles(out, n);
     return n;
@@ -118,7 +98,7 @@ void CGbHu::FinishShape() {
 }
 
 bool CGbHu::IsThirteenOrphans(const tagMj* tiles, int num) {
-    if (num != 14) return false;
+    if (num != kMaxHandTiles) return false;
     for (const tagMj& t : orphans)
         if (!FindTile(tiles, num, t)) return false;
     for (int i = 0; i < num; i++)
@@ -127,7 +107,7 @@ bool CGbHu::IsThirteenOrphans(const tagMj* tiles, int num) {
 }
 
 bool CGbHu::IsSevenPairs(const tagMj* tiles, int num) {
-    if (num != 14) return false;
+    if (num != kMaxHandTiles) return false;
     for (int i = 0; i < 7; i++)
         if (!TileEqual(tiles[2 * i], tiles[2 * i + 1])) return false;
     return true;
@@ -135,23 +115,23 @@ bool CGbHu::IsSevenPairs(const tagMj* tiles, int num) {
 
 bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
     int present = 0;
-    return num == 14 && AllDistinct(tiles, num) && KnittedClasses(tiles, num, &present) &&
+    return num == kMaxHandTiles && AllDistinct(tiles, num) && KnittedClasses(tiles, num, &present) &&
            present == 3;
 }
 
 // The knitted-straight rows of some assignment, `held` of them in the hand (all nine for a
 // win, eight for a wait), taken out once each, leave sets and one pair.
 bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
-    if (num > 14) return false;
+    if (num > kMaxHandTiles) return false;
     // Which tile kinds are present, so that each of the six rows is nine look-ups.
     bool present[kTileKeyCount] = {};
     for (int i = 0; i < num; i++) {
         const int key = TileKey(tiles[i]);
         if (key >= 0 && key < kTileKeyCount) present[key] = true;
     }
-    for (int a = 0; a < 6; a++) {
-        tagMj row[9], rest[14];
-        RowTiles(a, row);
+    for (const auto& order : kSuitOrders) {
+        tagMj row[kKnittedTiles], rest[kMaxHandTiles];
+        KnittedRowTiles(order, row);
         int found = 0;
         for (const tagMj& t : row) found += present[TileKey(t)] ? 1 : 0;
         if (found != held) continue;
@@ -185,7 +165,7 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
         Log.WriteError("Hu player = NULL.");
         return false;
     }
-    if (num % 3 != 2 || num < 2 || num > 14) {
+    if (num % 3 != 2 || num < 2 || num > kMaxHandTiles) {
         Log.WriteError("CGbHu::Hu 数目不对.");
         Log.WriteError("CGbHu::Hu 数目不对 %d.", seat->cardnum);
         return false;
@@ -290,10 +270,8 @@ bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
         std::memset(workexfan, 0, sizeof workexfan);
         tagMj all[kMaxGroups * 4];
         int n = 0;
-        for (int g = 0; g < groupcount; g++) {
-            const int size = groups[g].num < 0 ? 0 : (groups[g].num > 4 ? 4 : groups[g].num);
-            for (int k = 0; k < size; k++) all[n++] = groups[g].Mj[k];
-        }
+        for (int g = 0; g < groupcount; g++)
+            for (int k = 0; k < groups[g].Count(); k++) all[n++] = groups[g].Mj[k];
         SortTiles(all, n);
         CalcFan(all, n, player);
         std::memcpy(basefan, workfan, sizeof basefan);
@@ -312,7 +290,7 @@ bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
 bool CGbHu::SearchBestSplit(const tagMj* tiles, int num, bool pairtaken, GetMj* path, int depth) {
     if (num == 0) return ScorePath(path, depth, false);
     if (num == 1 || MeldCount() + depth >= kMaxGroups) return false;
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     bool found = false;
     if (TakePung(tiles, num, rest)) {
         path[depth] = MakeGroup(kKindPung, tiles[0]);
@@ -385,7 +363,7 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
             if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
                 return true;
         }
-        if (pairs <= 1 && partials == 0 && singles == 0 && head.suit >= 0 && head.suit <= 2) {
+        if (pairs <= 1 && partials == 0 && singles == 0 && IsNumbered(head)) {
             for (int distance = 1; distance <= 2; distance++) {
                 for (int j = 1; j < num; j++) {
                     if (tiles[j].suit != head.suit || tiles[j].value != head.value + distance)

@@ -2,8 +2,8 @@
 // best, the fan flags of that decomposition, the total, and the wild-tile variants.
 #pragma once
 
-#include "engine/GetMj.h"
 #include "rules/FanTable.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjPlayer;
@@ -13,8 +13,6 @@ constexpr int kOfficialMinFan = 8;
 
 // Groups of a decomposition: at most five besides the pair, six with it.
 constexpr int kMaxGroups = 6;
-// Hand tiles plus meld tiles: four kongs and a pair.
-constexpr int kMaxJoinedTiles = 18;
 
 // All three numbered suits, a wind and a dragon are present (五门齐).
 bool HasAllFiveKinds(const tagMj* tiles, int num);

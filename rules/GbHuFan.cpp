@@ -2,12 +2,10 @@
 // one list of tiles, or at the seat's flags, rather than at a decomposition.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
-
-constexpr int kHonour = 3;
 
 // Counts of one tile list by kind, and what the tests need to know about it.
 struct TileCensus {
@@ -23,13 +21,11 @@ struct TileCensus {
             const int key = TileKey(tiles[i]);
             if (key >= 0 && key < kTileKeyCount) count[key]++;
             if (tiles[i].suit >= 0 && tiles[i].suit < 5) suitPresent[tiles[i].suit] = true;
-            if (tiles[i].suit == kHonour) honours++;
+            if (tiles[i].suit == kHonourSuit) honours++;
         }
         for (int s = 0; s < 3; s++) numberedSuits += suitPresent[s] ? 1 : 0;
     }
 };
-
-bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
 
 // Every tile numbered with a value in [low, high].
 bool AllNumberedIn(const tagMj* tiles, int num, int low, int high) {
@@ -40,7 +36,7 @@ bool AllNumberedIn(const tagMj* tiles, int num, int low, int high) {
 
 // Tiles of 绿一色: bamboo 2, 3, 4, 6, 8 and the green dragon.
 bool IsGreen(const tagMj& t) {
-    if (t.suit == kHonour) return t.value == 6;
+    if (t.suit == kHonourSuit) return t.value == 6;
     return t.suit == 1 && (t.value == 2 || t.value == 3 || t.value == 4 || t.value == 6 ||
                            t.value == 8);
 }
@@ -52,7 +48,7 @@ bool IsReversible(const tagMj& t) {
     if (t.value < 1 || t.value > 9) return false;
     if (t.suit == 2) return kDots[t.value] != 0;
     if (t.suit == 1) return kBamboo[t.value] != 0;
-    return t.suit == kHonour && t.value == 7;
+    return t.suit == kHonourSuit && t.value == 7;
 }
 
 template <typename Pred>
@@ -72,7 +68,7 @@ bool IsNineGates(const TileCensus& c, const tagMj* tiles, int num) {
 }
 
 bool IsSevenShiftedPairs(const tagMj* tiles, int num) {
-    if (num != 14 || !IsNumbered(tiles[0])) return false;
+    if (num != kMaxHandTiles || !IsNumbered(tiles[0])) return false;
     for (int i = 0; i < 7; i++) {
         const tagMj& a = tiles[2 * i];
         if (!TileEqual(a, tiles[2 * i + 1]) || a.suit != tiles[0].suit) return false;
@@ -102,7 +98,7 @@ bool CGbHu::CalcFan(const tagMj* tiles, int num, CMjPlayer* seat) {
     if (!seat) return false;
     player = seat;
     const TileCensus c(tiles, num);
-    const int melds = seat->gangnum < 0 ? 0 : (seat->gangnum > 5 ? 5 : seat->gangnum);
+    const int melds = seat->MeldCount();
     int kongs = 0;
     for (int i = 0; i < melds; i++) kongs += seat->Gang[i].kind == kKindKong ? 1 : 0;
 

@@ -1,14 +1,11 @@
 // The group-list fan tests of one decomposition, and the sum with its exclusions.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 
-constexpr int kHonour = 3;
-
-bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
 bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
 bool IsTerminal(const tagMj& t) { return IsNumbered(t) && (t.value == 1 || t.value == 9); }
 bool ValueInRange(int v) { return v >= 1 && v <= 9; }
@@ -41,7 +38,7 @@ struct GroupCensus {
     }
 
     bool Chow(int suit, int value) const {
-        return suit >= 0 && suit < 3 && ValueInRange(value) && chowAt[suit][value] > 0;
+        return IsNumberedSuit(suit) && ValueInRange(value) && chowAt[suit][value] > 0;
     }
     bool Pung(int suit, int value) const {
         return suit >= 0 && suit < 5 && ValueInRange(value) && pungAt[suit][value] > 0;
@@ -51,7 +48,7 @@ struct GroupCensus {
         int score = 0;
         for (int i = 0; i < count; i++) {
             const tagMj& t = groups[i].Mj[0];
-            if (t.suit != kHonour || t.value < low || t.value > high) continue;
+            if (t.suit != kHonourSuit || t.value < low || t.value > high) continue;
             if (IsPungKind(groups[i].kind)) score += 2;
             if (groups[i].kind == kKindPair) score += 1;
         }
@@ -69,9 +66,7 @@ bool AllGroups(const GetMj* groups, int count, Pred pred) {
 // True when `pred`(a, b, c) holds for some order (a, b, c) of the three numbered suits.
 template <typename Pred>
 bool ThreeSuits(Pred pred) {
-    static const int kOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
-                                      {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-    for (const auto& o : kOrders)
+    for (const auto& o : kSuitOrders)
         if (pred(o[0], o[1], o[2])) return true;
     return false;
 }
@@ -142,7 +137,7 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     const int melds = MeldCount();
 
     bool bigWinds = true;
-    for (int w = 1; w <= 4; w++) bigWinds = bigWinds && c.Pung(kHonour, w);
+    for (int w = 1; w <= 4; w++) bigWinds = bigWinds && c.Pung(kHonourSuit, w);
     if (bigWinds) f[1] = 1;
     const int dragons = c.HonourScore(list, count, 5, 7);
     if (dragons == 6) f[2] = 1;
@@ -191,7 +186,7 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     if (chowRun4) f[16] = 1;
 
     if (f[48] && AllGroups(list, count, [](const GetMj& g) {
-            return IsTerminal(g.Mj[0]) || g.Mj[0].suit == kHonour;
+            return IsTerminal(g.Mj[0]) || g.Mj[0].suit == kHonourSuit;
         }))
         f[18] = 1;
     if (f[48] && AllGroups(list, count, [](const GetMj& g) {
@@ -221,8 +216,8 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
         if (same >= 3) f[32] = 1;
     }
     if (concealed == 3) f[33] = 1;
-    const int windPungs = c.pungAt[kHonour][1] + c.pungAt[kHonour][2] + c.pungAt[kHonour][3] +
-                          c.pungAt[kHonour][4];
+    const int windPungs = c.pungAt[kHonourSuit][1] + c.pungAt[kHonourSuit][2] + c.pungAt[kHonourSuit][3] +
+                          c.pungAt[kHonourSuit][4];
     if (windPungs >= 3) f[38] = 1;
     if (ThreeSuits([&c](int a, int b, int d) {
             return c.chowAt[a][1] && c.chowAt[b][4] && c.chowAt[d][7];
@@ -234,7 +229,7 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     if (c.chows >= 3 && MixedShifted([&c](int s, int v) { return c.Chow(s, v); })) f[50] = 1;
     if (count > 0 && AllGroups(list, count, [](const GetMj& g) {
             const tagMj& t = g.Mj[0];
-            if (t.suit == kHonour) return true;
+            if (t.suit == kHonourSuit) return true;
             if (g.kind == kKindChow) return t.value == 1 || t.value == 7;
             return IsTerminal(t);
         }))
@@ -261,7 +256,7 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     for (int i = 0; i < count; i++) {
         const tagMj& t = list[i].Mj[0];
         if (!IsPungKind(list[i].kind)) continue;
-        const bool otherWind = t.suit == kHonour && t.value >= 1 && t.value <= 4 &&
+        const bool otherWind = t.suit == kHonourSuit && t.value >= 1 && t.value <= 4 &&
                                t.value != seat->menfeng && t.value != seat->quanfeng && !f[38];
         if (IsTerminal(t) || otherWind) yaojiucount++;
     }
@@ -278,8 +273,8 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
         }
     }
     MarkWaitFans(list + melds, count - melds);
-    if (c.Pung(kHonour, seat->quanfeng)) f[60] = 1;
-    if (c.Pung(kHonour, seat->menfeng)) f[61] = 1;
+    if (c.Pung(kHonourSuit, seat->quanfeng)) f[60] = 1;
+    if (c.Pung(kHonourSuit, seat->menfeng)) f[61] = 1;
 
     if (wildrule) CalcWildExtras(list, count);
     bool anyFan = false;

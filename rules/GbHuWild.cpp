@@ -3,15 +3,13 @@
 // scored decomposition may also earn one of seven extra fans.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 
-constexpr int kHonour = 3;
 constexpr int kMaxPathGroups = 5;   // groups of the concealed hand besides the melds
 
-bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
 bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
 
 // The tile a group made of wilds alone is recorded with.
@@ -34,7 +32,7 @@ GetMj WildChow(const tagMj& low, int wildAt) {
     g.kind = kKindChow;
     g.num = 3;
     for (int i = 0; i < 3; i++) {
-        g.Mj[i] = tagMj{static_cast<signed char>(low.value + i), low.suit};
+        g.Mj[i] = Shifted(low, i);
         g.flag[i] = i == wildAt ? 1 : 0;
     }
     return g;
@@ -91,8 +89,7 @@ bool MixedRun(const GetMj* list, int n, int length, int suits) {
 }  // namespace
 
 bool CGbHu::IsWildTile(const tagMj& tile, const tagMj& wild) const {
-    if (!wildrule) return false;
-    return TileEqual(tile, wild) || (tile.suit == 4 && wild.suit == 4);
+    return wildrule && MatchesWild(tile, wild);
 }
 
 int CGbHu::TakeWilds(const tagMj* tiles, int num, tagMj* rest) {
@@ -103,7 +100,7 @@ int CGbHu::TakeWilds(const tagMj* tiles, int num, tagMj* rest) {
 }
 
 bool CGbHu::IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const {
-    if (num + wilds != 14) return false;
+    if (num + wilds != kMaxHandTiles) return false;
     int doubled = 0;
     for (int i = 0; i < num; i++) {
         if (!FindTile(orphans, 13, rest[i])) return false;
@@ -116,7 +113,7 @@ bool CGbHu::IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const {
 }
 
 int CGbHu::SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const {
-    if (num + wilds != 14) return -1;
+    if (num + wilds != kMaxHandTiles) return -1;
     int n = 0;
     for (int i = 0; i < num;) {
         if (i + 1 < num && TileEqual(rest[i], rest[i + 1])) {
@@ -130,12 +127,12 @@ int CGbHu::SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* s
 }
 
 bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
-    if (num + wildcount != 14 || num > 14) return false;
+    if (num + wildcount != kMaxHandTiles || num > kMaxHandTiles) return false;
     int cls[3] = {0, 0, 0};
     for (int i = 0; i < num; i++) {
         const tagMj& t = tiles[i];
         if (i > 0 && TileEqual(t, tiles[i - 1])) return false;
-        if (t.suit == kHonour && t.value >= 1 && t.value <= 7) continue;
+        if (t.suit == kHonourSuit && t.value >= 1 && t.value <= 7) continue;
         if (!IsNumbered(t) || t.value < 1 || t.value > 9) return false;
         const int c = (t.value - 1) % 3 + 1;
         if (cls[t.suit] && cls[t.suit] != c) return false;
@@ -150,7 +147,7 @@ bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
     std::memcpy(filled, tiles, sizeof(tagMj) * num);
     int left = wildcount;
     for (int v = 1; v <= 7 && left > 0; v++) {
-        const tagMj honour{static_cast<signed char>(v), kHonour};
+        const tagMj honour = MakeTile(v, kHonourSuit);
         if (FindTile(filled, n, honour)) continue;
         filled[n++] = honour;
         left--;
@@ -165,7 +162,7 @@ bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
                     if (cls[0] != c && cls[1] != c && cls[2] != c) cls[s] = c;
             }
             for (int v = cls[s]; v <= 9; v += 3) {
-                const tagMj t{static_cast<signed char>(v), static_cast<signed char>(s)};
+                const tagMj t = MakeTile(v, s);
                 if (FindTile(filled, n, t)) continue;
                 filled[n++] = t;
                 left--;
@@ -177,7 +174,7 @@ bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
     if (!IsKnitted(filled, n)) return false;
     bool allHonours = true;
     for (int v = 1; v <= 7; v++)
-        allHonours = allHonours && FindTile(filled, n, tagMj{static_cast<signed char>(v), kHonour});
+        allHonours = allHonours && FindTile(filled, n, MakeTile(v, kHonourSuit));
     knittedHonours_ = allHonours;
     return true;
 }
@@ -185,7 +182,7 @@ bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
 bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) {
     if (!seat) return false;
     BeginWinTest(seat, seen, leavenum);
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     const int n = TakeWilds(tiles, num, rest);
     wildcount = num - n;
 
@@ -194,10 +191,10 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         FinishShape();
         return true;
     }
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     const int alone = MeldCount() == 0 ? SevenPairsWildSingles(rest, n, wildcount, singles) : -1;
     if (alone >= 0) {
-        tagMj hand[14];
+        tagMj hand[kMaxHandTiles];
         std::memcpy(hand, rest, sizeof(tagMj) * n);
         std::memcpy(hand + n, singles, sizeof(tagMj) * alone);
         SortTiles(hand, n + alone);
@@ -221,12 +218,12 @@ int CGbHu::IsReadyWild(CMjPlayer* seat, tagMj* tiles, int num) {
     player = seat;
     std::memset(workfan, 0, sizeof workfan);
     std::memset(basefan, 0, sizeof basefan);
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     const int n = TakeWilds(tiles, num, rest);
     wildcount = num - n + 1;  // the tile still to come counts as one more wild
 
     if (IsThirteenOrphansWild(rest, n, wildcount)) return 1;
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     if (MeldCount() == 0 && SevenPairsWildSingles(rest, n, wildcount, singles) >= 0) return 1;
     if (IsKnittedWild(rest, n)) return 1;
 
@@ -252,7 +249,7 @@ bool CGbHu::SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth) {
     }
     if (depth >= kMaxPathGroups) return false;
     const tagMj head = tiles[0];
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     bool found = false;
     auto branch = [&](const GetMj& group, int restnum) {
         path[depth] = group;
@@ -327,7 +324,7 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
             const int gap = g.Mj[1].value - low.value;
             if (gap == 2) tryWith(open, WildChow(low, 1), 1, depth);
             if (gap == 1 && low.value > 1) {
-                const tagMj below{static_cast<signed char>(low.value - 1), low.suit};
+                const tagMj below = Shifted(low, -1);
                 tryWith(open, WildChow(below, 0), 1, depth);
             }
             if (gap == 1 && g.Mj[1].value < 9) tryWith(open, WildChow(low, 2), 1, depth);

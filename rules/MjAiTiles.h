@@ -5,13 +5,6 @@
 
 namespace mjai {
 
-inline bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
-
-// The tile `delta` values away in the same suit.
-inline tagMj Shifted(const tagMj& t, int delta) {
-    return tagMj{static_cast<signed char>(t.value + delta), t.suit};
-}
-
 // Position of the first tile after the head that is the head moved by `delta`; 0 when none.
 inline int FindPartner(const tagMj* tiles, int count, int delta) {
     const tagMj want = Shifted(tiles[0], delta);

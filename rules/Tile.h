@@ -12,6 +12,25 @@ struct tagMj {
     signed char suit;
 };
 
+// The suits besides the three numbered ones.
+constexpr int kHonourSuit = 3;
+constexpr int kFlowerSuit = 4;
+inline bool IsNumberedSuit(int suit) { return suit >= 0 && suit <= 2; }
+inline bool IsNumbered(const tagMj& t) { return IsNumberedSuit(t.suit); }
+
+// A concealed hand holds at most 14 tiles (13 and the drawn one); a complete hand with every
+// meld tile joined to it at most 18 (four kongs and a pair).
+constexpr int kMaxHandTiles = 14;
+constexpr int kMaxJoinedTiles = 18;
+
+// The six orders of the three numbered suits.  A knitted pattern takes the rows 1-4-7, 2-5-8
+// and 3-6-9 from the suits of one order; the fans made of one group per suit try every order.
+inline constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                          {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+constexpr int kKnittedTiles = 9;
+// The nine knitted tiles of `suits` (the suits of the rows 1-4-7, 2-5-8, 3-6-9), row by row.
+void KnittedRowTiles(const int* suits, tagMj* out);
+
 // Counters by tile kind (seen counts) are int[kTileKeyCount] indexed by TileKey.
 constexpr int kTileKeyCount = 50;
 inline int TileKey(const tagMj& t) { return t.suit * 10 + t.value; }
@@ -30,6 +49,19 @@ inline bool TileEqual(const tagMj& a, const tagMj& b) {
 // Tile order: by suit, then by value.
 inline bool TileGreater(const tagMj& a, const tagMj& b) {
     return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
+}
+// The tile of `value` in `suit`.
+inline tagMj MakeTile(int value, int suit) {
+    return tagMj{static_cast<signed char>(value), static_cast<signed char>(suit)};
+}
+// The tile `delta` values away in the same suit.
+inline tagMj Shifted(const tagMj& t, int delta) {
+    return tagMj{static_cast<signed char>(t.value + delta), t.suit};
+}
+// Under the wild-tile rule with `wild` the hand's wild tile: every copy of it is wild, and when
+// it is a flower every flower is.
+inline bool MatchesWild(const tagMj& tile, const tagMj& wild) {
+    return TileEqual(tile, wild) || (tile.suit == kFlowerSuit && wild.suit == kFlowerSuit);
 }
 inline void SwapTiles(tagMj* tiles, int i, int j) {
     const tagMj t = tiles[i];

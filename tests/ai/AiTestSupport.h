@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 #include "rules/Tile.h"
 #include "tests/rules/RulesTestSupport.h"
 

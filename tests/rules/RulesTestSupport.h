@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 #include "rules/Tile.h"
 
 namespace rulestest {

@@ -2,8 +2,8 @@
 // searches, the plan choice, and its timers.
 #include <gtest/gtest.h>
 
-#include "engine/MjTimer.h"
 #include "platform/Timer.h"
+#include "rules/MjTimer.h"
 #include "tests/rules/RulesTestSupport.h"
 
 using namespace rulestest;

@@ -1,6 +1,7 @@
 // The dialog base (drawing, closing, the table redraw) and the check box.
 #include <gtest/gtest.h>
 
+#include "EngineTestSupport.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"
 #include "ui/BitCheckBox.h"
@@ -33,10 +34,15 @@ public:
     int OnLButtonUp(int px, int py) override { return buttons.MouseUp(px, py); }
 };
 
+// A table in a program folder of its own (it writes its settings when it goes) whose frames
+// are the composition surface as it stands.
 class FormTest : public WidgetTest {
 protected:
+    FormTest() { presenter.Clear(); }
     ~FormTest() override { nActiveForm = 0; }
-    CMj table;
+    std::filesystem::path folder_ = enginetest::ProgramFolderOfTheBuild("ui");
+    PresentingTable presentation;
+    CMj table{&presentation};
 };
 
 TEST_F(FormTest, ShowMakesTheDialogActiveAndCloseClearsItEachWithARedraw) {

@@ -1,22 +1,20 @@
 // The long-term plan of a computer seat, settled once after the deal.
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
+
 #include "rules/Evaluation.h"
 
 namespace {
-
-const int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 
 // The suit order (rows 1-4-7, 2-5-8, 3-6-9) of which the hand holds the most knitted tiles,
 // the first of equals; `held` gets how many of the nine it holds.
 const int* BestKnittedOrder(CMjPlayer& seat, int* held) {
     int best = -1, bestOrder = 0;
     for (int o = 0; o < 6; o++) {
+        tagMj rows[kKnittedTiles];
+        KnittedRowTiles(kSuitOrders[o], rows);
         int knitted = 0;
-        for (int row = 0; row < 3; row++)
-            for (int k = 0; k < 3; k++)
-                if (seat.FindMj(tagMj{static_cast<signed char>(row + 1 + 3 * k),
-                                      static_cast<signed char>(kSuitOrders[o][row])}))
-                    knitted++;
+        for (const tagMj& t : rows)
+            if (seat.FindMj(t)) knitted++;
         if (knitted > best) {
             best = knitted;
             bestOrder = o;
@@ -37,7 +35,7 @@ void CMjPlayer::ChoosePlan() {
     for (int row = 0; row < 3; row++) knitline_suit[row] = order[row];
 
     const int seen[kTileKeyCount] = {};
-    tagMj spare[14];
+    tagMj spare[kMaxHandTiles];
     int sparenum = 0;
     tagEvalPlan plan;
     // The evaluation only measures the hand: the seven-pairs flag it may set is not a choice
@@ -73,7 +71,7 @@ void CMjPlayer::ChoosePlan() {
     }
     int honours = 0;
     for (int v = 1; v <= 7; v++)
-        if (FindMj(tagMj{static_cast<signed char>(v), 3})) honours++;
+        if (FindMj(MakeTile(v, kHonourSuit))) honours++;
     if (honours + knitted >= 9) {
         plan_knit = 1;
         for (int row = 0; row < 3; row++) knit_suit[row] = order[row];

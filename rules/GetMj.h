@@ -2,7 +2,11 @@
 // decomposition.
 #pragma once
 
+#include "rules/Assert.h"
 #include "rules/Tile.h"
+
+// Room for a seat's melds.
+constexpr int kMaxMelds = 5;
 
 // Group kinds: melds, then the scorer's own incomplete groups.
 enum : unsigned char {
@@ -21,4 +25,10 @@ struct GetMj {
     unsigned char flag[4];  // 1 where a wild tile stands in that position
 
     GetMj() : Mj{}, num(0), kind(0), flag{0, 0, 0, 0} {}
+
+    // The tiles the group holds, 0..4.
+    int Count() const {
+        MJ_ASSERT(num >= 0 && num <= 4);
+        return num < 0 ? 0 : (num > 4 ? 4 : num);
+    }
 };

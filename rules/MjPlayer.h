@@ -3,7 +3,8 @@
 // special-hand plan of a computer seat, and the seat's three timers.
 #pragma once
 
-#include "engine/GetMj.h"
+#include "rules/Assert.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjTimer;
@@ -18,7 +19,7 @@ public:
     int gain{};                 // points won or paid in this hand
     char name[20]{};            // GBK, NUL-terminated
     int cardnum{};              // tiles in Mj
-    tagMj Mj[14]{};             // concealed hand; seat 0 keeps its drawn tile at Mj[cardnum]
+    tagMj Mj[kMaxHandTiles]{}; // concealed hand; seat 0 keeps its drawn tile at Mj[cardnum]
     unsigned char lock[15]{};   // one mark per hand position, travels with its tile
     int select{};               // selected hand position, -1 none
     unsigned char hasnew{};     // holds a drawn tile not yet in the hand
@@ -32,9 +33,9 @@ public:
     tagMj River[52]{};
     int rivernum{};
     int deskx{}, desky{};         // desk cursor
-    GetMj Gang[5]{};            // melds in order of making
+    GetMj Gang[kMaxMelds]{};    // melds in order of making
     int gangnum{};
-    unsigned char open[5]{};    // per meld: 1 exposed, 0 concealed kong
+    unsigned char open[kMaxMelds]{};  // per meld: 1 exposed, 0 concealed kong
     int fan{};                  // fan total of the win or of the best ready hand
     unsigned char zimo{};       // won (or tested) on its own draw
     int paidby{};               // discarder that pays for the win, -1 none
@@ -84,6 +85,17 @@ public:
     ~CMjPlayer();
     CMjPlayer(const CMjPlayer&) = delete;
     CMjPlayer& operator=(const CMjPlayer&) = delete;
+
+    // The seat's melds, 0..kMaxMelds, and its concealed tiles, 0..kMaxHandTiles: the counts the
+    // scorer and the computer player walk.  A count out of its range is a broken record.
+    int MeldCount() const {
+        MJ_ASSERT(gangnum >= 0 && gangnum <= kMaxMelds);
+        return gangnum < 0 ? 0 : (gangnum > kMaxMelds ? kMaxMelds : gangnum);
+    }
+    int HandCount() const {
+        MJ_ASSERT(cardnum >= 0 && cardnum <= kMaxHandTiles);
+        return cardnum < 0 ? 0 : (cardnum > kMaxHandTiles ? kMaxHandTiles : cardnum);
+    }
 
     void Reset();
     void SortHand();

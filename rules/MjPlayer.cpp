@@ -1,9 +1,9 @@
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 
 #include <cstring>
 
-#include "engine/MjTimer.h"
 #include "rules/Log.h"
+#include "rules/MjTimer.h"
 
 namespace {
 
@@ -11,10 +11,6 @@ CMjTimer* NewTimer(int interval) {
     CMjTimer* timer = new CMjTimer;
     timer->interval = interval;
     return timer;
-}
-
-tagMj Shifted(const tagMj& t, int delta) {
-    return tagMj{static_cast<signed char>(t.value + delta), t.suit};
 }
 
 }  // namespace
@@ -94,14 +90,13 @@ int CMjPlayer::CountMj(const tagMj& tile) {
 bool CMjPlayer::FindMj(const tagMj& tile) { return CountMj(tile) > 0; }
 
 bool CMjPlayer::IsWild(const tagMj& tile) {
-    if (!wildmode) return false;
-    return TileEqual(tile, wildmj) || (tile.suit == 4 && wildmj.suit == 4);
+    return wildmode && MatchesWild(tile, wildmj);
 }
 
 bool CMjPlayer::CanChow(const tagMj& tile) {
     if (wildmode && IsWild(tile)) return false;
     chownum = 0;
-    if (tile.suit >= 3) return false;
+    if (!IsNumbered(tile)) return false;
     struct Pattern { int lowest, highest, first, second; };
     // Tile in the middle, on top, at the bottom.
     static const Pattern kPatterns[3] = {{2, 8, -1, 1}, {3, 9, -2, -1}, {1, 7, 1, 2}};
@@ -192,7 +187,8 @@ int CMjPlayer::BuildKongOptions() {
 }
 
 bool CMjPlayer::IsConcealedHand() {
-    for (int i = 0; i < gangnum; i++)
+    const int melds = MeldCount();
+    for (int i = 0; i < melds; i++)
         if (Gang[i].kind != kKindKong || open[i]) return false;
     return true;
 }
@@ -201,8 +197,9 @@ int CMjPlayer::CountSuit(int suit) {
     int count = 0;
     for (int i = 0; i < cardnum; i++)
         if (Mj[i].suit == suit) count++;
-    for (int g = 0; g < gangnum; g++)
-        for (int k = 0; k < Gang[g].num && k < 4; k++)
+    const int melds = MeldCount();
+    for (int g = 0; g < melds; g++)
+        for (int k = 0; k < Gang[g].Count(); k++)
             if (Gang[g].Mj[k].suit == suit) count++;
     return count;
 }

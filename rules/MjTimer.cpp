@@ -1,4 +1,4 @@
-#include "engine/MjTimer.h"
+#include "rules/MjTimer.h"
 
 #include "platform/Timer.h"
 
