@@ -88,8 +88,10 @@ std::string ToDiskPath(std::string_view gbkPath) {
     return out;
 }
 
-bool MakeFolder(std::string_view gbkPath) {
-    std::string disk = ToDiskPath(gbkPath);
+namespace {
+
+// Creates a folder on disk and its parents when missing; true when it is a folder after.
+bool MakeDiskFolder(const std::string& disk) {
     for (std::size_t i = 1; i <= disk.size(); ++i) {
         if (i == disk.size() || disk[i] == '/') {
             std::string part = disk.substr(0, i);
@@ -98,6 +100,17 @@ bool MakeFolder(std::string_view gbkPath) {
     }
     struct stat st;
     return stat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+bool MakeFolder(std::string_view gbkPath) { return MakeDiskFolder(ToDiskPath(gbkPath)); }
+
+bool MakeFolderOf(std::string_view gbkFilePath) {
+    const std::string disk = ToDiskPath(gbkFilePath);
+    const std::size_t slash = disk.find_last_of('/');
+    if (slash == std::string::npos) return true;  // the current folder
+    return MakeDiskFolder(slash == 0 ? "/" : disk.substr(0, slash));
 }
 
 bool FileExists(std::string_view gbkPath) {

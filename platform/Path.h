@@ -23,6 +23,9 @@ std::string ToDiskPath(std::string_view gbkPath);
 
 // Creates the folder of a game path (and its parents) when missing; true when it exists after.
 bool MakeFolder(std::string_view gbkPath);
+// Creates the folder that the file of a game path lies in (and its parents) when missing; true
+// when that folder exists after.
+bool MakeFolderOf(std::string_view gbkFilePath);
 
 // True when the game path names an existing regular file.
 bool FileExists(std::string_view gbkPath);

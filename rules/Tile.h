@@ -46,6 +46,11 @@ inline void CopyTile(tagMj& destination, const tagMj& source) { destination = so
 inline bool TileEqual(const tagMj& a, const tagMj& b) {
     return a.value == b.value && a.suit == b.suit;
 }
+// A tile that exists: 1..9 in a numbered suit, 1..7 honours, 1..8 flowers.
+inline bool IsTile(const tagMj& t) {
+    const int highest = IsNumbered(t) ? 9 : t.suit == kHonourSuit ? 7 : t.suit == kFlowerSuit ? 8 : 0;
+    return t.value >= 1 && t.value <= highest;
+}
 // Tile order: by suit, then by value.
 inline bool TileGreater(const tagMj& a, const tagMj& b) {
     return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
