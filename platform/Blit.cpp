@@ -1,8 +1,11 @@
 #include "platform/Blit.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <vector>
+
+#include "platform/DrawObserver.h"
 
 namespace platform {
 
@@ -16,6 +19,15 @@ bool Usable(const Surface* s) { return s != nullptr && !s->Empty(); }
 Rect Bounds(const Surface& s) { return {0, 0, s.Width(), s.Height()}; }
 
 bool Proper(const Rect& r) { return r.left < r.right && r.top < r.bottom; }
+
+// `r`'s size with its top-left corner at (x, y) (saturated, as a record of an unclipped call).
+Rect Placed(const Rect& r, int x, int y) {
+    auto at = [](long long v) {
+        return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+    };
+    return {x, y, at(static_cast<long long>(x) + r.right - r.left),
+            at(static_cast<long long>(y) + r.bottom - r.top)};
+}
 
 bool Overlaps(const Rect& r, const Surface& s) {
     return r.left < s.Width() && r.right > 0 && r.top < s.Height() && r.bottom > 0;
@@ -170,6 +182,10 @@ BlitResult Stretch(Surface& dst, const Rect& d, const Surface& src, const Rect& 
 
 BlitResult BltFast(Surface* dst, int x, int y, const Surface* src, const Rect* srcRect,
                    unsigned flags) {
+    if (DrawObserver* observer = ObserverOf(dst)) {
+        const Rect s = srcRect ? *srcRect : src ? Bounds(*src) : Rect{};
+        observer->OnDraw(CopyCall(DrawKind::BltFast, src, srcRect, Placed(s, x, y), flags));
+    }
     if (!Usable(dst) || !Usable(src)) return BlitResult::NoSurface;
     const Rect s = srcRect ? *srcRect : Bounds(*src);
     if (!Proper(s)) return BlitResult::InvalidRect;
@@ -188,6 +204,8 @@ BlitResult ClipBlit(const Surface* dst, int x, int y, const Surface* src, const 
 
 BlitResult Blt(Surface* dst, const Rect* dstRect, const Surface* src, const Rect* srcRect,
                unsigned flags) {
+    if (DrawObserver* observer = ObserverOf(dst))
+        observer->OnDraw(CopyCall(DrawKind::Blt, src, srcRect, dstRect ? *dstRect : Bounds(*dst), flags));
     if (!Usable(dst) || !Usable(src)) return BlitResult::NoSurface;
     const Rect d = dstRect ? *dstRect : Bounds(*dst);
     const Rect s = srcRect ? *srcRect : Bounds(*src);
@@ -202,6 +220,12 @@ BlitResult Blt(Surface* dst, const Rect* dstRect, const Surface* src, const Rect
 }
 
 BlitResult ColorFill(Surface* dst, const Rect* rect, std::uint32_t fillValue) {
+    if (DrawObserver* observer = ObserverOf(dst)) {
+        DrawCall call(DrawKind::ColorFill);
+        call.dst = rect ? *rect : Bounds(*dst);
+        call.color = fillValue;
+        observer->OnDraw(call);
+    }
     if (!Usable(dst)) return BlitResult::NoSurface;
     const Rect r = rect ? *rect : Bounds(*dst);
     if (!Proper(r)) return BlitResult::InvalidRect;

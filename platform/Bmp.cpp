@@ -232,7 +232,9 @@ std::unique_ptr<Surface> DecodeBmp(const std::uint8_t* data, std::size_t size) {
 std::unique_ptr<Surface> LoadBmpFile(std::string_view gbkPath) {
     const std::optional<std::string> bytes = ReadWholeFile(ToDiskPath(gbkPath), kMaxFileBytes);
     if (!bytes) return nullptr;
-    return DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
+    auto picture = DecodeBmp(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size());
+    if (picture) picture->SetName(std::string(gbkPath));
+    return picture;
 }
 
 }  // namespace platform

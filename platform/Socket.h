@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -44,5 +45,20 @@ public:
     // send buffer is full (the rest must be offered again) and 0 when not connected.
     virtual std::size_t Write(const void* data, std::size_t size) = 0;
 };
+
+// Makes the client sockets of the game: the real ones on the main loop, scripted ones in tests.
+class SocketFactory {
+public:
+    virtual ~SocketFactory() = default;
+    virtual std::unique_ptr<ClientSocket> Create() = 0;
+};
+
+// The factory the game's sockets come from; none installed: sockets that never connect
+// (Open reports nothing, reads and writes take no bytes).
+void InstallSocketFactory(SocketFactory* factory);
+SocketFactory* CurrentSocketFactory();
+
+// A new socket from the installed factory; never null.
+std::unique_ptr<ClientSocket> CreateClientSocket();
 
 }  // namespace platform

@@ -4,9 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
+
+class DrawObserver;
 
 // An RGB565 pixel from 8-bit channels, by truncation (#FF00FF becomes 0xF81F).
 constexpr std::uint16_t Rgb565(unsigned r, unsigned g, unsigned b) {
@@ -44,12 +48,23 @@ public:
     bool HasColorKey() const { return hasColorKey_; }
     std::uint16_t ColorKey() const { return colorKey_; }
 
+    // What the picture is, for tests and diagnostics: a loaded picture's game path; empty by
+    // default.
+    void SetName(std::string name) { name_ = std::move(name); }
+    const std::string& Name() const { return name_; }
+
+    // Told of every drawing call made on this surface (see DrawObserver.h); null: none.
+    void SetObserver(DrawObserver* observer) { observer_ = observer; }
+    DrawObserver* Observer() const { return observer_; }
+
 private:
     int width_;
     int height_;
     std::vector<std::uint16_t> pixels_;
     std::uint16_t colorKey_ = 0;
     bool hasColorKey_ = false;
+    std::string name_;
+    DrawObserver* observer_ = nullptr;
 };
 
 }  // namespace platform

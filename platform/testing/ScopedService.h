@@ -14,6 +14,7 @@
 #include "platform/Music.h"
 #include "platform/Presenter.h"
 #include "platform/Sleep.h"
+#include "platform/Socket.h"
 #include "platform/Sound.h"
 #include "platform/Timer.h"
 #include "platform/WindowPost.h"
@@ -39,6 +40,7 @@ using ScopedTimerService = ScopedService<TimerService, InstallTimerService, Curr
 using ScopedSleepService = ScopedService<SleepService, InstallSleepService, CurrentSleepService>;
 using ScopedSoundSystem = ScopedService<SoundSystem, InstallSoundSystem, CurrentSoundSystem>;
 using ScopedMusicPlayer = ScopedService<MusicPlayer, InstallMusicPlayer, CurrentMusicPlayer>;
+using ScopedSocketFactory = ScopedService<SocketFactory, InstallSocketFactory, CurrentSocketFactory>;
 using ScopedMessageBoxes = ScopedService<MessageBoxes, InstallMessageBoxes, CurrentMessageBoxes>;
 using ScopedDesktop = ScopedService<Desktop, InstallDesktop, CurrentDesktop>;
 using ScopedWindowPoster = ScopedService<WindowPoster, InstallWindowPoster, CurrentWindowPoster>;

@@ -19,8 +19,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Surface.h"
 #include "platform/testing/MessageBoxRecorder.h"
-#include "tests/platform/BmpWriter.h"
-#include "tests/platform/ScratchFolder.h"
+#include "tests/platform/surface/BmpWriter.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace graphicstest {
 

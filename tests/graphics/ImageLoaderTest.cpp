@@ -27,7 +27,7 @@ bool SameRect(const Rect& a, const Rect& b) {
 class ImageLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("images") / "game";
+        root_ = testsupport::FreshProgramFolder("images") / "game";
         platform::SetProgramFolder(root_.string());
         first_ = SurfaceCount;
     }

@@ -14,7 +14,7 @@ namespace {
 
 class LevelTableTest : public ::testing::Test {
 protected:
-    void SetUp() override { root_ = platformtest::FreshProgramFolder("levels"); }
+    void SetUp() override { root_ = testsupport::FreshProgramFolder("levels"); }
     // Writes level.txt with the given GBK text and loads it.
     void Load(const std::string& text) {
         WriteFile(root_ / "level.txt", std::vector<std::uint8_t>(text.begin(), text.end()));

@@ -29,7 +29,7 @@ bool SameRect(const Rect& a, const Rect& b) {
 class SurfaceRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = platformtest::FreshProgramFolder("registry") / "game";
+        root_ = testsupport::FreshProgramFolder("registry") / "game";
         platform::SetProgramFolder(root_.string());
         bGameFileMissing = false;
         ColorKey = 0xF81F;

@@ -10,7 +10,7 @@
 
 #include "EngineTestSupport.h"
 #include "HeadlessTable.h"
-#include "PngWriter.h"
+#include "tests/support/PngWriter.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"
 #include "platform/Blit.h"
@@ -88,7 +88,7 @@ protected:
     void WriteGolden(const std::string& name) {
         const auto dir = std::filesystem::path(MJ_TEST_OUT_DIR) / "dialogs";
         std::filesystem::create_directories(dir);
-        EXPECT_TRUE(text_test::WritePng(frame, (dir / (name + ".png")).string())) << name;
+        EXPECT_TRUE(testsupport::WritePng(frame, (dir / (name + ".png")).string())) << name;
     }
 
     std::filesystem::path folder = enginetest::ProgramFolderOfTheBuild("dialog_tables");

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "PngWriter.h"
+#include "tests/support/PngWriter.h"
 #include "WidgetTestSupport.h"
 #include "graphics/SurfaceHelpers.h"
 #include "ui/BitButtonArray.h"
@@ -152,7 +152,7 @@ TEST_F(WidgetPanelTest, WritesAPanelOfEveryWidget) {
     EXPECT_EQ(Pixel(250, 300 + 2 * 16 + 1), 0x00FF);
 
     const std::string path = std::string(MJ_TEST_OUT_DIR) + "/widget_panel.png";
-    ASSERT_TRUE(text_test::WritePng(frame, path));
+    ASSERT_TRUE(testsupport::WritePng(frame, path));
 }
 
 }  // namespace
