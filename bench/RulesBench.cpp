@@ -6,7 +6,7 @@
 
 #include "rules/GbHu.h"
 #include "rules/MjPlayer.h"
-#include "tests/rules/RandomHands.h"
+#include "testsupport/rules/RandomHands.h"
 
 namespace {
 

@@ -120,10 +120,13 @@ extern DirServerInfo DirServer[kMaxDirServers];
 extern int ServerNum;
 extern int nServerIndex;
 
-// The one table; the bitmap dialog that takes input (0 the table); the program is closing; the
-// message box and the invitation prompt are shown; the help flag of the settings.
+// The one table (null until the main window makes it); the bitmap dialog that takes input and
+// is drawn over the table (0 none, 1 score sheet, 2 options, 6 save slots, 7 new-game
+// confirmation, 8 names and rules, 9 item choice, 10 lobby, 11 start mode, 12 login, 13 sign-up,
+// 14 invitation, 18 server-line chooser); the program is closing; the message box and the
+// invitation prompt are shown; the help flag of the settings.
 extern CMj* pMj;
-extern std::uint8_t nActiveForm;
+extern int nActiveForm;
 extern std::uint8_t bAppClosing;
 extern std::uint8_t bMessageShown;
 extern std::uint8_t bInviteShown;
@@ -328,6 +331,7 @@ private:
     // Flow helpers.
     bool DrawFromWall();
     void ReceiveDrawnTile(bool afterFlight);
+    void PlayTurn(bool afterFlight);
     void ContinueTurn();
     void EndHand();
     void UserTurn(bool afterFlight);

@@ -4,6 +4,9 @@
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
+#include "graphics/LevelTable.h"
+#include "graphics/PixelTables.h"
+#include "graphics/MidiMusic.h"
 #include "platform/Path.h"
 #include "platform/Timer.h"
 #include "rules/FanTable.h"
@@ -13,7 +16,7 @@ std::uint8_t bWildRule = 0;
 tagMj WildTile = {0, 0};
 
 CMj* pMj = nullptr;
-std::uint8_t nActiveForm = 0;
+int nActiveForm = 0;
 std::uint8_t bAppClosing = 0;
 std::uint8_t bMessageShown = 0;
 std::uint8_t bInviteShown = 0;
@@ -52,9 +55,14 @@ CMj::CMj(TablePresentation* presentation)
     MinFan = kOfficialMinFan;
     hu.minfan = ai.minfan = MinFan;
     ReadDirServers(platform::ProgramPath("Dirconfig.ini"));
+    GBuildPixelTables();
 
     voiceon = 0;
     pDxSound = new CDxSound();
+    if (SoundDeviceExists()) {
+        MidiInit();
+        MidiSongs[0] = MidiLoad("bg.mid");
+    }
     CreateTimers();
     for (int i = 0; i < kWallTiles; i++) wall[i] = shuffleorder[i] = static_cast<std::uint8_t>(i);
     SetUpSeats();
@@ -69,6 +77,7 @@ CMj::CMj(TablePresentation* presentation)
 
     ReadOptions(platform::ProgramPath("SET.ini"));
     pDxSound->SetEffectsOn(soundon);
+    LoadLevelTable(platform::ProgramPath("level.txt"));
     ShowDialog(11);
 
     for (int s = 0; s < kSeats; s++) {
@@ -84,6 +93,10 @@ CMj::~CMj() {
     bAppClosing = 1;
     WriteOptions(platform::ProgramPath("SET.ini"));
     for (auto& timer : timers_) timer.reset();
+    if (SoundDeviceExists()) {
+        MidiUnloadAll();
+        MidiShutdown();
+    }
     delete pDxSound;
     pDxSound = nullptr;
     if (pMj == this) pMj = nullptr;
@@ -144,7 +157,7 @@ void CMj::SpreadRules() {
 void CMj::Redraw() { presentation_->RenderFrame(*this); }
 
 void CMj::ShowDialog(int id) {
-    nActiveForm = static_cast<std::uint8_t>(id);
+    nActiveForm = id;
     presentation_->ShowDialog(id);
     Redraw();
 }

@@ -1,8 +1,9 @@
 // What the table asks of its renderer and its dialogs while the game runs: whole frames, the
 // flights of tiles and chips, the dice, the desk grid, seat pictures, the message box and the
-// shown dialog.  The table holds one presentation; this base class does nothing (a flight
-// arrives at its first step, the dice stop after their 15 steps), so whole games run headless
-// and fast, and tests put a recorder in its place.
+// shown dialog.  The table holds one presentation; this base class draws nothing of its own (a
+// frame presents the composition surface as it stands, when there is one; a flight arrives at
+// its first step, the dice stop after their 15 steps), so whole games run headless and fast,
+// and tests put a recorder in its place.
 #pragma once
 
 #include <cstdint>
@@ -36,7 +37,7 @@ public:
     virtual ~TablePresentation() = default;
 
     // Composes and presents one whole frame of the table.
-    virtual void RenderFrame(const CMj& table) {}
+    virtual void RenderFrame(const CMj& table);
 
     // Flights: set the kind, start one, then step it until it arrives.
     virtual void SetAnimKind(int kind) {}

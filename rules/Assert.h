@@ -8,8 +8,10 @@
 [[noreturn]] void MjAssertFailed(const char* condition, const char* file, int line);
 
 #if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+#define MJ_ASSERTS_ON 1
 #define MJ_ASSERT(condition) \
     ((condition) ? static_cast<void>(0) : MjAssertFailed(#condition, __FILE__, __LINE__))
 #else
+#define MJ_ASSERTS_ON 0
 #define MJ_ASSERT(condition) static_cast<void>(sizeof(!(condition)))
 #endif

@@ -3,11 +3,7 @@
 // them, and the discard the best shape gives up.
 #include "rules/Log.h"
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
 #include "rules/MjPlayer.h"
-
-using mjai::FindPartner;
-using mjai::WithoutTwo;
 
 int CMjAi::PartialWaits(CMjPlayer* player, const int* seen, const tagPartialMj& partial) {
     const int gap = partial.second.value - partial.first.value;

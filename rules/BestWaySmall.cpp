@@ -1,10 +1,6 @@
 // The small decomposition search of the shape heuristic: every split of the hand, the first
 // shape one step from ready (or, failing that, two steps) giving the discard.
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
-
-using mjai::FindPartner;
-using mjai::WithoutTwo;
 
 bool CMjAi::FindReadyDiscardSmall(const tagMj* tiles, int count, tagMj* out) {
     onestep = 0;

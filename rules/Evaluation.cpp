@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr unsigned char kFanSevenPairs = 19;
-
 bool IsCountedTile(const tagMj& t) {
     if (IsNumbered(t)) return t.value >= 1 && t.value <= 9;
     return t.suit == kHonourSuit && t.value >= 1 && t.value <= 7;
@@ -34,10 +32,10 @@ int EvalLiveCount(CMjPlayer* player, const int* seen, const tagMj& tile) {
 
 CEvaluation::CEvaluation() : plannum(0), limit(4) {}
 
-tagEvalPlan* CEvaluation::NewPlan(unsigned char fan) {
+tagEvalPlan* CEvaluation::NewPlan(Fan fan) {
     if (plannum >= kEvalMaxPlans) return nullptr;
     tagEvalPlan* plan = &plans[plannum++];
-    plan->fan = fan;
+    plan->fan = static_cast<unsigned char>(fan);
     plan->needed = 0;
     plan->meldnum = 0;
     plan->sparenum = 0;

@@ -5,6 +5,7 @@
 // writes only the seat's seven-pairs plan flag.
 #pragma once
 
+#include "rules/FanTable.h"
 #include "rules/Tile.h"
 
 class CMjPlayer;
@@ -63,7 +64,7 @@ public:
     void FinishPlan(CMjPlayer* player, const tagMj* tiles, int count, tagEvalPlan* plan);
 
     // A new, empty plan at the end of the list (null when the list is full).
-    tagEvalPlan* NewPlan(unsigned char fan);
+    tagEvalPlan* NewPlan(Fan fan);
 
 private:
     // The flagged planners of the seat, in order: the first plan one of them makes, or null.

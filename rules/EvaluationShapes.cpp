@@ -5,11 +5,6 @@
 
 namespace {
 
-constexpr unsigned char kFanSevenPairs = 19;
-constexpr unsigned char kFanOneSuit = 22;
-constexpr unsigned char kFanKnitted = 34;
-constexpr unsigned char kFanAllPungs = 48;
-
 // The nine knitted tiles of a suit order: the first suit 1, 4, 7, the second 2, 5, 8, the
 // third 3, 6, 9.  False, with nothing written, unless the order names each numbered suit once:
 // the suits of a seat that never chose a knitted plan are not an order (zeros would make the
@@ -52,7 +47,7 @@ void CEvaluation::PlanSevenPairs(CMjPlayer* player, const tagMj* tiles, int coun
 }
 
 void CEvaluation::PlanOneSuit(CMjPlayer* player, const tagMj* tiles, int count) {
-    tagEvalPlan* plan = NewPlan(kFanOneSuit);
+    tagEvalPlan* plan = NewPlan(kFanFullFlush);
     if (!plan) return;
     int inSuit = 0;
     for (int i = 0; i < count; ++i) {
@@ -113,7 +108,7 @@ void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int 
             spare[sparenum++] = tiles[i];
     }
     if (sparenum > 8) return;
-    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    tagEvalPlan* plan = NewPlan(kFanLesserHonoursAndKnittedTiles);
     if (!plan) return;
     for (int i = 0; i < sparenum; ++i) plan->spare[i] = spare[i];
     plan->sparenum = sparenum;
@@ -129,7 +124,7 @@ void CEvaluation::PlanKnittedStraight(CMjPlayer* player, const tagMj* tiles, int
     for (const tagMj& k : knitted)
         if (RemoveTile(rest, &restnum, k)) --restnum;
     if (restnum > 6) return;
-    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    tagEvalPlan* plan = NewPlan(kFanLesserHonoursAndKnittedTiles);
     if (!plan) return;
     for (int i = 0; i < restnum; ++i) plan->spare[i] = rest[i];
     plan->sparenum = restnum;

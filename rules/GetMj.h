@@ -18,6 +18,8 @@ enum : unsigned char {
     kKindSingle = 5,
 };
 
+inline bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
+
 struct GetMj {
     tagMj Mj[4];          // the tiles in order; a chow ascending
     int num;              // tiles in the group (a chow option holds 2)
@@ -32,3 +34,22 @@ struct GetMj {
         return num < 0 ? 0 : (num > 4 ? 4 : num);
     }
 };
+
+// A group of `kind` headed by `tile`: a pung, a pair or a single of it, or the chow it starts.
+inline GetMj MakeGroup(unsigned char kind, const tagMj& tile) {
+    GetMj g;
+    g.kind = kind;
+    g.num = kind == kKindPair ? 2 : (kind == kKindSingle ? 1 : 3);
+    for (int i = 0; i < g.num; i++) g.Mj[i] = kind == kKindChow ? Shifted(tile, i) : tile;
+    return g;
+}
+
+// Two tiles of a run with one missing.
+inline GetMj MakePartial(const tagMj& low, const tagMj& high) {
+    GetMj g;
+    g.kind = kKindPartial;
+    g.num = 2;
+    g.Mj[0] = low;
+    g.Mj[1] = high;
+    return g;
+}

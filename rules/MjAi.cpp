@@ -23,7 +23,7 @@ int SortedHand(const CMjPlayer* player, tagMj* hand) {
 }  // namespace
 
 CMjAi::CMjAi()
-    : pairmj{}, partialmj{}, PlayMj{0, 0}, onestep(0), twostep(0), onestepmj{0, 0},
+    : PlayMj{0, 0}, onestep(0), twostep(0), onestepmj{0, 0},
       twostepmj{0, 0}, step1mj{0, 0}, step2mj{0, 0}, step1score(0), step2score(0),
       minfan(kOfficialMinFan), wildrule(0), wildmj{1, 1} {}
 

@@ -1,11 +1,7 @@
 // The computer player's ready searches: which discard leaves the hand ready, and how many live
 // tiles it then waits on.
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
 #include "rules/MjPlayer.h"
-
-using mjai::FindPartner;
-using mjai::WithoutTwo;
 
 int CMjAi::ReadyWithout(CMjPlayer* player, const tagMj& discard) {
     tagMj hand[kMaxHandTiles];

@@ -54,7 +54,7 @@ void CMjPlayer::Reset() {
     std::memset(ExFan, 0, sizeof ExFan);
 }
 
-bool CMjPlayer::CompareMj(int i, int j) {
+bool CMjPlayer::CompareMj(int i, int j) const {
     const tagMj& a = Mj[i];
     const tagMj& b = Mj[j];
     if (wildmode) {
@@ -64,7 +64,7 @@ bool CMjPlayer::CompareMj(int i, int j) {
         if (wildB) return true;
         if (wildA) return false;
     }
-    return b.suit < a.suit || (b.suit == a.suit && b.value < a.value);
+    return TileGreater(a, b);
 }
 
 void CMjPlayer::SwapMj(int i, int j) {
@@ -80,16 +80,16 @@ void CMjPlayer::SortHand() {
             if (CompareMj(i, j)) SwapMj(i, j);
 }
 
-int CMjPlayer::CountMj(const tagMj& tile) {
+int CMjPlayer::CountMj(const tagMj& tile) const {
     int count = 0;
     for (int i = 0; i < cardnum; i++)
         if (TileEqual(Mj[i], tile)) count++;
     return count;
 }
 
-bool CMjPlayer::FindMj(const tagMj& tile) { return CountMj(tile) > 0; }
+bool CMjPlayer::FindMj(const tagMj& tile) const { return CountMj(tile) > 0; }
 
-bool CMjPlayer::IsWild(const tagMj& tile) {
+bool CMjPlayer::IsWild(const tagMj& tile) const {
     return wildmode && MatchesWild(tile, wildmj);
 }
 
@@ -114,9 +114,9 @@ bool CMjPlayer::CanChow(const tagMj& tile) {
     return chownum > 0;
 }
 
-bool CMjPlayer::CanPung(const tagMj& tile) { return CountMj(tile) >= 2 && !IsWild(tile); }
+bool CMjPlayer::CanPung(const tagMj& tile) const { return CountMj(tile) >= 2 && !IsWild(tile); }
 
-bool CMjPlayer::CanKong(const tagMj& tile) { return CountMj(tile) == 3 && !IsWild(tile); }
+bool CMjPlayer::CanKong(const tagMj& tile) const { return CountMj(tile) == 3 && !IsWild(tile); }
 
 void CMjPlayer::DeleteMj(const tagMj& tile) {
     for (int i = 0; i < cardnum; i++) {
@@ -156,7 +156,7 @@ bool CMjPlayer::FindConcealedKong(tagMj* out) {
     return false;
 }
 
-bool CMjPlayer::HasPung(const tagMj& tile) {
+bool CMjPlayer::HasPung(const tagMj& tile) const {
     for (int i = 0; i < gangnum; i++)
         if (Gang[i].num == 3 && Gang[i].kind == kKindPung && TileEqual(Gang[i].Mj[0], tile))
             return true;
@@ -186,14 +186,14 @@ int CMjPlayer::BuildKongOptions() {
     return kongnum;
 }
 
-bool CMjPlayer::IsConcealedHand() {
+bool CMjPlayer::IsConcealedHand() const {
     const int melds = MeldCount();
     for (int i = 0; i < melds; i++)
         if (Gang[i].kind != kKindKong || open[i]) return false;
     return true;
 }
 
-int CMjPlayer::CountSuit(int suit) {
+int CMjPlayer::CountSuit(int suit) const {
     int count = 0;
     for (int i = 0; i < cardnum; i++)
         if (Mj[i].suit == suit) count++;
@@ -204,7 +204,7 @@ int CMjPlayer::CountSuit(int suit) {
     return count;
 }
 
-int CMjPlayer::MainSuit(int n) {
+int CMjPlayer::MainSuit(int n) const {
     for (int suit = 0; suit < 3; suit++)
         if (CountSuit(suit) >= n) return suit;
     return 10;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rules/Assert.h"
+#include "rules/FanTable.h"
 #include "rules/GetMj.h"
 #include "rules/Tile.h"
 
@@ -65,8 +66,8 @@ public:
     unsigned char choosechow{};
     int chowpeer{};
     tagMj winmj{};              // the seat's last tile: the one that completes the hand
-    unsigned char FanFlag[90]{};
-    unsigned char ExFan[20]{};
+    unsigned char FanFlag[kFanSlots]{};
+    unsigned char ExFan[kExFanSlots]{};
     GetMj Split[6]{};           // the scored decomposition
     int splitnum{};
     int quanfeng{};             // prevailing wind 1..4
@@ -99,25 +100,25 @@ public:
 
     void Reset();
     void SortHand();
-    bool CompareMj(int i, int j);
+    bool CompareMj(int i, int j) const;
     void SwapMj(int i, int j);
-    int CountMj(const tagMj& tile);
-    bool FindMj(const tagMj& tile);
-    bool IsWild(const tagMj& tile);
+    int CountMj(const tagMj& tile) const;
+    bool FindMj(const tagMj& tile) const;
+    bool IsWild(const tagMj& tile) const;
     bool CanChow(const tagMj& tile);
-    bool CanPung(const tagMj& tile);
-    bool CanKong(const tagMj& tile);
+    bool CanPung(const tagMj& tile) const;
+    bool CanKong(const tagMj& tile) const;
     void RemovePlayMj();
     void PlayMjOut();
     void DeleteMj(const tagMj& tile);
     void DeleteMjN(const tagMj& tile, int n);
     bool FindConcealedKong(tagMj* out);
-    bool HasPung(const tagMj& tile);
+    bool HasPung(const tagMj& tile) const;
     bool FindAddedKong(tagMj* out);
     int BuildKongOptions();
-    bool IsConcealedHand();
-    int CountSuit(int suit);
-    int MainSuit(int n);
+    bool IsConcealedHand() const;
+    int CountSuit(int suit) const;
+    int MainSuit(int n) const;
     // Settles the long-term plan of a computer seat from the hand-shape evaluator.
     void ChoosePlan();
 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "HeadlessTable.h"
+#include "testsupport/engine/HeadlessTable.h"
 #include "engine/Mj.h"
 #include "engine/SaveGameFile.h"
 

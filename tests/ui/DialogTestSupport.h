@@ -9,7 +9,7 @@
 #include <string>
 
 #include "EngineTestSupport.h"
-#include "HeadlessTable.h"
+#include "testsupport/engine/HeadlessTable.h"
 #include "tests/support/PngWriter.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"

@@ -34,15 +34,14 @@ public:
     int OnLButtonUp(int px, int py) override { return buttons.MouseUp(px, py); }
 };
 
-// A table in a program folder of its own (it writes its settings when it goes) whose frames
-// are the composition surface as it stands.
+// A table in a program folder of its own: it writes its settings when it goes.
 class FormTest : public WidgetTest {
 protected:
+    // The table shows its start-mode dialog as it is made; the tests count frames from there.
     FormTest() { presenter.Clear(); }
     ~FormTest() override { nActiveForm = 0; }
     std::filesystem::path folder_ = enginetest::ProgramFolderOfTheBuild("ui");
-    PresentingTable presentation;
-    CMj table{&presentation};
+    CMj table;
 };
 
 TEST_F(FormTest, ShowMakesTheDialogActiveAndCloseClearsItEachWithARedraw) {

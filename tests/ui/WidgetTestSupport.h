@@ -8,11 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/TablePresentation.h"
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Blit.h"
 #include "platform/Path.h"
-#include "platform/Presenter.h"
 #include "platform/Surface.h"
 #include "platform/testing/DesktopRecorder.h"
 #include "platform/testing/FramePresenter.h"
@@ -50,14 +48,6 @@ private:
     platform::testing::ScopedDesktop desktopInstalled_;
     platform::testing::ScopedPresenter presenterInstalled_;
     platform::Surface* previousFrame_ = nullptr;
-};
-
-// The table's frames as the composition surface stands, without the table drawn under them.
-class PresentingTable : public TablePresentation {
-public:
-    void RenderFrame(const CMj&) override {
-        if (lpDDSPla) platform::PresentSurface(*lpDDSPla);
-    }
 };
 
 // One blended RGB565 pixel: each channel d + floor((s - d) × alpha / 256).

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "rules/Evaluation.h"
 #include "rules/MjPlayer.h"
 #include "rules/Tile.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 namespace aitest {
 
@@ -19,6 +20,8 @@ inline std::vector<tagMj> Tiles(const std::string& text) { return rulestest::T(t
 inline tagMj T(const std::string& text) { return rulestest::One(text); }
 inline std::string Names(const tagMj* tiles, int n) { return rulestest::Str(tiles, n); }
 inline std::string Name(const tagMj& t) { return rulestest::Str(&t, 1); }
+// The fan a plan aims at, printed by name when a comparison fails.
+inline Fan PlanFan(const tagEvalPlan& plan) { return static_cast<Fan>(plan.fan); }
 
 // A seat at the start of a hand, with the fields a computer seat's decisions read set.
 inline std::unique_ptr<CMjPlayer> NewSeat() {

@@ -9,6 +9,7 @@ namespace {
 
 using aitest::Names;
 using aitest::NewSeat;
+using aitest::PlanFan;
 using aitest::SetHand;
 using aitest::T;
 
@@ -53,7 +54,7 @@ TEST_F(EvaluationTest, AChowMeldCompletesAStraightWithoutTakingHandTiles) {
     SetHand(seat.get(), "159m12379s7z");
     const EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 1);
-    EXPECT_EQ(r.plan.fan, 28);
+    EXPECT_EQ(PlanFan(r.plan), kFanPureStraight);
     EXPECT_EQ(r.spare, "1m5m9m7z");
     ASSERT_EQ(r.plan.meldnum, 3);
     EXPECT_EQ(r.plan.melds[1].heldnum, 3);
@@ -68,7 +69,7 @@ TEST_F(EvaluationTest, ANeededTileWithNoLiveCopyCountsAsNine) {
     seen[TileKey(T("8s"))] = 4;
     const EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 9);
-    EXPECT_EQ(r.plan.fan, 28);
+    EXPECT_EQ(PlanFan(r.plan), kFanPureStraight);
     EXPECT_EQ(r.plan.melds[2].live[0], 0);
 }
 
@@ -78,7 +79,7 @@ TEST_F(EvaluationTest, APlanWithALivePathBeatsADeadOne) {
     SetHand(seat.get(), "12345679s12345m");
     EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 1);
-    EXPECT_EQ(r.plan.fan, 28);
+    EXPECT_EQ(PlanFan(r.plan), kFanPureStraight);
     seen[TileKey(T("8s"))] = 4;
     r = Judge(eval, seat.get(), seen);
     EXPECT_GT(r.needed, 1);
@@ -91,7 +92,7 @@ struct PlanCase {
     void (*flag)(CMjPlayer*);
     const char* hand;
     int needed;
-    int fan;
+    Fan fan;
     const char* spare;
 };
 
@@ -104,18 +105,18 @@ void ExpectPlans(const PlanCase* cases, size_t n, const int* seen) {
         CEvaluation eval;
         const EvalResult r = Judge(eval, s.get(), seen);
         EXPECT_EQ(r.needed, c.needed) << c.why;
-        EXPECT_EQ(r.plan.fan, c.fan) << c.why;
+        EXPECT_EQ(PlanFan(r.plan), c.fan) << c.why;
         EXPECT_EQ(r.spare, c.spare) << c.why;
     }
 }
 
 const PlanCase kTieCases[] = {
     {"three plans need 2: the first is chosen, the candidates are the tiles all three give up",
-     nullptr, "1234567m12345s9p1z", 2, 30, "4s5s1z"},
+     nullptr, "1234567m12345s9p1z", 2, kFanPureShiftedChows, "4s5s1z"},
     {"plans of either suit need 2 and give up nothing in common: the chosen plan's own spare",
-     nullptr, "1234567m1234567s", 2, 30, "1s2s3s4s5s6s7s"},
+     nullptr, "1234567m1234567s", 2, kFanPureShiftedChows, "1s2s3s4s5s6s7s"},
     {"two plans need 1: the first one's spare tiles come back unnarrowed", nullptr,
-     "12345679m123s45p1z", 1, 28, "1s2s3s4p5p1z"},
+     "12345679m123s45p1z", 1, kFanPureStraight, "1s2s3s4p5p1z"},
 };
 
 TEST_F(EvaluationTest, EqualPlansChooseTheFirstAndNarrowTheCandidatesFromTwoTilesOn) {
@@ -125,7 +126,7 @@ TEST_F(EvaluationTest, EqualPlansChooseTheFirstAndNarrowTheCandidatesFromTwoTile
 TEST_F(EvaluationTest, ASevenPairsPlanSetsTheSeatsPairsFlag) {
     SetHand(seat.get(), "1122m3344s5566p7z");
     const EvalResult r = Judge(eval, seat.get(), seen);
-    EXPECT_EQ(r.plan.fan, 19);
+    EXPECT_EQ(PlanFan(r.plan), kFanSevenPairs);
     EXPECT_EQ(r.needed, 0);
     EXPECT_EQ(r.spare, "7z");
     EXPECT_EQ(seat->plan_pairs, 1);
@@ -143,29 +144,30 @@ TEST_F(EvaluationTest, ThePairsFlagTakesSevenPairsEvenWhenAChowPlanIsCloser) {
     SetHand(seat.get(), "112233m456s789p77z");
     EvalResult r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 0);
-    EXPECT_EQ(r.plan.fan, 39);
+    EXPECT_EQ(PlanFan(r.plan), kFanMixedStraight);
     EXPECT_EQ(seat->plan_pairs, 0);
 
     seat->plan_pairs = 1;
     r = Judge(eval, seat.get(), seen);
     EXPECT_EQ(r.needed, 3);
-    EXPECT_EQ(r.plan.fan, 19);
+    EXPECT_EQ(PlanFan(r.plan), kFanSevenPairs);
     EXPECT_EQ(r.spare, "4s5s6s7p8p9p");
 }
 
 const PlanCase kFlaggedCases[] = {
     {"one suit counts the tiles of other suits",
-     [](CMjPlayer* p) { p->plan_suit = 1; p->plan_suitno = 1; }, "123m456789s11z", 2, 22,
+     [](CMjPlayer* p) { p->plan_suit = 1; p->plan_suitno = 1; }, "123m456789s11z", 2, kFanFullFlush,
      "1m2m3m1z1z"},
     {"all pungs spares the lone tiles",
-     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p777p45z", 0, 48, "4z5z"},
+     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p777p45z", 0, kFanAllPungs, "4z5z"},
     {"all pungs without lone tiles spares one of each pair",
-     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p", 1, 48, "2s3p"},
+     [](CMjPlayer* p) { p->plan_pungs = 1; }, "111m22s33p", 1, kFanAllPungs, "2s3p"},
     {"knitted honours covers the honours and the knitted tiles",
-     [](CMjPlayer* p) { p->plan_knit = 1; }, "147m25s39p1234566z", 0, 34, "6z"},
+     [](CMjPlayer* p) { p->plan_knit = 1; }, "147m25s39p1234566z", 0,
+     kFanLesserHonoursAndKnittedTiles, "6z"},
     {"knitted straight follows the seat's suit order",
      [](CMjPlayer* p) { p->plan_knitline = 1; p->knitline_suit[0] = 1; p->knitline_suit[1] = 0; },
-     "258m147s369p1122z", 0, 34, "1z1z2z2z"},
+     "258m147s369p1122z", 0, kFanLesserHonoursAndKnittedTiles, "1z1z2z2z"},
 };
 
 TEST_F(EvaluationTest, FlaggedPlansAreTakenFirstAsTheyCome) {
@@ -182,7 +184,7 @@ TEST_F(EvaluationTest, AFlaggedPlannerThatFindsNothingPassesToTheNextFlag) {
     seat->plan_knitline = 1;
     SetHand(seat.get(), "147m258s369p123m5z");
     const EvalResult r = Judge(eval, seat.get(), seen);
-    EXPECT_EQ(r.plan.fan, 34);
+    EXPECT_EQ(PlanFan(r.plan), kFanLesserHonoursAndKnittedTiles);
     EXPECT_EQ(r.spare, "1m2m3m5z");
 }
 

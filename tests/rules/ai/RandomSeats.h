@@ -43,7 +43,7 @@ public:
             tagMj t = r.pool[rng_() % r.pool.size()];
             if (rng_() % 3 != 0 && s->cardnum > 0) {
                 t = s->Mj[rng_() % s->cardnum];
-                if (t.suit < 3 && rng_() % 2) t.value = static_cast<signed char>(t.value + (rng_() % 2 ? 1 : -1));
+                if (IsNumbered(t) && rng_() % 2) t = Shifted(t, rng_() % 2 ? 1 : -1);
             }
             if (InPool(r.pool, t)) return t;
         }
@@ -85,9 +85,9 @@ private:
             const tagMj base = set[rng_() % set.size()];
             std::vector<tagMj> tiles;
             if (kind == kKindChow) {
-                if (base.suit > 2 || base.value > 7) continue;
+                if (!IsNumbered(base) || base.value > 7) continue;
                 for (int k = 0; k < 3; ++k)
-                    tiles.push_back(tagMj{static_cast<signed char>(base.value + k), base.suit});
+                    tiles.push_back(Shifted(base, k));
             } else {
                 tiles.assign(kind == kKindKong ? 4 : 3, base);
             }

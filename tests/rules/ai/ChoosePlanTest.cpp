@@ -8,6 +8,7 @@
 namespace {
 
 using aitest::NewSeat;
+using aitest::PlanFan;
 using aitest::SetHand;
 
 int Flags(const CMjPlayer& s) {
@@ -69,13 +70,13 @@ TEST(KnittedTargets, SuitsThatAreNoOrderMakeNoKnittedPlan) {
         EXPECT_EQ(eval.Evaluate(seat.get(), seat->Mj, seat->cardnum, seen, spare, &sparenum, &plan),
                   1)
             << c.why;
-        EXPECT_EQ(plan.fan, 28) << c.why;
+        EXPECT_EQ(PlanFan(plan), kFanPureStraight) << c.why;
         // Flagged, the knitted planners make nothing and pass on to the general targets.
         seat->plan_knit = seat->plan_knitline = 1;
         EXPECT_EQ(eval.Evaluate(seat.get(), seat->Mj, seat->cardnum, seen, spare, &sparenum, &plan),
                   1)
             << c.why;
-        EXPECT_EQ(plan.fan, 28) << c.why;
+        EXPECT_EQ(PlanFan(plan), kFanPureStraight) << c.why;
     }
 }
 
