@@ -2,11 +2,6 @@
 // pre-deal items of the item dialog.
 #include "engine/Mj.h"
 
-namespace {
-// The table's menu buttons: settings, the web site, help and leave.
-constexpr int kMenuButtons[] = {27, 28, 29, 30};
-}  // namespace
-
 // Offline: the game goes to its file (a refused save keeps the user at the table), the claim
 // steps stop, the music goes off and the save slots come up.  Leaving an online table comes
 // with online play.
@@ -18,7 +13,8 @@ void CMj::QuitGame() {
     MusicOff();
     presentation_->ShowSaveSlots();
     Redraw();
-    for (int id : kMenuButtons) Button(id).visible = 0;
+    for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})
+        Button(id).visible = 0;
 }
 
 // The item dialog's two items have no effect of their own: nothing in the game says what they

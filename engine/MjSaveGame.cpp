@@ -81,6 +81,14 @@ void LoadSeat(const SavedSeat& in, CMjPlayer& p) {
     p.sex = in.avatar >= kFirstMaleAvatar ? 1 : 0;
 }
 
+// A seat's last tile, which the file does not hold: its drawn tile, else the discard that came
+// to it last, the end of the river of the seat before it.
+tagMj LastTileOf(const CMjPlayer& seat, const CMjPlayer& before) {
+    if (seat.hasnew) return seat.newmj;
+    if (before.rivernum > 0) return before.River[before.rivernum - 1];
+    return tagMj{};
+}
+
 }  // namespace
 
 SavedGame CMj::SaveRecord() const {
@@ -121,13 +129,8 @@ void CMj::TakeSaveRecord(const SavedGame& g) {
     indicator = g.indicator;
     wildkind = g.wildKind;
     presentation_->LoadDesk(g.desk);
-    // A seat's last tile is its drawn tile, else the discard that came to it last: the end of
-    // the river of the seat before it.
-    for (int s = 0; s < kSeats; ++s) {
-        CMjPlayer& p = Player[s];
-        const CMjPlayer& before = Player[(s + kSeats - 1) % kSeats];
-        p.winmj = p.hasnew ? p.newmj : before.rivernum > 0 ? before.River[before.rivernum - 1] : tagMj{};
-    }
+    for (int s = 0; s < kSeats; ++s)
+        Player[s].winmj = LastTileOf(Player[s], Player[(s + kSeats - 1) % kSeats]);
 }
 
 bool CMj::SaveProgress(const std::string& gbkPath) {

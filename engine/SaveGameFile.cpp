@@ -25,7 +25,8 @@ public:
     }
     void I32(std::int32_t& v) {
         std::uint32_t u = 0;
-        for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(static_cast<unsigned char>(at_[i])) << (8 * i);
+        for (int i = 0; i < 4; ++i)
+            u |= static_cast<std::uint32_t>(static_cast<unsigned char>(at_[i])) << (8 * i);
         at_ += 4;
         v = static_cast<std::int32_t>(u);
     }
@@ -150,7 +151,8 @@ void CheckSeat(Checker& c, const SavedSeat& s, const std::string& seat) {
         c.In(m.num, 0, 4, seat + "meld num");
         c.In(m.kind, 0, 2, seat + "meld kind");
         c.In(m.open, 0, 2, seat + "meld open");
-        for (int k = 0; k < 4; ++k) c.Tile(m.tiles[k], i < s.meldnum && k < m.num, seat + "meld tile");
+        for (int k = 0; k < 4; ++k)
+            c.Tile(m.tiles[k], i < s.meldnum && k < m.num, seat + "meld tile");
     }
     c.Flag(s.hasnew, seat + "hasnew");
     c.Tile(s.newmj, s.hasnew != 0, seat + "newmj");

@@ -55,14 +55,14 @@ void DeleteOfflineDialogs() {
 
 CBitForm* OfflineDialog(int id) {
     switch (id) {
-    case kScoreFormId: return pScoreForm;
-    case kSetFormId: return pSetForm;
-    case kWelComFormId: return pWelComForm;
-    case kNewGameDlgId: return pNewGameDlg;
-    case kInputNameDlgId: return pInputNameDlg;
-    case kItemFormId: return pItemForm;
-    case kModeFormId: return pModeForm;
-    default: return nullptr;
+        case kScoreFormId: return pScoreForm;
+        case kSetFormId: return pSetForm;
+        case kWelComFormId: return pWelComForm;
+        case kNewGameDlgId: return pNewGameDlg;
+        case kInputNameDlgId: return pInputNameDlg;
+        case kItemFormId: return pItemForm;
+        case kModeFormId: return pModeForm;
+        default: return nullptr;
     }
 }
 

@@ -59,8 +59,10 @@ CInputNameDlg::CInputNameDlg(std::string_view backgroundPath, CMj* ownerTable)
     nameEdit = std::make_unique<CDxEdit>("Graphic\\InputName\\Edit.bmp");
     nameEdit->focus = 1;
     nameEdit->textColor = 0xFFFFFF;
-    const char* family[2] = {"Graphic\\InputName\\checkbox1.bmp", "Graphic\\InputName\\checkbox2.bmp"};
-    const char* variant[2] = {"Graphic\\InputName\\checkbox3.bmp", "Graphic\\InputName\\checkbox4.bmp"};
+    const char* family[2] = {"Graphic\\InputName\\checkbox1.bmp",
+                             "Graphic\\InputName\\checkbox2.bmp"};
+    const char* variant[2] = {"Graphic\\InputName\\checkbox3.bmp",
+                              "Graphic\\InputName\\checkbox4.bmp"};
     officialBox = std::make_unique<CBitCheckBox>(family[0], family[1]);
     secondFamilyBox = std::make_unique<CBitCheckBox>(family[0], family[1]);
     noWildBox = std::make_unique<CBitCheckBox>(variant[0], variant[1]);
@@ -99,7 +101,8 @@ void CInputNameDlg::Show() {
     for (int& id : avatarId) id = MjRand() % kAvatars;
     // A missing key reads as 0, so only a stored value outside 0..11 keeps the random picture.
     for (int s = 0; s < 4; ++s) {
-        const int stored = platform::ReadProfileInt("Avatar", kSeatPictures[s].key, 0, SettingsPath());
+        const int stored =
+            platform::ReadProfileInt("Avatar", kSeatPictures[s].key, 0, SettingsPath());
         if (stored >= 0 && stored < kAvatars) avatarId[s] = stored;
     }
     ApplyAvatars();

@@ -51,27 +51,26 @@ int CModeForm::OnMouseMove(int px, int py) { return HoverButtons(px, py); }
 int CModeForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);
     switch (index) {
-    case kExit:
-        // The main window closes as from its close box, without asking while this dialog is
-        // the active one.
-        platform::PostNotice(platform::kCloseRequest, "");
-        break;
-    case kNet:
-        // The server-line chooser comes with online play.
-        break;
-    case kGame:
-        if (pWelComForm) pWelComForm->Show();
-        break;
-    case kHome:
-        Redraw();
-        platform::OpenUrl(kHomePageAddress);
-        break;
-    case kMoreGames:
-        Redraw();
-        platform::OpenUrl(kMoreGamesAddress);
-        break;
-    default:
-        break;
+        case kExit:
+            // The main window closes as from its close box, without asking while this dialog is
+            // the active one.
+            platform::PostNotice(platform::kCloseRequest, "");
+            break;
+        case kNet:
+            // The server-line chooser comes with online play.
+            break;
+        case kGame:
+            if (pWelComForm) pWelComForm->Show();
+            break;
+        case kHome:
+            Redraw();
+            platform::OpenUrl(kHomePageAddress);
+            break;
+        case kMoreGames:
+            Redraw();
+            platform::OpenUrl(kMoreGamesAddress);
+            break;
+        default: break;
     }
     return index;
 }

@@ -28,8 +28,8 @@ constexpr int kSuitBase[5] = {0, 9, 18, 27, 34};
 
 // Where a seat's score change goes: its sign cell, then five digits, each a pen step apart.
 struct ChangeDigits {
-    int cell;   // digit cell width and height
-    int step;   // pen step
+    int cell;  // digit cell width and height
+    int step;  // pen step
     platform::Rect minus;
     platform::Rect plus;
 };
@@ -216,8 +216,8 @@ void CScoreForm::DrawScoreChanges() {
 }
 
 void CScoreForm::DrawTexts(CMjPlayer& winner) {
-    WriteTextIn({x + 80, y + 410, x + 160, y + 442}, std::to_string(winner.fan) + " 番",
-                kSheetFont, 0, InkOnly(kOrange));
+    WriteTextIn({x + 80, y + 410, x + 160, y + 442}, std::to_string(winner.fan) + " 番", kSheetFont,
+                0, InkOnly(kOrange));
     for (int s = 0; s < 4; ++s) {
         const CMjPlayer& seat = *owner->GetPlayer(s);
         const std::string_view name(seat.name, strnlen(seat.name, sizeof seat.name));
@@ -288,16 +288,16 @@ int CScoreForm::OnLButtonUp(int px, int py) {
     dragging = 0;
     const int index = buttons.MouseUp(px, py);
     switch (index) {
-    case kReplay:
-        CBitForm::Close();
-        if (owner) owner->StartHand();
-        break;
-    case kLeave:
-        if (owner) owner->QuitGame();
-        break;
-    case kUp: ScrollUp(); break;
-    case kDown: ScrollDown(); break;
-    default: break;
+        case kReplay:
+            CBitForm::Close();
+            if (owner) owner->StartHand();
+            break;
+        case kLeave:
+            if (owner) owner->QuitGame();
+            break;
+        case kUp: ScrollUp(); break;
+        case kDown: ScrollDown(); break;
+        default: break;
     }
     return index;
 }

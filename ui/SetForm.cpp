@@ -72,7 +72,8 @@ void CSetForm::SetPos(int newX, int newY) {
 void CSetForm::Draw() {
     GAlphaBlt(background, x, y, 0, 0, backgroundRect.right, backgroundRect.bottom, kOpacity);
     buttons.DrawAll();
-    for (CBitCheckBox* box : {animateBox.get(), fullScreenBox.get(), musicBox.get(), voiceBox.get()})
+    for (CBitCheckBox* box :
+         {animateBox.get(), fullScreenBox.get(), musicBox.get(), voiceBox.get()})
         box->Draw();
     volumeSlider->Draw();
     speedSlider->Draw();
@@ -94,7 +95,8 @@ int CSetForm::OnLButtonDown(int px, int py) {
     speedSlider->MouseDown(px, py);
     const int index = PressButtons(px, py);
     bool toggled = false;
-    for (CBitCheckBox* box : {animateBox.get(), fullScreenBox.get(), musicBox.get(), voiceBox.get()})
+    for (CBitCheckBox* box :
+         {animateBox.get(), fullScreenBox.get(), musicBox.get(), voiceBox.get()})
         toggled = box->Click(px, py) || toggled;
     if (toggled) Redraw();
     return index;

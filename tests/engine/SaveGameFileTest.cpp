@@ -12,7 +12,8 @@ namespace {
 
 std::int32_t I32At(const std::string& bytes, std::size_t offset) {
     std::uint32_t u = 0;
-    for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[offset + i])) << (8 * i);
+    for (int i = 0; i < 4; ++i)
+        u |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[offset + i])) << (8 * i);
     return static_cast<std::int32_t>(u);
 }
 
@@ -76,7 +77,8 @@ TEST(SavedGameReader, RefusesEveryFieldOutOfRange) {
 
 TEST(SavedGameReader, RefusesAFileOfAnyOtherSize) {
     const std::string valid = WriteSavedGame(ValidSavedGame());
-    for (std::size_t size : {std::size_t{0}, std::size_t{9}, kSavedGameBytes - 1, kSavedGameBytes + 1}) {
+    for (std::size_t size :
+         {std::size_t{0}, std::size_t{9}, kSavedGameBytes - 1, kSavedGameBytes + 1}) {
         std::string bytes = valid;
         bytes.resize(size);
         std::string fault;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "testsupport/engine/HeadlessTable.h"
 #include "engine/Mj.h"
 #include "engine/SaveGameFile.h"
+#include "testsupport/engine/HeadlessTable.h"
 
 namespace enginetest {
 

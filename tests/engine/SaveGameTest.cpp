@@ -4,9 +4,9 @@
 // and leaving an offline game.
 #include <gtest/gtest.h>
 
-#include <sys/ioctl.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,8 +15,8 @@
 
 #include "EngineTestSupport.h"
 #include "SaveGameTable.h"
-#include "SelfPlay.h"
 #include "SavedGameCases.h"
+#include "SelfPlay.h"
 #include "platform/WholeFile.h"
 
 namespace enginetest {
@@ -48,7 +48,9 @@ protected:
         }));
     }
 
-    std::string Slot(int n) const { return platform::ProgramPath("Save\\" + std::to_string(n) + ".cmj"); }
+    std::string Slot(int n) const {
+        return platform::ProgramPath("Save\\" + std::to_string(n) + ".cmj");
+    }
 
     fs::path folder_;
     DeskPresentation desk_;
@@ -78,7 +80,8 @@ TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
     EXPECT_EQ(t.curplayer, 0);
     EXPECT_TRUE(t.maydiscard);
     EXPECT_EQ(t.state, kHandRunning);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(t.Player[0].Mj), sizeof t.Player[0].Mj), handBefore);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(t.Player[0].Mj), sizeof t.Player[0].Mj),
+              handBefore);
     EXPECT_EQ(std::memcmp(t.stackheight, heights, sizeof heights), 0) << "the wall picture";
     EXPECT_EQ(std::memcmp(fresh.desk, deskBefore, sizeof deskBefore), 0) << "the desk grid";
     EXPECT_TRUE(TableFault(t, true).empty()) << TableFault(t, true);
@@ -112,7 +115,8 @@ TEST_F(SaveGameTest, SavingIsRefusedOutsideTheUsersDiscardTurn) {
         std::function<bool(CMj&)> reached;
     };
     const Moment moments[] = {
-        {"a computer seat's turn", [](CMj& c) { return c.state == kHandRunning && c.curplayer > 0; }},
+        {"a computer seat's turn",
+         [](CMj& c) { return c.state == kHandRunning && c.curplayer > 0; }},
         {"a claim offered to the user",
          [](CMj& c) { return c.state == kHandRunning && c.Button(kButtonPass).visible; }},
     };
@@ -209,8 +213,8 @@ TEST_F(SaveGameTest, TheWallPictureCountsTheFlowersFromTheBack) {
     for (int stack = 0; stack < kWallStacks; ++stack) {
         int expected = 2;
         if (stack >= 10 && stack < 10 + 29) expected = 0;  // 58 front tiles
-        if (stack == 9) expected = 0;                        // flowers 1 and 2
-        if (stack == 8) expected = 1;                        // flower 3
+        if (stack == 9) expected = 0;                      // flowers 1 and 2
+        if (stack == 8) expected = 1;                      // flower 3
         EXPECT_EQ(t.stackheight[stack], expected) << stack;
     }
     EXPECT_EQ(t.taken, 60);
@@ -342,20 +346,37 @@ TEST_F(SaveGameTest, TheSaveFolderIsMadeWhenMissingAndAFileInItsWayIsReported) {
     EXPECT_EQ(h.Boxes().Last().text, "游戏保存失败。");
 }
 
+// The close button (classic style) and the menu's leave entry both leave the game.
 TEST_F(SaveGameTest, LeavingAnOfflineGameSavesItToItsFileAndShowsTheSlots) {
     HeadlessTable h(5, &desk_);
     CMj& t = *h.table;
     PlayToUserTurn(h, 30);
-    t.savefile = Slot(3);
-    t.musicwanted = 1;
-    for (int id = 27; id <= 30; ++id) t.Button(id).visible = 1;
-    t.Timer(kTimerClaims)->SetEnabled(true);
+    int slot = 3;
+    for (int button : {kButtonClose, kButtonLeave}) {
+        t.savefile = Slot(slot);
+        t.musicwanted = 1;
+        for (int id = kButtonSettings; id <= kButtonLeave; ++id) t.Button(id).visible = 1;
+        t.Button(kButtonClose).visible = 1;
+        t.Timer(kTimerClaims)->SetEnabled(true);
+        t.OnButtonClick(button);
+        EXPECT_EQ(fs::file_size(folder_ / "Save" / (std::to_string(slot) + ".cmj")),
+                  kSavedGameBytes);
+        EXPECT_EQ(desk_.saveSlotsShown, slot - 2);
+        EXPECT_FALSE(t.Timer(kTimerClaims)->enabled);
+        EXPECT_EQ(t.musicwanted, 0);
+        for (int id = kButtonSettings; id <= kButtonLeave; ++id)
+            EXPECT_FALSE(t.Button(id).visible) << id;
+        ++slot;
+    }
+}
+
+TEST_F(SaveGameTest, LeavingWithoutASlotSavesNothing) {
+    HeadlessTable h(5, &desk_);
+    CMj& t = *h.table;
+    ASSERT_EQ(t.savefile, "");
     t.QuitGame();
-    EXPECT_EQ(fs::file_size(folder_ / "Save" / "3.cmj"), kSavedGameBytes);
     EXPECT_EQ(desk_.saveSlotsShown, 1);
-    EXPECT_FALSE(t.Timer(kTimerClaims)->enabled);
-    EXPECT_EQ(t.musicwanted, 0);
-    for (int id = 27; id <= 30; ++id) EXPECT_FALSE(t.Button(id).visible) << id;
+    EXPECT_FALSE(fs::exists(folder_ / "Save"));
 }
 
 TEST_F(SaveGameTest, LeavingIsRefusedWhileTheGameCannotBeSaved) {

@@ -86,7 +86,7 @@ inline const std::vector<DamageCase>& DamageCases() {
         {SeatField(0, 20), I32(15), "seat 0 cardnum"},
         {SeatField(0, 20), I32(-1), "seat 0 cardnum"},
         {SeatField(0, 24), Pair(10, 0), "seat 0 hand"},
-        {SeatField(0, 24), Pair(0, 0), "seat 0 hand"},        // an empty tile in use
+        {SeatField(0, 24), Pair(0, 0), "seat 0 hand"},           // an empty tile in use
         {SeatField(0, 24 + 2 * 13), Pair(8, 3), "seat 0 hand"},  // unused, but no tile
         {SeatField(0, 52), I32(6), "seat 0 meldnum"},
         {SeatField(0, 56 + 8), I32(5), "seat 0 meld num"},
@@ -134,7 +134,8 @@ inline const std::vector<DamageCase>& DamageCases() {
 }
 
 inline std::string Damaged(std::string bytes, const DamageCase& c) {
-    for (std::size_t i = 0; i < c.bytes.size(); ++i) bytes[c.offset + i] = static_cast<char>(c.bytes[i]);
+    for (std::size_t i = 0; i < c.bytes.size(); ++i)
+        bytes[c.offset + i] = static_cast<char>(c.bytes[i]);
     return bytes;
 }
 

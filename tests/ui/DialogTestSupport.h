@@ -9,13 +9,13 @@
 #include <string>
 
 #include "EngineTestSupport.h"
-#include "testsupport/engine/HeadlessTable.h"
-#include "tests/support/PngWriter.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"
 #include "platform/Blit.h"
 #include "platform/Presenter.h"
 #include "rules/GbHu.h"
+#include "tests/support/PngWriter.h"
+#include "testsupport/engine/HeadlessTable.h"
 #include "ui/BitForm.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoForm.h"

@@ -22,18 +22,19 @@ protected:
     // Official, second family, no wild tile, after, before.
     std::string Boxes() const {
         std::string s;
-        for (const CBitCheckBox* b : {dlg.officialBox.get(), dlg.secondFamilyBox.get(),
-                                      dlg.noWildBox.get(), dlg.wildAfterBox.get(), dlg.wildBeforeBox.get()})
+        for (const CBitCheckBox* b :
+             {dlg.officialBox.get(), dlg.secondFamilyBox.get(), dlg.noWildBox.get(),
+              dlg.wildAfterBox.get(), dlg.wildBeforeBox.get()})
             s += b->checked ? '1' : '0';
         return s;
     }
     CBitCheckBox& Box(char which) {
         switch (which) {
-        case 'O': return *dlg.officialBox;
-        case 'S': return *dlg.secondFamilyBox;
-        case 'N': return *dlg.noWildBox;
-        case 'A': return *dlg.wildAfterBox;
-        default: return *dlg.wildBeforeBox;
+            case 'O': return *dlg.officialBox;
+            case 'S': return *dlg.secondFamilyBox;
+            case 'N': return *dlg.noWildBox;
+            case 'A': return *dlg.wildAfterBox;
+            default: return *dlg.wildBeforeBox;
         }
     }
     std::string Settings() const { return platform::ProgramPath("SET.ini"); }
@@ -118,8 +119,8 @@ TEST_F(InputNameDlgTest, TheArrowsStepEachSeatsPictureWithoutWrapping) {
         int to;
     };
     const Case cases[] = {
-        {0, 0, 1, 0},  {0, 0, 2, 1},   {0, 11, 2, 11}, {1, 11, 4, 11}, {1, 5, 3, 4},
-        {2, 0, 5, 0},  {2, 10, 6, 11}, {3, 1, 7, 0},   {3, 11, 8, 11},
+        {0, 0, 1, 0}, {0, 0, 2, 1},   {0, 11, 2, 11}, {1, 11, 4, 11}, {1, 5, 3, 4},
+        {2, 0, 5, 0}, {2, 10, 6, 11}, {3, 1, 7, 0},   {3, 11, 8, 11},
     };
     for (const Case& c : cases) {
         dlg.avatarId[c.seat] = c.from;

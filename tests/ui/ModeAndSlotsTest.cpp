@@ -64,7 +64,8 @@ TEST_F(ModeFormTest, EachButtonLeadsWhereItSays) {
 
 TEST_F(ModeFormTest, APressReleasedOverAnotherButtonClicksNothing) {
     pModeForm->Show();
-    pModeForm->OnLButtonDown(ButtonX(*pModeForm, CModeForm::kGame), ButtonY(*pModeForm, CModeForm::kGame));
+    pModeForm->OnLButtonDown(ButtonX(*pModeForm, CModeForm::kGame),
+                             ButtonY(*pModeForm, CModeForm::kGame));
     EXPECT_EQ(pModeForm->OnLButtonUp(ButtonX(*pModeForm, CModeForm::kExit),
                                      ButtonY(*pModeForm, CModeForm::kExit)),
               -1);

@@ -45,9 +45,8 @@ TEST_F(OfflineGameTest, AGameIsSetUpEndedSavedAndResumedThroughTheDialogs) {
     EXPECT_STREQ(table.Player[0].name, "阿福");
 
     // In the middle of a hand: leave at the user's discard turn and come back to it.
-    ASSERT_TRUE(enginetest::PlayUntil(headless, [](CMj& t) {
-        return enginetest::AtUserDiscardTurn(t) && t.taken > 60;
-    }));
+    ASSERT_TRUE(enginetest::PlayUntil(
+        headless, [](CMj& t) { return enginetest::AtUserDiscardTurn(t) && t.taken > 60; }));
     tagMj hand[14];
     std::memcpy(hand, table.Player[0].Mj, sizeof hand);
     const tagMj drawn = table.Player[0].newmj;

@@ -42,7 +42,8 @@ TEST_F(OverlayTest, TheInformationBoxTakesNoInput) {
 }
 
 TEST_F(OverlayTest, BothBoxesStandInTheMiddleAndWriteTheirTextInTheirBox) {
-    for (CBitForm* box : {static_cast<CBitForm*>(pShowMessageForm), static_cast<CBitForm*>(pInfoForm)}) {
+    for (CBitForm* box :
+         {static_cast<CBitForm*>(pShowMessageForm), static_cast<CBitForm*>(pInfoForm)}) {
         EXPECT_EQ(box->x, (800 - box->backgroundRect.right) / 2);
         EXPECT_EQ(box->y, (600 - box->backgroundRect.bottom) / 2);
     }

@@ -44,7 +44,8 @@ protected:
         w.cardnum = 14;
         for (int i = 0; i < 14; ++i) w.Mj[i] = MakeTile(i % 9 + 1, i / 9);
     }
-    void SetFans(int seat, std::initializer_list<int> fans, std::initializer_list<int> extras = {}) {
+    void SetFans(int seat, std::initializer_list<int> fans,
+                 std::initializer_list<int> extras = {}) {
         CMjPlayer& p = table.Player[seat];
         std::fill(std::begin(p.FanFlag), std::end(p.FanFlag), 0);
         std::fill(std::begin(p.ExFan), std::end(p.ExFan), 0);
@@ -76,22 +77,24 @@ protected:
 TEST_F(ScoreFormTest, EachChangeShowsItsSignAndFiveDigits) {
     struct Case {
         int change;
-        int sign;           // -1 minus, 0 none, 1 plus
-        const char* digits; // drawn, pen step by pen step
+        int sign;            // -1 minus, 0 none, 1 plus
+        const char* digits;  // drawn, pen step by pen step
     };
     const Case cases[] = {
-        {0, 0, "00000"},      {-8, -1, "00008"},   {250, 1, "00250"},
-        {9999, 1, "09999"},   {-9999, -1, "09999"},
-        {-123456, -1, "3456"},  // the ten-thousands digit 12 is skipped, the pen stays
-        {INT_MIN, -1, ""},       // no magnitude: the sign only
+        {0, 0, "00000"},      {-8, -1, "00008"},     {250, 1, "00250"}, {9999, 1, "09999"},
+        {-9999, -1, "09999"}, {-123456, -1, "3456"},  // the ten-thousands digit 12 is skipped, the
+                                                      // pen stays
+        {INT_MIN, -1, ""},                            // no magnitude: the sign only
     };
     struct Spot {
         int seat;
         bool large;
         int digitX, digitY, signX, signY;
     };
-    const Spot spots[] = {{0, true, 276, 336, 251, 338}, {1, false, 352, 282, 337, 284},
-                          {2, false, 292, 236, 277, 238}, {3, false, 234, 282, 219, 284}};
+    const Spot spots[] = {{0, true, 276, 336, 251, 338},
+                          {1, false, 352, 282, 337, 284},
+                          {2, false, 292, 236, 277, 238},
+                          {3, false, 234, 282, 219, 284}};
     for (const Case& c : cases) {
         const int changes[4] = {c.change, c.change, c.change, c.change};
         Win(2, changes);
@@ -102,17 +105,22 @@ TEST_F(ScoreFormTest, EachChangeShowsItsSignAndFiveDigits) {
             const int step = s.large ? 25 : 19;
             const platform::Surface* signs = s.large ? sheet.largeSigns : sheet.smallSigns;
             const platform::Surface* digits = s.large ? sheet.largeDigits : sheet.smallDigits;
-            const platform::Rect minus = s.large ? platform::Rect{21, 0, 42, 21} : platform::Rect{14, 0, 28, 12};
-            const platform::Rect plus = s.large ? platform::Rect{0, 0, 21, 21} : platform::Rect{0, 0, 14, 12};
+            const platform::Rect minus =
+                s.large ? platform::Rect{21, 0, 42, 21} : platform::Rect{14, 0, 28, 12};
+            const platform::Rect plus =
+                s.large ? platform::Rect{0, 0, 21, 21} : platform::Rect{0, 0, 14, 12};
             const int sx = sheet.x + s.signX;
             const int sy = sheet.y + s.signY;
-            EXPECT_EQ(CellAt(frame, signs, minus, sx, sy), c.sign < 0) << c.change << " seat " << s.seat;
-            EXPECT_EQ(CellAt(frame, signs, plus, sx, sy), c.sign > 0) << c.change << " seat " << s.seat;
+            EXPECT_EQ(CellAt(frame, signs, minus, sx, sy), c.sign < 0)
+                << c.change << " seat " << s.seat;
+            EXPECT_EQ(CellAt(frame, signs, plus, sx, sy), c.sign > 0)
+                << c.change << " seat " << s.seat;
             const std::string drawn = c.digits;
             for (std::size_t k = 0; k < drawn.size(); ++k) {
                 const int d = drawn[k] - '0';
                 EXPECT_TRUE(CellAt(frame, digits, {d * cell, 0, (d + 1) * cell, cell},
-                                   sheet.x + s.digitX + static_cast<int>(k) * step, sheet.y + s.digitY))
+                                   sheet.x + s.digitX + static_cast<int>(k) * step,
+                                   sheet.y + s.digitY))
                     << c.change << " seat " << s.seat << " digit " << k;
             }
         }
@@ -127,8 +135,8 @@ TEST_F(ScoreFormTest, AChangeOfTenThousandOrMoreIsNotDrawn) {
         DrawSheet();
         const platform::Surface plain = BackgroundOnly();
         // The sign and the five digits of each seat.
-        const platform::Rect areas[] = {{251, 336, 401, 359}, {337, 282, 447, 299},
-                                        {277, 236, 387, 253}, {219, 282, 329, 299}};
+        const platform::Rect areas[] = {
+            {251, 336, 401, 359}, {337, 282, 447, 299}, {277, 236, 387, 253}, {219, 282, 329, 299}};
         for (const platform::Rect& a : areas) {
             const platform::Rect onScreen{sheet.x + a.left, sheet.y + a.top, sheet.x + a.right,
                                           sheet.y + a.bottom};
@@ -177,7 +185,8 @@ TEST_F(ScoreFormTest, TheWinnersHandShowsMeldsWithAKongsFourthTileRaised) {
     const int penY = sheet.y + 165;
     EXPECT_TRUE(CellAt(frame, sheet.tiles, tileCell(MakeTile(5, 1)), sheet.x + 100, sheet.y + 96))
         << "the winning tile";
-    EXPECT_TRUE(CellAt(frame, sheet.tiles, tileCell(MakeTile(4, kHonourSuit)), penX + tw, penY - 12))
+    EXPECT_TRUE(
+        CellAt(frame, sheet.tiles, tileCell(MakeTile(4, kHonourSuit)), penX + tw, penY - 12))
         << "the fourth tile over the middle one";
     EXPECT_TRUE(CellAt(frame, sheet.tiles, tileCell(MakeTile(1, 0)), penX + 3 * tw + 3 + tw, penY))
         << "the concealed tiles after the meld and its gap";
@@ -246,7 +255,7 @@ TEST_F(ScoreFormTest, SpaceHidesTheSheetUntilItIsReleased) {
         std::uint8_t visibleAfter;
         bool redraws;  // Space down only when it hides the sheet; Space up always
     };
-    const Step steps[] = {{true, 'A', 1, false}, {true, ' ', 0, true},  {true, ' ', 0, false},
+    const Step steps[] = {{true, 'A', 1, false},  {true, ' ', 0, true},  {true, ' ', 0, false},
                           {false, 'A', 0, false}, {false, ' ', 1, true}, {false, ' ', 1, true}};
     for (const Step& s : steps) {
         const int frames = presenter.Count();
@@ -303,15 +312,16 @@ TEST_F(ScoreFormTest, APressOffTheButtonsFreezesTheHoverUntilTheRelease) {
     const int x0 = sheet.x;
     EXPECT_EQ(sheet.OnLButtonDown(sheet.x + 5, sheet.y + 5), -1);
     EXPECT_EQ(sheet.dragging, 1);
-    const int overReplay = sheet.OnMouseMove(ButtonX(sheet, CScoreForm::kReplay),
-                                             ButtonY(sheet, CScoreForm::kReplay));
+    const int overReplay =
+        sheet.OnMouseMove(ButtonX(sheet, CScoreForm::kReplay), ButtonY(sheet, CScoreForm::kReplay));
     EXPECT_EQ(overReplay, 0);
     EXPECT_FALSE(sheet.buttons.GetButton(CScoreForm::kReplay)->hover);
     EXPECT_EQ(sheet.OnLButtonUp(sheet.x + 300, sheet.y + 300), -1);
     EXPECT_EQ(sheet.dragging, 0);
     EXPECT_EQ(sheet.x, x0) << "the sheet never moves";
-    EXPECT_EQ(sheet.OnMouseMove(ButtonX(sheet, CScoreForm::kReplay), ButtonY(sheet, CScoreForm::kReplay)),
-              CScoreForm::kReplay);
+    EXPECT_EQ(
+        sheet.OnMouseMove(ButtonX(sheet, CScoreForm::kReplay), ButtonY(sheet, CScoreForm::kReplay)),
+        CScoreForm::kReplay);
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST_F(SetFormTest, TheSliderPositionsComeFromSetIniWhenInRange) {
         const char* stored;  // null: no key
         int position;
     };
-    const Case cases[] = {{nullptr, 20}, {"0", 0}, {"7", 7}, {"19", 19},
+    const Case cases[] = {{nullptr, 20}, {"0", 0},   {"7", 7},   {"19", 19},
                           {"20", 20},    {"25", 20}, {"-1", 20}, {"x", 0}};
     for (const Case& c : cases) {
         std::filesystem::remove(folder / "SET.ini");
