@@ -18,6 +18,8 @@
 #include "rules/MjTimer.h"
 #include "engine/TableButtons.h"
 #include "engine/TablePresentation.h"
+#include "graphics/DeskGrid.h"
+#include "graphics/FrameDialogs.h"
 #include "rules/GbHu.h"
 #include "rules/MjAi.h"
 
@@ -87,7 +89,6 @@ enum WildRuleKind : int {
 
 constexpr int kWallTiles = 144;
 constexpr int kWallStacks = 72;
-constexpr int kDeskCells = 400;
 constexpr int kSeats = 4;
 
 // One line of the server directory.
@@ -128,8 +129,6 @@ extern int nServerIndex;
 extern CMj* pMj;
 extern int nActiveForm;
 extern std::uint8_t bAppClosing;
-extern std::uint8_t bMessageShown;
-extern std::uint8_t bInviteShown;
 extern std::uint8_t bHelp;
 // The background music should be playing.
 extern std::uint8_t bMusicPlaying;

@@ -2,8 +2,11 @@
 // frame into each screen format.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "graphics/AlphaBlend.h"
 #include "graphics/GraphicsGlobals.h"
+#include "graphics/GreyBlt.h"
 #include "graphics/PixelTables.h"
 #include "graphics/ScreenConvert.h"
 #include "tests/graphics/GraphicsTestSupport.h"
@@ -48,7 +51,7 @@ struct BlendCase {
 const BlendCase kBlendCases[] = {
     {0xFFFF, 0x1234, 0, 0x1234, "alpha 0 leaves the frame unchanged"},
     {0xF800, 0x0000, 255, 30 << 11, "red 31 over 0 at 255 gives floor(31 × 255 / 256) = 30"},
-    {0x0000, 0xF800, 128, 15 << 11, "red 0 over 31 at 128 gives 31 - 16 = 15: towards minus infinity"},
+    {0x0000, 0xF800, 128, 15 << 11, "red 0 over 31 at 128 gives 31 - 16 = 15, rounding down"},
     {0x07E0, 0x0000, 255, 62 << 5, "green has six bits: 63 over 0 at 255 gives 62"},
     {0x0000, 0x07E0, 1, 62 << 5, "the smallest weight still darkens by one step"},
     {0x001F, 0xF800, 64, 23 << 11 | 7, "channels blend apart: red 31 - 8, blue 0 + 7"},
@@ -57,29 +60,35 @@ const BlendCase kBlendCases[] = {
     {0x1234, 0xABCD, -5, 0xABCD, "a negative weight is no weight"},
 };
 
+// Each case is blended over a row of 11 pixels: eight go through the blend's wide lanes
+// together, the last three through its tail.
 TEST(AlphaBlend, FollowsTheChannelArithmetic) {
     ColorKey = kKey;
+    constexpr int kRow = 11;
     for (const BlendCase& c : kBlendCases) {
-        FrameScope frame(1, 1, c.frame);
-        Surface source(1, 1);
-        source.Row(0)[0] = c.source;
-        GAlphaBlt(&source, 0, 0, 0, 0, 1, 1, c.alpha);
-        EXPECT_EQ(frame.Frame().Row(0)[0], c.result) << std::hex << c.result << ": " << c.why;
+        FrameScope frame(kRow, 1, c.frame);
+        Surface source(kRow, 1);
+        std::fill(source.Pixels(), source.Pixels() + kRow, c.source);
+        GAlphaBlt(&source, 0, 0, 0, 0, kRow, 1, c.alpha);
+        EXPECT_EQ(PixelsOf(frame.Frame()), std::vector<std::uint16_t>(kRow, c.result))
+            << std::hex << c.result << ": " << c.why;
     }
 }
 
 TEST(AlphaBlend, NeverWritesAKeyPixelAtAnyAlpha) {
     ColorKey = kKey;
-    Surface source(2, 1);
-    source.Row(0)[0] = kKey;
-    source.Row(0)[1] = 0x0000;
+    constexpr int kRow = 13;
+    Surface source(kRow, 1);
+    for (int i = 0; i < kRow; ++i) source.Row(0)[i] = i % 3 == 0 ? kKey : 0x0000;
     source.SetColorKey(0x0000);  // the surface's own key plays no part: ColorKey does
     for (int alpha : {0, 1, 128, 255, 256}) {
-        FrameScope frame(2, 1, 0x4208);
-        GAlphaBlt(&source, 0, 0, 0, 0, 2, 1, alpha);
-        EXPECT_EQ(frame.Frame().Row(0)[0], 0x4208) << alpha;
-        if (alpha == 256) {
-            EXPECT_EQ(frame.Frame().Row(0)[1], 0x0000);
+        FrameScope frame(kRow, 1, 0x4208);
+        GAlphaBlt(&source, 0, 0, 0, 0, kRow, 1, alpha);
+        for (int i = 0; i < kRow; ++i) {
+            const bool key = i % 3 == 0;
+            if (key || alpha == 256) {
+                EXPECT_EQ(frame.Frame().Row(0)[i], key ? 0x4208 : 0x0000) << alpha << " at " << i;
+            }
         }
     }
 }
@@ -204,6 +213,32 @@ TEST_F(ConvertToSameTest, SmallerTargetsAndNullSurfacesAreSafe) {
     GConvertToSame(&odd);
     lpDDSPla = nullptr;
     GConvertToSame(&small);
+}
+
+// Blends and grey copies tell the frame's draw recorder what they drew, as called: the picture
+// and its rectangle, the target at the rectangle's size before clipping, and a blend's alpha.
+TEST(SoftwareDrawing, ReportsToTheDrawRecorder) {
+    ColorKey = kKey;
+    FrameScope frame(8, 8, 0);
+    platform::testing::DrawRecorder drawn(frame.Frame());
+    Surface plate(4, 4);
+    plate.SetName("Graphic\\plate.bmp");
+    GAlphaBlt(&plate, 6, -1, 1, 0, 4, 2, 180);
+    GGreyBlt(&plate, 2, 3, 0, 0, 4, 4);
+    GAlphaBlt(nullptr, 0, 0, 0, 0, 2, 2, 50);
+    ASSERT_EQ(drawn.Calls().size(), 3u);
+    const platform::DrawCall& blend = drawn.Calls()[0];
+    EXPECT_EQ(blend.kind, platform::DrawKind::AlphaBlt);
+    EXPECT_EQ(blend.sourceName, "Graphic\\plate.bmp");
+    EXPECT_TRUE(SameRect(blend.src, {1, 0, 4, 2}));
+    EXPECT_TRUE(SameRect(blend.dst, {6, -1, 9, 1})) << "the target as called, before clipping";
+    EXPECT_EQ(blend.flags, 180u);
+    const platform::DrawCall& grey = drawn.Calls()[1];
+    EXPECT_EQ(grey.kind, platform::DrawKind::GreyBlt);
+    EXPECT_EQ(grey.source, &plate);
+    EXPECT_TRUE(SameRect(grey.dst, {2, 3, 6, 7}));
+    EXPECT_EQ(drawn.Calls()[2].source, nullptr) << "a call that draws nothing is reported too";
+    EXPECT_EQ(drawn.Of(platform::DrawKind::AlphaBlt).size(), 2u);
 }
 
 }  // namespace

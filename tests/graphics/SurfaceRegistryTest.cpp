@@ -22,15 +22,10 @@ namespace {
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kGrey = 0x808080;
 constexpr std::uint16_t kRed565 = 0xF800, kGreen565 = 0x07E0, kBlue565 = 0x001F;
 
-bool SameRect(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class SurfaceRegistryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = testsupport::FreshProgramFolder("registry") / "game";
-        platform::SetProgramFolder(root_.string());
+        root_ = FreshGameFolder("registry");
         bGameFileMissing = false;
         ColorKey = 0xF81F;
         first_ = SurfaceCount;
@@ -56,9 +51,9 @@ protected:
 }  // namespace
 
 struct SearchCase {
-    const char* path;         // as the game passes it
-    int width;                // of the picture expected
-    std::uint16_t pixel;      // its colour
+    const char* path;     // as the game passes it
+    int width;            // of the picture expected
+    std::uint16_t pixel;  // its colour
     const char* why;
 };
 
@@ -74,7 +69,7 @@ const SearchCase kSearchCases[] = {
 };
 
 TEST_F(SurfaceRegistryTest, LoadsFromThePathThenTheProgramFolderThenTheResources) {
-    const fs::path here = root_.parent_path() / "current";
+    const fs::path here = root_.parent_path() / "elsewhere";
     WriteFile(here / "Graphic" / "both.bmp", SolidBmp(2, 2, kRed));
     PutBmp("Graphic/both.bmp", 3, 3, kGreen);
     PutBmp("Graphic/game.bmp", 3, 3, kGreen);
@@ -90,6 +85,7 @@ TEST_F(SurfaceRegistryTest, LoadsFromThePathThenTheProgramFolderThenTheResources
         EXPECT_EQ(picture->Row(0)[0], c.pixel) << c.why;
         EXPECT_TRUE(SameRect(rect, {0, 0, picture->Width(), picture->Height()})) << c.why;
         EXPECT_FALSE(picture->HasColorKey()) << c.why;
+        EXPECT_EQ(picture->Name(), c.path) << "named after the path as the game gave it";
         GReleaseSurface(&picture);
     }
     EXPECT_EQ(SurfaceCount, first_) << "loads without registration append nothing";
@@ -108,7 +104,8 @@ TEST_F(SurfaceRegistryTest, MissingPictureShowsOneMessageAndEndsTheProgram) {
     ExpectEntry(first_, &missing, "Graphic\\none.bmp", kSurfaceBitmap);  // registered all the same
     EXPECT_TRUE(bGameFileMissing);
     ASSERT_EQ(messages_.Shown().size(), 1u);
-    EXPECT_EQ(messages_.Shown()[0].text, "游戏缺少文件，重新安装可能解决该问题。\nGraphic\\none.bmp");
+    EXPECT_EQ(messages_.Shown()[0].text,
+              "游戏缺少文件，重新安装可能解决该问题。\nGraphic\\none.bmp");
     EXPECT_EQ(messages_.Shown()[0].caption, "警告");
     EXPECT_EQ(messages_.Shown()[0].icon, platform::MbIcon::Warning);
 
@@ -239,7 +236,8 @@ TEST_F(SurfaceRegistryTest, ReleaseAllThenRestoreAllRebuildsEveryPictureWithTheC
     static Surface* filler[kMaxSurfaces];
     static Surface* late = nullptr;
     bool ok = true;
-    for (int i = 0; SurfaceCount < kMaxSurfaces; ++i) ok &= GRegisterSurface(&filler[i], "filler", 0);
+    for (int i = 0; SurfaceCount < kMaxSurfaces; ++i)
+        ok &= GRegisterSurface(&filler[i], "filler", 0);
     ok &= !GRegisterSurface(&late, "late", kSurfaceImage);
     GLoadBitmap(picture.string(), &late, nullptr, kRegisterSurface);
     ok &= late != nullptr && late->Width() == 2;
@@ -271,12 +269,18 @@ TEST_F(SurfaceRegistryTest, SurfaceMadeFromABitmapIsAKeylessCopy) {
     EXPECT_TRUE(SameRect(rect, {0, 0, 3, 2}));
     EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
 
+    made->Row(0)[0] = 0x5555;
+    ASSERT_EQ(GCreateOffScreenPlain(made, &made, &rect), DD_OK) << "a surface made from itself";
+    EXPECT_EQ(made->Row(0)[0], 0x5555);
+    EXPECT_EQ(made->Row(1)[2], 0xABCD);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
+
     const Surface empty(0, 0);
     EXPECT_EQ(GCreateOffScreenPlain(&empty, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(GCreateOffScreenPlain(nullptr, &made, &rect), DDERR_INVALIDPARAMS);
     EXPECT_EQ(made, nullptr);
     EXPECT_TRUE(SameRect(rect, {}));
-    EXPECT_EQ(nSurfacesCreated, createdBefore + 1);
+    EXPECT_EQ(nSurfacesCreated, createdBefore + 2);
 }
 
 TEST_F(SurfaceRegistryTest, ReleasingANullVariableDoesNothingAndIsNotCounted) {

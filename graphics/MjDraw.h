@@ -1,0 +1,231 @@
+// The table renderer: one instance lives inside the table object for the whole run.  It owns
+// every table picture (the graphics catalogue of its style), the ripple height maps and the desk
+// grid, computes the fixed screen layout once, and composes and presents each frame.
+//
+// Two table styles exist, chosen before the set-up and fixed for the run: the classic style
+// (flat, pictures directly under `Graphic\`) and the new style (3D view, most pictures under
+// `Graphic\NewStyle\` and `Graphic\MainForm\`).  `bClassic` is the inverse of `bNewStyle` at
+// construction.
+//
+// Seat arrays are indexed by seat: 0 the user (bottom), 1 the next seat (right), 2 the opposite
+// seat (top), 3 the previous seat (left).  Wall arrays are indexed by side the same way.
+//
+// The renderer's work is split by concern: MjDrawSetup.cpp (construction, the windowed set-up,
+// the catalogue, the logo fade, destruction), MjLayout.cpp (the screen layout), MjDesk.cpp (the
+// desk grid's placement and drawing), MjFrame.cpp (frames and their presentation), MjTable.cpp
+// (the table composition) and Ripple.cpp (the water ripple).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "graphics/DeskGrid.h"
+#include "platform/Rect.h"
+#include "platform/Surface.h"
+#include "rules/Tile.h"
+
+class CMj;
+class CMjPlayer;
+class CBitButtonArray;
+
+// A screen position of the layout, in pixels of the 800 × 600 composition surface.
+struct MjPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// A cell size of a tile sheet.
+struct MjSize {
+    int w = 0;
+    int h = 0;
+};
+
+// What presenting a frame reports: the frame is shown, or the display lost its surfaces.
+constexpr long kPresentOk = 0;
+constexpr long kSurfaceLost = static_cast<long>(0x887601C2L);
+
+class CMjDraw {
+public:
+    // Animations the composition draws (`nAnimKind`).
+    static constexpr std::uint8_t kAnimNone = 0;
+    static constexpr std::uint8_t kAnimChips = 1;       // chips flying
+    static constexpr std::uint8_t kAnimDice = 2;        // dice being thrown
+    static constexpr std::uint8_t kAnimTileFlight = 3;  // a tile to a river, the desk or a meld
+    static constexpr std::uint8_t kAnimWallFlight = 4;  // a tile from the wall
+
+    CMjDraw();
+    ~CMjDraw();
+    CMjDraw(const CMjDraw&) = delete;
+    CMjDraw& operator=(const CMjDraw&) = delete;
+
+    // Set-up (MjDrawSetup.cpp).
+    bool InitWindowed();
+    void Banner();
+    void SetAnimKind(std::uint8_t kind) { nAnimKind = kind; }
+    void SetOwner(CMj* owner) { pMj = owner; }
+    void SetButtons(CBitButtonArray* buttons) { pButtons = buttons; }
+
+    // Layout (MjLayout.cpp).
+    void ComputeLayout();
+
+    // Desk grid (MjDesk.cpp).
+    void ClearDesk();
+    void InitDeskCursor(CMjPlayer* player, int seat);
+    void AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile);
+    void SetDeskCell(int a, int b, std::uint8_t value);
+    void DrawDesk();
+    void DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark);
+    void SaveDesk(std::vector<std::uint8_t>& out) const;
+    void LoadDesk(const std::uint8_t* bytes);
+
+    // Frames (MjFrame.cpp).
+    long RenderFrame(CMj* owner, const std::uint8_t* heights);
+    void DrawTableOnly(CMj* owner, const std::uint8_t* heights);
+    long DrawFullScreen();
+    long RestoreSurfaces();
+    void SwitchDisplayMode();
+
+    // Table composition (MjTable.cpp): the active dialog alone, or the table with the dialog
+    // drawn over it.
+    void DrawTable(CMj* owner, const std::uint8_t* heights);
+
+    // Water ripple (Ripple.cpp).
+    int InitRipple();
+    void DropRipple(int x, int y, int radius, std::int16_t strength);
+
+    // --- Fields, in the order of the renderer's data model. ---
+
+    int nWidth = 800;
+    int nHeight = 600;
+    CMj* pMj = nullptr;
+    CBitButtonArray* pButtons = nullptr;
+
+    // The first surface group.
+    platform::Surface* lpDDSHandTiles = nullptr;     // the user's standing tiles
+    platform::Surface* lpDDSSeatHand[4] = {};        // concealed tiles as seen across the table
+    platform::Surface* lpDDSWallStack[4] = {};       // one wall stack on each side
+    platform::Surface* lpDDSLaidTiles[4] = {};       // face-up tiles per seat (classic)
+    platform::Surface* lpDDSClaim[5] = {};           // banners: pung, kong, win, dealt in, chow
+    platform::Surface* lpDDSChips = nullptr;
+    platform::Surface* lpDDSDice = nullptr;          // dice-throw frames
+    platform::Surface* lpDDSRoom = nullptr;          // the table background
+    platform::Surface* lpDDSPortrait[4] = {};
+    platform::Surface* lpDDSRipple = nullptr;        // the ripple's target copy of the frame
+    platform::Surface* lpDDSDeskMj = nullptr;
+    platform::Surface* lpDDSCenterPan = nullptr;     // the new-style seat plate
+    platform::Surface* lpDDSSeatPose[4][4] = {};     // seat figure per pose (0 discarding)
+    platform::Surface* lpDDSCursor = nullptr;        // the turn pointer
+    platform::Surface* lpDDSStart = nullptr;         // the start button picture
+    platform::Surface* lpDDSNoAvatar = nullptr;      // the portrait of an empty seat
+    platform::Surface* lpDDSDigits = nullptr;
+    platform::Surface* lpDDSOffline = nullptr;
+    platform::Surface* lpDDSDeskTiles = nullptr;     // tiles lying on the table, 43 cells
+
+    platform::Surface* lpDDSEffect[12] = {};         // flower-replacement effect frames
+    platform::Rect rcEffect[12];
+    platform::Surface* lpDDSCenterMid[4] = {};       // centre pictures 1-2 to 1-5
+    platform::Surface* lpDDSCenter6 = nullptr;
+    platform::Surface* lpDDSCenter1 = nullptr;
+    platform::Rect rcCenterMid[4], rcCenter6, rcCenter1;
+    platform::Surface* lpDDSPaiSheet = nullptr;      // the new-style tile bodies
+    platform::Surface* lpDDSMjSheet = nullptr;       // the new-style tile faces
+    platform::Surface* lpDDSDiceFaces = nullptr;
+    platform::Rect rcPaiSheet, rcMjSheet, rcDiceFaces;
+    platform::Surface* lpDDSTileBack[4] = {};        // seat 0 stays empty
+    platform::Rect rcTileBack[4];
+    platform::Surface* lpDDSWall[4] = {};
+    platform::Rect rcWall[4];
+    platform::Surface* lpDDSFlower[10] = {};
+    platform::Rect rcFlower[10];
+    platform::Surface* lpDDSTilted = nullptr;
+    platform::Rect rcTilted;
+    platform::Surface* lpDDSWind[4] = {};
+    platform::Rect rcWind[4];
+    platform::Surface* lpDDSRound = nullptr;         // the prevailing-wind circle, four cells
+    platform::Rect rcRound;
+    platform::Surface* lpDDSState = nullptr;
+    platform::Rect rcState;
+    platform::Surface* lpDDSRuleBadge[2] = {};       // 0 Official rules, 1 the second family
+    platform::Rect rcRuleBadge[2];
+    platform::Surface* lpDDSCenterLogo = nullptr;
+    platform::Surface* lpDDSPosition = nullptr;
+    platform::Surface* lpDDSWindSheet = nullptr;
+    platform::Surface* lpDDSNum = nullptr;
+    platform::Surface* lpDDSBanker = nullptr;
+    platform::Rect rcCenterLogo, rcPosition, rcWindSheet, rcNum, rcBanker;
+
+    std::uint8_t bScreen565 = 0;  // the frame goes to the screen without conversion
+
+    // The ripple: two height maps of 800 × 600 (current and previous, swapping roles each
+    // step), the random-drop switch and which map is current.
+    std::unique_ptr<std::int16_t[]> pRippleMap[2];
+    int nRippleRandom = 1;
+    int nRippleCurrent = 0;
+
+    // The rectangles of the first surface group.
+    platform::Rect rcHandTiles, rcSeatHand[4], rcWallStack[4], rcLaidTiles[4], rcClaim[5];
+    platform::Rect rcChips, rcDice, rcRoom, rcPortrait[4], rcRipple, rcDeskMj, rcCenterPan;
+    platform::Rect rcSeatPose[4][4], rcCursor, rcStart, rcNoAvatar, rcDigits, rcOffline;
+    platform::Rect rcDeskTiles;
+
+    int nDeskTileH = 0;             // desk-tile cell: the height of "Graphic\桌面牌.bmp"
+    int nDeskTileW = 0;             // and its width / 43
+    MjPoint WallStackPos[72];       // each new-style wall stack as last drawn
+    MjSize nLaidTileW[4];           // one face-up tile per seat
+    int nTileW = 0, nTileH = 0;     // one tile of the user's standing hand
+
+    // The layout (MjLayout.cpp), fixed once computed.
+    MjPoint WallOrigin[4];
+    MjPoint DiceStart[4];
+    MjPoint SeatRef[4];             // base of the chips positions
+    MjPoint ChipsPos[4];
+    platform::Rect DeskRect;
+    MjPoint DeskOrigin;
+    MjPoint HandPos[4];             // where a seat's played tile lies and its flights start
+    MjPoint OwnHandAnchor;
+    MjPoint BannerPos[4];
+    MjPoint FigurePos[4];
+    MjPoint PlatePos[4];
+    // Where each seat's drawn or claimed tile lands: stored by the hand drawing, read by the
+    // flights.
+    MjPoint LandPos[4];
+
+    // The running flight: start, target, current and a second current point, and its step.
+    MjPoint FlightStart, FlightTarget, FlightPos, FlightPos2;
+    int nFlightStep = 0;
+    // The dice: throwing seat, the two dice, and whether they are shown.
+    int nDiceSeat = 0, nDice1 = 0, nDice2 = 0;
+    std::uint8_t bDiceShown = 0;
+    tagMj FlyMj = {};               // the tile of a claim flight
+    std::uint8_t bRevealAll = 0;    // every hand face up (end of a hand)
+    std::uint8_t nAnimKind = kAnimNone;
+    int bWallFlight = 0;            // a tile flight from the wall is running
+
+    DeskGrid desk;
+
+    std::uint8_t bWindowed = 0;
+    std::uint8_t bClassic = 0;
+    int nHoverX = 0, nHoverY = 0, nHoverIndex = -1;  // the hovered tile of the user's hand
+    platform::Rect rcAvatar[4];     // the seat pictures as last drawn, for the input
+
+private:
+    struct Picture;
+    void LoadPicture(const Picture& picture);
+    void LoadPictures(std::initializer_list<Picture> pictures);
+    void LoadKeySource(const char* path, platform::Surface** surface, platform::Rect* rect);
+    void LoadClassicGroup();
+    void LoadNewStyleGroup();
+    void LoadPortraits();
+    void LoadCommonPictures();
+    void ShowLoadingPicture();
+    void ReleaseCatalogue();
+
+    void PlaceTableButtons();
+    void LayoutNewStyle(int tw, int th);
+    void LayoutClassic(int tw, int th);
+
+    void DrawOverlays();
+    void ComposeTable(CMj* owner, const std::uint8_t* heights);
+};
