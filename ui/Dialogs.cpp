@@ -18,62 +18,67 @@ CNewGameDlg* pNewGameDlg = nullptr;
 CInputNameDlg* pInputNameDlg = nullptr;
 CItemForm* pItemForm = nullptr;
 CModeForm* pModeForm = nullptr;
-CShowMessageForm* pShowMessageForm = nullptr;
-CInfoForm* pInfoForm = nullptr;
-
-void CreateOfflineDialogs(CMj* owner) {
-    pScoreForm = new CScoreForm("Graphic\\ScoreForm\\background.bmp", owner);
-    pWelComForm = new CWelComForm("Graphic\\LoadForm\\background.bmp", owner);
-    pSetForm = new CSetForm("Graphic\\OptionForm\\background.bmp", owner);
-    pNewGameDlg = new CNewGameDlg("Graphic\\MessageBox\\background.bmp", owner);
-    pInputNameDlg = new CInputNameDlg("Graphic\\InputName\\background.bmp", owner);
-    pItemForm = new CItemForm("Graphic\\Form\\item.bmp", owner);
-    pModeForm = new CModeForm("Graphic\\ModeForm\\background.bmp", owner);
-    pShowMessageForm = new CShowMessageForm("Graphic\\ShowMessage\\background.bmp", owner);
-    pInfoForm = new CInfoForm("Graphic\\ShowMessage\\background.bmp", owner);
-}
 
 namespace {
+
+CShowMessageForm* messageBox = nullptr;
+CInfoForm* infoBox = nullptr;
+
 template <typename T>
-void DeleteDialog(T*& dialog) {
+T* Make(T*& pointer, const char* background, CMj* owner, int slot = 0) {
+    pointer = new T(background, owner);
+    if (slot) DialogSlots[slot] = pointer;
+    return pointer;
+}
+
+template <typename T>
+void Delete(T*& dialog) {
     delete dialog;
     dialog = nullptr;
 }
+
 }  // namespace
 
-void DeleteOfflineDialogs() {
-    DeleteDialog(pInfoForm);
-    DeleteDialog(pShowMessageForm);
-    DeleteDialog(pModeForm);
-    DeleteDialog(pItemForm);
-    DeleteDialog(pInputNameDlg);
-    DeleteDialog(pNewGameDlg);
-    DeleteDialog(pSetForm);
-    DeleteDialog(pWelComForm);
-    DeleteDialog(pScoreForm);
+CShowMessageForm* MessageBoxForm() { return messageBox; }
+
+CInfoForm* InfoBoxForm() { return infoBox; }
+
+void CreateOfflineDialogs(CMj* owner) {
+    Make(pScoreForm, "Graphic\\ScoreForm\\background.bmp", owner, kScoreFormId);
+    Make(pWelComForm, "Graphic\\LoadForm\\background.bmp", owner, kWelComFormId);
+    Make(pSetForm, "Graphic\\OptionForm\\background.bmp", owner, kSetFormId);
+    Make(pNewGameDlg, "Graphic\\MessageBox\\background.bmp", owner, kNewGameDlgId);
+    Make(pInputNameDlg, "Graphic\\InputName\\background.bmp", owner, kInputNameDlgId);
+    Make(pItemForm, "Graphic\\Form\\item.bmp", owner, kItemFormId);
+    Make(pModeForm, "Graphic\\ModeForm\\background.bmp", owner, kModeFormId);
+    pShowMessageForm = Make(messageBox, "Graphic\\ShowMessage\\background.bmp", owner);
+    pInfoForm = Make(infoBox, "Graphic\\ShowMessage\\background.bmp", owner);
 }
 
-CBitForm* OfflineDialog(int id) {
-    switch (id) {
-        case kScoreFormId: return pScoreForm;
-        case kSetFormId: return pSetForm;
-        case kWelComFormId: return pWelComForm;
-        case kNewGameDlgId: return pNewGameDlg;
-        case kInputNameDlgId: return pInputNameDlg;
-        case kItemFormId: return pItemForm;
-        case kModeFormId: return pModeForm;
-        default: return nullptr;
-    }
+void DeleteOfflineDialogs() {
+    pInfoForm = pShowMessageForm = nullptr;
+    for (int id : {kScoreFormId, kSetFormId, kWelComFormId, kNewGameDlgId, kInputNameDlgId,
+                   kItemFormId, kModeFormId})
+        DialogSlots[id] = nullptr;
+    Delete(infoBox);
+    Delete(messageBox);
+    Delete(pModeForm);
+    Delete(pItemForm);
+    Delete(pInputNameDlg);
+    Delete(pNewGameDlg);
+    Delete(pSetForm);
+    Delete(pWelComForm);
+    Delete(pScoreForm);
 }
 
 void ShowOfflineDialog(int id) {
-    if (CBitForm* dialog = OfflineDialog(id)) dialog->Show();
+    if (CBitForm* dialog = DialogForId(id)) dialog->Show();
 }
 
 void ShowMessageText(const char* gbkText) {
-    if (!pShowMessageForm) return;
-    pShowMessageForm->text = gbkText ? gbkText : "";
-    pShowMessageForm->Show();
+    if (!messageBox) return;
+    messageBox->text = gbkText ? gbkText : "";
+    messageBox->Show();
 }
 
 void ShowSaveSlots() {

@@ -1,10 +1,12 @@
 // The table's offline dialogs: their ids in `nActiveForm`, the one instance of each, and what
 // the table asks of them (show a dialog by id, put a text in the message box, show the save
-// slots after a game was saved).  The table's presentation forwards those requests here.
+// slots after a game was saved).  The table's presentation forwards those requests here.  The
+// frame finds the same dialogs through its slots and overlay pointers (graphics/FrameDialogs.h).
 #pragma once
 
+#include "graphics/FrameDialogs.h"
+
 class CMj;
-class CBitForm;
 class CScoreForm;
 class CWelComForm;
 class CSetForm;
@@ -33,17 +35,16 @@ extern CNewGameDlg* pNewGameDlg;
 extern CInputNameDlg* pInputNameDlg;
 extern CItemForm* pItemForm;
 extern CModeForm* pModeForm;
-extern CShowMessageForm* pShowMessageForm;
-extern CInfoForm* pInfoForm;
+// The boxes `pShowMessageForm` and `pInfoForm` hold, as what they are.
+CShowMessageForm* MessageBoxForm();
+CInfoForm* InfoBoxForm();
 
 // Makes every offline dialog for the table, each from its background picture, in the order the
-// table makes its dialogs; DeleteOfflineDialogs deletes them (the options write their settings)
-// and nulls the pointers.
+// table makes its dialogs, and puts each in its frame slot; DeleteOfflineDialogs deletes them
+// (the options write their settings) and empties the pointers and slots.
 void CreateOfflineDialogs(CMj* owner);
 void DeleteOfflineDialogs();
 
-// The offline dialog of an id, or null.
-CBitForm* OfflineDialog(int id);
 // Shows the dialog of an id (nothing for an id without one).
 void ShowOfflineDialog(int id);
 // The message box with a text (GBK).

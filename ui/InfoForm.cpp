@@ -2,8 +2,6 @@
 
 #include "ui/ShowMessageForm.h"
 
-std::uint8_t bInfoShown = 0;
-
 CInfoForm::CInfoForm(std::string_view backgroundPath, CMj* ownerTable)
     : CBitForm(backgroundPath, ownerTable) {
     KeyBackground();

@@ -4,13 +4,11 @@
 // invitation prompt.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "graphics/FrameDialogs.h"
 #include "ui/BitForm.h"
-
-extern std::uint8_t bInfoShown;
 
 class CInfoForm : public CBitForm {
 public:

@@ -1,6 +1,7 @@
 #include "ui/ShowMessageForm.h"
 
 #include "engine/Mj.h"
+#include "graphics/FrameDialogs.h"
 #include "ui/WidgetDraw.h"
 
 void DrawBoxText(int x, int y, std::string_view text) {

@@ -106,7 +106,7 @@ TEST_F(DialogGoldenTest, OptionsMessageInformationAndItem) {
     ExpectDrawn(*pShowMessageForm, "message");
     bMessageShown = 0;
     Fill(kFelt);
-    pInfoForm->text = "正在获取房间信息,请稍后...";
+    InfoBoxForm()->text = "正在获取房间信息,请稍后...";
     pInfoForm->Draw();
     ExpectDrawn(*pInfoForm, "info");
     pItemForm->Show();

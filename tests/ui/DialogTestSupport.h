@@ -42,7 +42,7 @@ public:
 
 private:
     static void ShowUnder(int id) {
-        if (CBitForm* dialog = OfflineDialog(id)) dialog->Draw();
+        if (CBitForm* dialog = DialogForId(id)) dialog->Draw();
     }
 };
 

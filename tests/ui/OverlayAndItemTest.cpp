@@ -12,7 +12,7 @@ namespace {
 class OverlayTest : public DialogTest {};
 
 TEST_F(OverlayTest, TheMessageBoxTakesOnlyItsOkAndHidesWithIt) {
-    CShowMessageForm& box = *pShowMessageForm;
+    CShowMessageForm& box = *MessageBoxForm();
     ShowMessageText("在轮到你选择出牌时候才可以存储进度");
     EXPECT_EQ(bMessageShown, 1);
     EXPECT_EQ(box.text, "在轮到你选择出牌时候才可以存储进度");
@@ -27,7 +27,7 @@ TEST_F(OverlayTest, TheMessageBoxTakesOnlyItsOkAndHidesWithIt) {
 }
 
 TEST_F(OverlayTest, TheInformationBoxTakesNoInput) {
-    CInfoForm& box = *pInfoForm;
+    CInfoForm& box = *InfoBoxForm();
     box.text = "正在获取房间信息,请稍后...";
     box.Show();
     EXPECT_EQ(bInfoShown, 1);
@@ -43,15 +43,15 @@ TEST_F(OverlayTest, TheInformationBoxTakesNoInput) {
 
 TEST_F(OverlayTest, BothBoxesStandInTheMiddleAndWriteTheirTextInTheirBox) {
     for (CBitForm* box :
-         {static_cast<CBitForm*>(pShowMessageForm), static_cast<CBitForm*>(pInfoForm)}) {
+         {pShowMessageForm, pInfoForm}) {
         EXPECT_EQ(box->x, (800 - box->backgroundRect.right) / 2);
         EXPECT_EQ(box->y, (600 - box->backgroundRect.bottom) / 2);
     }
-    pInfoForm->text = "正在进入游戏,请稍后...";
+    InfoBoxForm()->text = "正在进入游戏,请稍后...";
     Fill(kFelt);
     pInfoForm->Draw();
     const platform::Surface withText = frame;
-    pInfoForm->text.clear();
+    InfoBoxForm()->text.clear();
     Fill(kFelt);
     pInfoForm->Draw();
     const int x = pInfoForm->x;

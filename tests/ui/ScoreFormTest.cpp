@@ -290,7 +290,7 @@ TEST_F(ScoreFormTest, ReplayWithABankruptSeatOnlyShowsTheMessage) {
     Click(sheet, CScoreForm::kReplay);
     EXPECT_EQ(nActiveForm, 0);
     EXPECT_TRUE(bMessageShown);
-    EXPECT_EQ(pShowMessageForm->text, "有人已经破产了,游戏结束");
+    EXPECT_EQ(MessageBoxForm()->text, "有人已经破产了,游戏结束");
 }
 
 TEST_F(ScoreFormTest, LeaveSavesTheGameAndShowsTheSlots) {
