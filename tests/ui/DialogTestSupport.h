@@ -1,8 +1,6 @@
 // The dialogs' test bench: the widget bench's composition surface, sounds and recorders, a
 // headless table in a program folder of its own (it writes SET.ini and saved games there), the
-// table's offline dialogs, and a presentation that composes frames of them the way the table's
-// renderer does: the felt, the save slots under the new-game confirmation, the active dialog,
-// then the message box when it is shown.
+// table's offline dialogs, and frames composed of them by the table's renderer.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +9,8 @@
 #include "EngineTestSupport.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"
+#include "graphics/MjDraw.h"
+#include "graphics/SurfaceHelpers.h"
 #include "platform/Blit.h"
 #include "platform/Presenter.h"
 #include "rules/GbHu.h"
@@ -26,24 +26,24 @@ namespace dialog_test {
 
 using ui_test::kFelt;
 
+// The table's frames through its renderer, with only the table's background picture loaded:
+// the dialog table of the frame, the overlay boxes, the presentation.  The table's requests to
+// show dialogs go to the offline dialogs.
 class DialogPresentation : public TablePresentation {
 public:
-    void RenderFrame(const CMj&) override {
-        if (!lpDDSPla) return;
-        platform::ColorFill(lpDDSPla, nullptr, kFelt);
-        if (nActiveForm == kNewGameDlgId) ShowUnder(kWelComFormId);
-        ShowUnder(nActiveForm);
-        if (bMessageShown && pShowMessageForm) pShowMessageForm->Draw();
-        platform::PresentSurface(*lpDDSPla);
+    DialogPresentation() {
+        GLoadBitmap("Graphic\\NewStyle\\Room.bmp", &draw.lpDDSRoom, &draw.rcRoom, kNoRegister);
+    }
+    void RenderFrame(const CMj& table) override {
+        draw.RenderFrame(const_cast<CMj*>(&table), table.stackheight);
     }
     void ShowDialog(int id) override { ShowOfflineDialog(id); }
     void ShowMessageForm(const char* gbkText) override { ShowMessageText(gbkText); }
     void ShowSaveSlots() override { ::ShowSaveSlots(); }
+    // The table's background at a point of the frame.
+    std::uint16_t Table(int x, int y) const { return draw.lpDDSRoom->Row(y)[x]; }
 
-private:
-    static void ShowUnder(int id) {
-        if (CBitForm* dialog = DialogForId(id)) dialog->Draw();
-    }
+    CMjDraw draw;
 };
 
 class DialogTest : public ui_test::WidgetTest {

@@ -248,7 +248,8 @@ TEST_F(ScoreFormTest, SpaceHidesTheSheetUntilItIsReleased) {
     sheet.Show();
     const int inside = sheet.x + 5;
     const int insideY = sheet.y + 5;
-    ASSERT_NE(Pixel(inside, insideY), kFelt);
+    const std::uint16_t table = presentation.Table(inside, insideY);
+    ASSERT_NE(Pixel(inside, insideY), table);
     struct Step {
         bool down;
         int key;
@@ -263,7 +264,7 @@ TEST_F(ScoreFormTest, SpaceHidesTheSheetUntilItIsReleased) {
         EXPECT_EQ(sheet.visible, s.visibleAfter) << s.down << s.key;
         EXPECT_EQ(nActiveForm, kScoreFormId);
         EXPECT_EQ(presenter.Count() - frames, s.redraws ? 1 : 0) << s.down << s.key;
-        EXPECT_EQ(presenter.Last().Pixel(inside, insideY) == kFelt, s.visibleAfter == 0);
+        EXPECT_EQ(presenter.Last().Pixel(inside, insideY) == table, s.visibleAfter == 0);
     }
 }
 
