@@ -18,8 +18,6 @@ tagMj WildTile = {0, 0};
 CMj* pMj = nullptr;
 int nActiveForm = 0;
 std::uint8_t bAppClosing = 0;
-std::uint8_t bMessageShown = 0;
-std::uint8_t bInviteShown = 0;
 std::uint8_t bHelp = 0;
 std::uint8_t bMusicPlaying = 0;
 

@@ -2,6 +2,8 @@
 // laid onto the composition surface row by row, clipped like every copy.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "graphics/GraphicsGlobals.h"
@@ -12,14 +14,17 @@
 // lands on `lpDDSPla` with the rectangle's corner at (x, y): n source pixels from s over n
 // frame pixels from d, `key` being `ColorKey`, whose source pixels the row leaves out.
 // Clipped to both surfaces; a null surface or a rectangle wholly outside its picture draws
-// nothing.  The call is reported to the frame's observer as `kind`, with `opacity` for a
-// blend.
+// nothing.  The frame's draw observer is told of the call first, as `kind` with `flags`.
 template <typename CombineRow>
-void CombineOntoFrame(platform::DrawKind kind, unsigned opacity, const platform::Surface* source,
+void CombineOntoFrame(platform::DrawKind kind, unsigned flags, const platform::Surface* source,
                       int x, int y, const platform::Rect& rect, CombineRow combineRow) {
     if (platform::DrawObserver* observer = platform::ObserverOf(lpDDSPla)) {
-        const platform::Rect placed{x, y, x + rect.right - rect.left, y + rect.bottom - rect.top};
-        observer->OnDraw(platform::CopyCall(kind, source, &rect, placed, opacity));
+        const auto at = [](long long v) {
+            return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+        };
+        const platform::Rect target{x, y, at(0LL + x + rect.right - rect.left),
+                                    at(0LL + y + rect.bottom - rect.top)};
+        observer->OnDraw(platform::CopyCall(kind, source, &rect, target, flags));
     }
     platform::BlitArea area;
     if (platform::ClipBlit(lpDDSPla, x, y, source, &rect, &area) != platform::BlitResult::Ok)
