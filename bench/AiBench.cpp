@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/MjPlayer.h"
 #include "rules/MjAi.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ tagMj ClaimTile(const std::vector<tagMj>& hand, Claim claim, std::mt19937& rng) 
     for (const tagMj& h : hand) {
         if (claim == Claim::kPung && count(h) >= 2 && count(h) < 4) options.push_back(h);
         if (claim == Claim::kKong && count(h) == 3) options.push_back(h);
-        if (claim == Claim::kChow && h.suit < 3) {
+        if (claim == Claim::kChow && IsNumbered(h)) {
             // Discards that complete a run with h and a neighbour of h.
             for (int d : {-2, -1, 1, 2}) {
                 const tagMj t{static_cast<signed char>(h.value + d), h.suit};

@@ -4,9 +4,9 @@
 #include <random>
 #include <vector>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
-#include "tests/rules/RandomHands.h"
+#include "rules/MjPlayer.h"
+#include "testsupport/rules/RandomHands.h"
 
 namespace {
 

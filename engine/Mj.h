@@ -1,23 +1,371 @@
-// The table object: owns the seats, the renderer, the widgets and the dialogs, and drives the
-// game from input and timer ticks.  What stands here so far is what the widgets and dialogs call
-// back into: the frame redraw.
+// The table: one object for the life of the program.  It owns the four seats, the wall, the
+// scorer and the computer player, the table's timers and buttons and the sound object, and
+// runs every offline hand: a new game and its hands (MjDeal.cpp), the turn flow (MjFlow.cpp,
+// MjDiscard.cpp), claims and kongs (MjClaims.cpp), wins and payment (MjWin.cpp), timer ticks
+// (MjTimers.cpp), the claim buttons (MjButtons.cpp), settings (MjOptions.cpp) and the files it
+// reads when it is made (MjConstruct.cpp).
+//
+// Drawing, flights, the dice and the dialogs are reached through one TablePresentation; with
+// none given the table runs headless.
 #pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "rules/MjPlayer.h"
+#include "rules/MjTimer.h"
+#include "engine/TableButtons.h"
+#include "engine/TablePresentation.h"
+#include "graphics/DeskGrid.h"
+#include "rules/GbHu.h"
+#include "rules/MjAi.h"
+
+// One pending claim on the current discard, or one option of the user's own turn.
+struct ClaimInfo {
+    std::uint8_t seat;
+    std::uint8_t kind;      // ClaimKind
+    std::uint8_t claimed;   // the claim is made
+    std::uint8_t declined;  // the claim is given up
+};
+
+enum ClaimKind : std::uint8_t {
+    kClaimWin = 2,
+    kClaimKong = 3,
+    kClaimPung = 4,
+    kClaimChow = 5,
+};
+
+constexpr int kMaxClaims = 16;
+
+// The table's own timers; the seats' are 10 + seat (portrait), 14 + seat, 18 + seat (caption).
+enum TableTimerId : unsigned {
+    kTimerStep = 1,           // deal steps, the next turn, the dice steps (by step mode)
+    kTimerReveal = 2,         // hides the hands the show item revealed
+    kTimerDiscardCount = 3,   // online: the discard countdown
+    kTimerClaimCount = 4,     // online: the claim countdown
+    kTimerBlink = 5,          // online: the blink phase
+    kTimerIdle = 6,           // portrait phase, music restart, caret, avatars
+    kTimerKeepAlive = 7,      // online: keep-alive records
+    kTimerClaims = 8,         // resolves the claims on a discard
+    kTimerPung = 9,           // completes a computer seat's pung
+    kTimerCountdown = 100,    // the shown countdown
+    kTimerFlower = 101,       // the pause before a flower's replacement
+    kTimerComputerTurn = 102, // a computer seat's discard
+    kTimerDice = 103,         // between the dice throws and the deal
+    kTimerDrawFlight = 104,   // steps the flight of a drawn tile
+    kTimer105 = 105,          // nothing starts it
+    kTimerLinks = 106,        // the link labels
+    kTimerReadyDraw = 107,    // a ready user's drawn tile before it is played
+};
+
+constexpr int kTableTimerCount = 17;
+constexpr unsigned kFaceTimerBase = 10;
+constexpr unsigned kWaitTimerBase = 14;
+constexpr unsigned kActionTimerBase = 18;
+
+// Step modes of timer 1.
+enum StepMode : std::uint8_t {
+    kStepDeal = 0,
+    kStepNextTurn = 3,
+    kStepDice = 4,
+};
+
+// Hand states.
+enum HandState : std::uint8_t {
+    kNoHand = 0,
+    kHandRunning = 1,
+    kHandOver = 2,
+};
+
+// How the wild tile of a hand is chosen.
+enum WildRuleKind : int {
+    kWildFixedFlower = 1,  // flower 1 is wild and flowers stay in the hands
+    kWildNextTile = 2,     // the tile after the indicator
+    kWildPreviousTile = 3, // the tile before it
+};
+
+constexpr int kWallTiles = 144;
+constexpr int kWallStacks = 72;
+constexpr int kSeats = 4;
+
+// One line of the server directory.
+struct DirServerInfo {
+    char host[50];
+    char name[50];
+    int port;
+};
+constexpr int kMaxDirServers = 5;
+
+// Quick-chat phrases: at most this many, each at most this many bytes (a phrase goes out in
+// one table-chat record).
+constexpr int kMaxChatPhrases = 100;
+constexpr int kMaxChatPhraseBytes = 127;
+
+class CMj;
+
+// The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
+// before); winds and dragons each wrap within their own group.
+tagMj WildFromIndicator(const tagMj& indicator, int kind);
+
+// The rules in force: the win minimum (8 Official, 0 the other family), the wild-tile rule and
+// the wild tile of the hand.  The scorer, the computer player and the seats hold copies.
+extern int MinFan;
+extern std::uint8_t bWildRule;
+extern tagMj WildTile;
+
+extern DirServerInfo DirServer[kMaxDirServers];
+extern int ServerNum;
+extern int nServerIndex;
+
+// The one table (null until the main window makes it); the bitmap dialog that takes input and
+// is drawn over the table (0 none, 1 score sheet, 2 options, 6 save slots, 7 new-game
+// confirmation, 8 names and rules, 9 item choice, 10 lobby, 11 start mode, 12 login, 13 sign-up,
+// 14 invitation, 18 server-line chooser); the program is closing; the message box and the
+// invitation prompt are shown; the help flag of the settings.
+extern CMj* pMj;
+extern int nActiveForm;
+extern std::uint8_t bAppClosing;
+extern std::uint8_t bMessageShown;
+extern std::uint8_t bInviteShown;
+extern std::uint8_t bHelp;
+// The background music should be playing.
+extern std::uint8_t bMusicPlaying;
 
 class CMj {
 public:
-    CMj() = default;
+    // Builds the table; `presentation` (not owned) draws it, null runs it headless.
+    explicit CMj(TablePresentation* presentation = nullptr);
+    ~CMj();
     CMj(const CMj&) = delete;
     CMj& operator=(const CMj&) = delete;
 
-    // Brings the window up to date after a change of state.  Until the renderer composes the
-    // table, the composition surface is presented as it stands (nothing when it does not exist).
+    // --- Seats, wall and turn -------------------------------------------------------------
+    CMjPlayer Player[kSeats];
+    std::uint8_t wall[kWallTiles];          // tile indexes in drawing order
+    std::uint8_t shuffleorder[kWallTiles];  // where the next shuffle starts from
+    std::uint8_t stackheight[kWallStacks];  // tiles left in each wall stack on screen
+    tagMj curmj{};             // the current discard, the tile under claim
+    int curplayer = 0;         // seat whose turn it is; -1 once a seat has won
+    int dealer = 0;
+    int handdealer = 0;        // the dealer of the running hand
+    int quanfeng = 1;          // prevailing wind 1..4
+    int taken = -1;            // wall index of the last tile taken
+    int backtaken = 0;         // tiles taken from the back end of the wall
+    int changchengstart = 0;   // stack where the front of the wall begins
+    int lastfront = 0;         // stack last marked by a front draw
+    tagMj lastdrawn{};         // the latest tile drawn from the wall
+    int dice[2] = {1, 1};
+    std::uint8_t secondthrow = 0;
+    int thrower = 0;           // seat of the second throw
+    int dealseat = 0;          // seat receiving the next group of the deal
+    std::uint8_t stepmode = 0;
+    std::uint8_t maydiscard = 0;   // the user may pick a discard
+    std::uint8_t chosen = 0;       // the user's discard has been picked
+    std::uint8_t nodraw = 0;       // the turn came through a pung or chow
+    std::uint8_t readyarmed = 0;   // the user's next discard declares ready
+    std::uint8_t claimpending = 0; // claim buttons up with a claim enabled
+    std::uint8_t state = kNoHand;
+    int seen[kTileKeyCount] = {};  // tiles visible to all, by TileKey
+    int pungseat = 0;              // whose pung ExecutePung completes
+    std::uint8_t comprob = 0;      // a computer seat can rob the kong under way
+    std::uint8_t userrob = 0;      // the user can rob it
+    int robber = -1;               // computer seat waiting to rob while the user decides
+    int flowerseat = 0;            // seat whose flower is being replaced
+    int flowertick = 0;            // ticks of the flower pause
+    int readyframe = 0;            // frames of a ready user's drawn tile
+    std::uint8_t deskhidden[kDeskCells] = {};  // desk cells holding a face-down discard
+    std::uint8_t exchangemode = 0;
+    int mousex = 0, mousey = 0;
+    ClaimInfo claims[kMaxClaims] = {};
+    int claimnum = 0;
+
+    // --- Rules ----------------------------------------------------------------------------
+    int wildkind = kWildNextTile;
+    tagMj indicator{1, 4};         // the wild-tile indicator on the table
+    int skipflowers = 0;           // flowers that left the wall beside the indicator
+    int unit = 1;                  // points per fan
+
+    // --- Options --------------------------------------------------------------------------
+    std::uint8_t brood = 0;
+    std::uint8_t rain = 0;
+    std::uint8_t soundon = 1;
+    std::uint8_t animate = 1;
+    std::uint8_t musicon = 0;
+    std::uint8_t musicwanted = 0;
+    std::uint8_t voiceon = 0;
+    int claimdelay = 50;           // interval of timer 8
+
+    // --- Timers and display state ---------------------------------------------------------
+    int countdown = 0;
+    int countdowncopy = 0;
+    int linkpair = 0;
+    int linkcount = 2;
+    int portraitphase = 0;
+    std::uint8_t blink = 0;
+    std::uint8_t netgame = 0;
+    int variant = 1;
+    tagMj variant4tile{1, 4};
+
+    CGbHu hu;      // the scorer
+    CMjAi ai;      // one computer player for seats 1..3
+    TableButton buttons[kTableButtonCount];
+    std::vector<std::string> phrases;  // quick-chat phrases
+
+    // --- Construction and display ---------------------------------------------------------
     void Redraw();
+    CMjTimer* Timer(unsigned id) const;
+    TableButton& Button(int id) { return buttons[id]; }
+    TablePresentation& Presentation() { return *presentation_; }
+    void PlayWave(const char* gbkName);
+    void PlayMusic();
+    void StopMusic();
+    void MusicOff();
+    std::uint8_t GetMusic() const { return musicon; }
+    void SetMusic(std::uint8_t on);
+    // Server directory from Dirconfig.ini and phrases from Chat.txt at a game path.
+    void ReadDirServers(const std::string& gbkPath);
+    void ReadChatPhrases(const std::string& gbkPath);
+
+    // --- Options (SET.ini) ----------------------------------------------------------------
+    void ReadOptions(const std::string& gbkPath);
+    void WriteOptions(const std::string& gbkPath);
+    void SetSound(std::uint8_t on) { soundon = on; }
+    void SetAnimate(std::uint8_t on) { animate = on; }
+    std::uint8_t GetAnimate() const { return animate; }
+    std::uint8_t GetBrood() const { return brood; }
+    void SetPlayerName(const char* gbkText);
+    void ChangeDisplayMode() {}
+    int GetCountdown() const;
+
+    // --- Game and hand --------------------------------------------------------------------
+    void NewGame();
+    void StartHand();
+    void ShuffleAndDeal();
+    void StartAnimStep();
+    void DealStep();
+    void SetStepMode(std::uint8_t mode);
+    void TakeWallFront();
+    void TakeWallBack();
+    bool ReplaceAllFlowers();
+
+    // --- Turn flow ------------------------------------------------------------------------
+    void GiveMj(bool skipDraw);
+    void TakeDrawnTile();
+    void Discard();
+    void ResolveClaims();
+    void NextTurn();
+    void AutoDiscard();
+    int NextPlayer();
+    static int NextSeat(int seat) { return (seat + 1) % kSeats; }
+    int GetCurPlayer() const { return curplayer; }
+    bool IsNetGame() const { return netgame != 0; }
+    bool CanTing(int seat, const tagMj* tiles, int count);
+    bool ReplaceFlower(int seat);
+    static bool WildEqual(const tagMj& a, const tagMj& b);
+
+    // --- Claims ---------------------------------------------------------------------------
+    void ClaimPung(int seat);
+    void ExecutePung();
+    void ClaimChow(int seat);
+    void ClaimKong(int seat);
+    void AddKong(const tagMj& tile, int seat);
+    void PassClaim(int seat);
+    void OnChowButton();
+    void OnPungButton();
+    void OnKongButton();
+    void OnHuButton();
+    void OnPassButton();
+    // A click on table button `id` (the release inside it).
+    void OnButtonClick(int id);
+
+    // --- Win and payment ------------------------------------------------------------------
+    void DeclareWin(int winner);
+    void PayScore(int winner, int fan, bool selfDrawn, int payer);
+
+    // --- Timers, table operations ---------------------------------------------------------
+    void OnTimer(unsigned id);
+    CMjPlayer* GetPlayer(int seat) { return &Player[seat]; }
+    void ShowAllHands(bool show);
+    void ShowClaimButtons(bool show);
+    void ResetTable();
+
+private:
+    // Construction helpers.
+    void CreateTimers();
+    void SetUpSeats();
+    void SetUpButtons();
+    void SpreadRules();
+    void ShowDialog(int id);
+    void ShowMessageForm(const char* gbkText);
+
+    // Deal helpers.
+    void DealTilesTo(int seat, int count);
+    void FinishDeal();
+    void ChooseWildTile();
+    void OnDiceTimer();
+    void ThrowDice(int seat);
+    bool ReplaceFlowersOf(int seat);
+    void ReplaceWithWallTile(CMjPlayer& p, tagMj& tile);
+
+    // Flow helpers.
+    bool DrawFromWall();
+    void ReceiveDrawnTile(bool afterFlight);
+    void ContinueTurn();
+    void EndHand();
+    void UserTurn(bool afterFlight);
+    void OfferUserTurn(bool afterFlight);
+    bool ComputerTurn();
+    bool ComputerOwnKong(CMjPlayer& p);
+    void ChooseComputerDiscard(CMjPlayer& p);
+    void PlayTile();
+    void CollectClaims();
+    void AnswerClaims();
+    void AppendClaim(int seat, std::uint8_t kind, bool claimed);
+    void ClearClaims();
+    bool UserHasClaim(std::uint8_t kind) const;
+    void MarkUserClaims(int keepKind);
+    void StartClaimTimer();
+    bool HuWith(int seat, const tagMj& extra);
+    int TilesLeft() const { return kWallTiles - taken; }
+
+    // Claim helpers.
+    void AfterClaim(int seat);
+    void ExposedKong(int seat, const tagMj& tile);
+    void ConcealedKong(int seat, const tagMj& tile);
+    void HandTileAddedKong(int seat, const tagMj& tile);
+    void DrawnTileAddedKong(int seat, const tagMj& tile);
+    void CompleteAddedKong(int seat, const tagMj& tile);
+    void FinishOwnKong(int seat);
+    bool RobTheKong(int seat, const tagMj& tile);
+    void OfferRobbing(int kongSeat, const tagMj& tile);
+    void TakeKongTileFrom(int seat, const tagMj& tile);
+    void JoinDrawnTile(int seat);
+    void ShowCaption(int seat, std::uint8_t action);
+    void SetButtonsForOffer();
+    void KongButtonOnOwnTurn();
+    void ChowButton();
+    void PressClaimButton(std::uint8_t kind);
+
+    // Win helpers.
+    bool FinalWinTest(int winner);
+    void Transfer(int from, int to, int points);
+
+    // Timer helpers.
+    void OnFaceTimer(int seat);
+    void OnReadyDrawTimer();
+    // Shows the flight just started as `kind` and steps it until it arrives.
+    void RunFlight(int kind, int speed);
+    void ClaimFlight(int claimer, int discarder, const tagMj& tile);
+
+    // Sound and music helpers.
+    void PlayEffect(int slot);
+    void PlayAction(int seat, int slot);
+    bool SoundDeviceExists() const;
+    void RestartMusicWhenEnded();
+
+    TablePresentation defaultPresentation_;
+    TablePresentation* presentation_;
+    std::unique_ptr<CMjTimer> timers_[kTableTimerCount];
 };
-
-// The one table object; null until the main window makes it.
-extern CMj* pMj;
-
-// The dialog that takes mouse input and is drawn over (or instead of) the table: 0 none,
-// 1 score sheet, 2 options, 6 save slots, 7 new-game confirmation, 8 names and rules, 9 item
-// choice, 10 lobby, 11 start mode, 12 login, 13 sign-up, 14 invitation, 18 server-line chooser.
-extern int nActiveForm;

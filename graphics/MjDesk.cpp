@@ -1,6 +1,6 @@
 // The renderer's desk grid: placing each discard into its seat's next free cell, the saved
 // bytes, and the new style's perspective drawing of the grid.
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
 #include "platform/Blit.h"

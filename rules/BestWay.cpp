@@ -1,14 +1,9 @@
 // The decomposition search of the play minimum 0: every split of the hand into sets and loose
 // pieces, the shapes one or two steps from ready scored by the live tiles that would improve
 // them, and the discard the best shape gives up.
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
-
-using mjai::FindPartner;
-using mjai::Shifted;
-using mjai::WithoutTwo;
+#include "rules/MjPlayer.h"
 
 int CMjAi::PartialWaits(CMjPlayer* player, const int* seen, const tagPartialMj& partial) {
     const int gap = partial.second.value - partial.first.value;
@@ -158,7 +153,7 @@ int CMjAi::GetBestWay(CMjPlayer* player, const int* seen) {
     int top = 0;
     tagUnStructured& start = stack[top++];
     start = tagUnStructured{};
-    start.restnum = player->cardnum < 14 ? player->cardnum : 14;
+    start.restnum = player->HandCount();
     for (int i = 0; i < start.restnum; ++i) start.rest[i] = player->Mj[i];
     SortTiles(start.rest, start.restnum);
 

@@ -15,7 +15,7 @@ struct tagPartialMj {
 struct tagUnStructured {
     tagMj pairs[8];
     tagPartialMj partials[8];
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     int pairnum;
     int partialnum;
     int singlenum;

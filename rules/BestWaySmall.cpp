@@ -1,19 +1,14 @@
 // The small decomposition search of the shape heuristic: every split of the hand, the first
 // shape one step from ready (or, failing that, two steps) giving the discard.
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
-
-using mjai::FindPartner;
-using mjai::IsNumbered;
-using mjai::WithoutTwo;
 
 bool CMjAi::FindReadyDiscardSmall(const tagMj* tiles, int count, tagMj* out) {
     onestep = 0;
     twostep = 0;
-    if (count > 14 || count < 0) return false;
+    if (count > kMaxHandTiles || count < 0) return false;
     tagMj pairs[7];
     tagPartialMj partials[7];
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     SplitHand(tiles, count, 0, 0, 0, pairs, partials, singles);
     if (onestep) {
         if (!FindTile(tiles, count, onestepmj)) return false;
@@ -49,7 +44,7 @@ void CMjAi::SplitHand(const tagMj* tiles, int count, int pairnum, int partialnum
         return;
     }
 
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     if (TakeKong(tiles, count, rest))
         SplitHand(rest, count - 4, pairnum, partialnum, singlenum, pairs, partials, singles);
     if (TakePung(tiles, count, rest))

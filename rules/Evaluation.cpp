@@ -1,14 +1,12 @@
 #include "rules/Evaluation.h"
 
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 
-constexpr unsigned char kFanSevenPairs = 19;
-
 bool IsCountedTile(const tagMj& t) {
-    if (t.suit >= 0 && t.suit <= 2) return t.value >= 1 && t.value <= 9;
-    return t.suit == 3 && t.value >= 1 && t.value <= 7;
+    if (IsNumbered(t)) return t.value >= 1 && t.value <= 9;
+    return t.suit == kHonourSuit && t.value >= 1 && t.value <= 7;
 }
 
 void CopySpare(const tagEvalPlan& plan, tagMj* spare, int* sparenum) {
@@ -34,10 +32,10 @@ int EvalLiveCount(CMjPlayer* player, const int* seen, const tagMj& tile) {
 
 CEvaluation::CEvaluation() : plannum(0), limit(4) {}
 
-tagEvalPlan* CEvaluation::NewPlan(unsigned char fan) {
+tagEvalPlan* CEvaluation::NewPlan(Fan fan) {
     if (plannum >= kEvalMaxPlans) return nullptr;
     tagEvalPlan* plan = &plans[plannum++];
-    plan->fan = fan;
+    plan->fan = static_cast<unsigned char>(fan);
     plan->needed = 0;
     plan->meldnum = 0;
     plan->sparenum = 0;
@@ -45,9 +43,9 @@ tagEvalPlan* CEvaluation::NewPlan(unsigned char fan) {
 }
 
 void CEvaluation::FinishPlan(CMjPlayer* player, const tagMj* tiles, int count, tagEvalPlan* plan) {
-    bool claimed[kEvalMaxTiles] = {};
-    bool matched[5] = {};
-    const int melds = player->gangnum < 5 ? player->gangnum : 5;
+    bool claimed[kMaxHandTiles] = {};
+    bool matched[kMaxMelds] = {};
+    const int melds = player->MeldCount();
     for (int g = 0; g < plan->meldnum; ++g) {
         const tagEvalMeld& group = plan->melds[g];
         if (group.heldnum >= 3 && group.neednum == 0) {
@@ -115,13 +113,13 @@ int CEvaluation::ChoosePlan() const {
 
 int CEvaluation::NarrowSpare(int chosen, tagMj* spare) const {
     const tagEvalPlan& best = plans[chosen];
-    tagMj candidates[kEvalMaxTiles];
+    tagMj candidates[kMaxHandTiles];
     int candnum = best.sparenum;
     for (int i = 0; i < candnum; ++i) candidates[i] = best.spare[i];
     for (int p = 0; p < plannum; ++p) {
         const tagEvalPlan& other = plans[p];
         if (other.needed != best.needed) continue;
-        tagMj kept[kEvalMaxTiles];
+        tagMj kept[kMaxHandTiles];
         int keptnum = 0;
         for (int i = 0; i < other.sparenum; ++i)
             if (FindTile(candidates, candnum, other.spare[i])) kept[keptnum++] = other.spare[i];
@@ -139,7 +137,7 @@ int CEvaluation::NarrowSpare(int chosen, tagMj* spare) const {
 int CEvaluation::Evaluate(CMjPlayer* player, const tagMj* tiles, int count, const int* seen,
                           tagMj* spare, int* sparenum, tagEvalPlan* plan) {
     plannum = 0;
-    if (!player || count < 0 || count > kEvalMaxTiles) return -1;
+    if (!player || count < 0 || count > kMaxHandTiles) return -1;
 
     if (const tagEvalPlan* flagged = FlaggedPlan(player, tiles, count)) {
         CopySpare(*flagged, spare, sparenum);
@@ -164,7 +162,7 @@ int CEvaluation::Evaluate(CMjPlayer* player, const tagMj* tiles, int count, cons
     if (best.needed < 2 || best.fan == kFanSevenPairs) {
         CopySpare(best, spare, sparenum);
     } else {
-        tagMj narrowed[kEvalMaxTiles];
+        tagMj narrowed[kMaxHandTiles];
         const int n = NarrowSpare(chosen, narrowed);
         if (spare)
             for (int i = 0; i < n; ++i) spare[i] = narrowed[i];

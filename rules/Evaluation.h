@@ -5,6 +5,7 @@
 // writes only the seat's seven-pairs plan flag.
 #pragma once
 
+#include "rules/FanTable.h"
 #include "rules/Tile.h"
 
 class CMjPlayer;
@@ -20,7 +21,6 @@ struct tagEvalMeld {
 
 // Groups of a shape: seven for the seven pairs.
 constexpr int kEvalMaxMelds = 7;
-constexpr int kEvalMaxTiles = 14;
 constexpr int kEvalMaxPlans = 90;
 
 // One target shape.
@@ -29,7 +29,7 @@ struct tagEvalPlan {
     int needed;              // tiles missing; 9 when a missing tile has no live copy
     tagEvalMeld melds[kEvalMaxMelds];
     int meldnum;
-    tagMj spare[kEvalMaxTiles];  // hand tiles the shape does not use, in hand order
+    tagMj spare[kMaxHandTiles];  // hand tiles the shape does not use, in hand order
     int sparenum;
 };
 
@@ -64,7 +64,7 @@ public:
     void FinishPlan(CMjPlayer* player, const tagMj* tiles, int count, tagEvalPlan* plan);
 
     // A new, empty plan at the end of the list (null when the list is full).
-    tagEvalPlan* NewPlan(unsigned char fan);
+    tagEvalPlan* NewPlan(Fan fan);
 
 private:
     // The flagged planners of the seat, in order: the first plan one of them makes, or null.

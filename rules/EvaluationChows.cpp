@@ -1,14 +1,8 @@
 // The chow planners of the hand-shape evaluator: shapes of three chows.
-#include "engine/MjPlayer.h"
 #include "rules/Evaluation.h"
+#include "rules/MjPlayer.h"
 
 namespace {
-
-constexpr unsigned char kFanPureStraight = 28;
-constexpr unsigned char kFanPureShiftedChows = 30;
-constexpr unsigned char kFanMixedStraight = 39;
-constexpr unsigned char kFanMixedTripleChow = 41;
-constexpr unsigned char kFanMixedShiftedChows = 50;
 
 // One chow of a shape: its suit, its lowest value, and how many of its tiles must be present
 // for the shape to be considered at all.
@@ -21,19 +15,17 @@ struct ChowRun {
 // The chow planners consider no shape for a seat with more than one pung or kong meld.
 bool TooManyPungMelds(const CMjPlayer* player) {
     int pungs = 0;
-    for (int m = 0; m < player->gangnum && m < 5; ++m)
+    const int melds = player->MeldCount();
+    for (int m = 0; m < melds; ++m)
         if (player->Gang[m].kind == kKindPung || player->Gang[m].kind == kKindKong) ++pungs;
     return pungs > 1;
 }
 
 bool HasChowMeld(const CMjPlayer* player, const tagMj& low) {
-    for (int m = 0; m < player->gangnum && m < 5; ++m)
+    const int melds = player->MeldCount();
+    for (int m = 0; m < melds; ++m)
         if (player->Gang[m].kind == kKindChow && TileEqual(player->Gang[m].Mj[0], low)) return true;
     return false;
-}
-
-tagMj MakeTile(int value, int suit) {
-    return tagMj{static_cast<signed char>(value), static_cast<signed char>(suit)};
 }
 
 // Finds `tile` among the hand tiles; with `claimed` only among those no earlier chow took.
@@ -64,16 +56,19 @@ int JudgeChow(const CMjPlayer* player, const tagMj* tiles, int count, const Chow
     return group.heldnum;
 }
 
+// Whether a hand tile may serve more than one chow of a shape.
+enum class HandTiles { kShared, kOncePerShape };
+
 // Builds the shape of three chows; it becomes a plan when every chow has the presence it asks
-// for and no more than `limit` tiles are missing.  With `exclusive`, a hand tile serves only
-// one chow of the shape.
+// for and no more than `limit` tiles are missing.
 void AddChowPlan(CEvaluation& eval, CMjPlayer* player, const tagMj* tiles, int count,
-                        unsigned char fan, const ChowRun (&runs)[3], bool exclusive) {
-    bool claimed[kEvalMaxTiles] = {};
+                 Fan fan, const ChowRun (&runs)[3], HandTiles use) {
+    bool claimed[kMaxHandTiles] = {};
     tagEvalMeld groups[3];
     int missing = 0;
     for (int c = 0; c < 3; ++c) {
-        if (JudgeChow(player, tiles, count, runs[c], exclusive ? claimed : nullptr, groups[c]) <
+        bool* claims = use == HandTiles::kOncePerShape ? claimed : nullptr;
+        if (JudgeChow(player, tiles, count, runs[c], claims, groups[c]) <
             runs[c].minPresent)
             return;
         missing += groups[c].neednum;
@@ -100,10 +95,10 @@ void CEvaluation::PlanPureShiftedChows(CMjPlayer* player, const tagMj* tiles, in
     for (int s = 0; s < 3; ++s) {
         for (int v = 1; v <= 5; ++v)
             AddChowPlan(*this, player, tiles, count, kFanPureShiftedChows,
-                        {{s, v, 2}, {s, v + 1, 1}, {s, v + 2, 1}}, true);
+                        {{s, v, 2}, {s, v + 1, 1}, {s, v + 2, 1}}, HandTiles::kOncePerShape);
         for (int v = 1; v <= 3; v += 2)
             AddChowPlan(*this, player, tiles, count, kFanPureShiftedChows,
-                        {{s, v, 2}, {s, v + 2, 1}, {s, v + 4, 1}}, true);
+                        {{s, v, 2}, {s, v + 2, 1}, {s, v + 4, 1}}, HandTiles::kOncePerShape);
     }
 }
 
@@ -111,14 +106,14 @@ void CEvaluation::PlanPureStraight(CMjPlayer* player, const tagMj* tiles, int co
     if (TooManyPungMelds(player)) return;
     for (int s = 0; s < 3; ++s)
         AddChowPlan(*this, player, tiles, count, kFanPureStraight,
-                    {{s, 1, 0}, {s, 4, 0}, {s, 7, 0}}, false);
+                    {{s, 1, 0}, {s, 4, 0}, {s, 7, 0}}, HandTiles::kShared);
 }
 
 void CEvaluation::PlanMixedTripleChow(CMjPlayer* player, const tagMj* tiles, int count) {
     if (TooManyPungMelds(player)) return;
     for (int v = 1; v <= 7; ++v)
         AddChowPlan(*this, player, tiles, count, kFanMixedTripleChow,
-                    {{0, v, 0}, {1, v, 0}, {2, v, 0}}, false);
+                    {{0, v, 0}, {1, v, 0}, {2, v, 0}}, HandTiles::kShared);
 }
 
 void CEvaluation::PlanMixedShiftedChows(CMjPlayer* player, const tagMj* tiles, int count) {
@@ -128,9 +123,9 @@ void CEvaluation::PlanMixedShiftedChows(CMjPlayer* player, const tagMj* tiles, i
         OtherSuits(s, &low, &high);
         for (int v = 1; v <= 5; ++v) {
             AddChowPlan(*this, player, tiles, count, kFanMixedShiftedChows,
-                        {{s, v, 2}, {low, v + 1, 0}, {high, v + 2, 0}}, false);
+                        {{s, v, 2}, {low, v + 1, 0}, {high, v + 2, 0}}, HandTiles::kShared);
             AddChowPlan(*this, player, tiles, count, kFanMixedShiftedChows,
-                        {{s, v, 2}, {high, v + 1, 0}, {low, v + 2, 0}}, false);
+                        {{s, v, 2}, {high, v + 1, 0}, {low, v + 2, 0}}, HandTiles::kShared);
         }
     }
 }
@@ -141,8 +136,8 @@ void CEvaluation::PlanMixedStraight(CMjPlayer* player, const tagMj* tiles, int c
         int low, high;
         OtherSuits(s, &low, &high);
         AddChowPlan(*this, player, tiles, count, kFanMixedStraight,
-                    {{s, 1, 2}, {low, 4, 0}, {high, 7, 0}}, false);
+                    {{s, 1, 2}, {low, 4, 0}, {high, 7, 0}}, HandTiles::kShared);
         AddChowPlan(*this, player, tiles, count, kFanMixedStraight,
-                    {{s, 1, 2}, {high, 4, 0}, {low, 7, 0}}, false);
+                    {{s, 1, 2}, {high, 4, 0}, {low, 7, 0}}, HandTiles::kShared);
     }
 }

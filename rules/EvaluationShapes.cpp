@@ -1,16 +1,9 @@
 // The planners of the hand-shape evaluator that are not built of chows: seven pairs, one suit,
 // all pungs and the two knitted patterns.
-#include "engine/MjPlayer.h"
 #include "rules/Evaluation.h"
+#include "rules/MjPlayer.h"
 
 namespace {
-
-constexpr unsigned char kFanSevenPairs = 19;
-constexpr unsigned char kFanOneSuit = 22;
-constexpr unsigned char kFanKnitted = 34;
-constexpr unsigned char kFanAllPungs = 48;
-
-constexpr int kKnittedTiles = 9;
 
 // The nine knitted tiles of a suit order: the first suit 1, 4, 7, the second 2, 5, 8, the
 // third 3, 6, 9.  False, with nothing written, unless the order names each numbered suit once:
@@ -19,13 +12,10 @@ constexpr int kKnittedTiles = 9;
 bool KnittedTiles(const int (&suits)[3], tagMj* out) {
     bool named[3] = {};
     for (int suit : suits) {
-        if (suit < 0 || suit > 2 || named[suit]) return false;
+        if (!IsNumberedSuit(suit) || named[suit]) return false;
         named[suit] = true;
     }
-    for (int row = 0; row < 3; ++row)
-        for (int k = 0; k < 3; ++k)
-            out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
-                                     static_cast<signed char>(suits[row])};
+    KnittedRowTiles(suits, out);
     return true;
 }
 
@@ -57,7 +47,7 @@ void CEvaluation::PlanSevenPairs(CMjPlayer* player, const tagMj* tiles, int coun
 }
 
 void CEvaluation::PlanOneSuit(CMjPlayer* player, const tagMj* tiles, int count) {
-    tagEvalPlan* plan = NewPlan(kFanOneSuit);
+    tagEvalPlan* plan = NewPlan(kFanFullFlush);
     if (!plan) return;
     int inSuit = 0;
     for (int i = 0; i < count; ++i) {
@@ -72,7 +62,7 @@ void CEvaluation::PlanOneSuit(CMjPlayer* player, const tagMj* tiles, int count) 
 void CEvaluation::PlanAllPungs(CMjPlayer* player, const tagMj* tiles, int count) {
     tagEvalPlan* plan = NewPlan(kFanAllPungs);
     if (!plan) return;
-    tagMj pairTiles[kEvalMaxTiles];
+    tagMj pairTiles[kMaxHandTiles];
     int pairnum = 0;
     int lastRun = 0;
     for (int i = 0; i < count;) {
@@ -104,10 +94,10 @@ void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int 
     if (player->gangnum > 0) return;
     constexpr int kTargets = 7 + kKnittedTiles;
     tagMj targets[kTargets];
-    for (int v = 1; v <= 7; ++v) targets[v - 1] = tagMj{static_cast<signed char>(v), 3};
+    for (int v = 1; v <= 7; ++v) targets[v - 1] = MakeTile(v, kHonourSuit);
     if (!KnittedTiles(player->knit_suit, targets + 7)) return;
     bool covered[kTargets] = {};
-    tagMj spare[kEvalMaxTiles];
+    tagMj spare[kMaxHandTiles];
     int sparenum = 0;
     for (int i = 0; i < count; ++i) {
         int t = 0;
@@ -118,7 +108,7 @@ void CEvaluation::PlanKnittedHonours(CMjPlayer* player, const tagMj* tiles, int 
             spare[sparenum++] = tiles[i];
     }
     if (sparenum > 8) return;
-    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    tagEvalPlan* plan = NewPlan(kFanLesserHonoursAndKnittedTiles);
     if (!plan) return;
     for (int i = 0; i < sparenum; ++i) plan->spare[i] = spare[i];
     plan->sparenum = sparenum;
@@ -128,13 +118,13 @@ void CEvaluation::PlanKnittedStraight(CMjPlayer* player, const tagMj* tiles, int
     if (count < 11) return;
     tagMj knitted[kKnittedTiles];
     if (!KnittedTiles(player->knitline_suit, knitted)) return;
-    tagMj rest[kEvalMaxTiles];
+    tagMj rest[kMaxHandTiles];
     int restnum = count;
     for (int i = 0; i < count; ++i) rest[i] = tiles[i];
     for (const tagMj& k : knitted)
         if (RemoveTile(rest, &restnum, k)) --restnum;
     if (restnum > 6) return;
-    tagEvalPlan* plan = NewPlan(kFanKnitted);
+    tagEvalPlan* plan = NewPlan(kFanLesserHonoursAndKnittedTiles);
     if (!plan) return;
     for (int i = 0; i < restnum; ++i) plan->spare[i] = rest[i];
     plan->sparenum = restnum;

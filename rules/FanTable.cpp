@@ -3,117 +3,153 @@
 namespace {
 
 struct FanInfo {
+    Fan fan;
     const char* name;
     int value;
     unsigned char excludes[8];  // ended by 0
 };
 
 // By fan number; entry 0 is no fan.
-const FanInfo kFans[kFanSlots - 1] = {
-    {"", 0, {}},
-    {"大四喜", 88, {60, 61, 38, 48}},  // 1
-    {"大三元", 88, {54, 59, 10}},  // 2
-    {"绿一色", 88, {49}},  // 3
-    {"九莲宝灯", 88, {22, 62}},  // 4
-    {"四杠", 88, {74, 53, 57, 67, 17, 48, 79}},  // 5
-    {"连七对", 88, {22, 56, 79, 71, 69, 63, 19, 62}},  // 6
-    {"十三幺", 88, {51, 56, 79}},  // 7
-    {"清幺九", 64, {18, 48, 32, 65, 76, 55, 73}},  // 8
-    {"小四喜", 64, {38}},  // 9
-    {"小三元", 64, {59, 54}},  // 10
-    {"字一色", 64, {48, 55, 73, 75, 18}},  // 11
-    {"四暗刻", 64, {48, 62, 66, 33}},  // 12
-    {"一色双龙会", 64, {63, 19, 22, 69, 76, 72}},  // 13
-    {"一色四同顺", 48, {23, 24, 69, 64}},  // 14
-    {"一色四节高", 48, {23, 48}},  // 15
-    {"一色四步高", 32, {72}},  // 16
-    {"三杠", 32, {53, 57, 67, 74}},  // 17
-    {"混幺九", 32, {48, 55, 73}},  // 18
-    {"七对", 24, {56, 79, 62, 59}},  // 19
-    {"七星不靠", 24, {51, 56, 79}},  // 20
-    {"全双刻", 24, {48, 68, 76}},  // 21
-    {"清一色", 24, {49, 76, 75}},  // 22
-    {"一色三同顺", 24, {24}},  // 23
-    {"一色三节高", 24, {23}},  // 24
-    {"全大", 24, {76, 36}},  // 25
-    {"全中", 24, {68}},  // 26
-    {"全小", 24, {76, 37}},  // 27
-    {"清龙", 16, {71, 72}},  // 28
-    {"三色双龙会", 16, {70, 72, 76, 63}},  // 29
-    {"一色三步高", 16, {}},  // 30
-    {"全带五", 16, {68, 76}},  // 31
-    {"三同刻", 16, {}},  // 32
-    {"三暗刻", 16, {66}},  // 33
-    {"全不靠", 12, {51, 56, 79}},  // 34
-    {"组合龙", 12, {}},  // 35
-    {"大于五", 12, {76}},  // 36
-    {"小于五", 12, {76}},  // 37
-    {"三风刻", 12, {}},  // 38
-    {"花龙", 8, {}},  // 39
-    {"推不倒", 8, {75}},  // 40
-    {"三色三同顺", 8, {}},  // 41
-    {"三色三节高", 8, {}},  // 42
-    {"无番和", 8, {}},  // 43
-    {"妙手回春", 8, {80}},  // 44
-    {"海底捞月", 8, {}},  // 45
-    {"杠上开花", 8, {80}},  // 46
-    {"抢杠和", 8, {58}},  // 47
-    {"碰碰和", 6, {}},  // 48
-    {"混一色", 6, {75}},  // 49
-    {"三色三步高", 6, {}},  // 50
-    {"五门齐", 6, {}},  // 51
-    {"全求人", 6, {79}},  // 52
-    {"双暗杠", 6, {}},  // 53
-    {"双箭刻", 6, {59}},  // 54
-    {"全带幺", 4, {}},  // 55
-    {"不求人", 4, {80, 62}},  // 56
-    {"双明杠", 4, {}},  // 57
-    {"和绝张", 4, {}},  // 58
-    {"箭刻", 2, {}},  // 59
-    {"圈风刻", 2, {}},  // 60
-    {"门风刻", 2, {}},  // 61
-    {"门前清", 2, {}},  // 62
-    {"平和", 2, {76}},  // 63
-    {"四归一", 2, {}},  // 64
-    {"双同刻", 2, {}},  // 65
-    {"双暗刻", 2, {}},  // 66
-    {"暗杠", 2, {}},  // 67
-    {"断幺", 2, {76}},  // 68
-    {"一般高", 1, {}},  // 69
-    {"喜相逢", 1, {}},  // 70
-    {"连六", 1, {}},  // 71
-    {"老少副", 1, {}},  // 72
-    {"幺九刻", 1, {}},  // 73
-    {"明杠", 1, {}},  // 74
-    {"缺一门", 1, {}},  // 75
-    {"无字", 1, {}},  // 76
-    {"边张", 1, {79}},  // 77
-    {"坎张", 1, {79}},  // 78
-    {"单钓将", 1, {}},  // 79
-    {"自摸", 1, {}},  // 80
-    {"花牌", 1, {}},  // 81
-    {"天和", 1, {}},  // 82
-    {"地和", 1, {}},  // 83
-    {"人和", 1, {}},  // 84
-    {"四方大发财", 1, {}},  // 85
-    {"二五八将", 1, {}},  // 86
-    {"幺九头", 1, {}},  // 87
-    {"听牌", 1, {}},  // 88
+constexpr FanInfo kFans[kFanSlots - 1] = {
+    {Fan(0), "", 0, {}},
+    {kFanBigFourWinds, "大四喜", 88,
+     {kFanPrevalentWind, kFanSeatWind, kFanBigThreeWinds, kFanAllPungs}},
+    {kFanBigThreeDragons, "大三元", 88,
+     {kFanTwoDragonPungs, kFanDragonPung, kFanLittleThreeDragons}},
+    {kFanAllGreen, "绿一色", 88, {kFanHalfFlush}},
+    {kFanNineGates, "九莲宝灯", 88, {kFanFullFlush, kFanConcealedHand}},
+    {kFanFourKongs, "四杠", 88,
+     {kFanMeldedKong, kFanTwoConcealedKongs, kFanTwoMeldedKongs, kFanConcealedKong, kFanThreeKongs,
+      kFanAllPungs, kFanSingleWait}},
+    {kFanSevenShiftedPairs, "连七对", 88,
+     {kFanFullFlush, kFanFullyConcealedHand, kFanSingleWait, kFanShortStraight, kFanPureDoubleChow,
+      kFanAllChows, kFanSevenPairs, kFanConcealedHand}},
+    {kFanThirteenOrphans, "十三幺", 88, {kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait}},
+    {kFanAllTerminals, "清幺九", 64,
+     {kFanAllTerminalsAndHonours, kFanAllPungs, kFanTriplePung, kFanDoublePung, kFanNoHonours,
+      kFanOutsideHand, kFanPungOfTerminalsOrHonours}},
+    {kFanLittleFourWinds, "小四喜", 64, {kFanBigThreeWinds}},
+    {kFanLittleThreeDragons, "小三元", 64, {kFanDragonPung, kFanTwoDragonPungs}},
+    {kFanAllHonours, "字一色", 64,
+     {kFanAllPungs, kFanOutsideHand, kFanPungOfTerminalsOrHonours, kFanOneVoidedSuit,
+      kFanAllTerminalsAndHonours}},
+    {kFanFourConcealedPungs, "四暗刻", 64,
+     {kFanAllPungs, kFanConcealedHand, kFanTwoConcealedPungs, kFanThreeConcealedPungs}},
+    {kFanPureTerminalChows, "一色双龙会", 64,
+     {kFanAllChows, kFanSevenPairs, kFanFullFlush, kFanPureDoubleChow, kFanNoHonours,
+      kFanTwoTerminalChows}},
+    {kFanQuadrupleChow, "一色四同顺", 48,
+     {kFanPureTripleChow, kFanPureShiftedPungs, kFanPureDoubleChow, kFanTileHog}},
+    {kFanFourPureShiftedPungs, "一色四节高", 48, {kFanPureTripleChow, kFanAllPungs}},
+    {kFanFourPureShiftedChows, "一色四步高", 32, {kFanTwoTerminalChows}},
+    {kFanThreeKongs, "三杠", 32,
+     {kFanTwoConcealedKongs, kFanTwoMeldedKongs, kFanConcealedKong, kFanMeldedKong}},
+    {kFanAllTerminalsAndHonours, "混幺九", 32,
+     {kFanAllPungs, kFanOutsideHand, kFanPungOfTerminalsOrHonours}},
+    {kFanSevenPairs, "七对", 24,
+     {kFanFullyConcealedHand, kFanSingleWait, kFanConcealedHand, kFanDragonPung}},
+    {kFanGreaterHonoursAndKnittedTiles, "七星不靠", 24,
+     {kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait}},
+    {kFanAllEvenPungs, "全双刻", 24, {kFanAllPungs, kFanAllSimples, kFanNoHonours}},
+    {kFanFullFlush, "清一色", 24, {kFanHalfFlush, kFanNoHonours, kFanOneVoidedSuit}},
+    {kFanPureTripleChow, "一色三同顺", 24, {kFanPureShiftedPungs}},
+    {kFanPureShiftedPungs, "一色三节高", 24, {kFanPureTripleChow}},
+    {kFanUpperTiles, "全大", 24, {kFanNoHonours, kFanUpperFour}},
+    {kFanMiddleTiles, "全中", 24, {kFanAllSimples}},
+    {kFanLowerTiles, "全小", 24, {kFanNoHonours, kFanLowerFour}},
+    {kFanPureStraight, "清龙", 16, {kFanShortStraight, kFanTwoTerminalChows}},
+    {kFanThreeSuitedTerminalChows, "三色双龙会", 16,
+     {kFanMixedDoubleChow, kFanTwoTerminalChows, kFanNoHonours, kFanAllChows}},
+    {kFanPureShiftedChows, "一色三步高", 16, {}},
+    {kFanAllFives, "全带五", 16, {kFanAllSimples, kFanNoHonours}},
+    {kFanTriplePung, "三同刻", 16, {}},
+    {kFanThreeConcealedPungs, "三暗刻", 16, {kFanTwoConcealedPungs}},
+    {kFanLesserHonoursAndKnittedTiles, "全不靠", 12,
+     {kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait}},
+    {kFanKnittedStraight, "组合龙", 12, {}},
+    {kFanUpperFour, "大于五", 12, {kFanNoHonours}},
+    {kFanLowerFour, "小于五", 12, {kFanNoHonours}},
+    {kFanBigThreeWinds, "三风刻", 12, {}},
+    {kFanMixedStraight, "花龙", 8, {}},
+    {kFanReversibleTiles, "推不倒", 8, {kFanOneVoidedSuit}},
+    {kFanMixedTripleChow, "三色三同顺", 8, {}},
+    {kFanMixedShiftedPungs, "三色三节高", 8, {}},
+    {kFanChickenHand, "无番和", 8, {}},
+    {kFanLastTileDraw, "妙手回春", 8, {kFanSelfDrawn}},
+    {kFanLastTileClaim, "海底捞月", 8, {}},
+    {kFanOutWithReplacementTile, "杠上开花", 8, {kFanSelfDrawn}},
+    {kFanRobbingTheKong, "抢杠和", 8, {kFanLastTile}},
+    {kFanAllPungs, "碰碰和", 6, {}},
+    {kFanHalfFlush, "混一色", 6, {kFanOneVoidedSuit}},
+    {kFanMixedShiftedChows, "三色三步高", 6, {}},
+    {kFanAllTypes, "五门齐", 6, {}},
+    {kFanMeldedHand, "全求人", 6, {kFanSingleWait}},
+    {kFanTwoConcealedKongs, "双暗杠", 6, {}},
+    {kFanTwoDragonPungs, "双箭刻", 6, {kFanDragonPung}},
+    {kFanOutsideHand, "全带幺", 4, {}},
+    {kFanFullyConcealedHand, "不求人", 4, {kFanSelfDrawn, kFanConcealedHand}},
+    {kFanTwoMeldedKongs, "双明杠", 4, {}},
+    {kFanLastTile, "和绝张", 4, {}},
+    {kFanDragonPung, "箭刻", 2, {}},
+    {kFanPrevalentWind, "圈风刻", 2, {}},
+    {kFanSeatWind, "门风刻", 2, {}},
+    {kFanConcealedHand, "门前清", 2, {}},
+    {kFanAllChows, "平和", 2, {kFanNoHonours}},
+    {kFanTileHog, "四归一", 2, {}},
+    {kFanDoublePung, "双同刻", 2, {}},
+    {kFanTwoConcealedPungs, "双暗刻", 2, {}},
+    {kFanConcealedKong, "暗杠", 2, {}},
+    {kFanAllSimples, "断幺", 2, {kFanNoHonours}},
+    {kFanPureDoubleChow, "一般高", 1, {}},
+    {kFanMixedDoubleChow, "喜相逢", 1, {}},
+    {kFanShortStraight, "连六", 1, {}},
+    {kFanTwoTerminalChows, "老少副", 1, {}},
+    {kFanPungOfTerminalsOrHonours, "幺九刻", 1, {}},
+    {kFanMeldedKong, "明杠", 1, {}},
+    {kFanOneVoidedSuit, "缺一门", 1, {}},
+    {kFanNoHonours, "无字", 1, {}},
+    {kFanEdgeWait, "边张", 1, {kFanSingleWait}},
+    {kFanClosedWait, "坎张", 1, {kFanSingleWait}},
+    {kFanSingleWait, "单钓将", 1, {}},
+    {kFanSelfDrawn, "自摸", 1, {}},
+    {kFanFlowerTiles, "花牌", 1, {}},
+    {kFanHeavenlyHand, "天和", 1, {}},
+    {kFanEarthlyHand, "地和", 1, {}},
+    {kFanHumanlyHand, "人和", 1, {}},
+    {kFanFourWindsGreatFortune, "四方大发财", 1, {}},
+    {kFanTwoFiveEightPair, "二五八将", 1, {}},
+    {kFanTerminalOrHonourPair, "幺九头", 1, {}},
+    {kFanReadyHand, "听牌", 1, {}},
 };
 
 struct ExFanInfo {
+    ExtraFan fan;
     const char* name;
     int value;
 };
 
-const ExFanInfo kExFans[kExFanCount] = {
-    {"混四节", 6}, {"混四步", 4}, {"混三节", 4}, {"混三步", 2},
-    {"无混", 2},   {"混龙", 2},   {"立直", 2},
+constexpr ExFanInfo kExFans[kExFanCount] = {
+    {kExFanMixedFourShiftedPungs, "混四节", 6},
+    {kExFanMixedFourShiftedChows, "混四步", 4},
+    {kExFanTwoSuitShiftedPungs, "混三节", 4},
+    {kExFanTwoSuitShiftedChows, "混三步", 2},
+    {kExFanNoWilds, "无混", 2},
+    {kExFanTwoSuitStraight, "混龙", 2},
+    {kExFanReadyDeclared, "立直", 2},
 };
+
+constexpr bool RowsInOrder() {
+    for (int n = 0; n < kFanSlots - 1; n++)
+        if (kFans[n].fan != n) return false;
+    for (int n = 0; n < kExFanCount; n++)
+        if (kExFans[n].fan != n) return false;
+    return true;
+}
+static_assert(RowsInOrder(), "the catalogues hold the fans in the order of their numbers");
 
 const unsigned char kNoExcludes[1] = {0};
 
-bool IsFanNumber(int fan) { return fan >= 1 && fan <= 88; }
+bool IsFanNumber(int fan) { return fan >= kFirstFan && fan <= kLastFan; }
 
 }  // namespace
 
@@ -121,8 +157,8 @@ const char* FanNameTable[kFanSlots];
 
 void InitFanNameTable() {
     FanNameTable[0] = "";
-    for (int n = 1; n <= 88; n++) FanNameTable[n] = kFans[n].name;
-    FanNameTable[89] = "";
+    for (int n = kFirstFan; n <= kLastFan; n++) FanNameTable[n] = kFans[n].name;
+    FanNameTable[kLastFan + 1] = "";
 }
 
 namespace {

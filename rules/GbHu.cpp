@@ -2,80 +2,8 @@
 
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
-
-namespace {
-
-constexpr int kHonour = 3;
-
-// The rows of a knitted straight for each of the six assignments of the rows 1-4-7, 2-5-8
-// and 3-6-9 to the numbered suits.
-const int kRowSuits[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-
-void RowTiles(int assignment, tagMj* out) {
-    for (int row = 0; row < 3; row++)
-        for (int k = 0; k < 3; k++)
-            out[row * 3 + k] = tagMj{static_cast<signed char>(row + 1 + 3 * k),
-                                     static_cast<signed char>(kRowSuits[assignment][row])};
-}
-
-GetMj MakeGroup(unsigned char kind, const tagMj& tile) {
-    GetMj g;
-    g.kind = kind;
-    g.num = kind == kKindPair ? 2 : (kind == kKindSingle ? 1 : 3);
-    for (int i = 0; i < g.num; i++) {
-        g.Mj[i] = tile;
-        if (kind == kKindChow) g.Mj[i].value = static_cast<signed char>(tile.value + i);
-    }
-    return g;
-}
-
-GetMj MakePartial(const tagMj& low, const tagMj& high) {
-    GetMj g;
-    g.kind = kKindPartial;
-    g.num = 2;
-    g.Mj[0] = low;
-    g.Mj[1] = high;
-    return g;
-}
-
-// The numbered tiles of a knitted hand: every suit's tiles in one class (values 1-4-7, 2-5-8
-// or 3-6-9), no two suits sharing a class.  Honours are free; flowers are not allowed.
-bool KnittedClasses(const tagMj* tiles, int num, int* suitsPresent) {
-    int cls[3] = {0, 0, 0};
-    for (int i = 0; i < num; i++) {
-        const tagMj& t = tiles[i];
-        if (t.suit == kHonour && t.value >= 1 && t.value <= 7) continue;
-        if (t.suit < 0 || t.suit > 2 || t.value < 1 || t.value > 9) return false;
-        const int c = (t.value - 1) % 3 + 1;
-        if (cls[t.suit] && cls[t.suit] != c) return false;
-        cls[t.suit] = c;
-    }
-    int present = 0;
-    for (int s = 0; s < 3; s++) {
-        if (!cls[s]) continue;
-        present++;
-        for (int o = s + 1; o < 3; o++)
-            if (cls[o] == cls[s]) return false;
-    }
-    *suitsPresent = present;
-    return true;
-}
-
-bool AllDistinct(const tagMj* tiles, int num) {
-    for (int i = 1; i < num; i++)
-        if (TileEqual(tiles[i], tiles[i - 1])) return false;
-    return true;
-}
-
-bool AllHonoursPresent(const tagMj* tiles, int num) {
-    for (int v = 1; v <= 7; v++)
-        if (!FindTile(tiles, num, tagMj{static_cast<signed char>(v), kHonour})) return false;
-    return true;
-}
-
-}  // namespace
+#include "rules/MjPlayer.h"
 
 CGbHu::CGbHu()
     : fan{}, exfan{}, bestcount(0), minfan(kOfficialMinFan), wildrule(0), wildmj{0, 0},
@@ -84,10 +12,40 @@ CGbHu::CGbHu()
       player(nullptr), groupcount(0), besttotal(0), yaojiucount(0), fourcount(0),
       ankongcount(0), mingkongcount(0), basefan{}, workfan{}, workexfan{}, wildcount(0) {}
 
-int CGbHu::MeldCount() const {
-    if (!player || player->gangnum < 0) return 0;
-    return player->gangnum > 5 ? 5 : player->gangnum;
+int CGbHu::KnittedClasses(const tagMj* tiles, int num, int* classes) {
+    int cls[3] = {0, 0, 0};
+    for (int i = 0; i < num; i++) {
+        const tagMj& t = tiles[i];
+        if (t.suit == kHonourSuit && t.value >= 1 && t.value <= 7) continue;
+        if (!IsNumbered(t) || t.value < 1 || t.value > 9) return -1;
+        const int c = (t.value - 1) % 3 + 1;
+        if (cls[t.suit] && cls[t.suit] != c) return -1;
+        cls[t.suit] = c;
+    }
+    int present = 0;
+    for (int s = 0; s < 3; s++) {
+        if (!cls[s]) continue;
+        present++;
+        for (int o = s + 1; o < 3; o++)
+            if (cls[o] == cls[s]) return -1;
+    }
+    for (int s = 0; s < 3; s++) classes[s] = cls[s];
+    return present;
 }
+
+bool CGbHu::AllDistinct(const tagMj* tiles, int num) {
+    for (int i = 1; i < num; i++)
+        if (TileEqual(tiles[i], tiles[i - 1])) return false;
+    return true;
+}
+
+bool CGbHu::AllHonoursPresent(const tagMj* tiles, int num) {
+    for (int v = 1; v <= 7; v++)
+        if (!FindTile(tiles, num, MakeTile(v, kHonourSuit))) return false;
+    return true;
+}
+
+int CGbHu::MeldCount() const { return player ? player->MeldCount() : 0; }
 
 int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
     int n = 0;
@@ -95,21 +53,20 @@ int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
     const int melds = MeldCount();
     for (int m = 0; m < melds; m++) {
         const GetMj& g = player->Gang[m];
-        const int size = g.num < 0 ? 0 : (g.num > 4 ? 4 : g.num);
-        for (int k = 0; k < size && n < kMaxJoinedTiles; k++) out[n++] = g.Mj[k];
+        for (int k = 0; k < g.Count() && n < kMaxJoinedTiles; k++) out[n++] = g.Mj[k];
     }
     SortTiles(out, n);
     return n;
 }
 
 void CGbHu::MarkSituation(unsigned char* flags) const {
-    if (situationSelf_) flags[44] = 1;
-    if (situationLast_) flags[45] = 1;
-    if (situationSeen_) flags[58] = 1;
+    if (situationSelf_) flags[kFanLastTileDraw] = 1;
+    if (situationLast_) flags[kFanLastTileClaim] = 1;
+    if (situationSeen_) flags[kFanLastTile] = 1;
 }
 
 void CGbHu::FinishShape() {
-    if (player->zimo) workfan[80] = 1;
+    if (player->zimo) workfan[kFanSelfDrawn] = 1;
     MarkSituation(workfan);
     const int total = SumFan();
     std::memcpy(fan, workfan, sizeof fan);
@@ -118,7 +75,7 @@ void CGbHu::FinishShape() {
 }
 
 bool CGbHu::IsThirteenOrphans(const tagMj* tiles, int num) {
-    if (num != 14) return false;
+    if (num != kMaxHandTiles) return false;
     for (const tagMj& t : orphans)
         if (!FindTile(tiles, num, t)) return false;
     for (int i = 0; i < num; i++)
@@ -127,31 +84,31 @@ bool CGbHu::IsThirteenOrphans(const tagMj* tiles, int num) {
 }
 
 bool CGbHu::IsSevenPairs(const tagMj* tiles, int num) {
-    if (num != 14) return false;
+    if (num != kMaxHandTiles) return false;
     for (int i = 0; i < 7; i++)
         if (!TileEqual(tiles[2 * i], tiles[2 * i + 1])) return false;
     return true;
 }
 
 bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
-    int present = 0;
-    return num == 14 && AllDistinct(tiles, num) && KnittedClasses(tiles, num, &present) &&
-           present == 3;
+    int classes[3];
+    return num == kMaxHandTiles && AllDistinct(tiles, num) &&
+           KnittedClasses(tiles, num, classes) == 3;
 }
 
 // The knitted-straight rows of some assignment, `held` of them in the hand (all nine for a
 // win, eight for a wait), taken out once each, leave sets and one pair.
 bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
-    if (num > 14) return false;
+    if (num > kMaxHandTiles) return false;
     // Which tile kinds are present, so that each of the six rows is nine look-ups.
     bool present[kTileKeyCount] = {};
     for (int i = 0; i < num; i++) {
         const int key = TileKey(tiles[i]);
         if (key >= 0 && key < kTileKeyCount) present[key] = true;
     }
-    for (int a = 0; a < 6; a++) {
-        tagMj row[9], rest[14];
-        RowTiles(a, row);
+    for (const auto& order : kSuitOrders) {
+        tagMj row[kKnittedTiles], rest[kMaxHandTiles];
+        KnittedRowTiles(order, row);
         int found = 0;
         for (const tagMj& t : row) found += present[TileKey(t)] ? 1 : 0;
         if (found != held) continue;
@@ -174,8 +131,8 @@ bool CGbHu::IsKnittedStraightWait(const tagMj* tiles, int num) {
 
 bool CGbHu::ScoreKnittedStraight(const tagMj* tiles, int num) {
     if (!IsKnittedStraight(tiles, num)) return false;
-    workfan[35] = 1;
-    if (HasAllFiveKinds(tiles, num)) workfan[51] = 1;
+    workfan[kFanKnittedStraight] = 1;
+    if (HasAllFiveKinds(tiles, num)) workfan[kFanAllTypes] = 1;
     FinishShape();
     return true;
 }
@@ -185,7 +142,7 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
         Log.WriteError("Hu player = NULL.");
         return false;
     }
-    if (num % 3 != 2 || num < 2 || num > 14) {
+    if (num % 3 != 2 || num < 2 || num > kMaxHandTiles) {
         Log.WriteError("CGbHu::Hu 数目不对.");
         Log.WriteError("CGbHu::Hu 数目不对 %d.", seat->cardnum);
         return false;
@@ -194,13 +151,14 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
 
     BeginWinTest(seat, seen, leavenum);
     if (IsThirteenOrphans(tiles, num)) {
-        workfan[7] = 1;
+        workfan[kFanThirteenOrphans] = 1;
         FinishShape();
         return true;
     }
     const bool sevenPairs = IsSevenPairs(tiles, num);
     if (IsKnitted(tiles, num)) {
-        workfan[AllHonoursPresent(tiles, num) ? 20 : 34] = 1;
+        workfan[AllHonoursPresent(tiles, num) ? kFanGreaterHonoursAndKnittedTiles
+                                                : kFanLesserHonoursAndKnittedTiles] = 1;
         FinishShape();
         return true;
     }
@@ -260,7 +218,7 @@ bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
     std::memset(workfan, 0, sizeof workfan);
     std::memset(basefan, 0, sizeof basefan);
     std::memset(workexfan, 0, sizeof workexfan);
-    workfan[19] = 1;
+    workfan[kFanSevenPairs] = 1;
     CalcFan(tiles, num, player);
     FinishShape();
     player->splitnum = 0;
@@ -271,29 +229,27 @@ bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
 bool CGbHu::FinishSearch() {
     player->splitnum = bestcount;
     for (int i = 0; i < bestcount; i++) player->Split[i] = bestgroups[i];
-    if (player->flowers) fan[81] = 1;
+    if (player->flowers) fan[kFanFlowerTiles] = 1;
     if (besttotal < minfan) return false;
     besttotal += player->flowers;
     player->fan = besttotal;
     return true;
 }
 
-bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
+bool CGbHu::ScorePath(const GetMj* path, int depth, TileFans tileFans) {
     const int melds = MeldCount();
     if (melds + depth > kMaxGroups) return false;
     for (int i = 0; i < melds; i++) groups[i] = player->Gang[i];
     for (int i = 0; i < depth; i++) groups[melds + i] = path[i];
     groupcount = melds + depth;
-    if (rescan) {
+    if (tileFans == TileFans::kRecount) {
         std::memset(workfan, 0, sizeof workfan);
         std::memset(basefan, 0, sizeof basefan);
         std::memset(workexfan, 0, sizeof workexfan);
         tagMj all[kMaxGroups * 4];
         int n = 0;
-        for (int g = 0; g < groupcount; g++) {
-            const int size = groups[g].num < 0 ? 0 : (groups[g].num > 4 ? 4 : groups[g].num);
-            for (int k = 0; k < size; k++) all[n++] = groups[g].Mj[k];
-        }
+        for (int g = 0; g < groupcount; g++)
+            for (int k = 0; k < groups[g].Count(); k++) all[n++] = groups[g].Mj[k];
         SortTiles(all, n);
         CalcFan(all, n, player);
         std::memcpy(basefan, workfan, sizeof basefan);
@@ -310,9 +266,9 @@ bool CGbHu::ScorePath(const GetMj* path, int depth, bool rescan) {
 }
 
 bool CGbHu::SearchBestSplit(const tagMj* tiles, int num, bool pairtaken, GetMj* path, int depth) {
-    if (num == 0) return ScorePath(path, depth, false);
+    if (num == 0) return ScorePath(path, depth, TileFans::kKeep);
     if (num == 1 || MeldCount() + depth >= kMaxGroups) return false;
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     bool found = false;
     if (TakePung(tiles, num, rest)) {
         path[depth] = MakeGroup(kKindPung, tiles[0]);
@@ -349,9 +305,8 @@ int CGbHu::IsReady(CMjPlayer* seat, tagMj* tiles, int num) {
             }
         }
         if (alone <= 1) return 1;
-        int present = 0;
-        if (AllDistinct(hand, num) && KnittedClasses(hand, num, &present) && present >= 2)
-            return 1;
+        int classes[3];
+        if (AllDistinct(hand, num) && KnittedClasses(hand, num, classes) >= 2) return 1;
     }
     if (IsKnittedStraightWait(hand, num)) return 1;
 
@@ -366,53 +321,53 @@ int CGbHu::IsReady(CMjPlayer* seat, tagMj* tiles, int num) {
 
 bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth, int pairs,
                              int partials, int singles) {
-    if (num >= 2) {
-        if (MeldCount() + depth >= kMaxGroups) return false;
-        tagMj rest[13];
-        const tagMj head = tiles[0];
-        if (TakePung(tiles, num, rest)) {
-            path[depth] = MakeGroup(kKindPung, head);
-            if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
-                return true;
-        }
-        if (pairs + partials < 2 && singles == 0 && TakePair(tiles, num, rest)) {
-            path[depth] = MakeGroup(kKindPair, head);
-            if (SearchReadySplit(rest, num - 2, path, depth + 1, pairs + 1, partials, singles))
-                return true;
-        }
-        if (TakeChow(tiles, num, rest)) {
-            path[depth] = MakeGroup(kKindChow, head);
-            if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
-                return true;
-        }
-        if (pairs <= 1 && partials == 0 && singles == 0 && head.suit >= 0 && head.suit <= 2) {
-            for (int distance = 1; distance <= 2; distance++) {
-                for (int j = 1; j < num; j++) {
-                    if (tiles[j].suit != head.suit || tiles[j].value != head.value + distance)
-                        continue;
-                    int n = 0;
-                    for (int k = 1; k < num; k++)
-                        if (k != j) rest[n++] = tiles[k];
-                    path[depth] = MakePartial(head, tiles[j]);
-                    if (SearchReadySplit(rest, n, path, depth + 1, pairs, 1, singles)) return true;
-                    break;
-                }
-            }
-        }
-        if (pairs == 0 && partials == 0 && singles == 0) {
-            path[depth] = MakeGroup(kKindSingle, head);
-            for (int k = 1; k < num; k++) rest[k - 1] = tiles[k];
-            if (SearchReadySplit(rest, num - 1, path, depth + 1, 0, 0, 1)) return true;
-        }
-        return false;
-    }
+    if (num == 0) return ScoreReadyLeaf(path, depth, pairs, partials, singles);
     if (num == 1) {
+        // The last tile alone waits for its pair.
         if (pairs || partials || singles || MeldCount() + depth >= kMaxGroups) return false;
         path[depth] = MakeGroup(kKindPair, tiles[0]);
         player->winmj = tiles[0];
-        return ScorePath(path, depth + 1, true);
+        return ScorePath(path, depth + 1, TileFans::kRecount);
     }
-    // A leaf: complete the one open group with the tile it waits for.
+    if (MeldCount() + depth >= kMaxGroups) return false;
+    tagMj rest[13];
+    const tagMj head = tiles[0];
+    if (TakePung(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindPung, head);
+        if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
+            return true;
+    }
+    if (pairs + partials < 2 && singles == 0 && TakePair(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindPair, head);
+        if (SearchReadySplit(rest, num - 2, path, depth + 1, pairs + 1, partials, singles))
+            return true;
+    }
+    if (TakeChow(tiles, num, rest)) {
+        path[depth] = MakeGroup(kKindChow, head);
+        if (SearchReadySplit(rest, num - 3, path, depth + 1, pairs, partials, singles))
+            return true;
+    }
+    if (pairs <= 1 && partials == 0 && singles == 0 && IsNumbered(head)) {
+        for (int distance = 1; distance <= 2; distance++) {
+            const int j = FindPartner(tiles, num, distance);
+            if (j == 0) continue;
+            const int n = WithoutTwo(tiles, num, j, rest);
+            path[depth] = MakePartial(head, tiles[j]);
+            if (SearchReadySplit(rest, n, path, depth + 1, pairs, 1, singles)) return true;
+        }
+    }
+    if (pairs == 0 && partials == 0 && singles == 0) {
+        path[depth] = MakeGroup(kKindSingle, head);
+        for (int k = 1; k < num; k++) rest[k - 1] = tiles[k];
+        if (SearchReadySplit(rest, num - 1, path, depth + 1, 0, 0, 1)) return true;
+    }
+    return false;
+}
+
+// The tile the open group of a ready path waits for: a second pair's third tile, the tile
+// that completes a partial (its middle, or the end away from 1), or a single's partner.
+bool CGbHu::ScoreReadyLeaf(const GetMj* path, int depth, int pairs, int partials,
+                           int singles) {
     GetMj done[kMaxGroups];
     for (int i = 0; i < depth; i++) done[i] = path[i];
     tagMj wait{0, 0};
@@ -427,13 +382,12 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         for (int i = 0; i < depth; i++) {
             if (done[i].kind != kKindPartial) continue;
             const tagMj low = done[i].Mj[0], high = done[i].Mj[1];
-            wait = low;
             if (high.value - low.value == 2)
-                wait.value = static_cast<signed char>(low.value + 1);
+                wait = Shifted(low, 1);
             else if (low.value == 1)
-                wait.value = static_cast<signed char>(high.value + 1);
+                wait = Shifted(high, 1);
             else
-                wait.value = static_cast<signed char>(low.value - 1);
+                wait = Shifted(low, -1);
             const tagMj lowest = wait.value < low.value ? wait : low;
             done[i] = MakeGroup(kKindChow, lowest);
         }
@@ -447,5 +401,5 @@ bool CGbHu::SearchReadySplit(const tagMj* tiles, int num, GetMj* path, int depth
         return false;
     }
     player->winmj = wait;
-    return ScorePath(done, depth, true);
+    return ScorePath(done, depth, TileFans::kRecount);
 }

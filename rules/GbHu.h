@@ -2,8 +2,8 @@
 // best, the fan flags of that decomposition, the total, and the wild-tile variants.
 #pragma once
 
-#include "engine/GetMj.h"
 #include "rules/FanTable.h"
+#include "rules/GetMj.h"
 #include "rules/Tile.h"
 
 class CMjPlayer;
@@ -13,11 +13,6 @@ constexpr int kOfficialMinFan = 8;
 
 // Groups of a decomposition: at most five besides the pair, six with it.
 constexpr int kMaxGroups = 6;
-// Hand tiles plus meld tiles: four kongs and a pair.
-constexpr int kMaxJoinedTiles = 18;
-
-// All three numbered suits, a wind and a dragon are present (五门齐).
-bool HasAllFiveKinds(const tagMj* tiles, int num);
 
 class CGbHu {
 public:
@@ -33,8 +28,8 @@ public:
     GetMj groups[kMaxGroups];            // exposed melds followed by the current search path
     int groupcount;
     int besttotal;
-    int yaojiucount;                     // pungs counted by fan 73 in the last decomposition
-    int fourcount;                       // runs counted by fan 64 in the last hand
+    int yaojiucount;                     // pungs counted by 幺九刻 in the last decomposition
+    int fourcount;                       // runs counted by 四归一 in the last hand
     int ankongcount;                     // concealed kongs of the seat
     int mingkongcount;                   // exposed kongs of the seat
     unsigned char basefan[kFanSlots];    // hand-level flags of the current test
@@ -59,18 +54,16 @@ public:
     // The sorted tiles split completely into pungs, chows and (while !pairtaken) one pair.
     bool CanSplitIntoSets(const tagMj* tiles, int num, bool pairtaken);
     // Exchange sort of groups by their first tile.
-    void SortMelds(GetMj* melds, int count);
+    static void SortMelds(GetMj* melds, int count);
 
     // Fan tests: the tile-list and seat-level tests into workfan.
     bool CalcFan(const tagMj* tiles, int num, CMjPlayer* player);
-    // The group-list tests on basefan's copy, the extras, fan 43, and the total.
+    // The group-list tests on basefan's copy, the extras, 无番和, and the total.
     int CalcSplitFan(CMjPlayer* player, GetMj* groups, int count);
     // Applies the exclusions to workfan; the total of its flags plus the counted extra fan.
     int SumFan();
 
-    // Special shapes of a 14-tile hand.
-    bool IsThirteenOrphans(const tagMj* tiles, int num);
-    bool IsSevenPairs(const tagMj* tiles, int num);
+    // Knitted shapes of a 14-tile hand.
     bool IsKnitted(const tagMj* tiles, int num);
     bool IsKnittedStraight(const tagMj* tiles, int num);
 
@@ -87,39 +80,68 @@ public:
     bool SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth);
     bool CompleteWithWild(GetMj* path, int depth, int wilds);
 
-    // Helpers of the tests above.
+private:
+    // Which melds make a pung of the hand exposed: those that decide 四暗刻 and 三暗刻, or
+    // the stricter reading of 双暗刻, where every pung or kong meld of the tile does.
+    enum class ConcealedRule { kConcealedPungs, kTwoConcealedPungs };
+    // Whether ScorePath works the tile-list fans out again from the path's tiles.
+    enum class TileFans { kKeep, kRecount };
+
+    // All three numbered suits, a wind and a dragon are present (五门齐).
+    static bool HasAllFiveKinds(const tagMj* tiles, int num);
+    // The numbered tiles of a knitted hand: every suit's tiles in one class (values 1-4-7,
+    // 2-5-8 or 3-6-9: class 1, 2, 3, or 0 for a suit not present), no two suits sharing a
+    // class; honours are free, flowers not allowed.  The number of suits present, -1 when the
+    // tiles are not knitted.
+    static int KnittedClasses(const tagMj* tiles, int num, int* classes);
+    static bool AllDistinct(const tagMj* tiles, int num);  // no two neighbours equal
+    static bool AllHonoursPresent(const tagMj* tiles, int num);
+
+    // Special shapes of a 14-tile hand.
+    bool IsThirteenOrphans(const tagMj* tiles, int num);
+    bool IsSevenPairs(const tagMj* tiles, int num);
+    // The knitted-straight rows of some suit order, `held` of them in the hand, taken out once
+    // each, leave sets and one pair.
+    bool SplitsAfterKnittedRows(const tagMj* tiles, int num, int held);
+    bool IsKnittedStraightWait(const tagMj* tiles, int num);
+    bool ScoreKnittedStraight(const tagMj* tiles, int num);  // 组合龙 scored as a special shape
+
     // Stores the seat, clears the results and works out the situation fans of a win test.
     void BeginWinTest(CMjPlayer* seat, const int* seen, int leavenum);
-    int MeldCount() const;  // the seat's melds, 0..5
+    int MeldCount() const;  // the seat's melds, 0..kMaxMelds
     // The hand and every meld tile, sorted; returns the count (at most kMaxJoinedTiles).
     int JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const;
-    void MarkSituation(unsigned char* flags) const;  // fans 44, 45, 58 of this test
-    // Scores groups = melds + path; keeps it when it beats besttotal.  With `rescan` the
-    // tile-list fans are worked out again from the groups' tiles first.  False when the
-    // melds and the path do not fit one decomposition (nothing is scored).
-    bool ScorePath(const GetMj* path, int depth, bool rescan);
+    // 妙手回春, 海底捞月 and 和绝张 of this test into `flags`.
+    void MarkSituation(unsigned char* flags) const;
+    // Scores groups = melds + path; keeps it when it beats besttotal.  False when the melds and
+    // the path do not fit one decomposition (nothing is scored).
+    bool ScorePath(const GetMj* path, int depth, TileFans tileFans);
+    // A leaf of the ready search: completes the path's one open group with the tile it waits
+    // for, which becomes the seat's last tile, and scores it.
+    bool ScoreReadyLeaf(const GetMj* path, int depth, int pairs, int partials, int singles);
     // Copies the best decomposition into the seat and finishes the total: true at or above
     // the minimum.
     bool FinishSearch();
     // A special shape's total: the flags in workfan after the exclusions, also in fan.
     void FinishShape();
-    int CollectDistinct(const GetMj* list, int count, bool chows, GetMj* out);
-    bool PungConcealed(const GetMj* list, int count, int index, bool meldsBlock);
-    int DiscardedWildPung(const GetMj* list, int count) const;
-    void MarkWaitFans(const GetMj* own, int count);
-    void CalcWildExtras(const GetMj* list, int count);
-    int CountedExtraValue() const;
     bool ScoreSevenPairs(const tagMj* tiles, int num);
     // Seven pairs against the decomposition the search left (when `found`): the higher total.
     bool SevenPairsOrSearch(bool found, const tagMj* pairs, int num);
+
+    // The fans that need the scorer's own state; the others are tested by free functions
+    // beside CalcFan and CalcSplitFan.
+    void MarkKongFans();
+    void MarkConcealedPungFans(const GetMj* list, int count);
+    bool PungConcealed(const GetMj* list, int index, ConcealedRule rule);
+    int DiscardedWildPung(const GetMj* list, int count) const;
+    void CalcWildExtras(const GetMj* list, int count);
+    int CountedExtraValue() const;
+
+    // Wild-tile shapes.
     int TakeWilds(const tagMj* tiles, int num, tagMj* rest);
     bool IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const;
     int SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const;
-    bool IsKnittedStraightWait(const tagMj* tiles, int num);
-    bool SplitsAfterKnittedRows(const tagMj* tiles, int num, int held);
-    bool ScoreKnittedStraight(const tagMj* tiles, int num);  // 组合龙 scored as a special shape
 
-private:
     bool situationSelf_ = false;   // 妙手回春 applies
     bool situationLast_ = false;   // 海底捞月 applies
     bool situationSeen_ = false;   // 和绝张 applies

@@ -1,13 +1,9 @@
 // The tile-list and seat-level fan tests: everything that looks at the hand and the melds as
 // one list of tiles, or at the seat's flags, rather than at a decomposition.
-#include <cstring>
-
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
-
-constexpr int kHonour = 3;
 
 // Counts of one tile list by kind, and what the tests need to know about it.
 struct TileCensus {
@@ -15,21 +11,25 @@ struct TileCensus {
     bool suitPresent[5] = {};
     int numberedSuits = 0;
     int honours = 0;
-    int total = 0;
 
     TileCensus(const tagMj* tiles, int num) {
-        total = num;
         for (int i = 0; i < num; i++) {
             const int key = TileKey(tiles[i]);
             if (key >= 0 && key < kTileKeyCount) count[key]++;
             if (tiles[i].suit >= 0 && tiles[i].suit < 5) suitPresent[tiles[i].suit] = true;
-            if (tiles[i].suit == kHonour) honours++;
+            if (tiles[i].suit == kHonourSuit) honours++;
         }
         for (int s = 0; s < 3; s++) numberedSuits += suitPresent[s] ? 1 : 0;
     }
-};
 
-bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
+    // All three numbered suits, a wind and a dragon are present (五门齐).
+    bool HasAllFiveKinds() const {
+        bool wind = false, dragon = false;
+        for (int v = 1; v <= 4; v++) wind = wind || count[30 + v] > 0;
+        for (int v = 5; v <= 7; v++) dragon = dragon || count[30 + v] > 0;
+        return numberedSuits == 3 && wind && dragon;
+    }
+};
 
 // Every tile numbered with a value in [low, high].
 bool AllNumberedIn(const tagMj* tiles, int num, int low, int high) {
@@ -40,7 +40,7 @@ bool AllNumberedIn(const tagMj* tiles, int num, int low, int high) {
 
 // Tiles of 绿一色: bamboo 2, 3, 4, 6, 8 and the green dragon.
 bool IsGreen(const tagMj& t) {
-    if (t.suit == kHonour) return t.value == 6;
+    if (t.suit == kHonourSuit) return t.value == 6;
     return t.suit == 1 && (t.value == 2 || t.value == 3 || t.value == 4 || t.value == 6 ||
                            t.value == 8);
 }
@@ -52,7 +52,7 @@ bool IsReversible(const tagMj& t) {
     if (t.value < 1 || t.value > 9) return false;
     if (t.suit == 2) return kDots[t.value] != 0;
     if (t.suit == 1) return kBamboo[t.value] != 0;
-    return t.suit == kHonour && t.value == 7;
+    return t.suit == kHonourSuit && t.value == 7;
 }
 
 template <typename Pred>
@@ -72,7 +72,7 @@ bool IsNineGates(const TileCensus& c, const tagMj* tiles, int num) {
 }
 
 bool IsSevenShiftedPairs(const tagMj* tiles, int num) {
-    if (num != 14 || !IsNumbered(tiles[0])) return false;
+    if (num != kMaxHandTiles || !IsNumbered(tiles[0])) return false;
     for (int i = 0; i < 7; i++) {
         const tagMj& a = tiles[2 * i];
         if (!TileEqual(a, tiles[2 * i + 1]) || a.suit != tiles[0].suit) return false;
@@ -81,97 +81,117 @@ bool IsSevenShiftedPairs(const tagMj* tiles, int num) {
     return true;
 }
 
-// Dragons (red, green, white) with three or more tiles.
-int DragonSets(const TileCensus& c) {
-    int n = 0;
-    for (int v = 5; v <= 7; v++) n += c.count[30 + v] >= 3 ? 1 : 0;
-    return n;
+// 字一色, 绿一色, 推不倒, 清一色, 混一色, 缺一门, 无字, 五门齐: which suits and faces the
+// tiles show.
+void MarkSuitFans(const TileCensus& c, const tagMj* tiles, int num, unsigned char* f) {
+    if (num > 0 && c.honours == num) f[kFanAllHonours] = 1;
+    if (num > 0 && AllTiles(tiles, num, IsGreen)) f[kFanAllGreen] = 1;
+    if (num > 0 && AllTiles(tiles, num, IsReversible)) f[kFanReversibleTiles] = 1;
+    if (c.honours == 0 && c.numberedSuits == 1) f[kFanFullFlush] = 1;
+    if (c.numberedSuits == 1) f[kFanHalfFlush] = 1;
+    if (c.numberedSuits <= 2) f[kFanOneVoidedSuit] = 1;
+    if (c.honours == 0) f[kFanNoHonours] = 1;
+    if (c.HasAllFiveKinds()) f[kFanAllTypes] = 1;
+}
+
+// 全大, 全中, 全小, 大于五, 小于五, 断幺: the values every tile keeps within.
+void MarkValueRangeFans(const tagMj* tiles, int num, unsigned char* f) {
+    if (num == 0) return;
+    if (AllNumberedIn(tiles, num, 7, 9)) f[kFanUpperTiles] = 1;
+    if (AllNumberedIn(tiles, num, 4, 6)) f[kFanMiddleTiles] = 1;
+    if (AllNumberedIn(tiles, num, 1, 3)) f[kFanLowerTiles] = 1;
+    if (AllNumberedIn(tiles, num, 6, 9)) f[kFanUpperFour] = 1;
+    if (AllNumberedIn(tiles, num, 1, 4)) f[kFanLowerFour] = 1;
+    if (AllNumberedIn(tiles, num, 2, 8)) f[kFanAllSimples] = 1;
+}
+
+// 双箭刻 and 箭刻: dragons (red, green, white) with three or more tiles.
+void MarkDragonFans(const TileCensus& c, unsigned char* f) {
+    int sets = 0;
+    for (int v = 5; v <= 7; v++) sets += c.count[30 + v] >= 3 ? 1 : 0;
+    if (sets == 2) f[kFanTwoDragonPungs] = 1;
+    if (sets == 1) f[kFanDragonPung] = 1;
+}
+
+// 四归一: four of a tile that are not one of the seat's kongs; how many such tiles.
+int TileHogs(const TileCensus& c, const CMjPlayer& seat) {
+    const int melds = seat.MeldCount();
+    int hogs = 0;
+    for (int key = 0; key < kTileKeyCount; key++) {
+        if (c.count[key] < 4) continue;
+        bool kongMeld = false;
+        for (int i = 0; i < melds; i++)
+            if (seat.Gang[i].kind == kKindKong && TileKey(seat.Gang[i].Mj[0]) == key)
+                kongMeld = true;
+        if (!kongMeld) hogs++;
+    }
+    return hogs;
+}
+
+// 门前清, 自摸 (or both as 不求人), 全求人, 杠上开花, 抢杠和, 听牌: the seat's own flags.
+void MarkSeatFans(const CMjPlayer& seat, int minfan, unsigned char* f) {
+    if (seat.IsConcealedHand()) f[kFanConcealedHand] = 1;
+    if (seat.zimo) f[kFanSelfDrawn] = 1;
+    if (f[kFanConcealedHand] && f[kFanSelfDrawn]) {
+        f[kFanFullyConcealedHand] = 1;
+        f[kFanConcealedHand] = f[kFanSelfDrawn] = 0;
+    }
+    if (seat.cardnum == 1 && !seat.zimo) f[kFanMeldedHand] = 1;
+    if (seat.kongwin) f[kFanOutWithReplacementTile] = 1;
+    if (seat.robkong) f[kFanRobbingTheKong] = 1;
+    if (minfan == 0 && seat.ting) f[kFanReadyHand] = 1;
 }
 
 }  // namespace
 
-bool HasAllFiveKinds(const tagMj* tiles, int num) {
-    const TileCensus c(tiles, num);
-    bool wind = false, dragon = false;
-    for (int v = 1; v <= 4; v++) wind = wind || c.count[30 + v] > 0;
-    for (int v = 5; v <= 7; v++) dragon = dragon || c.count[30 + v] > 0;
-    return c.numberedSuits == 3 && wind && dragon;
+bool CGbHu::HasAllFiveKinds(const tagMj* tiles, int num) {
+    return TileCensus(tiles, num).HasAllFiveKinds();
 }
 
 bool CGbHu::CalcFan(const tagMj* tiles, int num, CMjPlayer* seat) {
     if (!seat) return false;
     player = seat;
     const TileCensus c(tiles, num);
-    const int melds = seat->gangnum < 0 ? 0 : (seat->gangnum > 5 ? 5 : seat->gangnum);
-    int kongs = 0;
-    for (int i = 0; i < melds; i++) kongs += seat->Gang[i].kind == kKindKong ? 1 : 0;
-
     unsigned char* f = workfan;
-    if (num > 0 && c.honours == num) f[11] = 1;
-    if (num > 0 && AllTiles(tiles, num, IsGreen)) f[3] = 1;
-    if (melds == 0 && IsNineGates(c, tiles, num)) f[4] = 1;
-    if (kongs == 4) f[5] = 1;
-    if (melds == 0 && IsSevenShiftedPairs(tiles, num)) f[6] = 1;
-    if (IsThirteenOrphans(tiles, num)) f[7] = 1;
-    if (kongs == 3) f[17] = 1;
-    if (num > 0 && AllNumberedIn(tiles, num, 7, 9)) f[25] = 1;
-    if (num > 0 && AllNumberedIn(tiles, num, 4, 6)) f[26] = 1;
-    if (num > 0 && AllNumberedIn(tiles, num, 1, 3)) f[27] = 1;
-    if (num > 0 && AllNumberedIn(tiles, num, 6, 9)) f[36] = 1;
-    if (num > 0 && AllNumberedIn(tiles, num, 1, 4)) f[37] = 1;
-    if (num > 0 && AllTiles(tiles, num, IsReversible)) f[40] = 1;
-    if (c.honours == 0 && c.numberedSuits == 1) f[22] = 1;
-    if (c.numberedSuits == 1) f[49] = 1;
-    const int dragonSets = DragonSets(c);
-    if (dragonSets == 2) f[54] = 1;
-    if (dragonSets == 1) f[59] = 1;
-
-    // 四归一: four of a tile that are not one of the seat's kongs.
-    fourcount = 0;
-    for (int key = 0; key < kTileKeyCount; key++) {
-        if (c.count[key] < 4) continue;
-        bool kongMeld = false;
-        for (int i = 0; i < melds; i++)
-            if (seat->Gang[i].kind == kKindKong && TileKey(seat->Gang[i].Mj[0]) == key)
-                kongMeld = true;
-        if (!kongMeld) fourcount++;
+    MarkSuitFans(c, tiles, num, f);
+    MarkValueRangeFans(tiles, num, f);
+    MarkDragonFans(c, f);
+    if (seat->MeldCount() == 0) {
+        if (IsNineGates(c, tiles, num)) f[kFanNineGates] = 1;
+        if (IsSevenShiftedPairs(tiles, num)) f[kFanSevenShiftedPairs] = 1;
     }
-    if (fourcount > 0) f[64] = 1;
+    if (IsThirteenOrphans(tiles, num)) f[kFanThirteenOrphans] = 1;
+    fourcount = TileHogs(c, *seat);
+    if (fourcount > 0) f[kFanTileHog] = 1;
+    MarkSeatFans(*seat, minfan, f);
+    MarkKongFans();
+    return true;
+}
 
-    if (num > 0 && AllNumberedIn(tiles, num, 2, 8)) f[68] = 1;
-    if (c.numberedSuits <= 2) f[75] = 1;
-    if (c.honours == 0) f[76] = 1;
-    if (HasAllFiveKinds(tiles, num)) f[51] = 1;
-
-    // Seat-level flags.
-    if (seat->IsConcealedHand()) f[62] = 1;
-    if (seat->zimo) f[80] = 1;
-    if (f[62] && f[80]) {
-        f[56] = 1;
-        f[62] = f[80] = 0;
-    }
-    if (seat->cardnum == 1 && !seat->zimo) f[52] = 1;
-    if (seat->kongwin) f[46] = 1;
-    if (seat->robkong) f[47] = 1;
+// 四杠, 三杠, 暗杠, 明杠, 双暗杠, 双明杠: the seat's kong melds, concealed and exposed.
+void CGbHu::MarkKongFans() {
+    const int melds = player->MeldCount();
+    unsigned char* f = workfan;
     ankongcount = mingkongcount = 0;
     for (int i = 0; i < melds; i++) {
-        if (seat->Gang[i].kind != kKindKong) continue;
-        if (!seat->open[i]) {
-            f[67] = 1;
+        if (player->Gang[i].kind != kKindKong) continue;
+        if (!player->open[i]) {
+            f[kFanConcealedKong] = 1;
             ankongcount++;
         } else {
-            f[74] = 1;
+            f[kFanMeldedKong] = 1;
             mingkongcount++;
         }
     }
+    const int kongs = ankongcount + mingkongcount;
+    if (kongs == 4) f[kFanFourKongs] = 1;
+    if (kongs == 3) f[kFanThreeKongs] = 1;
     if (ankongcount == 2) {
-        f[53] = 1;
-        f[67] = 0;
+        f[kFanTwoConcealedKongs] = 1;
+        f[kFanConcealedKong] = 0;
     }
     if (mingkongcount == 2) {
-        f[57] = 1;
-        f[74] = 0;
+        f[kFanTwoMeldedKongs] = 1;
+        f[kFanMeldedKong] = 0;
     }
-    if (minfan == 0 && seat->ting) f[88] = 1;
-    return true;
 }

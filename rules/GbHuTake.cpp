@@ -23,9 +23,9 @@ bool CGbHu::TakePair(const tagMj* tiles, int num, tagMj* rest) { return TakeSame
 bool CGbHu::TakeKong(const tagMj* tiles, int num, tagMj* rest) { return TakeSame(tiles, num, 4, rest); }
 
 bool CGbHu::TakeChow(const tagMj* tiles, int num, tagMj* rest) {
-    if (num < 3 || tiles[0].suit < 0 || tiles[0].suit > 2) return false;
-    const tagMj second{static_cast<signed char>(tiles[0].value + 1), tiles[0].suit};
-    const tagMj third{static_cast<signed char>(tiles[0].value + 2), tiles[0].suit};
+    if (num < 3 || !IsNumbered(tiles[0])) return false;
+    const tagMj second = Shifted(tiles[0], 1);
+    const tagMj third = Shifted(tiles[0], 2);
     int at2 = -1, at3 = -1;
     for (int i = 1; i < num && (at2 < 0 || at3 < 0); i++) {
         if (at2 < 0 && TileEqual(tiles[i], second)) at2 = i;

@@ -1,18 +1,14 @@
 // The wild-tile rule: every copy of the hand's wild tile may stand for any tile the hand is
-// missing.  The win and ready tests take the wilds out and fill the shapes with them; each
-// scored decomposition may also earn one of seven extra fans.
+// missing.  The win and ready tests take the wilds out and fill the shapes with them; the
+// extra fans a decomposition may earn are tested with the other group fans.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
 #include "rules/GbHu.h"
+#include "rules/MjPlayer.h"
 
 namespace {
 
-constexpr int kHonour = 3;
 constexpr int kMaxPathGroups = 5;   // groups of the concealed hand besides the melds
-
-bool IsNumbered(const tagMj& t) { return t.suit >= 0 && t.suit <= 2; }
-bool IsPungKind(unsigned char kind) { return kind == kKindKong || kind == kKindPung; }
 
 // The tile a group made of wilds alone is recorded with.
 const tagMj kWildOnly{1, 1};
@@ -34,7 +30,7 @@ GetMj WildChow(const tagMj& low, int wildAt) {
     g.kind = kKindChow;
     g.num = 3;
     for (int i = 0; i < 3; i++) {
-        g.Mj[i] = tagMj{static_cast<signed char>(low.value + i), low.suit};
+        g.Mj[i] = Shifted(low, i);
         g.flag[i] = i == wildAt ? 1 : 0;
     }
     return g;
@@ -51,48 +47,42 @@ GetMj GrownWithWilds(GetMj g, unsigned char kind, int size) {
     return g;
 }
 
-// Groups sorted by the value of their first tile alone.
-void SortByValue(GetMj* list, int n) {
-    for (int i = 0; i < n - 1; i++)
-        for (int j = i; j < n; j++)
-            if (list[i].Mj[0].value > list[j].Mj[0].value) {
-                const GetMj t = list[i];
-                list[i] = list[j];
-                list[j] = t;
-            }
-}
-
-int SuitsAmong(const GetMj* const* entries, int n) {
-    bool seen[3] = {false, false, false};
-    for (int i = 0; i < n; i++)
-        if (IsNumbered(entries[i]->Mj[0])) seen[entries[i]->Mj[0].suit] = true;
-    return seen[0] + seen[1] + seen[2];
-}
-
-// Walks groups sorted by value for runs rising by one; true when a run of exactly `length`
-// covers exactly `suits` numbered suits.
-bool MixedRun(const GetMj* list, int n, int length, int suits) {
-    const GetMj* run[kMaxGroups];
-    int len = 0;
-    for (int i = 0; i <= n; i++) {
-        const bool grows = i < n && len > 0 && IsNumbered(list[i].Mj[0]) &&
-                           list[i].Mj[0].value == run[len - 1]->Mj[0].value + 1;
-        if (grows) {
-            run[len++] = &list[i];
-            continue;
-        }
-        if (len == length && SuitsAmong(run, len) == suits) return true;
-        len = 0;
-        if (i < n) run[len++] = &list[i];
+// The knitted tiles with `wilds` wilds placed, one per tile, into `filled`: first each missing
+// honour, east to white; then in three rounds, each suit holding fewer tiles than the round
+// takes the first missing tile of its class (a suit without one gets the lowest class no suit
+// has).  Returns the count of `filled`.
+int FillKnittedWithWilds(const tagMj* tiles, int num, int wilds, int* classes, tagMj* filled) {
+    int n = num;
+    std::memcpy(filled, tiles, sizeof(tagMj) * num);
+    int left = wilds;
+    for (int v = 1; v <= 7 && left > 0; v++) {
+        const tagMj honour = MakeTile(v, kHonourSuit);
+        if (FindTile(filled, n, honour)) continue;
+        filled[n++] = honour;
+        left--;
     }
-    return false;
+    for (int round = 1; round <= 3; round++)
+        for (int s = 0; s < 3 && left > 0; s++) {
+            int held = 0;
+            for (int i = 0; i < n; i++) held += filled[i].suit == s ? 1 : 0;
+            if (held >= round) continue;
+            for (int c = 1; c <= 3 && !classes[s]; c++)
+                if (classes[0] != c && classes[1] != c && classes[2] != c) classes[s] = c;
+            for (int v = classes[s]; v <= 9; v += 3) {
+                const tagMj t = MakeTile(v, s);
+                if (FindTile(filled, n, t)) continue;
+                filled[n++] = t;
+                left--;
+                break;
+            }
+        }
+    return n;
 }
 
 }  // namespace
 
 bool CGbHu::IsWildTile(const tagMj& tile, const tagMj& wild) const {
-    if (!wildrule) return false;
-    return TileEqual(tile, wild) || (tile.suit == 4 && wild.suit == 4);
+    return wildrule && MatchesWild(tile, wild);
 }
 
 int CGbHu::TakeWilds(const tagMj* tiles, int num, tagMj* rest) {
@@ -103,7 +93,7 @@ int CGbHu::TakeWilds(const tagMj* tiles, int num, tagMj* rest) {
 }
 
 bool CGbHu::IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const {
-    if (num + wilds != 14) return false;
+    if (num + wilds != kMaxHandTiles) return false;
     int doubled = 0;
     for (int i = 0; i < num; i++) {
         if (!FindTile(orphans, 13, rest[i])) return false;
@@ -116,7 +106,7 @@ bool CGbHu::IsThirteenOrphansWild(const tagMj* rest, int num, int wilds) const {
 }
 
 int CGbHu::SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* singles) const {
-    if (num + wilds != 14) return -1;
+    if (num + wilds != kMaxHandTiles) return -1;
     int n = 0;
     for (int i = 0; i < num;) {
         if (i + 1 < num && TileEqual(rest[i], rest[i + 1])) {
@@ -130,74 +120,34 @@ int CGbHu::SevenPairsWildSingles(const tagMj* rest, int num, int wilds, tagMj* s
 }
 
 bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
-    if (num + wildcount != 14 || num > 14) return false;
-    int cls[3] = {0, 0, 0};
-    for (int i = 0; i < num; i++) {
-        const tagMj& t = tiles[i];
-        if (i > 0 && TileEqual(t, tiles[i - 1])) return false;
-        if (t.suit == kHonour && t.value >= 1 && t.value <= 7) continue;
-        if (!IsNumbered(t) || t.value < 1 || t.value > 9) return false;
-        const int c = (t.value - 1) % 3 + 1;
-        if (cls[t.suit] && cls[t.suit] != c) return false;
-        cls[t.suit] = c;
-    }
-    for (int s = 0; s < 3; s++)
-        for (int o = s + 1; o < 3; o++)
-            if (cls[s] && cls[s] == cls[o]) return false;
-
+    if (num + wildcount != kMaxHandTiles || num > kMaxHandTiles) return false;
+    int classes[3];
+    if (!AllDistinct(tiles, num) || KnittedClasses(tiles, num, classes) < 0) return false;
     tagMj filled[16];
-    int n = num;
-    std::memcpy(filled, tiles, sizeof(tagMj) * num);
-    int left = wildcount;
-    for (int v = 1; v <= 7 && left > 0; v++) {
-        const tagMj honour{static_cast<signed char>(v), kHonour};
-        if (FindTile(filled, n, honour)) continue;
-        filled[n++] = honour;
-        left--;
-    }
-    for (int round = 1; round <= 3; round++)
-        for (int s = 0; s < 3 && left > 0; s++) {
-            int held = 0;
-            for (int i = 0; i < n; i++) held += filled[i].suit == s ? 1 : 0;
-            if (held >= round) continue;
-            if (!cls[s]) {
-                for (int c = 1; c <= 3 && !cls[s]; c++)
-                    if (cls[0] != c && cls[1] != c && cls[2] != c) cls[s] = c;
-            }
-            for (int v = cls[s]; v <= 9; v += 3) {
-                const tagMj t{static_cast<signed char>(v), static_cast<signed char>(s)};
-                if (FindTile(filled, n, t)) continue;
-                filled[n++] = t;
-                left--;
-                break;
-            }
-        }
-    if (!cls[0] || !cls[1] || !cls[2]) return false;
+    const int n = FillKnittedWithWilds(tiles, num, wildcount, classes, filled);
+    if (!classes[0] || !classes[1] || !classes[2]) return false;
     SortTiles(filled, n);
     if (!IsKnitted(filled, n)) return false;
-    bool allHonours = true;
-    for (int v = 1; v <= 7; v++)
-        allHonours = allHonours && FindTile(filled, n, tagMj{static_cast<signed char>(v), kHonour});
-    knittedHonours_ = allHonours;
+    knittedHonours_ = AllHonoursPresent(filled, n);
     return true;
 }
 
 bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) {
     if (!seat) return false;
     BeginWinTest(seat, seen, leavenum);
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     const int n = TakeWilds(tiles, num, rest);
     wildcount = num - n;
 
     if (IsThirteenOrphansWild(rest, n, wildcount)) {
-        workfan[7] = 1;
+        workfan[kFanThirteenOrphans] = 1;
         FinishShape();
         return true;
     }
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     const int alone = MeldCount() == 0 ? SevenPairsWildSingles(rest, n, wildcount, singles) : -1;
     if (alone >= 0) {
-        tagMj hand[14];
+        tagMj hand[kMaxHandTiles];
         std::memcpy(hand, rest, sizeof(tagMj) * n);
         std::memcpy(hand + n, singles, sizeof(tagMj) * alone);
         SortTiles(hand, n + alone);
@@ -206,7 +156,8 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         return SevenPairsOrSearch(SplitPartial(rest, n, path, 0), hand, n + alone);
     }
     if (IsKnittedWild(rest, n)) {
-        workfan[knittedHonours_ ? 20 : 34] = 1;
+        workfan[knittedHonours_ ? kFanGreaterHonoursAndKnittedTiles
+                                 : kFanLesserHonoursAndKnittedTiles] = 1;
         FinishShape();
         return true;
     }
@@ -221,12 +172,12 @@ int CGbHu::IsReadyWild(CMjPlayer* seat, tagMj* tiles, int num) {
     player = seat;
     std::memset(workfan, 0, sizeof workfan);
     std::memset(basefan, 0, sizeof basefan);
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     const int n = TakeWilds(tiles, num, rest);
     wildcount = num - n + 1;  // the tile still to come counts as one more wild
 
     if (IsThirteenOrphansWild(rest, n, wildcount)) return 1;
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     if (MeldCount() == 0 && SevenPairsWildSingles(rest, n, wildcount, singles) >= 0) return 1;
     if (IsKnittedWild(rest, n)) return 1;
 
@@ -248,53 +199,29 @@ bool CGbHu::SplitPartial(const tagMj* tiles, int num, GetMj* path, int depth) {
             open += path[i].kind == kKindPartial || path[i].kind == kKindSingle ? 1 : 0;
         }
         if (pairs != 1 || open) return false;
-        return ScorePath(path, depth, true);
+        return ScorePath(path, depth, TileFans::kRecount);
     }
     if (depth >= kMaxPathGroups) return false;
     const tagMj head = tiles[0];
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     bool found = false;
     auto branch = [&](const GetMj& group, int restnum) {
         path[depth] = group;
         found = SplitPartial(rest, restnum, path, depth + 1) || found;
     };
-    if (TakePung(tiles, num, rest)) {
-        GetMj g;
-        g.kind = kKindPung;
-        g.num = 3;
-        g.Mj[0] = g.Mj[1] = g.Mj[2] = head;
-        branch(g, num - 3);
-    }
-    if (TakePair(tiles, num, rest)) {
-        GetMj g;
-        g.kind = kKindPair;
-        g.num = 2;
-        g.Mj[0] = g.Mj[1] = head;
-        branch(g, num - 2);
-    }
-    if (TakeChow(tiles, num, rest)) branch(WildChow(head, -1), num - 3);
+    if (TakePung(tiles, num, rest)) branch(MakeGroup(kKindPung, head), num - 3);
+    if (TakePair(tiles, num, rest)) branch(MakeGroup(kKindPair, head), num - 2);
+    if (TakeChow(tiles, num, rest)) branch(MakeGroup(kKindChow, head), num - 3);
     if (IsNumbered(head)) {
-        for (int distance = 1; distance <= 2; distance++)
-            for (int j = 1; j < num; j++) {
-                if (tiles[j].suit != head.suit || tiles[j].value != head.value + distance) continue;
-                int n = 0;
-                for (int k = 1; k < num; k++)
-                    if (k != j) rest[n++] = tiles[k];
-                GetMj g;
-                g.kind = kKindPartial;
-                g.num = 2;
-                g.Mj[0] = head;
-                g.Mj[1] = tiles[j];
-                branch(g, n);
-                break;
-            }
+        for (int distance = 1; distance <= 2; distance++) {
+            const int j = FindPartner(tiles, num, distance);
+            if (j == 0) continue;
+            const int n = WithoutTwo(tiles, num, j, rest);
+            branch(MakePartial(head, tiles[j]), n);
+        }
     }
     for (int k = 1; k < num; k++) rest[k - 1] = tiles[k];
-    GetMj single;
-    single.kind = kKindSingle;
-    single.num = 1;
-    single.Mj[0] = head;
-    branch(single, num - 1);
+    branch(MakeGroup(kKindSingle, head), num - 1);
     return found;
 }
 
@@ -305,7 +232,7 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
         if (path[i].kind == kKindPair) pairs++;
         if (open < 0 && (path[i].kind == kKindPartial || path[i].kind == kKindSingle)) open = i;
     }
-    if (open < 0 && pairs == 1 && wilds == 0) return ScorePath(path, depth, true);
+    if (open < 0 && pairs == 1 && wilds == 0) return ScorePath(path, depth, TileFans::kRecount);
     if (wilds == 0) return false;
 
     GetMj next[kMaxGroups];
@@ -327,7 +254,7 @@ bool CGbHu::CompleteWithWild(GetMj* path, int depth, int wilds) {
             const int gap = g.Mj[1].value - low.value;
             if (gap == 2) tryWith(open, WildChow(low, 1), 1, depth);
             if (gap == 1 && low.value > 1) {
-                const tagMj below{static_cast<signed char>(low.value - 1), low.suit};
+                const tagMj below = Shifted(low, -1);
                 tryWith(open, WildChow(below, 0), 1, depth);
             }
             if (gap == 1 && g.Mj[1].value < 9) tryWith(open, WildChow(low, 2), 1, depth);
@@ -353,36 +280,4 @@ int CGbHu::DiscardedWildPung(const GetMj* list, int count) const {
         if (list[i].flag[0] || list[i].flag[1] || list[i].flag[2] || list[i].flag[3]) return i;
     }
     return -1;
-}
-
-void CGbHu::CalcWildExtras(const GetMj* list, int count) {
-    unsigned char* x = workexfan;
-    GetMj pungs[kMaxGroups], chows[kMaxGroups];
-    const int np = CollectDistinct(list, count, false, pungs);
-    const int nc = CollectDistinct(list, count, true, chows);
-    SortByValue(pungs, np);
-    SortByValue(chows, nc);
-    if (MixedRun(pungs, np, 4, 3)) x[0] = 1;
-    if (MixedRun(pungs, np, 3, 2)) x[2] = 1;
-    if (MixedRun(chows, nc, 4, 3)) x[1] = 1;
-    for (int i = 0; i < nc && !x[3]; i++) {
-        const GetMj* three[3] = {&chows[i], nullptr, nullptr};
-        for (int j = i + 1; j < nc && !three[1]; j++)
-            if (chows[j].Mj[0].value == chows[i].Mj[0].value + 1) three[1] = &chows[j];
-        if (!three[1]) continue;
-        const int j = static_cast<int>(three[1] - chows);
-        for (int k = j + 1; k < nc && !three[2]; k++)
-            if (chows[k].Mj[0].value == chows[i].Mj[0].value + 2) three[2] = &chows[k];
-        if (three[2] && SuitsAmong(three, 3) == 2) x[3] = 1;
-    }
-    for (int a = 0; a < nc; a++)
-        for (int b = 0; b < nc; b++)
-            for (int c = 0; c < nc; c++) {
-                const GetMj* dragon[3] = {&chows[a], &chows[b], &chows[c]};
-                if (chows[a].Mj[0].value == 1 && chows[b].Mj[0].value == 4 &&
-                    chows[c].Mj[0].value == 7 && SuitsAmong(dragon, 3) == 2)
-                    x[5] = 1;
-            }
-    if (wildcount == 0) x[4] = 1;
-    if (MeldCount() == 0 && player->ting) x[6] = 1;
 }

@@ -1,7 +1,8 @@
 #include "rules/MjAi.h"
 
-#include "engine/MjPlayer.h"
+#include "rules/Assert.h"
 #include "rules/Log.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
 
 namespace {
@@ -13,7 +14,7 @@ void DiscardHeld(CMjPlayer* player, const tagMj& tile) {
 
 // A sorted copy of the seat's hand; its count.
 int SortedHand(const CMjPlayer* player, tagMj* hand) {
-    const int count = player->cardnum < 14 ? player->cardnum : 14;
+    const int count = player->HandCount();
     for (int i = 0; i < count; ++i) hand[i] = player->Mj[i];
     SortTiles(hand, count);
     return count;
@@ -22,7 +23,7 @@ int SortedHand(const CMjPlayer* player, tagMj* hand) {
 }  // namespace
 
 CMjAi::CMjAi()
-    : pairmj{}, partialmj{}, PlayMj{0, 0}, onestep(0), twostep(0), onestepmj{0, 0},
+    : PlayMj{0, 0}, onestep(0), twostep(0), onestepmj{0, 0},
       twostepmj{0, 0}, step1mj{0, 0}, step2mj{0, 0}, step1score(0), step2score(0),
       minfan(kOfficialMinFan), wildrule(0), wildmj{1, 1} {}
 
@@ -34,8 +35,7 @@ int CMjAi::CountTile(const tagMj* tiles, int count, tagMj tile) {
 }
 
 bool CMjAi::IsWild(const tagMj& tile, const tagMj& wild) {
-    if (!wildrule) return false;
-    return TileEqual(tile, wild) || (tile.suit == 4 && wild.suit == 4);
+    return wildrule && MatchesWild(tile, wild);
 }
 
 int CMjAi::LiveCount(CMjPlayer* player, const int* seen, const tagMj& tile) {
@@ -47,8 +47,8 @@ int CMjAi::PairWaits(CMjPlayer* player, const int* seen, const tagMj& tile) {
 }
 
 int CMjAi::IsReady(CMjPlayer* player, const tagMj* tiles, int count) {
-    tagMj copy[14];
-    if (count < 0 || count > 14) return 0;
+    tagMj copy[kMaxHandTiles];
+    if (count < 0 || count > kMaxHandTiles) return 0;
     for (int i = 0; i < count; ++i) copy[i] = tiles[i];
     SortTiles(copy, count);
     return CGbHu::IsReady(player, copy, count);
@@ -64,7 +64,7 @@ void CMjAi::Play(CMjPlayer* player, const int* seen, int leavenum, const unsigne
         DiscardHeld(player, PlayMj);
         return;
     }
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     const int count = SortedHand(player, hand);
     ChooseDiscard(player, seen, hand, count);
 }
@@ -83,10 +83,11 @@ void CMjAi::PlayWild(CMjPlayer* player, const int* seen, int leavenum, const uns
     // The rest of the choice works on the hand without its wild tiles.
     const tagMj firstTile = player->Mj[0];
     int kept = 0;
-    for (int i = 0; i < player->cardnum && i < 14; ++i)
+    const int held = player->HandCount();
+    for (int i = 0; i < held; ++i)
         if (!IsWild(player->Mj[i], wildmj)) player->Mj[kept++] = player->Mj[i];
     player->cardnum = kept;
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     const int count = SortedHand(player, hand);
     if (count < 2) {
         // Too few plain tiles to weigh: the plain one goes, else a wild.
@@ -97,7 +98,7 @@ void CMjAi::PlayWild(CMjPlayer* player, const int* seen, int leavenum, const uns
 }
 
 bool CMjAi::SearchReadyDiscard(CMjPlayer* player, const int* seen, int leavenum) {
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     const int count = SortedHand(player, hand);
     tagMj singles[2];
     int best = 0;
@@ -107,12 +108,13 @@ bool CMjAi::SearchReadyDiscard(CMjPlayer* player, const int* seen, int leavenum)
 void CMjAi::ChooseDiscard(CMjPlayer* player, const int* seen, const tagMj* hand, int count) {
     if (minfan == 0) {
         if (GetBestWay(player, seen) != 0) {
-            if (!player->FindMj(PlayMj)) Log.Write("Can't Find PlayMj In GetBestWay.");
+            // The search splits the hand itself: its discard is always held.
+            MJ_ASSERT(player->FindMj(PlayMj));
             DiscardHeld(player, PlayMj);
             return;
         }
     } else {
-        tagMj candidates[kEvalMaxTiles];
+        tagMj candidates[kMaxHandTiles];
         int candnum = 0;
         tagEvalPlan plan;
         if (evaluator.Evaluate(player, hand, count, seen, candidates, &candnum, &plan) >= 0 &&

@@ -17,8 +17,6 @@ class CMjPlayer;
 class CMjAi : public CGbHu {
 public:
     CEvaluation evaluator;
-    tagMj pairmj[2];           // pair tiles of the ready search's current path (first two)
-    tagPartialMj partialmj;    // the partial of the ready search's current path
     tagMj PlayMj;              // the tile chosen by the last search
     unsigned char onestep;     // the small search found a one-step discard
     unsigned char twostep;     // ... a two-step discard
@@ -84,6 +82,9 @@ public:
     bool ShouldKong(CMjPlayer* player, const tagMj* tile, const int* seen, int leavenum);
 
 private:
+    tagMj pairmj[2]{};         // pair tiles of the ready search's current path (first two)
+    tagPartialMj partialmj{};  // the partial of the ready search's current path
+
     // The ready search on the seat's hand as it stands, from a best score of 0.
     bool SearchReadyDiscard(CMjPlayer* player, const int* seen, int leavenum);
     // Ready search, evaluator, decomposition search and shape heuristic, in this order, on the

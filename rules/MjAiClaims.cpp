@@ -3,12 +3,9 @@
 // answers.
 #include <cstring>
 
-#include "engine/MjPlayer.h"
-#include "rules/Log.h"
+#include "rules/Assert.h"
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
-
-using mjai::Shifted;
+#include "rules/MjPlayer.h"
 
 namespace {
 
@@ -30,7 +27,7 @@ public:
 private:
     CMjPlayer* player_;
     int cardnum_;
-    tagMj mj_[14];
+    tagMj mj_[kMaxHandTiles];
     unsigned char lock_[15];
 };
 
@@ -40,7 +37,7 @@ class SimulatedMeld {
 public:
     SimulatedMeld(CMjPlayer* player, unsigned char kind, const tagMj& tile, const tagMj* others,
                   int num)
-        : player_(player), active_(player->gangnum >= 0 && player->gangnum < 5) {
+        : player_(player), active_(player->gangnum >= 0 && player->gangnum < kMaxMelds) {
         if (!active_) return;
         GetMj& slot = player->Gang[player->gangnum];
         saved_ = slot;
@@ -70,7 +67,8 @@ private:
 // A sorted copy of the seat's hand without up to `copies` copies of `tile`; the count.
 int HandWithout(const CMjPlayer* player, const tagMj& tile, int copies, tagMj* out) {
     int n = 0;
-    for (int i = 0; i < player->cardnum && i < 14; ++i) {
+    const int held = player->HandCount();
+    for (int i = 0; i < held; ++i) {
         if (copies > 0 && TileEqual(player->Mj[i], tile)) {
             --copies;
             continue;
@@ -84,7 +82,7 @@ int HandWithout(const CMjPlayer* player, const tagMj& tile, int copies, tagMj* o
 // The evaluator's still-needed count for the hand, with its chosen plan.
 int EvaluateHand(CEvaluation& evaluation, CMjPlayer* player, const tagMj* hand, int count,
                  const int* seen, tagEvalPlan* plan) {
-    tagMj spare[kEvalMaxTiles];
+    tagMj spare[kMaxHandTiles];
     int sparenum = 0;
     return evaluation.Evaluate(player, hand, count, seen, spare, &sparenum, plan);
 }
@@ -104,11 +102,11 @@ bool CMjAi::ShouldPung(CMjPlayer* player, const tagMj* tile, const int* seen, in
     if (player->plan_pairs || player->plan_knit) return false;
 
     HandSnapshot snapshot(player);
+    // CanPung saw two copies in the hand.
     for (int k = 0; k < 2; ++k) {
-        if (RemoveTile(player->Mj, &player->cardnum, t))
-            --player->cardnum;
-        else
-            Log.Write("ShouldPung can't find mj to remove.");
+        const bool removed = RemoveTile(player->Mj, &player->cardnum, t);
+        MJ_ASSERT(removed);
+        if (removed) --player->cardnum;
     }
     SimulatedMeld meld(player, kKindPung, t, nullptr, 3);
     if (!meld.Active()) return false;
@@ -117,7 +115,7 @@ bool CMjAi::ShouldPung(CMjPlayer* player, const tagMj* tile, const int* seen, in
     if (ready) return true;
 
     // Does the pung bring the best plan closer?
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     tagEvalPlan plan;
     const int full = HandWithout(player, t, 0, hand);
     const int before = EvaluateHand(evaluator, player, hand, full, seen, &plan);
@@ -163,7 +161,7 @@ bool CMjAi::ShouldChow(CMjPlayer* player, const tagMj* tile, const int* seen, in
     }
 
     // Does the discard fill the one gap of a two-tile group of the best plan?
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     const int count = HandWithout(player, t, 0, hand);
     tagEvalPlan plan;
     if (EvaluateHand(evaluator, player, hand, count, seen, &plan) <= 0) return false;
@@ -189,7 +187,7 @@ bool CMjAi::ShouldKong(CMjPlayer* player, const tagMj* tile, const int* seen, in
     const tagMj t = *tile;
     if (wildrule && TileEqual(t, wildmj)) return false;
 
-    tagMj copy[14];
+    tagMj copy[kMaxHandTiles];
     const int rest = HandWithout(player, t, 4, copy);
     if (player->ting) {
         // A declared-ready seat makes the kong only when its hand stays ready.
@@ -202,7 +200,7 @@ bool CMjAi::ShouldKong(CMjPlayer* player, const tagMj* tile, const int* seen, in
     SimulatedMeld meld(player, kKindKong, t, nullptr, 4);
     if (!meld.Active()) return false;
     if (IsReady(player, copy, rest) > 0) return true;
-    tagMj hand[14];
+    tagMj hand[kMaxHandTiles];
     const int count = HandWithout(player, t, 0, hand);
     if (IsReady(player, hand, count) >= 1) return false;  // a ready hand is not given up
 

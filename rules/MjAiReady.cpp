@@ -1,17 +1,11 @@
 // The computer player's ready searches: which discard leaves the hand ready, and how many live
 // tiles it then waits on.
-#include "engine/MjPlayer.h"
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
-
-using mjai::FindPartner;
-using mjai::IsNumbered;
-using mjai::Shifted;
-using mjai::WithoutTwo;
+#include "rules/MjPlayer.h"
 
 int CMjAi::ReadyWithout(CMjPlayer* player, const tagMj& discard) {
-    tagMj hand[14];
-    int count = player->cardnum < 14 ? player->cardnum : 14;
+    tagMj hand[kMaxHandTiles];
+    int count = player->HandCount();
     for (int i = 0; i < count; ++i) hand[i] = player->Mj[i];
     if (RemoveTile(hand, &count, discard)) --count;
     return IsReady(player, hand, count);
@@ -68,7 +62,7 @@ bool CMjAi::FindReadyDiscard(CMjPlayer* player, const tagMj* tiles, int count, i
     if (count <= 0) return ScoreReadyShape(player, pairs, partials, singles, singlemj, seen, best);
 
     bool found = false;
-    tagMj rest[14];
+    tagMj rest[kMaxHandTiles];
     if (TakePung(tiles, count, rest))
         found |= FindReadyDiscard(player, rest, count - 3, pairs, partials, singles, singlemj,
                                   seen, leavenum, best);
@@ -103,8 +97,8 @@ bool CMjAi::FindReadyDiscard(CMjPlayer* player, const tagMj* tiles, int count, i
 }
 
 bool CMjAi::FindReadyDiscardWild(CMjPlayer* player, const tagMj* tiles, int count, tagMj* out) {
-    tagMj copy[14];
-    if (count > 14) count = 14;
+    tagMj copy[kMaxHandTiles];
+    if (count > kMaxHandTiles) count = kMaxHandTiles;
     for (int i = 0; i < count; ++i) {
         if (IsWild(tiles[i], wildmj)) continue;
         int n = 0;

@@ -1,16 +1,11 @@
 // The computer player's shape heuristic: when no search settles the discard, the tile that
 // helps the hand least by its neighbours, and the choice among the evaluator's candidates.
-#include "engine/MjPlayer.h"
 #include "rules/Log.h"
 #include "rules/MjAi.h"
-#include "rules/MjAiTiles.h"
+#include "rules/MjPlayer.h"
 #include "rules/Random.h"
 
 namespace {
-
-using mjai::Shifted;
-
-constexpr int kHonourSuit = 3;
 
 // Same suit and values less than `reach` apart.
 bool Within(const tagMj& a, const tagMj& b, int reach) {
@@ -99,7 +94,7 @@ tagMj CMjAi::ShapeDiscard(CMjPlayer* player, const tagMj* l, int n, bool smallSe
     if (smallSearch && FindReadyDiscardSmall(l, n, &pick)) return pick;
     if (FirstLoose(l, n, Close, &pick) || LastLoose(l, n, Close, &pick)) return pick;
 
-    tagMj singles[14];
+    tagMj singles[kMaxHandTiles];
     const int singlenum = ChowlessSingles(presence, l, n, singles);
     if (singlenum == 0) {
         Log.Write("Rand Play.");

@@ -6,14 +6,20 @@ tagMj TileFromIndex(std::uint8_t index) {
     const int i = index;
     if (i < 108) return tagMj{static_cast<signed char>((i - 36 * (i / 36)) % 9 + 1),
                               static_cast<signed char>(i / 36)};
-    if (i < 136) return tagMj{static_cast<signed char>((i - 108) % 7 + 1), 3};
-    if (i < 144) return tagMj{static_cast<signed char>(i - 135), 4};
+    if (i < 136) return MakeTile((i - 108) % 7 + 1, kHonourSuit);
+    if (i < 144) return MakeTile(i - 135, kFlowerSuit);
     return tagMj{0, 0};
 }
 
 std::uint8_t TileToIndex(const tagMj& tile) {
-    if (tile.suit == 4) return static_cast<std::uint8_t>(tile.value + 135);
+    if (tile.suit == kFlowerSuit) return static_cast<std::uint8_t>(tile.value + 135);
     return static_cast<std::uint8_t>(tile.suit * 36 + tile.value - 1);
+}
+
+void KnittedRowTiles(const int* suits, tagMj* out) {
+    for (int row = 0; row < 3; row++)
+        for (int k = 0; k < 3; k++)
+            out[row * 3 + k] = MakeTile(row + 1 + 3 * k, suits[row]);
 }
 
 void SortTiles(tagMj* tiles, int n) {

@@ -12,6 +12,25 @@ struct tagMj {
     signed char suit;
 };
 
+// The suits besides the three numbered ones.
+constexpr int kHonourSuit = 3;
+constexpr int kFlowerSuit = 4;
+inline bool IsNumberedSuit(int suit) { return suit >= 0 && suit <= 2; }
+inline bool IsNumbered(const tagMj& t) { return IsNumberedSuit(t.suit); }
+
+// A concealed hand holds at most 14 tiles (13 and the drawn one); a complete hand with every
+// meld tile joined to it at most 18 (four kongs and a pair).
+constexpr int kMaxHandTiles = 14;
+constexpr int kMaxJoinedTiles = 18;
+
+// The six orders of the three numbered suits.  A knitted pattern takes the rows 1-4-7, 2-5-8
+// and 3-6-9 from the suits of one order; the fans made of one group per suit try every order.
+inline constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                          {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+constexpr int kKnittedTiles = 9;
+// The nine knitted tiles of `suits` (the suits of the rows 1-4-7, 2-5-8, 3-6-9), row by row.
+void KnittedRowTiles(const int* suits, tagMj* out);
+
 // Counters by tile kind (seen counts) are int[kTileKeyCount] indexed by TileKey.
 constexpr int kTileKeyCount = 50;
 inline int TileKey(const tagMj& t) { return t.suit * 10 + t.value; }
@@ -31,6 +50,19 @@ inline bool TileEqual(const tagMj& a, const tagMj& b) {
 inline bool TileGreater(const tagMj& a, const tagMj& b) {
     return a.suit > b.suit || (a.suit == b.suit && a.value > b.value);
 }
+// The tile of `value` in `suit`.
+inline tagMj MakeTile(int value, int suit) {
+    return tagMj{static_cast<signed char>(value), static_cast<signed char>(suit)};
+}
+// The tile `delta` values away in the same suit.
+inline tagMj Shifted(const tagMj& t, int delta) {
+    return tagMj{static_cast<signed char>(t.value + delta), t.suit};
+}
+// Under the wild-tile rule with `wild` the hand's wild tile: every copy of it is wild, and when
+// it is a flower every flower is.
+inline bool MatchesWild(const tagMj& tile, const tagMj& wild) {
+    return TileEqual(tile, wild) || (tile.suit == kFlowerSuit && wild.suit == kFlowerSuit);
+}
 inline void SwapTiles(tagMj* tiles, int i, int j) {
     const tagMj t = tiles[i];
     tiles[i] = tiles[j];
@@ -44,6 +76,21 @@ inline bool FindTile(const tagMj* tiles, int n, const tagMj& tile) {
     for (int i = 0; i < n; i++)
         if (TileEqual(tiles[i], tile)) return true;
     return false;
+}
+
+// Position of the first tile after the head that is the head moved by `delta`; 0 when none.
+inline int FindPartner(const tagMj* tiles, int count, int delta) {
+    const tagMj want = Shifted(tiles[0], delta);
+    for (int j = 1; j < count; ++j)
+        if (TileEqual(tiles[j], want)) return j;
+    return 0;
+}
+// Copies `tiles` without positions 0 and j into `rest`; the number copied.
+inline int WithoutTwo(const tagMj* tiles, int count, int j, tagMj* rest) {
+    int n = 0;
+    for (int i = 1; i < count; ++i)
+        if (i != j) rest[n++] = tiles[i];
+    return n;
 }
 
 // Absolute value; the most negative int maps to itself.

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "RendererTestSupport.h"
-#include "engine/MjPlayer.h"
+#include "rules/MjPlayer.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
 #include "platform/Blit.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <random>
 
-#include "tests/rules/RandomHands.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RandomHands.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 using namespace rulestest;
 
@@ -35,8 +35,7 @@ std::vector<tagMj> RandomHand(std::mt19937& rng, int size, bool complete) {
             break;
         }
         case 3: {  // knitted tiles and honours, sometimes with a set and a pair
-            static const int kPerms[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-            const auto& perm = kPerms[rng() % 6];
+            const auto& perm = kSuitOrders[rng() % 6];
             std::vector<int> pool;
             for (int row = 0; row < 3; row++)
                 for (int v = row; v < 9; v += 3) pool.push_back(perm[row] * 9 + v);

@@ -5,8 +5,8 @@
 
 #include <random>
 
-#include "tests/rules/RandomHands.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RandomHands.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 using namespace rulestest;
 
@@ -131,19 +131,22 @@ bool Score(CGbHu& hu, CMjPlayer& p, RandomWin w) {
 
 // The extra fan that counts: the first of 混四节; 混四步 or 混三节; 混三步, 无混 or 混龙; 立直.
 int CountedExtra(const unsigned char* ex) {
-    if (ex[0]) return 6;
-    if (ex[1] || ex[2]) return 4;
-    if (ex[3] || ex[4] || ex[5] || ex[6]) return 2;
+    if (ex[kExFanMixedFourShiftedPungs]) return 6;
+    if (ex[kExFanMixedFourShiftedChows] || ex[kExFanTwoSuitShiftedPungs]) return 4;
+    if (ex[kExFanTwoSuitShiftedChows] || ex[kExFanNoWilds] || ex[kExFanTwoSuitStraight] ||
+        ex[kExFanReadyDeclared])
+        return 2;
     return 0;
 }
 
 void ExpectSheetMatchesTotal(const CGbHu& hu, const CMjPlayer& p, const std::string& what) {
     int shown = 0;
-    for (int k = 1; k <= 88; k++) {
+    for (int k = kFirstFan; k <= kLastFan; k++) {
         if (!hu.fan[k]) continue;
-        if (k != 81) shown += FanValue(k);
+        if (k != kFanFlowerTiles) shown += FanValue(k);
         for (const unsigned char* ex = FanExcludes(k); *ex; ex++)
-            EXPECT_FALSE(hu.fan[*ex]) << "fan " << k << " keeps excluded " << int(*ex) << " " << what;
+            EXPECT_FALSE(hu.fan[*ex])
+                << FanLabel(k) << " keeps excluded " << FanLabel(*ex) << " " << what;
     }
     EXPECT_EQ(p.fan, shown + CountedExtra(hu.exfan) + p.flowers) << what;
 }
@@ -216,11 +219,12 @@ TEST(ScoredWins, KeepTheirTotalWhenTwoNumberedSuitsSwapUnderTheOfficialRules) {
         const RandomWin w = MakeRandomWin(rng);
         const bool won = Score(hu, p, w);
         const int total = p.fan;
-        const bool suitFan = hu.fan[3] || hu.fan[40];
+        // 绿一色 and 推不倒 are made of bamboo and dots only.
+        const bool suitFan = hu.fan[kFanAllGreen] || hu.fan[kFanReversibleTiles];
         const int a = static_cast<int>(rng() % 3), b = (a + 1 + static_cast<int>(rng() % 2)) % 3;
         const RandomWin s = Swapped(w, a, b);
         const bool swappedWon = Score(hu, p, s);
-        if (suitFan || hu.fan[3] || hu.fan[40]) continue;
+        if (suitFan || hu.fan[kFanAllGreen] || hu.fan[kFanReversibleTiles]) continue;
         ASSERT_EQ(won, swappedWon) << Str(w.hand.data(), static_cast<int>(w.hand.size()));
         if (won) {
             ASSERT_EQ(total, p.fan) << Str(w.hand.data(), static_cast<int>(w.hand.size())) << " -> "

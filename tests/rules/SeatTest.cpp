@@ -2,9 +2,9 @@
 // searches, the plan choice, and its timers.
 #include <gtest/gtest.h>
 
-#include "engine/MjTimer.h"
 #include "platform/Timer.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "rules/MjTimer.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 using namespace rulestest;
 
@@ -60,7 +60,7 @@ TEST(SeatRecord, StartsWithItsDefaultsAndResetKeepsWhatSurvivesHands) {
     p.gangnum = 2;
     p.open[1] = 0;
     p.lock[3] = 1;
-    p.FanFlag[12] = 1;
+    p.FanFlag[kFanFourConcealedPungs] = 1;
     p.ting = 1;
     p.plan_pairs = 1;
     p.flowers = 2;
@@ -73,7 +73,7 @@ TEST(SeatRecord, StartsWithItsDefaultsAndResetKeepsWhatSurvivesHands) {
     EXPECT_EQ(p.gangnum, 0);
     EXPECT_EQ(p.open[1], 1);
     EXPECT_EQ(p.lock[3], 0);
-    EXPECT_EQ(p.FanFlag[12], 0);
+    EXPECT_EQ(p.FanFlag[kFanFourConcealedPungs], 0);
     EXPECT_EQ(p.ting, 0);
     EXPECT_EQ(p.plan_pairs, 0);
     EXPECT_EQ(p.flowers, 0);
@@ -214,6 +214,21 @@ TEST(SeatCounts, ConcealedHandSuitCountsAndMainSuit) {
     SetMelds(p, {{"7777m", false}, {"111s"}});
     EXPECT_FALSE(p.IsConcealedHand());
     EXPECT_EQ(p.CountSuit(1), 5);
+}
+
+// A count out of its range is a broken record: checked builds stop at it, release builds
+// read it clamped.
+TEST(SeatCountsDeathTest, ABrokenCountStopsCheckedBuildsAndIsClampedInRelease) {
+    CMjPlayer p;
+    p.gangnum = kMaxMelds + 1;
+    p.cardnum = -1;
+#if MJ_ASSERTS_ON
+    EXPECT_DEATH(p.MeldCount(), "gangnum");
+    EXPECT_DEATH(p.HandCount(), "cardnum");
+#else
+    EXPECT_EQ(p.MeldCount(), kMaxMelds);
+    EXPECT_EQ(p.HandCount(), 0);
+#endif
 }
 
 TEST(SeatPlan, KnittedWithHonoursAndKnittedStraight) {

@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "rules/Log.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 using namespace rulestest;
 

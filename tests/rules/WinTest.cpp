@@ -4,34 +4,37 @@
 
 #include <random>
 
-#include "tests/rules/RandomHands.h"
-#include "tests/rules/RulesTestSupport.h"
+#include "testsupport/rules/RandomHands.h"
+#include "testsupport/rules/RulesTestSupport.h"
 
 using namespace rulestest;
 
 namespace {
 
+constexpr Fan kNoFan = Fan(0);
+
 struct ShapeCase {
     const char* hand;
     bool wins;
-    int fan;  // the shape's fan, 0 for none
+    Fan fan;  // the shape's fan
 };
 
 const ShapeCase kShapes[] = {
-    {"19m19s19p1234567z7z", true, 7},
-    {"19m19s19p1234567z5m", false, 0},   // a middle tile in place of the pair
-    {"19m19s19p123456z11z", false, 0},   // the white dragon missing
-    {"11m22m55s66s99p11z77z", true, 19},
-    {"11m11m55s66s99p11z77z", true, 19}, // four equal tiles are two pairs
-    {"11m22m55s66s99p11z7z5z", false, 0},
-    {"11223355778899m", true, 19},       // its decomposition is worth more but below the minimum
-    {"14m258s36p1234567z", true, 20},
-    {"147m258s369p12345z", true, 34},
-    {"147m258s369p1234z4z", false, 0},   // not all different
-    {"147m258s368p12345z", false, 0},    // 8p breaks the dots' row
-    {"147m147s369p12345z", false, 0},    // two suits in one row
-    {"147m258s369p123m55z", true, 35},
-    {"147m258s369p124m55z", false, 0},
+    {"19m19s19p1234567z7z", true, kFanThirteenOrphans},
+    {"19m19s19p1234567z5m", false, kNoFan},   // a middle tile in place of the pair
+    {"19m19s19p123456z11z", false, kNoFan},   // the white dragon missing
+    {"11m22m55s66s99p11z77z", true, kFanSevenPairs},
+    {"11m11m55s66s99p11z77z", true, kFanSevenPairs},  // four equal tiles are two pairs
+    {"11m22m55s66s99p11z7z5z", false, kNoFan},
+    // Its decomposition is worth more but below the minimum.
+    {"11223355778899m", true, kFanSevenPairs},
+    {"14m258s36p1234567z", true, kFanGreaterHonoursAndKnittedTiles},
+    {"147m258s369p12345z", true, kFanLesserHonoursAndKnittedTiles},
+    {"147m258s369p1234z4z", false, kNoFan},   // not all different
+    {"147m258s368p12345z", false, kNoFan},    // 8p breaks the dots' row
+    {"147m147s369p12345z", false, kNoFan},    // two suits in one row
+    {"147m258s369p123m55z", true, kFanKnittedStraight},
+    {"147m258s369p124m55z", false, kNoFan},
 };
 
 // A scorer under the wild-tile rule family, without a minimum.
@@ -49,8 +52,8 @@ TEST(WinTest, SpecialShapesWinWhateverTheMinimumAndTheirNearMissesFail) {
         hu.minfan = 100;
         CMjPlayer p;
         EXPECT_EQ(Win(hu, p, c.hand), c.wins) << c.hand;
-        if (c.fan) {
-            EXPECT_TRUE(hu.fan[c.fan]) << c.hand;
+        if (c.fan != kNoFan) {
+            EXPECT_TRUE(hu.fan[c.fan]) << c.hand << " " << FanLabel(c.fan);
             EXPECT_EQ(p.splitnum, 0) << c.hand;
         }
     }
@@ -65,8 +68,8 @@ TEST(WinTest, BelowTheMinimumFailsButStillLeavesGroupsAndTheFlowerFan) {
     EXPECT_FALSE(hu.Hu(&p, tiles.data(), 14, seen, 50));
     EXPECT_EQ(p.fan, 77);
     EXPECT_EQ(p.splitnum, 5);
-    EXPECT_TRUE(hu.fan[81]);
-    EXPECT_TRUE(hu.fan[62]);
+    EXPECT_TRUE(hu.fan[kFanFlowerTiles]);
+    EXPECT_TRUE(hu.fan[kFanConcealedHand]);
 
     hu.minfan = 0;
     EXPECT_TRUE(hu.Hu(&p, tiles.data(), 14, seen, 50));
@@ -123,9 +126,9 @@ TEST(WinTest, BadCountsAndMissingSeatsAreRefusedAndLeaveTheLastResult) {
     std::vector<tagMj> tiles = T("123m456m789m1z");
     int seen[kTileKeyCount] = {};
     EXPECT_FALSE(hu.Hu(&p, tiles.data(), 13, seen, 50));
-    EXPECT_TRUE(hu.fan[7]);
+    EXPECT_TRUE(hu.fan[kFanThirteenOrphans]);
     EXPECT_FALSE(hu.Hu(nullptr, tiles.data(), 2, seen, 50));
-    EXPECT_TRUE(hu.fan[7]);
+    EXPECT_TRUE(hu.fan[kFanThirteenOrphans]);
     std::vector<tagMj> many(17, One("1m"));
     EXPECT_FALSE(hu.Hu(&p, many.data(), 17, seen, 50));
     EXPECT_EQ(hu.IsReady(&p, many.data(), 14), 0);
@@ -212,7 +215,7 @@ TEST(WildWin, FlowersAreWildWhenTheWildTileIsAFlower) {
     UseWildRule(hu, "1f");
     CMjPlayer p;
     EXPECT_TRUE(Win(hu, p, "123m456s789p555z3f8f", Sit().Last("5z")));
-    EXPECT_FALSE(hu.exfan[4]);  // 无混 only without wilds
+    EXPECT_FALSE(hu.exfan[kExFanNoWilds]);  // 无混 only without wilds
     hu.wildrule = 0;
     EXPECT_FALSE(Win(hu, p, "123m456s789p555z3f8f", Sit().Last("5z")));
 }

@@ -1,0 +1,46 @@
+// The 31 table buttons: their ids, what each is made from, and the two bytes of each that the
+// table writes (takes clicks, is drawn).
+#pragma once
+
+#include <cstdint>
+
+enum TableButtonId : int {
+    kButtonPung = 0,
+    kButtonKong = 1,
+    kButtonWin = 2,
+    kButtonPass = 3,
+    kButtonDiscard = 4,
+    kButtonOk = 5,
+    kButtonNewGame = 6,
+    kButtonClose = 9,
+    kButtonExchange = 11,
+    kButtonChow = 12,
+    kButtonStart = 15,
+    kButtonMenu = 16,
+    kButtonReady = 22,
+    kTableButtonCount = 31,
+};
+
+// One table button's state.
+struct TableButton {
+    std::uint8_t enabled = 1;  // takes clicks
+    std::uint8_t visible = 1;  // drawn
+};
+
+// How a button is made: a bitmap for each table style (a file under the program folder or a
+// resource name) and a caption; then its state after construction.
+struct TableButtonSpec {
+    const char* classicBitmap;
+    const char* newStyleBitmap;
+    const char* caption;
+    bool disabled;            // disabled after construction
+    bool shownInClassic;      // shown after construction in the classic style
+    bool shownInNewStyle;     // ... in the new style
+};
+
+// In id order.
+extern const TableButtonSpec kTableButtonSpecs[kTableButtonCount];
+
+// The claim buttons that show and hide together: pung, kong, win, pass, chow and ready.
+constexpr int kClaimButtons[] = {kButtonPung, kButtonKong, kButtonWin,
+                                 kButtonPass, kButtonChow, kButtonReady};

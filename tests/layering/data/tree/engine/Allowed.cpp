@@ -1,0 +1,3 @@
+// Allowed: the table reads the rules.
+#include "rules/GbHu.h"
+#include "engine/Mj.h"

@@ -1,0 +1,2 @@
+// Planted: a Qt class above the platform layer.
+#include <QWidget>

@@ -1,0 +1,2 @@
+// Planted: a Qt module header.
+#include <QtCore/QString>

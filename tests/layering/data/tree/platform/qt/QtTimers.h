@@ -1,0 +1,2 @@
+// Allowed: the platform's Qt back end.
+#include <QTimer>

@@ -1,0 +1,2 @@
+// Planted: music synthesis above the platform layer.
+#include <fluidsynth.h>

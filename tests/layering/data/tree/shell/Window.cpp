@@ -1,0 +1,2 @@
+// Allowed: the shell's windows are Qt windows.
+#include <QWidget>

@@ -1,0 +1,2 @@
+// Planted: downloads through curl.
+#include <curl/curl.h>

@@ -1,0 +1,2 @@
+// Planted, one folder down: SDL sound.
+#include <SDL2/SDL.h>

@@ -1,0 +1,166 @@
+// A table run headless for tests and benchmarks: timers on a virtual clock whose ticks go to
+// CMj::OnTimer, the game's clock (and so every reseed) read from that virtual clock plus a seed,
+// message boxes on a recorder, and seat 0 played by a script through the calls the table's
+// buttons and tile clicks make.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+#include "engine/Mj.h"
+#include "platform/MessageBox.h"
+#include "platform/Timer.h"
+#include "platform/testing/MessageBoxRecorder.h"
+#include "platform/testing/VirtualClock.h"
+#include "rules/Random.h"
+
+namespace enginetest {
+
+// The rule families a game can be played under.
+struct RuleFamily {
+    const char* name;
+    int minFan;
+    std::uint8_t wildRule;
+    int wildKind;
+};
+constexpr RuleFamily kOfficial = {"official", 8, 0, kWildNextTile};
+constexpr RuleFamily kOpen = {"open", 0, 0, kWildNextTile};
+constexpr RuleFamily kWildNext = {"wild-next", 0, 1, kWildNextTile};
+constexpr RuleFamily kWildPrevious = {"wild-previous", 0, 1, kWildPreviousTile};
+constexpr RuleFamily kWildFlower = {"wild-flower", 0, 1, kWildFixedFlower};
+
+class HeadlessTable {
+public:
+    explicit HeadlessTable(unsigned seed, TablePresentation* presentation = nullptr)
+        : seed_(seed), clock_([this](int id) {
+              if (table) table->OnTimer(static_cast<unsigned>(id));
+          }) {
+        platform::InstallTimerService(&clock_);
+        platform::InstallMessageBoxes(&boxes_);
+        MjSetClock(&ReadClock, this);
+        table = std::make_unique<CMj>(presentation);
+    }
+    ~HeadlessTable() {
+        table.reset();
+        MjSetClock(nullptr, nullptr);
+        platform::InstallMessageBoxes(nullptr);
+        platform::InstallTimerService(nullptr);
+    }
+    HeadlessTable(const HeadlessTable&) = delete;
+    HeadlessTable& operator=(const HeadlessTable&) = delete;
+
+    // Sets the rules as the names-and-rules dialog does and starts a new game.
+    void StartGame(const RuleFamily& rules) {
+        MinFan = rules.minFan;
+        bWildRule = rules.wildRule;
+        table->wildkind = rules.wildKind;
+        nActiveForm = 0;
+        table->NewGame();
+    }
+
+    platform::testing::VirtualClock& Clock() { return clock_; }
+    platform::testing::MessageBoxRecorder& Boxes() { return boxes_; }
+
+    std::unique_ptr<CMj> table;
+
+private:
+    static long long ReadClock(void* self) {
+        auto* t = static_cast<HeadlessTable*>(self);
+        return static_cast<long long>(t->seed_) * 1000 +
+               static_cast<long long>(t->clock_.Now() / 1000);
+    }
+
+    unsigned seed_;
+    platform::testing::VirtualClock clock_;
+    platform::testing::MessageBoxRecorder boxes_;
+};
+
+// Seat 0's player: decides as the computer player would and acts only through what a person
+// can do at the table: table buttons that are shown and take clicks, a click on a tile
+// (select, then the discard), and the score sheet's next-hand button.
+class ScriptedUser {
+public:
+    explicit ScriptedUser(CMj& table) : t_(table) {}
+
+    // Acts when the table waits for the user; true when it did something.
+    bool Act() {
+        CMjPlayer& p = t_.Player[0];
+        if (t_.state != kHandRunning) return false;
+        if (p.choosechow || p.choosekong) return PickChoice(p);
+        if (Clickable(kButtonWin)) return Click(kButtonWin);
+        if (Clickable(kButtonKong) && WantsKong(p)) return Click(kButtonKong);
+        if (Clickable(kButtonPung) && ai().ShouldPung(&p, &t_.curmj, t_.seen, Left()))
+            return Click(kButtonPung);
+        if (Clickable(kButtonChow) && ai().ShouldChow(&p, &t_.curmj, t_.seen, Left())) {
+            chow_[0] = p.chowmj[0];
+            chow_[1] = p.chowmj[1];
+            return Click(kButtonChow);
+        }
+        if (Clickable(kButtonReady) && !t_.readyarmed) return Click(kButtonReady);
+        if (t_.claimpending && Clickable(kButtonPass)) return Click(kButtonPass);
+        if (t_.maydiscard && t_.curplayer == 0 && !t_.claimpending) return DiscardTile(p);
+        return false;
+    }
+
+private:
+    CMjAi& ai() { return t_.ai; }
+    int Left() const { return kWallTiles - t_.taken; }
+    bool Clickable(int id) { return t_.Button(id).visible && t_.Button(id).enabled; }
+    bool Click(int id) {
+        t_.OnButtonClick(id);
+        return true;
+    }
+
+    bool WantsKong(CMjPlayer& p) {
+        if (t_.curplayer != 0) return ai().ShouldKong(&p, &t_.curmj, t_.seen, Left());
+        return p.BuildKongOptions() > 0 && ai().ShouldKong(&p, &p.Kong[0], t_.seen, Left());
+    }
+
+    // The next click after the kong or chow button picked one of several choices.
+    bool PickChoice(CMjPlayer& p) {
+        if (p.choosekong) {
+            p.kongmj = p.Kong[0];
+            t_.OnKongButton();
+        } else {
+            p.chowmj[0] = chow_[0];
+            p.chowmj[1] = chow_[1];
+            t_.OnChowButton();
+        }
+        return true;
+    }
+
+    // The computer player's choice on a copy of the hand with the drawn tile, then a click on
+    // that tile.
+    bool DiscardTile(CMjPlayer& p) {
+        tagMj saved[14];
+        std::memcpy(saved, p.Mj, sizeof saved);
+        const int count = p.cardnum;
+        if (p.hasnew) p.cardnum++;
+        if (bWildRule)
+            ai().PlayWild(&p, t_.seen, Left(), t_.wall, t_.taken);
+        else
+            ai().Play(&p, t_.seen, Left(), t_.wall, t_.taken);
+        std::memcpy(p.Mj, saved, sizeof saved);
+        p.cardnum = count;
+        p.select = Position(p, p.PlayMj);
+        t_.AutoDiscard();
+        if (t_.maydiscard) {  // a tile the table refuses: the drawn tile, else the first one
+            p.select = p.hasnew ? p.cardnum : 0;
+            t_.AutoDiscard();
+        }
+        return true;
+    }
+
+    static int Position(const CMjPlayer& p, const tagMj& tile) {
+        if (p.hasnew && TileEqual(p.newmj, tile)) return p.cardnum;
+        for (int i = 0; i < p.cardnum; i++)
+            if (TileEqual(p.Mj[i], tile) && p.canplay[i]) return i;
+        return p.hasnew ? p.cardnum : 0;
+    }
+
+    CMj& t_;
+    tagMj chow_[2] = {};
+};
+
+}  // namespace enginetest
