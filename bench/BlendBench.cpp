@@ -3,8 +3,7 @@
 // Compare them with the opaque copy of the same run.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
+#include "bench/BenchPicture.h"
 #include "graphics/AlphaBlend.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/GreyBlt.h"
@@ -19,19 +18,9 @@ namespace {
 constexpr int kW = 800;
 constexpr int kH = 600;
 
-// A frame-sized picture of fixed random pixels, about a third of them the colour key.
-Surface Picture() {
-    Surface s(kW, kH);
-    std::mt19937 random(1982);
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x)
-            s.Row(y)[x] = random() % 3 == 0 ? ColorKey : static_cast<std::uint16_t>(random());
-    return s;
-}
-
 template <typename Draw>
 void Run(benchmark::State& state, Draw draw) {
-    const Surface picture = Picture();
+    const Surface picture = NoisyPicture(kW, kH, ColorKey);
     Surface frame(kW, kH);
     lpDDSPla = &frame;
     for (auto _ : state) {

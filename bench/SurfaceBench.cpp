@@ -3,8 +3,7 @@
 // one of the same run.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
+#include "bench/BenchPicture.h"
 #include "platform/Blit.h"
 
 using namespace platform;
@@ -15,16 +14,7 @@ constexpr int kW = 800;
 constexpr int kH = 600;
 constexpr std::uint16_t kKey = 0xF81F;
 
-// A frame-sized picture of fixed random pixels, about a third of them the colour key.
-Surface Picture() {
-    Surface s(kW, kH);
-    std::mt19937 random(1982);
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x)
-            s.Row(y)[x] = random() % 3 == 0 ? kKey : static_cast<std::uint16_t>(random());
-    s.SetColorKey(kKey);
-    return s;
-}
+Surface Picture() { return NoisyPicture(kW, kH, kKey); }
 
 void Run(benchmark::State& state, unsigned flags) {
     const Surface src = Picture();

@@ -61,7 +61,8 @@ void GAlphaBlt(const platform::Surface* source, int x, int y, int left, int top,
                int bottom, int alpha) {
     // Weights outside 0..256 would carry one channel into the next.
     const auto weight = static_cast<std::int16_t>(std::clamp(alpha, 0, 256));
-    CombineOntoFrame(source, x, y, {left, top, right, bottom},
+    CombineOntoFrame(platform::DrawKind::AlphaBlt, static_cast<unsigned>(alpha), source, x, y,
+                     {left, top, right, bottom},
                      [weight](const std::uint16_t* s, std::uint16_t* d, int n, std::uint16_t key) {
                          BlendRow(s, d, n, key, weight);
                      });

@@ -33,5 +33,4 @@ gdImageStruct* GLoadGif(std::string_view path);
 // The top-left part of the picture, at most maxWidth × maxHeight, as an RGB565 surface: each
 // pixel its palette colour cut to RGB565, the picture's transparent index magenta (0xF81F, the
 // table pictures' colour key).  Null when the part would be empty.
-std::unique_ptr<platform::Surface> GGifToSurface(gdImageStruct* image, int maxWidth,
-                                                 int maxHeight);
+std::unique_ptr<platform::Surface> GGifToSurface(gdImageStruct* image, int maxWidth, int maxHeight);

@@ -12,7 +12,7 @@ std::uint16_t GGreyPixel565(std::uint16_t pixel) {
 
 void GGreyBlt(const platform::Surface* source, int x, int y, int left, int top, int right,
               int bottom) {
-    CombineOntoFrame(source, x, y, {left, top, right, bottom},
+    CombineOntoFrame(platform::DrawKind::GreyBlt, 0, source, x, y, {left, top, right, bottom},
                      [](const std::uint16_t* s, std::uint16_t* d, int n, std::uint16_t key) {
                          for (int i = 0; i < n; ++i)
                              if (s[i] != key) d[i] = GGreyPixel565(s[i]);

@@ -32,7 +32,6 @@ bool GIsGifFile(std::string_view path) {
 
 int GLoadImage(std::string_view path, platform::Surface** surface, platform::Rect* rect,
                bool registerSurface) {
-    GReleaseSurface(surface);
     const std::string file = GFindPictureFile(path);
     const std::unique_ptr<platform::Surface> picture =
         file.empty() ? nullptr : LoadGifPicture(file, kMaxGifSide, kMaxGifSide);
@@ -45,20 +44,20 @@ int GLoadImage(std::string_view path, platform::Surface** surface, platform::Rec
         if (rect) *rect = platform::Rect{};
     }
     if (result != DD_OK) return result;
+    (*surface)->SetName(std::string(path));
     if (registerSurface) GRegisterSurface(surface, path, kSurfaceImage);
     return DD_OK;
 }
 
-int GReloadImageClipped(std::string_view path, platform::Surface** surface,
-                        platform::Rect* rect, int maxWidth, int maxHeight) {
+int GReloadImageClipped(std::string_view path, platform::Surface** surface, platform::Rect* rect,
+                        int maxWidth, int maxHeight) {
     const int entry = GFindSurfaceEntry(surface);
     if (entry < 0) return 0;
-    gdImageStruct* image = GLoadGif(path);
-    if (image == nullptr) return 0;
-    const std::unique_ptr<platform::Surface> picture = GGifToSurface(image, maxWidth, maxHeight);
-    gdImageDestroy(image);
+    const std::unique_ptr<platform::Surface> picture = LoadGifPicture(path, maxWidth, maxHeight);
+    if (!picture) return 0;
     const int result = GCreateOffScreenPlain(picture.get(), surface, rect);
     if (result != DD_OK) return result;
+    (*surface)->SetName(std::string(path));
     GRewriteSurfaceEntry(entry, path, kSurfaceImage);
     return DD_OK;
 }

@@ -3,7 +3,8 @@
 //
 // A GIF's transparent pixels become magenta (0xF81F), the table pictures' colour key; the
 // loaders do not set the key themselves (GSetColorKey does).  A GIF never ends the program: a
-// picture that cannot be loaded is an empty placeholder, or the old picture stays.
+// picture that cannot be loaded is an empty placeholder, or the old picture stays.  A loaded
+// surface is named after the path the game gave.
 #pragma once
 
 #include <string_view>
@@ -29,6 +30,7 @@ int GLoadImage(std::string_view path, platform::Surface** surface, platform::Rec
 // of making the new surface.
 int GReloadImage(std::string_view path, platform::Surface** surface, platform::Rect* rect);
 
-// GReloadImage, keeping only the picture's top-left maxWidth × maxHeight.
-int GReloadImageClipped(std::string_view path, platform::Surface** surface,
-                        platform::Rect* rect, int maxWidth, int maxHeight);
+// GReloadImage, keeping only the picture's top-left maxWidth × maxHeight; a maximum below 1
+// keeps nothing of it, so changes nothing and answers 0.
+int GReloadImageClipped(std::string_view path, platform::Surface** surface, platform::Rect* rect,
+                        int maxWidth, int maxHeight);

@@ -1,5 +1,6 @@
 // The level table: level titles by score from `level.txt`, shown beside the seats, in the user
-// list and in the lobby.
+// list and in the lobby.  It lives with the seat drawing, the lowest of the folders that read
+// it (online play reads it too).
 //
 // The file holds whitespace-separated pairs, a title (one word) then its bound, the highest
 // score of that level; the table is meant to be in ascending order of bounds.

@@ -30,11 +30,13 @@ std::unique_ptr<platform::Surface> LoadPicture(std::string_view path) {
     return file.empty() ? platform::LoadResourceBitmap(path) : platform::LoadBmpFile(file);
 }
 
-// Loads the picture into the variable, reporting it when it cannot be loaded.
+// Loads the picture into the variable, reporting it when it cannot be loaded.  The surface is
+// named after the path as the game gave it.
 void LoadInto(std::string_view path, platform::Surface** surface, platform::Rect* rect) {
     const std::unique_ptr<platform::Surface> bitmap = LoadPicture(path);
     if (!bitmap) ReportMissingFile(path);
-    GCreateOffScreenPlain(bitmap.get(), surface, rect);
+    if (GCreateOffScreenPlain(bitmap.get(), surface, rect) == DD_OK)
+        (*surface)->SetName(std::string(path));
 }
 
 }  // namespace
@@ -42,7 +44,8 @@ void LoadInto(std::string_view path, platform::Surface** surface, platform::Rect
 int GCreateOffScreenPlain(const platform::Surface* bitmap, platform::Surface** surface,
                           platform::Rect* rect) {
     const bool empty = bitmap == nullptr || bitmap->Empty();
-    if (rect) *rect = empty ? platform::Rect{} : platform::Rect{0, 0, bitmap->Width(), bitmap->Height()};
+    if (rect)
+        *rect = empty ? platform::Rect{} : platform::Rect{0, 0, bitmap->Width(), bitmap->Height()};
     // The copy is made before the old surface goes: the bitmap may be that surface.
     platform::Surface* made = empty ? nullptr : new platform::Surface(*bitmap);
     GReleaseSurface(surface);
@@ -51,6 +54,7 @@ int GCreateOffScreenPlain(const platform::Surface* bitmap, platform::Surface** s
         return DDERR_INVALIDPARAMS;
     }
     made->ClearColorKey();
+    made->SetObserver(nullptr);  // whoever watched the bitmap did not ask to watch this one
     *surface = made;
     ++nSurfacesCreated;
     return DD_OK;

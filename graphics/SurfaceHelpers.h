@@ -31,10 +31,10 @@ extern int nSurfacesReleased;
 // after the table object is built.
 extern bool bGameFileMissing;
 
-// Makes a surface of the bitmap's size holding a copy of its pixels, without a colour key, in
-// the variable (whatever the variable held before is released first); the rectangle (when
-// given) becomes {0, 0, width, height}.  A null or empty bitmap leaves the variable null and
-// answers DDERR_INVALIDPARAMS.
+// Makes a surface of the bitmap's size holding a copy of its pixels and name, without a colour
+// key or a draw observer, in the variable (whatever the variable held before is released
+// first); the rectangle (when given) becomes {0, 0, width, height}.  A null or empty bitmap
+// leaves the variable null and answers DDERR_INVALIDPARAMS.
 int GCreateOffScreenPlain(const platform::Surface* bitmap, platform::Surface** surface,
                           platform::Rect* rect);
 
@@ -49,10 +49,11 @@ int GSetColorKey(platform::Surface** surface);
 // there; empty when neither is.
 std::string GFindPictureFile(std::string_view path);
 
-// Loads a BMP picture into a new surface in the variable: the file the path names, else the
-// resource bitmap of that name (`MjRes\<name>.bmp`).  With `registerSurface`, the variable
-// enters the registry with the path as given (kind 0), also when the load failed.  A picture
-// that cannot be loaded leaves the variable null and reports the missing file.
+// Loads a BMP picture into a new surface in the variable, named after the path: the file the
+// path names, else the resource bitmap of that name (`MjRes\<name>.bmp`).  With
+// `registerSurface`, the variable enters the registry with the path as given (kind 0), also
+// when the load failed.  A picture that cannot be loaded leaves the variable null and reports
+// the missing file.
 void GLoadBitmap(std::string_view path, platform::Surface** surface, platform::Rect* rect,
                  bool registerSurface);
 

@@ -1,7 +1,8 @@
 // What the drawing code did on a surface, for tests that check what was drawn where.  A
 // surface with an observer reports each drawing call made on it, as the call was made (before
-// clipping, and also when it draws nothing).  Drawing routines beyond the ones here (blends,
-// grey copies) report theirs the same way, with a kind of their own added to DrawKind.
+// clipping, and also when it draws nothing).  Drawing routines beyond the ones here report
+// theirs the same way, with a kind of their own added to DrawKind: the blends (GAlphaBlt) and
+// grey copies (GGreyBlt) of graphics/ onto the composition surface.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +17,7 @@
 namespace platform {
 
 // The drawing call, named after the function that was called.
-enum class DrawKind { BltFast, Blt, ColorFill, TextOut, DrawText };
+enum class DrawKind { BltFast, Blt, ColorFill, TextOut, DrawText, AlphaBlt, GreyBlt };
 
 struct DrawCall {
     explicit DrawCall(DrawKind kind) : kind(kind) {}
@@ -31,7 +32,7 @@ struct DrawCall {
     // rectangle, DrawText's rectangle, TextOut's line (as wide as the text measures).  The
     // whole surface when the call gave no rectangle.
     Rect dst;
-    unsigned flags = 0;        // the copy's flags, DrawText's format
+    unsigned flags = 0;        // the copy's flags, DrawText's format, a blend's alpha
     std::uint32_t color = 0;   // a fill's value; text: the paint's colour
     std::string text;          // text: the GBK bytes
     Font font;                 // text

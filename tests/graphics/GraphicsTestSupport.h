@@ -18,6 +18,7 @@
 #include "platform/Blit.h"
 #include "platform/MessageBox.h"
 #include "platform/Surface.h"
+#include "platform/testing/DrawRecorder.h"
 #include "platform/testing/MessageBoxRecorder.h"
 #include "tests/platform/surface/BmpWriter.h"
 #include "tests/support/ScratchFolder.h"
@@ -29,7 +30,8 @@ namespace fs = std::filesystem;
 inline void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
     fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 // A fresh program folder "game" for the running test, made the program folder, with room
@@ -43,7 +45,8 @@ inline fs::path FreshGameFolder(const char* area) {
 
 // A w × h BMP of one 0xRRGGBB colour.
 inline std::vector<std::uint8_t> SolidBmp(int w, int h, std::uint32_t rgb) {
-    return bmptest::WriteBmp(w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w) * h, rgb), {});
+    return bmptest::WriteBmp(w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w) * h, rgb),
+                             {});
 }
 
 // A GIF picture for libgd to write: palette colours 0xRRGGBB, one palette index per pixel
@@ -63,7 +66,8 @@ inline std::vector<std::uint8_t> MakeGif(const GifPicture& picture) {
     if (picture.transparent >= 0) gdImageColorTransparent(image, picture.transparent);
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
-            gdImageSetPixel(image, x, y, picture.pixels[static_cast<std::size_t>(y) * picture.width + x]);
+            gdImageSetPixel(image, x, y,
+                            picture.pixels[static_cast<std::size_t>(y) * picture.width + x]);
     int size = 0;
     auto* data = static_cast<std::uint8_t*>(gdImageGifPtr(image, &size));
     std::vector<std::uint8_t> bytes(data, data + size);
@@ -73,11 +77,13 @@ inline std::vector<std::uint8_t> MakeGif(const GifPicture& picture) {
 }
 
 // A w × h GIF whose pixel (x, y) has palette index (x + y) % colours of `palette`.
-inline std::vector<std::uint8_t> DiagonalGif(int w, int h, const std::vector<std::uint32_t>& palette,
+inline std::vector<std::uint8_t> DiagonalGif(int w, int h,
+                                             const std::vector<std::uint32_t>& palette,
                                              int transparent = -1) {
     GifPicture picture{w, h, palette, {}, transparent};
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) picture.pixels.push_back((x + y) % static_cast<int>(palette.size()));
+        for (int x = 0; x < w; ++x)
+            picture.pixels.push_back((x + y) % static_cast<int>(palette.size()));
     return MakeGif(picture);
 }
 
@@ -127,7 +133,8 @@ inline bool SameRect(const platform::Rect& a, const platform::Rect& b) {
 
 // Every pixel of a surface, row by row.
 inline std::vector<std::uint16_t> PixelsOf(const platform::Surface& s) {
-    return std::vector<std::uint16_t>(s.Pixels(), s.Pixels() + static_cast<std::size_t>(s.Width()) * s.Height());
+    return std::vector<std::uint16_t>(
+        s.Pixels(), s.Pixels() + static_cast<std::size_t>(s.Width()) * s.Height());
 }
 
 }  // namespace graphicstest

@@ -87,6 +87,7 @@ TEST_F(ImageLoaderTest, PathItselfComesFirstThenTheProgramFolder) {
     GLoadImage("Avatar\\2.gif", &picture, &rect, kNoRegister);
     EXPECT_EQ(picture->Width(), 4);
     EXPECT_EQ(picture->Row(0)[0], 0x001F);
+    EXPECT_EQ(picture->Name(), "Avatar\\2.gif");
     GReleaseSurface(&picture);
 }
 
@@ -130,10 +131,10 @@ struct HeaderCase {
 
 // Refused before decoding: a screen over 8192 pixels a side or 16 M pixels in all, as BMPs are.
 const HeaderCase kHeaderCases[] = {
-    {"GIF89a", 1, 1, true},         {"GIF87a", 8192, 1, true},     {"GIF89a", 1, 8192, true},
-    {"GIF89a", 4096, 4096, true},   {"GIF89a", 8193, 1, false},    {"GIF89a", 1, 8193, false},
-    {"GIF89a", 4097, 4096, false},  {"GIF89a", 65535, 65535, false}, {"GIF89a", 0, 5, false},
-    {"GIF89a", 5, 0, false},        {"GIF88a", 5, 5, false},       {"BM\0\0\0\0", 5, 5, false},
+    {"GIF89a", 1, 1, true},        {"GIF87a", 8192, 1, true},       {"GIF89a", 1, 8192, true},
+    {"GIF89a", 4096, 4096, true},  {"GIF89a", 8193, 1, false},      {"GIF89a", 1, 8193, false},
+    {"GIF89a", 4097, 4096, false}, {"GIF89a", 65535, 65535, false}, {"GIF89a", 0, 5, false},
+    {"GIF89a", 5, 0, false},       {"GIF88a", 5, 5, false},         {"BM\0\0\0\0", 5, 5, false},
 };
 
 TEST(GifHeader, RefusesAbsurdSizesBeforeDecoding) {
@@ -213,7 +214,7 @@ TEST_F(ImageLoaderTest, ReloadReplacesARegisteredPictureAndRewritesItsEntry) {
 struct ClipCase {
     int maxWidth;
     int maxHeight;
-    int width;   // of the new surface
+    int width;  // of the new surface
     int height;
 };
 
@@ -241,6 +242,9 @@ TEST_F(ImageLoaderTest, ClippedReloadKeepsTheTopLeftOfThePicture) {
             for (int x = 0; x < c.width; ++x)
                 ASSERT_EQ(portrait->Row(y)[x], colours[(x + y) % 4]) << x << "," << y;
     }
+    Surface* const kept = portrait;
+    EXPECT_EQ(GReloadImageClipped(path, &portrait, &rect, 0, 50), 0) << "nothing of it to keep";
+    EXPECT_EQ(portrait, kept);
     GReleaseSurface(&portrait);
 }
 

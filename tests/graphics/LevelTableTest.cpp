@@ -31,7 +31,7 @@ struct ScoreCase {
 
 // Bounds 100, 500 and 2000: the first entry whose bound reaches the score, else the last.
 const ScoreCase kScoreCases[] = {
-    {-300, 0, "新手"}, {50, 0, "新手"},  {100, 0, "新手"}, {101, 1, "熟手"},
+    {-300, 0, "新手"}, {50, 0, "新手"},  {100, 0, "新手"},  {101, 1, "熟手"},
     {500, 1, "熟手"},  {501, 2, "高手"}, {2000, 2, "高手"}, {5000, 2, "高手"},
 };
 
@@ -77,7 +77,8 @@ TEST_F(LevelTableTest, ReadsTitleAndBoundPairs) {
 
 TEST_F(LevelTableTest, KeepsTheFirstFiftyPairs) {
     std::string text;
-    for (int i = 1; i <= 60; ++i) text += "L" + std::to_string(i) + " " + std::to_string(i * 10) + "\n";
+    for (int i = 1; i <= 60; ++i)
+        text += "L" + std::to_string(i) + " " + std::to_string(i * 10) + "\n";
     Load(text);
     EXPECT_EQ(nLevelCount, 50);
     EXPECT_STREQ(LevelTable[49].title, "L50");

@@ -6,6 +6,7 @@
 
 #include "graphics/AlphaBlend.h"
 #include "graphics/GraphicsGlobals.h"
+#include "graphics/GreyBlt.h"
 #include "graphics/PixelTables.h"
 #include "graphics/ScreenConvert.h"
 #include "tests/graphics/GraphicsTestSupport.h"
@@ -50,7 +51,7 @@ struct BlendCase {
 const BlendCase kBlendCases[] = {
     {0xFFFF, 0x1234, 0, 0x1234, "alpha 0 leaves the frame unchanged"},
     {0xF800, 0x0000, 255, 30 << 11, "red 31 over 0 at 255 gives floor(31 × 255 / 256) = 30"},
-    {0x0000, 0xF800, 128, 15 << 11, "red 0 over 31 at 128 gives 31 - 16 = 15: towards minus infinity"},
+    {0x0000, 0xF800, 128, 15 << 11, "red 0 over 31 at 128 gives 31 - 16 = 15, rounding down"},
     {0x07E0, 0x0000, 255, 62 << 5, "green has six bits: 63 over 0 at 255 gives 62"},
     {0x0000, 0x07E0, 1, 62 << 5, "the smallest weight still darkens by one step"},
     {0x001F, 0xF800, 64, 23 << 11 | 7, "channels blend apart: red 31 - 8, blue 0 + 7"},
@@ -212,6 +213,32 @@ TEST_F(ConvertToSameTest, SmallerTargetsAndNullSurfacesAreSafe) {
     GConvertToSame(&odd);
     lpDDSPla = nullptr;
     GConvertToSame(&small);
+}
+
+// Blends and grey copies tell the frame's draw recorder what they drew, as called: the picture
+// and its rectangle, the target at the rectangle's size before clipping, and a blend's alpha.
+TEST(SoftwareDrawing, ReportsToTheDrawRecorder) {
+    ColorKey = kKey;
+    FrameScope frame(8, 8, 0);
+    platform::testing::DrawRecorder drawn(frame.Frame());
+    Surface plate(4, 4);
+    plate.SetName("Graphic\\plate.bmp");
+    GAlphaBlt(&plate, 6, -1, 1, 0, 4, 2, 180);
+    GGreyBlt(&plate, 2, 3, 0, 0, 4, 4);
+    GAlphaBlt(nullptr, 0, 0, 0, 0, 2, 2, 50);
+    ASSERT_EQ(drawn.Calls().size(), 3u);
+    const platform::DrawCall& blend = drawn.Calls()[0];
+    EXPECT_EQ(blend.kind, platform::DrawKind::AlphaBlt);
+    EXPECT_EQ(blend.sourceName, "Graphic\\plate.bmp");
+    EXPECT_TRUE(SameRect(blend.src, {1, 0, 4, 2}));
+    EXPECT_TRUE(SameRect(blend.dst, {6, -1, 9, 1})) << "the target as called, before clipping";
+    EXPECT_EQ(blend.flags, 180u);
+    const platform::DrawCall& grey = drawn.Calls()[1];
+    EXPECT_EQ(grey.kind, platform::DrawKind::GreyBlt);
+    EXPECT_EQ(grey.source, &plate);
+    EXPECT_TRUE(SameRect(grey.dst, {2, 3, 6, 7}));
+    EXPECT_EQ(drawn.Calls()[2].source, nullptr) << "a call that draws nothing is reported too";
+    EXPECT_EQ(drawn.Of(platform::DrawKind::AlphaBlt).size(), 2u);
 }
 
 }  // namespace

@@ -51,9 +51,9 @@ protected:
 }  // namespace
 
 struct SearchCase {
-    const char* path;         // as the game passes it
-    int width;                // of the picture expected
-    std::uint16_t pixel;      // its colour
+    const char* path;     // as the game passes it
+    int width;            // of the picture expected
+    std::uint16_t pixel;  // its colour
     const char* why;
 };
 
@@ -85,6 +85,7 @@ TEST_F(SurfaceRegistryTest, LoadsFromThePathThenTheProgramFolderThenTheResources
         EXPECT_EQ(picture->Row(0)[0], c.pixel) << c.why;
         EXPECT_TRUE(SameRect(rect, {0, 0, picture->Width(), picture->Height()})) << c.why;
         EXPECT_FALSE(picture->HasColorKey()) << c.why;
+        EXPECT_EQ(picture->Name(), c.path) << "named after the path as the game gave it";
         GReleaseSurface(&picture);
     }
     EXPECT_EQ(SurfaceCount, first_) << "loads without registration append nothing";
@@ -103,7 +104,8 @@ TEST_F(SurfaceRegistryTest, MissingPictureShowsOneMessageAndEndsTheProgram) {
     ExpectEntry(first_, &missing, "Graphic\\none.bmp", kSurfaceBitmap);  // registered all the same
     EXPECT_TRUE(bGameFileMissing);
     ASSERT_EQ(messages_.Shown().size(), 1u);
-    EXPECT_EQ(messages_.Shown()[0].text, "游戏缺少文件，重新安装可能解决该问题。\nGraphic\\none.bmp");
+    EXPECT_EQ(messages_.Shown()[0].text,
+              "游戏缺少文件，重新安装可能解决该问题。\nGraphic\\none.bmp");
     EXPECT_EQ(messages_.Shown()[0].caption, "警告");
     EXPECT_EQ(messages_.Shown()[0].icon, platform::MbIcon::Warning);
 
@@ -234,7 +236,8 @@ TEST_F(SurfaceRegistryTest, ReleaseAllThenRestoreAllRebuildsEveryPictureWithTheC
     static Surface* filler[kMaxSurfaces];
     static Surface* late = nullptr;
     bool ok = true;
-    for (int i = 0; SurfaceCount < kMaxSurfaces; ++i) ok &= GRegisterSurface(&filler[i], "filler", 0);
+    for (int i = 0; SurfaceCount < kMaxSurfaces; ++i)
+        ok &= GRegisterSurface(&filler[i], "filler", 0);
     ok &= !GRegisterSurface(&late, "late", kSurfaceImage);
     GLoadBitmap(picture.string(), &late, nullptr, kRegisterSurface);
     ok &= late != nullptr && late->Width() == 2;
