@@ -6,6 +6,7 @@
 #include "engine/TableButtons.h"
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Path.h"
+#include "tests/support/ScratchFolder.h"
 #include "ui/BitButtonArray.h"
 #include "ui/DxGameChatWnd.h"
 
@@ -15,24 +16,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder of the test program's own that sees the built pictures, so the renderer
-// writes its settings here and nowhere else.
+// The style the test program draws: the new style, unless built with MJ_STAGE_CLASSIC.
+#if MJ_STAGE_CLASSIC
+constexpr bool kNewStyle = false;
+#else
+constexpr bool kNewStyle = true;
+#endif
+
+// A program folder of the running test's own that sees the built pictures, so the renderer
+// writes its settings there and nowhere else, and test programs running side by side never
+// share one.
 void UseBuiltPictures() {
-    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "stage";
-    fs::remove_all(root);
-    fs::create_directories(root);
+    const fs::path root = testsupport::FreshProgramFolder("stage");
     for (const char* folder : {"Graphic", "MjRes"})
         fs::create_directory_symlink(fs::path(MJ_GAME_DIR) / folder, root / folder);
-    platform::SetProgramFolder(root.string());
 }
 
-// The table buttons made from their new-style pictures, shown as the table object shows them
+// The table buttons made from the style's pictures, shown as the table object shows them
 // after it is made.
 CBitButtonArray* MakeButtons() {
     auto* buttons = new CBitButtonArray();
     for (const TableButtonSpec& spec : kTableButtonSpecs) {
-        buttons->Add(spec.newStyleBitmap, spec.caption);
-        buttons->GetButton(buttons->count - 1)->visible = spec.shownInNewStyle ? 1 : 0;
+        buttons->Add(kNewStyle ? spec.newStyleBitmap : spec.classicBitmap, spec.caption);
+        const bool shown = kNewStyle ? spec.shownInNewStyle : spec.shownInClassic;
+        buttons->GetButton(buttons->count - 1)->visible = shown ? 1 : 0;
     }
     return buttons;
 }
@@ -137,7 +144,7 @@ void SetDesk(Stage& stage) {
 
 Stage MakeStage() {
     UseBuiltPictures();
-    bNewStyle = 1;
+    bNewStyle = kNewStyle ? 1 : 0;
     bNetworkStart = 1;  // no loading picture
     auto* table = new CMj(nullptr);
     auto* draw = new CMjDraw();

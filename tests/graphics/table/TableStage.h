@@ -1,7 +1,8 @@
-// The stage of the table drawing tests: one new-style renderer set up from the built program
-// folder (once per test program: its set-up fills the process-wide surface registry), a
-// headless table object, the table buttons and the chat log, and a mid-hand position that
-// every test starts from and then changes where it needs to.
+// The stage of the table drawing tests: one renderer set up from the built program folder
+// (once per test program: its set-up fills the process-wide surface registry), in the new
+// style or, built with MJ_STAGE_CLASSIC, the classic one; a headless table object, the table
+// buttons and the chat log, and a mid-hand position that every test starts from and then
+// changes where it needs to.
 #pragma once
 
 #include <cstdint>
