@@ -1,9 +1,7 @@
 // The classic tests' stage: the table tests' mid-hand position, set up in the classic style,
-// with what only the classic table shows besides: each seat's river, the players' names and
-// the level titles.
+// with what only the classic table shows besides: each seat's river and the level titles.
 #pragma once
 
-#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <vector>
@@ -32,27 +30,30 @@ inline void FillRiver(CMjPlayer& p, int count) {
     for (int i = 0; i < count; ++i) p.River[i] = T(i % 9 + 1, i / 9 % 3);
 }
 
-inline void SetName(CMjPlayer& p, const char* gbk) {
-    std::memset(p.name, 0, sizeof p.name);
-    std::strncpy(p.name, gbk, sizeof p.name - 1);
-}
-
-// The mid-hand position with the rivers of the hand so far, the four names and the level
-// titles of the built program folder.
+// The mid-hand position, its discards (those the stage lays on the new style's desk) in the
+// seats' rivers, and the level titles of the built program folder.
 inline tabletest::Stage& ClassicMidHand() {
     tabletest::Stage& stage = tabletest::MidHand();
     CMjPlayer* seats = stage.table->Player;
-    SetRiver(seats[0], {T(9, 0), T(1, 3), T(4, 3), T(2, 1), T(7, 3), T(1, 2), T(8, 1), T(3, 0),
-                        T(6, 3), T(2, 0), T(9, 2), T(5, 3)});
-    SetRiver(seats[1], {T(6, 3), T(8, 0), T(3, 3), T(1, 1), T(9, 1), T(2, 2), T(4, 0), T(7, 2),
-                        T(5, 0), T(3, 1)});
-    SetRiver(seats[2], {T(1, 1), T(5, 3), T(9, 1), T(3, 2), T(6, 0), T(2, 3), T(8, 2), T(1, 0),
-                        T(4, 1), T(7, 0), T(6, 2)});
-    SetRiver(seats[3], {T(2, 3), T(7, 1), T(4, 2), T(6, 2), T(1, 3), T(8, 1), T(2, 0), T(5, 2),
-                        T(9, 0)});
-    const char* names[4] = {"玩家", "东方不败", "西门吹雪", "南宫问天"};
-    for (int s = 0; s < 4; ++s) SetName(seats[s], names[s]);
+    SetRiver(seats[0], {T(9, 0), T(1, 3), T(4, 3), T(2, 1)});
+    SetRiver(seats[1], {T(6, 3), T(8, 0), T(3, 3)});
+    SetRiver(seats[2], {T(1, 1), T(5, 3), T(9, 1)});
+    SetRiver(seats[3], {T(2, 3), T(7, 1), T(4, 2), T(6, 2)});
     LoadLevelTable((std::filesystem::path(MJ_GAME_DIR) / "level.txt").string());
+    return stage;
+}
+
+// Later in the hand: long rivers (the user's rises above its rows, the others' keep their
+// pyramids) and the dice on the table.
+inline tabletest::Stage& ClassicLateHand() {
+    tabletest::Stage& stage = ClassicMidHand();
+    const int counts[4] = {40, 27, 38, 30};
+    for (int s = 0; s < 4; ++s) FillRiver(stage.table->Player[s], counts[s]);
+    stage.draw->bDiceShown = 1;
+    stage.draw->nDiceSeat = 1;
+    stage.draw->nDice1 = 4;
+    stage.draw->nDice2 = 6;
+    stage.draw->FlightPos = stage.draw->DiceStart[1];
     return stage;
 }
 
