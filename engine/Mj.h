@@ -19,6 +19,7 @@
 #include "engine/TableButtons.h"
 #include "engine/TablePresentation.h"
 #include "graphics/DeskGrid.h"
+#include "graphics/FrameDialogs.h"
 #include "rules/GbHu.h"
 #include "rules/MjAi.h"
 
@@ -133,8 +134,6 @@ extern int nServerIndex;
 extern CMj* pMj;
 extern int nActiveForm;
 extern std::uint8_t bAppClosing;
-extern std::uint8_t bMessageShown;
-extern std::uint8_t bInviteShown;
 extern std::uint8_t bHelp;
 // The background music should be playing.
 extern std::uint8_t bMusicPlaying;
@@ -324,6 +323,7 @@ private:
     // Flow helpers.
     bool DrawFromWall();
     void ReceiveDrawnTile(bool afterFlight);
+    void PlayTurn(bool afterFlight);
     void ContinueTurn();
     void EndHand();
     void UserTurn(bool afterFlight);

@@ -4,6 +4,8 @@
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
+#include "graphics/LevelTable.h"
+#include "graphics/PixelTables.h"
 #include "graphics/MidiMusic.h"
 #include "platform/Path.h"
 #include "platform/Timer.h"
@@ -16,8 +18,6 @@ tagMj WildTile = {0, 0};
 CMj* pMj = nullptr;
 int nActiveForm = 0;
 std::uint8_t bAppClosing = 0;
-std::uint8_t bMessageShown = 0;
-std::uint8_t bInviteShown = 0;
 std::uint8_t bHelp = 0;
 std::uint8_t bMusicPlaying = 0;
 
@@ -53,6 +53,7 @@ CMj::CMj(TablePresentation* presentation)
     MinFan = kOfficialMinFan;
     hu.minfan = ai.minfan = MinFan;
     ReadDirServers(platform::ProgramPath("Dirconfig.ini"));
+    GBuildPixelTables();
 
     voiceon = 0;
     pDxSound = new CDxSound();
@@ -74,6 +75,7 @@ CMj::CMj(TablePresentation* presentation)
 
     ReadOptions(platform::ProgramPath("SET.ini"));
     pDxSound->SetEffectsOn(soundon);
+    LoadLevelTable(platform::ProgramPath("level.txt"));
     ShowDialog(11);
 
     for (int s = 0; s < kSeats; s++) {

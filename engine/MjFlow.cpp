@@ -34,8 +34,13 @@ void CMj::GiveMj(bool skipDraw) {
         ReceiveDrawnTile(false);
         if (ReplaceFlower(curplayer)) return;
     }
+    PlayTurn(false);
+}
+
+// The seat's decisions with its 14 tiles: the user is offered the turn, a computer seat thinks.
+void CMj::PlayTurn(bool afterFlight) {
     if (curplayer == 0)
-        UserTurn(false);
+        UserTurn(afterFlight);
     else
         ContinueTurn();
 }
@@ -58,11 +63,7 @@ bool CMj::DrawFromWall() {
 // The second half of a draw shown with a flight (timer 104 has brought the tile).
 void CMj::TakeDrawnTile() {
     ReceiveDrawnTile(true);
-    if (ReplaceFlower(curplayer)) return;
-    if (curplayer == 0)
-        UserTurn(true);
-    else
-        ContinueTurn();
+    if (!ReplaceFlower(curplayer)) PlayTurn(true);
 }
 
 void CMj::ReceiveDrawnTile(bool afterFlight) {

@@ -10,4 +10,5 @@ CBitForm* pInfoForm = nullptr;
 CBitForm* pShowMessageForm = nullptr;
 CBitForm* pInviteMessage = nullptr;
 std::uint8_t bInfoShown = 0;
-// bMessageShown and bInviteShown are the table object's (engine/MjConstruct.cpp).
+std::uint8_t bMessageShown = 0;
+std::uint8_t bInviteShown = 0;

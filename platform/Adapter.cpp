@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <vector>
+
+#include "platform/WholeFile.h"
 
 namespace platform {
 namespace {
@@ -12,11 +14,12 @@ namespace {
 constexpr const char* kNoAdapter = "000000000000";
 constexpr int kLoopbackType = 772;  // the kernel's hardware type of a loopback device
 
+// The kernel's files here hold one short line.
+constexpr std::size_t kMaxDeviceFileBytes = 4096;
+
 std::string FirstLine(const std::filesystem::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    return line;
+    const std::optional<std::string> bytes = ReadWholeFile(file.string(), kMaxDeviceFileBytes);
+    return bytes ? bytes->substr(0, bytes->find('\n')) : std::string();
 }
 
 // "aa:bb:cc:dd:ee:ff" as "AABBCCDDEEFF"; empty when it is not six bytes or all zero.

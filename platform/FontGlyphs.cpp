@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "platform/Gbk.h"
+#include "platform/WholeFile.h"
 
 namespace platform {
 
@@ -40,9 +42,13 @@ bool FindFamily(FcConfig* config, const char* family, FontFace* face) {
     return found;
 }
 
-// One FreeType face and the pixel height it is set to.
+// The program's fonts are some twenty megabytes; a larger file is not one of them.
+constexpr std::size_t kMaxFontFileBytes = 64u << 20;
+
+// One FreeType face, the file's bytes it reads from, and the pixel height it is set to.
 struct LoadedFace {
     FT_Face face = nullptr;
+    std::string bytes;
     int height = 0;
 
     bool SetHeight(int h) {
@@ -115,9 +121,19 @@ struct FontGlyphs::Impl {
         if (library) FT_Done_FreeType(library);
     }
 
+    // The file is read whole by the program's own reader (regular files only), and FreeType
+    // reads the face from those bytes.
     void Open(const FontFace& face, LoadedFace* loaded) {
-        if (FT_New_Face(library, face.file.c_str(), face.index, &loaded->face) == 0) return;
+        std::optional<std::string> bytes = ReadWholeFile(face.file, kMaxFontFileBytes);
+        if (bytes) {
+            loaded->bytes = std::move(*bytes);
+            if (FT_New_Memory_Face(library, reinterpret_cast<const FT_Byte*>(loaded->bytes.data()),
+                                   static_cast<FT_Long>(loaded->bytes.size()), face.index,
+                                   &loaded->face) == 0)
+                return;
+        }
         loaded->face = nullptr;
+        loaded->bytes.clear();
         std::fprintf(stderr, "text: cannot load font %s (face %d); its glyphs are left out\n",
                      face.file.c_str(), face.index);
     }

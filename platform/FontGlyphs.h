@@ -2,9 +2,10 @@
 //
 // AR PL UMing CN serves the 12- and 14-pixel sizes from its embedded bitmaps; WenQuanYi Zen Hei
 // Sharp serves the characters it lacks and every other size.  At 12 and 14 pixels a bitmap of
-// either face is taken before an outline rendered in 1 bit.  When a font file cannot be
-// loaded the failure is reported once on standard error and the glyphs of that face are simply
-// absent: measuring never needs them, drawing leaves their cells empty.
+// either face is taken before an outline rendered in 1 bit.  Font files are read whole by the
+// program's reader (regular files only).  When one cannot be loaded the failure is reported
+// once on standard error and the glyphs of that face are simply absent: measuring never needs
+// them, drawing leaves their cells empty.
 #pragma once
 
 #include <cstddef>

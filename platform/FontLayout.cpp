@@ -1,6 +1,7 @@
 #include "platform/FontLayout.h"
 
 #include "platform/Gbk.h"
+#include "platform/Rect.h"
 
 namespace platform {
 
@@ -30,7 +31,7 @@ void BreakParagraph(const char* text, std::size_t begin, std::size_t end, const 
     std::size_t start = begin;
     for (;;) {
         std::size_t pos = start;
-        int width = 0;
+        long long width = 0;  // in 64 bits: a line may be as wide as the largest int
         // The last place the line may end, the width up to it and where the next line starts.
         TextLine wrap{start, start, 0};
         std::size_t wrapNext = start;
@@ -42,13 +43,13 @@ void BreakParagraph(const char* text, std::size_t begin, std::size_t end, const 
             // A line may end before a run of spaces (which it then drops) or next to a
             // two-byte character.
             if (pos > start && text[pos - 1] != ' ' && (isSpace || n == 2 || prevDouble)) {
-                wrap = {start, pos, width};
+                wrap = {start, pos, ClampToInt(width)};
                 wrapNext = isSpace ? SkipSpaces(text, end, pos) : pos;
             }
             int advance = FontCharAdvance(font, static_cast<unsigned char>(text[pos]), n);
             if (pos > start && width + advance > maxWidth) {
                 if (wrap.end == start) {
-                    wrap = {start, pos, width};
+                    wrap = {start, pos, ClampToInt(width)};
                     wrapNext = pos;
                 }
                 lines->push_back(wrap);
@@ -61,7 +62,7 @@ void BreakParagraph(const char* text, std::size_t begin, std::size_t end, const 
             pos += n;
         }
         if (!broke) {
-            lines->push_back({start, end, width});
+            lines->push_back({start, end, ClampToInt(width)});
             return;
         }
         if (start >= end) return;
@@ -71,13 +72,13 @@ void BreakParagraph(const char* text, std::size_t begin, std::size_t end, const 
 }  // namespace
 
 int TextRunWidth(const char* text, std::size_t begin, std::size_t end, const Font& font) {
-    int width = 0;
+    long long width = 0;  // summed in 64 bits, given saturated
     for (std::size_t pos = begin; pos < end;) {
         std::size_t n = GbkCharLength(text, end, pos);
         width += FontCharAdvance(font, static_cast<unsigned char>(text[pos]), n);
         pos += n;
     }
-    return width;
+    return ClampToInt(width);
 }
 
 std::vector<TextLine> BreakTextLines(const char* text, std::size_t len, const Font& font,

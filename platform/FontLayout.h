@@ -9,7 +9,8 @@
 
 namespace platform {
 
-// One line of laid-out text: the bytes [begin, end) it shows and their width in pixels.
+// One line of laid-out text: the bytes [begin, end) it shows and their width in pixels (widths
+// saturate at the largest int).
 struct TextLine {
     std::size_t begin = 0;
     std::size_t end = 0;

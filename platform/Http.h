@@ -1,6 +1,7 @@
 // HTTP downloads to a file.  Synchronous: the game calls it from a worker thread.  The body
-// goes to a temporary file beside the target, which replaces the target only when the whole
-// download succeeded; on any failure or cancel the target is left as it was.
+// goes to a temporary file of a unique name beside the target (a FileReplacement), which
+// replaces the target only when the whole download succeeded; on any failure or cancel the
+// target is left as it was.
 #pragma once
 
 #include <atomic>

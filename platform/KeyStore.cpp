@@ -7,7 +7,9 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/ConfigFolder.h"
 #include "platform/Gbk.h"
+#include "platform/Path.h"
 #include "platform/WholeFile.h"
 
 namespace platform {
@@ -88,16 +90,8 @@ bool KeyStore::NoCaseLess::operator()(std::string_view a, std::string_view b) co
 KeyStore::KeyStore(std::string diskPath) : path_(std::move(diskPath)) {}
 
 std::string KeyStore::DefaultPath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config && *config) {
-        folder = config;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        folder = std::string(home) + "/.config";
-    } else {
-        return {};
-    }
-    return folder + "/mahjong/registry.txt";
+    const std::string folder = UserConfigFolder();
+    return folder.empty() ? folder : folder + "/registry.txt";
 }
 
 void KeyStore::ParseLine(const std::string& line) {
@@ -125,9 +119,9 @@ bool KeyStore::Load() {
 
 bool KeyStore::Save() const {
     if (path_.empty()) return false;
-    std::error_code ec;
-    fs::path target(path_);
-    if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+    const fs::path target(path_);
+    if (target.has_parent_path())
+        MakeDiskFolders(target.parent_path().string(), kPrivateFolderMode);
     std::string text;
     for (const auto& [key, values] : keys_) {
         text += "K\t" + Escape(key) + "\n";

@@ -18,16 +18,15 @@ public:
     // A store kept in the file at `diskPath` (UTF-8).  Nothing is read until Load.
     explicit KeyStore(std::string diskPath);
 
-    // The user's store: $XDG_CONFIG_HOME/mahjong/registry.txt, else
-    // ~/.config/mahjong/registry.txt; empty when neither folder is known.
+    // The user's store: registry.txt in UserConfigFolder(); empty when that is not known.
     static std::string DefaultPath();
 
     // Reads the file, replacing what the store held.  A missing file gives an empty store
     // (true); a file that cannot be read, or one too large to be a store, gives false.  Lines
     // that do not parse are skipped.
     bool Load();
-    // Writes the whole store (a temporary file renamed into place), creating the folder when
-    // missing; false when it cannot be written.
+    // Writes the whole store (a temporary file renamed into place), creating the folder for
+    // the user alone when missing; false when it cannot be written.
     bool Save() const;
 
     void CreateKey(std::string_view key);

@@ -23,8 +23,21 @@ std::string ExecutableFolder() {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string& FolderStorage() {
-    static std::string folder = Utf8ToGbk(ExecutableFolder()) + "\\";
+// The program folder twice: as it is on disk (its own bytes, which need not be UTF-8) and in
+// the game's form (GBK, ending in a backslash; a character GBK cannot hold becomes '?').
+struct FolderNames {
+    std::string disk;
+    std::string game;
+};
+
+FolderNames NamesOf(std::string diskFolder) {
+    while (diskFolder.size() > 1 && diskFolder.back() == '/') diskFolder.pop_back();
+    std::string game = Utf8ToGbk(diskFolder) + "\\";
+    return {std::move(diskFolder), std::move(game)};
+}
+
+FolderNames& FolderStorage() {
+    static FolderNames folder = NamesOf(ExecutableFolder());
     return folder;
 }
 
@@ -48,26 +61,9 @@ std::string MatchInFolder(const std::string& dir, const std::string& name) {
     return found;
 }
 
-}  // namespace
-
-const std::string& ProgramFolder() { return FolderStorage(); }
-
-void SetProgramFolder(std::string_view utf8Folder) {
-    std::string folder(utf8Folder);
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    FolderStorage() = Utf8ToGbk(folder) + "\\";
-}
-
-std::string ProgramPath(std::string_view gbkRelative) {
-    return ProgramFolder() + std::string(gbkRelative);
-}
-
-std::string ToDiskPath(std::string_view gbkPath) {
-    std::string utf8 = GbkToUtf8(gbkPath);
-    for (char& c : utf8)
-        if (c == '\\') c = '/';
-    const bool absolute = !utf8.empty() && utf8[0] == '/';
-    std::string out = absolute ? "/" : "";
+// Appends the UTF-8 path `utf8` ('/' separated) to the disk path `out`, matching each
+// component that does not exist as written case-insensitively in its folder.
+std::string Resolve(std::string out, const std::string& utf8) {
     bool resolving = true;  // once a component is missing, the rest cannot exist either
     std::size_t pos = 0;
     while (pos < utf8.size()) {
@@ -84,20 +80,56 @@ std::string ToDiskPath(std::string_view gbkPath) {
         }
         out = prefix + name;
     }
-    if (!utf8.empty() && utf8.back() == '/' && out.back() != '/') out += '/';
+    if (!utf8.empty() && utf8.back() == '/' && !out.empty() && out.back() != '/') out += '/';
     return out;
 }
 
-bool MakeFolder(std::string_view gbkPath) {
-    std::string disk = ToDiskPath(gbkPath);
-    for (std::size_t i = 1; i <= disk.size(); ++i) {
-        if (i == disk.size() || disk[i] == '/') {
-            std::string part = disk.substr(0, i);
-            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        }
+std::string GameToUtf8(std::string_view gbkPath) {
+    std::string utf8 = GbkToUtf8(gbkPath);
+    for (char& c : utf8)
+        if (c == '\\') c = '/';
+    return utf8;
+}
+
+}  // namespace
+
+const std::string& ProgramFolder() { return FolderStorage().game; }
+
+void SetProgramFolder(std::string_view diskFolder) {
+    FolderStorage() = NamesOf(std::string(diskFolder));
+}
+
+bool ProgramFolderFitsGbk() {
+    const FolderNames& folder = FolderStorage();
+    return GbkToUtf8(std::string_view(folder.game).substr(0, folder.game.size() - 1)) ==
+           folder.disk;
+}
+
+std::string ProgramPath(std::string_view gbkRelative) {
+    return ProgramFolder() + std::string(gbkRelative);
+}
+
+std::string ToDiskPath(std::string_view gbkPath) {
+    // Under the program folder, the folder's own bytes are kept: only the game's names after
+    // it are converted, so a folder name GBK cannot hold still leads to the files.
+    const FolderNames& folder = FolderStorage();
+    if (gbkPath.substr(0, folder.game.size()) == folder.game)  // the rest from its backslash on
+        return Resolve(folder.disk, GameToUtf8(gbkPath.substr(folder.game.size() - 1)));
+    const std::string utf8 = GameToUtf8(gbkPath);
+    return Resolve(!utf8.empty() && utf8[0] == '/' ? "/" : "", utf8);
+}
+
+bool MakeDiskFolders(const std::string& diskPath, unsigned mode) {
+    for (std::size_t i = 1; i <= diskPath.size(); ++i) {
+        if (i < diskPath.size() && diskPath[i] != '/') continue;
+        if (mkdir(diskPath.substr(0, i).c_str(), mode) != 0 && errno != EEXIST) return false;
     }
     struct stat st;
-    return stat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return !diskPath.empty() && stat(diskPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MakeFolder(std::string_view gbkPath) {
+    return MakeDiskFolders(ToDiskPath(gbkPath), 0755);
 }
 
 bool FileExists(std::string_view gbkPath) {

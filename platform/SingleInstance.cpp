@@ -1,27 +1,43 @@
 #include "platform/SingleInstance.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/ConfigFolder.h"
+#include "platform/Path.h"
 
 namespace platform {
 
 namespace {
-std::string RuntimeFolder() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    return runtime && *runtime ? runtime : "";
+
+std::string LockFileName(std::string_view name) { return std::string(name) + ".lock"; }
+
+// Opens (creating it when missing) the lock file `fileName` in `folder`, neither of them through
+// a link; -1 when that cannot be done or what is there is not a regular file.
+int OpenLockFile(const std::string& folder, const std::string& fileName) {
+    if (!MakeDiskFolders(folder, kPrivateFolderMode)) return -1;
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (dir < 0) return -1;
+    int fd = openat(dir, fileName.c_str(),
+                    O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
+    close(dir);
+    struct stat st;
+    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        close(fd);
+        fd = -1;
+    }
+    return fd;
 }
+
 }  // namespace
 
 SingleInstance::SingleInstance(std::string folder) : folder_(std::move(folder)) {
-    // $XDG_RUNTIME_DIR is the user's own; a shared folder such as /tmp needs the user in the
-    // name so that two users do not lock each other out.
-    perUserName_ = folder_.empty() && RuntimeFolder().empty();
-    if (folder_.empty()) folder_ = perUserName_ ? "/tmp" : RuntimeFolder();
+    if (folder_.empty()) folder_ = UserConfigFolder();
 }
 
 SingleInstance::~SingleInstance() {
@@ -29,15 +45,12 @@ SingleInstance::~SingleInstance() {
 }
 
 std::string SingleInstance::LockFilePath(std::string_view name) const {
-    std::string path = folder_ + "/" + std::string(name);
-    if (perUserName_) path += "-" + std::to_string(getuid());
-    return path + ".lock";
+    return folder_ + "/" + LockFileName(name);
 }
 
 bool SingleInstance::IsFirstInstance(std::string_view name) {
     if (fd_ >= 0) return true;
-    // The lock may live in a shared folder (/tmp): never follow a link planted under its name.
-    int fd = open(LockFilePath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = OpenLockFile(folder_, LockFileName(name));
     if (fd < 0) return true;
     int rc;
     do {

@@ -15,39 +15,44 @@ namespace {
 
 Rect SurfaceBounds(const Surface& surface) { return {0, 0, surface.Width(), surface.Height()}; }
 
-// Fills the part of `box` inside `clip` (and the surface) with one pixel value.
-void Fill(Surface& surface, const Rect& clip, const Rect& box, std::uint16_t pixel) {
+// Positions on the way to the surface are worked out in 64 bits: a rectangle or a point may
+// lie anywhere in the int range, and text may run past its ends.
+using Coord = long long;
+
+// Fills the part of the box [left, right) × [top, bottom) inside `clip` with one pixel value.
+void Fill(Surface& surface, const Rect& clip, Coord left, Coord top, Coord right, Coord bottom,
+          std::uint16_t pixel) {
+    const Rect box{ClampToInt(left), ClampToInt(top), ClampToInt(right), ClampToInt(bottom)};
     const Rect r = Intersect(clip, box);
     ColorFill(&surface, &r, pixel);  // an empty intersection draws nothing
 }
 
 // Sets the ink pixels of `glyph` whose top-left corner is at (x, y), inside `clip`.
-void PlotGlyph(Surface& surface, const Rect& clip, int x, int y, const GlyphBitmap& glyph,
+void PlotGlyph(Surface& surface, const Rect& clip, Coord x, Coord y, const GlyphBitmap& glyph,
                std::uint16_t pixel) {
-    int y0 = std::max(clip.top - y, 0);
-    int y1 = std::min(clip.bottom - y, glyph.rows);
-    int x0 = std::max(clip.left - x, 0);
-    int x1 = std::min(clip.right - x, glyph.width);
-    for (int gy = y0; gy < y1; ++gy) {
-        std::uint16_t* row = surface.Row(y + gy);
-        for (int gx = x0; gx < x1; ++gx)
-            if (glyph.Ink(gx, gy)) row[x + gx] = pixel;
+    const Coord y0 = std::max<Coord>(clip.top - y, 0);
+    const Coord y1 = std::min<Coord>(clip.bottom - y, glyph.rows);
+    const Coord x0 = std::max<Coord>(clip.left - x, 0);
+    const Coord x1 = std::min<Coord>(clip.right - x, glyph.width);
+    for (Coord gy = y0; gy < y1; ++gy) {
+        std::uint16_t* row = surface.Row(static_cast<int>(y + gy));
+        for (Coord gx = x0; gx < x1; ++gx)
+            if (glyph.Ink(static_cast<int>(gx), static_cast<int>(gy))) row[x + gx] = pixel;
     }
 }
 
 // Draws text[line.begin, line.end) with its first cell's top-left corner at (x, y).
-void DrawLine(Surface& surface, const Rect& clip, int x, int y, const char* text,
+void DrawLine(Surface& surface, const Rect& clip, Coord x, Coord y, const char* text,
               const TextLine& line, const Font& font, const TextPaint& paint) {
     const int height = FontCellHeight(font);
     const int ascent = FontAscent(font);
     const bool bold = FontIsBold(font);
     const std::uint16_t ink = Rgb565FromColorRef(paint.color);
     if (paint.opaque)
-        Fill(surface, clip, {x, y, x + line.width, y + height},
-             Rgb565FromColorRef(paint.background));
+        Fill(surface, clip, x, y, x + line.width, y + height, Rgb565FromColorRef(paint.background));
 
     FontGlyphs& glyphs = TextGlyphs();
-    int pen = x;
+    Coord pen = x;
     for (std::size_t pos = line.begin; pos < line.end;) {
         std::size_t n = GbkCharLength(text, line.end, pos);
         int advance = FontCharAdvance(font, static_cast<unsigned char>(text[pos]), n);
@@ -55,8 +60,8 @@ void DrawLine(Surface& surface, const Rect& clip, int x, int y, const char* text
         if (glyph) {
             // A glyph from a face whose advance differs from the cell is centred in the cell.
             int cell = bold ? advance - 1 : advance;
-            int gx = pen + glyph->left + (cell - glyph->advance) / 2;
-            int gy = y + ascent - glyph->top;
+            Coord gx = pen + glyph->left + (cell - glyph->advance) / 2;
+            Coord gy = y + ascent - glyph->top;
             PlotGlyph(surface, clip, gx, gy, *glyph, ink);
             if (bold) PlotGlyph(surface, clip, gx + 1, gy, *glyph, ink);
         }
@@ -64,33 +69,33 @@ void DrawLine(Surface& surface, const Rect& clip, int x, int y, const char* text
         pos += n;
     }
     if (font.underline) {
-        int row = std::min(y + ascent, y + height - 1);
-        Fill(surface, clip, {x, row, x + line.width, row + 1}, ink);
+        Coord row = std::min<Coord>(y + ascent, y + height - 1);
+        Fill(surface, clip, x, row, x + line.width, row + 1, ink);
     }
 }
 
 std::vector<TextLine> LayOut(const Rect& rect, const char* text, std::size_t len,
                              const Font& font, unsigned format) {
     return BreakTextLines(text, len, font, (format & kDtSingleLine) != 0,
-                          (format & kDtWordBreak) != 0, rect.right - rect.left);
+                          (format & kDtWordBreak) != 0, ClampToInt(RectWidth(rect)));
 }
 
-int LinesHeight(const std::vector<TextLine>& lines, const Font& font) {
-    return static_cast<int>(lines.size()) * FontCellHeight(font);
+Coord LinesHeight(const std::vector<TextLine>& lines, const Font& font) {
+    return static_cast<Coord>(lines.size()) * FontCellHeight(font);
 }
 
 // Left edge of a line of `width` pixels in `rect` under the horizontal alignment of `format`.
-int LineLeft(const Rect& rect, int width, unsigned format) {
-    if (format & kDtCenter) return rect.left + (rect.right - rect.left - width) / 2;
-    if (format & kDtRight) return rect.right - width;
+Coord LineLeft(const Rect& rect, int width, unsigned format) {
+    if (format & kDtCenter) return rect.left + (RectWidth(rect) - width) / 2;
+    if (format & kDtRight) return static_cast<Coord>(rect.right) - width;
     return rect.left;
 }
 
 // Top of the first line: single lines may be centred or put at the bottom.
-int TextTop(const Rect& rect, const Font& font, unsigned format) {
+Coord TextTop(const Rect& rect, const Font& font, unsigned format) {
     if (!(format & kDtSingleLine)) return rect.top;
-    if (format & kDtVCenter) return rect.top + (rect.bottom - rect.top - FontCellHeight(font)) / 2;
-    if (format & kDtBottom) return rect.bottom - FontCellHeight(font);
+    if (format & kDtVCenter) return rect.top + (RectHeight(rect) - FontCellHeight(font)) / 2;
+    if (format & kDtBottom) return static_cast<Coord>(rect.bottom) - FontCellHeight(font);
     return rect.top;
 }
 
@@ -143,9 +148,9 @@ int CalcRect(Rect* rect, const char* text, std::size_t len, const Font& font,
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
     int width = 0;
     for (const TextLine& line : lines) width = std::max(width, line.width);
-    rect->right = rect->left + width;
-    rect->bottom = rect->top + LinesHeight(lines, font);
-    return LinesHeight(lines, font);
+    rect->right = ClampToInt(static_cast<Coord>(rect->left) + width);
+    rect->bottom = ClampToInt(rect->top + LinesHeight(lines, font));
+    return ClampToInt(LinesHeight(lines, font));
 }
 
 int DrawText(Surface& surface, Rect* rect, const char* text, std::size_t len, const Font& font,
@@ -156,13 +161,13 @@ int DrawText(Surface& surface, Rect* rect, const char* text, std::size_t len, co
     std::vector<TextLine> lines = LayOut(*rect, text, len, font, format);
     Rect clip = SurfaceBounds(surface);
     if (!(format & kDtNoClip)) clip = Intersect(clip, *rect);
-    int y = TextTop(*rect, font, format);
+    Coord y = TextTop(*rect, font, format);
     for (const TextLine& line : lines) {
         if (y >= clip.bottom) break;
         DrawLine(surface, clip, LineLeft(*rect, line.width, format), y, text, line, font, paint);
         y += FontCellHeight(font);
     }
-    return LinesHeight(lines, font);
+    return ClampToInt(LinesHeight(lines, font));
 }
 
 }  // namespace platform

@@ -4,71 +4,54 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <vector>
+
+#include "platform/FileReplacement.h"
 
 namespace platform {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = write(fd, bytes.data(), bytes.size());
+// Reads to the end of the file; nothing when it holds more than maxBytes or a read fails.
+// The size the file announces is only a hint: files of the kernel's own (/proc, /sys) announce
+// none or a page, and a file may grow while it is read.
+std::optional<std::string> ReadToEnd(int fd, std::size_t maxBytes, off_t announced) {
+    std::string bytes;
+    if (announced > 0) bytes.reserve(std::min<std::uint64_t>(announced, maxBytes) + 1);
+    char chunk[1 << 14];
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(n));
+        if (n < 0) return std::nullopt;
+        if (n == 0) return bytes;
+        if (static_cast<std::size_t>(n) > maxBytes - bytes.size()) return std::nullopt;
+        bytes.append(chunk, static_cast<std::size_t>(n));
     }
-    return true;
-}
-
-bool ReadAll(int fd, std::string& bytes) {
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        got += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-mode_t ModeFor(const std::string& diskPath) {
-    struct stat st;
-    return stat(diskPath.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
 }
 
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& diskPath, std::size_t maxBytes) {
-    // Non-blocking, so that a pipe or device under the name cannot stall the open.
-    const int fd = open(diskPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    // Only a regular file is opened at all: opening a pipe waits for a writer, and opening a
+    // device may do something.  The open itself does not wait either, should the name be
+    // swapped for a pipe in between, and the file is checked again once open.
+    struct stat st;
+    if (stat(diskPath.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    const int fd = open(diskPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
     std::optional<std::string> bytes;
-    struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
-        static_cast<std::uint64_t>(st.st_size) <= maxBytes) {
-        bytes.emplace(static_cast<std::size_t>(st.st_size), '\0');
-        if (!ReadAll(fd, *bytes)) bytes.reset();
-    }
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uint64_t>(st.st_size) <= maxBytes)
+        bytes = ReadToEnd(fd, maxBytes, st.st_size);
     close(fd);
     return bytes;
 }
 
 bool ReplaceFileContents(const std::string& diskPath, std::string_view bytes) {
-    std::string pattern = diskPath + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && fchmod(fd, ModeFor(diskPath)) == 0;
-    const bool closed = close(fd) == 0;
-    if (!written || !closed || std::rename(name.data(), diskPath.c_str()) != 0) {
-        std::remove(name.data());
-        return false;
-    }
-    return true;
+    FileReplacement file(diskPath);
+    return file.Write(bytes) && file.Commit();
 }
 
 }  // namespace platform

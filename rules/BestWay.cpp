@@ -145,71 +145,93 @@ void CMjAi::ScoreTwoSteps(CMjPlayer* player, const int* seen, int pairnum, int p
     }
 }
 
+namespace {
+
+// The explicit stack of the search: each child starts as a copy of its parent.
+class SearchStack {
+public:
+    explicit SearchStack(const tagUnStructured& start) { states_[top_++] = start; }
+    bool Empty() const { return top_ == 0; }
+    tagUnStructured Pop() { return states_[--top_]; }
+    // A copy of `parent` on top, to be made into a child; null when the stack is full.
+    tagUnStructured* Push(const tagUnStructured& parent) {
+        if (top_ >= kBestWayStack) return nullptr;
+        states_[top_] = parent;
+        return &states_[top_++];
+    }
+
+private:
+    tagUnStructured states_[kBestWayStack];
+    int top_ = 0;
+};
+
+// A state with every tile placed: shapes one or two steps from ready are scored.
+void ScoreShape(CMjAi& ai, CMjPlayer* player, const int* seen, const tagUnStructured& state) {
+    const int loose = 2 * (state.pairnum + state.partialnum) + state.singlenum;
+    if (loose == 5)
+        ai.ScoreOneStep(player, seen, state.pairnum, state.partialnum, state.singlenum,
+                        state.pairs, state.partials, state.singles);
+    else if (loose == 8)
+        ai.ScoreTwoSteps(player, seen, state.pairnum, state.partialnum, state.singlenum,
+                         state.pairs, state.partials, state.singles);
+}
+
+// The children of `state`, one per way to place its head tile: in a pung, a chow, a pair, a
+// partial with the next or the second value, or alone.  Pushed pung first, single last, so
+// the single is explored first.
+void PushChildren(CMjAi& ai, const tagUnStructured& state, SearchStack& stack) {
+    const auto take = [&](bool (CGbHu::*taker)(const tagMj*, int, tagMj*), int used) {
+        tagMj rest[16];
+        if (!(ai.*taker)(state.rest, state.restnum, rest)) return;
+        tagUnStructured* child = stack.Push(state);
+        if (!child) return;
+        child->restnum = state.restnum - used;
+        for (int i = 0; i < child->restnum; ++i) child->rest[i] = rest[i];
+    };
+    take(&CGbHu::TakePung, 3);
+    take(&CGbHu::TakeChow, 3);
+    if (state.pairnum < 8) {
+        tagMj rest[16];
+        if (ai.TakePair(state.rest, state.restnum, rest)) {
+            if (tagUnStructured* child = stack.Push(state)) {
+                child->pairs[child->pairnum++] = state.rest[0];
+                child->restnum = state.restnum - 2;
+                for (int i = 0; i < child->restnum; ++i) child->rest[i] = rest[i];
+            }
+        }
+    }
+    for (int delta = 1; delta <= 2; ++delta) {
+        const int j = FindPartner(state.rest, state.restnum, delta);
+        if (j == 0) continue;
+        if (tagUnStructured* child = stack.Push(state)) {
+            child->partials[child->partialnum++] = tagPartialMj{state.rest[0], state.rest[j]};
+            child->restnum = WithoutTwo(state.rest, state.restnum, j, child->rest);
+        }
+    }
+    if (tagUnStructured* child = stack.Push(state)) {
+        child->singles[child->singlenum++] = state.rest[0];
+        child->restnum = state.restnum - 1;
+        for (int i = 0; i < child->restnum; ++i) child->rest[i] = state.rest[i + 1];
+    }
+}
+
+}  // namespace
+
 int CMjAi::GetBestWay(CMjPlayer* player, const int* seen) {
     step1score = 0;
     step2score = 0;
 
-    tagUnStructured stack[kBestWayStack];
-    int top = 0;
-    tagUnStructured& start = stack[top++];
-    start = tagUnStructured{};
+    tagUnStructured start{};
     start.restnum = player->HandCount();
     for (int i = 0; i < start.restnum; ++i) start.rest[i] = player->Mj[i];
     SortTiles(start.rest, start.restnum);
-
-    while (top > 0) {
-        const tagUnStructured state = stack[--top];
-        if (state.restnum == 0) {
-            const int loose = 2 * (state.pairnum + state.partialnum) + state.singlenum;
-            if (loose == 5)
-                ScoreOneStep(player, seen, state.pairnum, state.partialnum, state.singlenum,
-                             state.pairs, state.partials, state.singles);
-            else if (loose == 8)
-                ScoreTwoSteps(player, seen, state.pairnum, state.partialnum, state.singlenum,
-                              state.pairs, state.partials, state.singles);
-            continue;
-        }
-        if (state.singlenum >= 5 || state.partialnum >= 4) continue;
-
-        // Children are pushed pung first, single last, so the single is explored first.
-        const auto push = [&]() -> tagUnStructured* {
-            if (top >= kBestWayStack) return nullptr;
-            stack[top] = state;
-            return &stack[top++];
-        };
-        const auto take = [&](bool (CGbHu::*taker)(const tagMj*, int, tagMj*), int used) {
-            tagMj rest[16];
-            if (!(this->*taker)(state.rest, state.restnum, rest)) return;
-            tagUnStructured* child = push();
-            if (!child) return;
-            child->restnum = state.restnum - used;
-            for (int i = 0; i < child->restnum; ++i) child->rest[i] = rest[i];
-        };
-        take(&CGbHu::TakePung, 3);
-        take(&CGbHu::TakeChow, 3);
-        if (state.pairnum < 8) {
-            tagMj rest[16];
-            if (TakePair(state.rest, state.restnum, rest)) {
-                if (tagUnStructured* child = push()) {
-                    child->pairs[child->pairnum++] = state.rest[0];
-                    child->restnum = state.restnum - 2;
-                    for (int i = 0; i < child->restnum; ++i) child->rest[i] = rest[i];
-                }
-            }
-        }
-        for (int delta = 1; delta <= 2; ++delta) {
-            const int j = FindPartner(state.rest, state.restnum, delta);
-            if (j == 0) continue;
-            if (tagUnStructured* child = push()) {
-                child->partials[child->partialnum++] = tagPartialMj{state.rest[0], state.rest[j]};
-                child->restnum = WithoutTwo(state.rest, state.restnum, j, child->rest);
-            }
-        }
-        if (tagUnStructured* child = push()) {
-            child->singles[child->singlenum++] = state.rest[0];
-            child->restnum = state.restnum - 1;
-            for (int i = 0; i < child->restnum; ++i) child->rest[i] = state.rest[i + 1];
-        }
+    SearchStack stack(start);
+    while (!stack.Empty()) {
+        const tagUnStructured state = stack.Pop();
+        if (state.restnum == 0)
+            ScoreShape(*this, player, seen, state);
+        else if (state.singlenum < 5 && state.partialnum < 4)
+            PushChildren(*this, state, stack);
     }
 
     if (step1score >= 1) {

@@ -91,13 +91,17 @@ public:
 
     // The seat's melds, 0..kMaxMelds, and its concealed tiles, 0..kMaxHandTiles: the counts the
     // scorer and the computer player walk.  A count out of its range is a broken record.
+    // Both sit in the evaluator's and the scorer's inner loops: one unsigned comparison
+    // passes a count in range.
     int MeldCount() const {
         MJ_ASSERT(gangnum >= 0 && gangnum <= kMaxMelds);
-        return gangnum < 0 ? 0 : (gangnum > kMaxMelds ? kMaxMelds : gangnum);
+        if (static_cast<unsigned>(gangnum) <= static_cast<unsigned>(kMaxMelds)) return gangnum;
+        return gangnum < 0 ? 0 : kMaxMelds;
     }
     int HandCount() const {
         MJ_ASSERT(cardnum >= 0 && cardnum <= kMaxHandTiles);
-        return cardnum < 0 ? 0 : (cardnum > kMaxHandTiles ? kMaxHandTiles : cardnum);
+        if (static_cast<unsigned>(cardnum) <= static_cast<unsigned>(kMaxHandTiles)) return cardnum;
+        return cardnum < 0 ? 0 : kMaxHandTiles;
     }
 
     void Reset();

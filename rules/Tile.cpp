@@ -16,12 +16,6 @@ std::uint8_t TileToIndex(const tagMj& tile) {
     return static_cast<std::uint8_t>(tile.suit * 36 + tile.value - 1);
 }
 
-void KnittedRowTiles(const int* suits, tagMj* out) {
-    for (int row = 0; row < 3; row++)
-        for (int k = 0; k < 3; k++)
-            out[row * 3 + k] = MakeTile(row + 1 + 3 * k, suits[row]);
-}
-
 void SortTiles(tagMj* tiles, int n) {
     for (int i = 0; i < n - 1; i++)
         for (int j = i; j < n; j++)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 // One tile: {value, suit}.  Suits 0..2 are characters, bamboo and dots (values 1..9), suit 3 the
 // honours (1..4 east, south, west, north; 5..7 red, green, white), suit 4 the flowers (1..8).
@@ -11,6 +12,7 @@ struct tagMj {
     signed char value;
     signed char suit;
 };
+static_assert(sizeof(tagMj) == 2, "a tile is its two bytes");
 
 // The suits besides the three numbered ones.
 constexpr int kHonourSuit = 3;
@@ -28,8 +30,6 @@ constexpr int kMaxJoinedTiles = 18;
 inline constexpr int kSuitOrders[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
                                           {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
 constexpr int kKnittedTiles = 9;
-// The nine knitted tiles of `suits` (the suits of the rows 1-4-7, 2-5-8, 3-6-9), row by row.
-void KnittedRowTiles(const int* suits, tagMj* out);
 
 // Counters by tile kind (seen counts) are int[kTileKeyCount] indexed by TileKey.
 constexpr int kTileKeyCount = 50;
@@ -43,8 +43,12 @@ std::uint8_t TileToIndex(const tagMj& tile);
 // The small tile helpers sit in every inner loop of the win test and the computer player's
 // searches, so they are inline.
 inline void CopyTile(tagMj& destination, const tagMj& source) { destination = source; }
+// Both bytes compared as one.
 inline bool TileEqual(const tagMj& a, const tagMj& b) {
-    return a.value == b.value && a.suit == b.suit;
+    std::uint16_t x, y;
+    std::memcpy(&x, &a, sizeof x);
+    std::memcpy(&y, &b, sizeof y);
+    return x == y;
 }
 // Tile order: by suit, then by value.
 inline bool TileGreater(const tagMj& a, const tagMj& b) {
@@ -57,6 +61,11 @@ inline tagMj MakeTile(int value, int suit) {
 // The tile `delta` values away in the same suit.
 inline tagMj Shifted(const tagMj& t, int delta) {
     return tagMj{static_cast<signed char>(t.value + delta), t.suit};
+}
+// The nine knitted tiles of `suits` (the suits of the rows 1-4-7, 2-5-8, 3-6-9), row by row.
+inline void KnittedRowTiles(const int* suits, tagMj* out) {
+    for (int row = 0; row < 3; row++)
+        for (int k = 0; k < 3; k++) out[row * 3 + k] = MakeTile(row + 1 + 3 * k, suits[row]);
 }
 // Under the wild-tile rule with `wild` the hand's wild tile: every copy of it is wild, and when
 // it is a flower every flower is.

@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
 #include "platform/Presenter.h"
+#include "platform/Resource.h"
 #include "platform/SingleInstance.h"
 #include "platform/Timer.h"
 #include "platform/WindowPlacement.h"
@@ -58,10 +59,12 @@ int main(int argc, char** argv) {
     platform::ProgramFolder();
 
     // A store that cannot be written only loses the record; the program runs on.  A store that
-    // is there but cannot be read is left alone rather than replaced by the record alone.
+    // is there but cannot be read is left alone rather than replaced by the record alone.  A
+    // folder whose name GBK cannot hold has no path the launcher could read: no record then.
     platform::KeyStore store(platform::KeyStore::DefaultPath());
-    const bool storeRead = store.Load();
-    WriteUserInstallRecord(store);
+    const bool recordFolder = platform::ProgramFolderFitsGbk();
+    const bool storeRead = recordFolder && store.Load();
+    if (recordFolder) WriteUserInstallRecord(store);
     if (storeRead) store.Save();
 
     platform::QtMessageBoxes boxes;
@@ -73,6 +76,12 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (!recordFolder)
+        platform::ShowMessage(
+            "翠岭所在文件夹的名称含有GBK无法表示的字符, "
+            "安装记录未写入, 游戏启动器将找不到翠岭.",
+            "翠岭", platform::MbIcon::Warning);
+
     const QRect screen = ScreenArea();
     const platform::WindowFrame frame = platform::FrameForScreenWidth(screen.width());
     if (frame == platform::WindowFrame::TooNarrow) return 0;
@@ -82,7 +91,7 @@ int main(int argc, char** argv) {
     if (frame == platform::WindowFrame::Borderless)
         window.setWindowFlag(Qt::FramelessWindowHint, true);
     window.setWindowTitle(QString::fromStdString(platform::GbkToUtf8("澄枫翠岭 v4.2 2019")));
-    window.SetCursorFromBmp(platform::ToDiskPath(platform::ProgramPath("MjRes\\IDC_WCUR.bmp")));
+    window.SetGameCursor(platform::LoadResourceCursor("IDC_WCUR"));
     platform::QtDesktop desktop(&window);
     platform::InstallPresenter(&window);
     platform::InstallTimerService(&window.Timers());
@@ -92,7 +101,7 @@ int main(int argc, char** argv) {
                 screen.y() + platform::CentredOrigin(screen.height(), window.height()));
     window.show();
 
-    store.SetString(kMachineInstallKey, "ExePath", ExePath());
+    if (recordFolder) store.SetString(kMachineInstallKey, "ExePath", ExePath());
     if (storeRead) store.Save();
 
     app.exec();

@@ -1,9 +1,9 @@
 #include <curl/curl.h>
 
-#include <cstdio>
 #include <mutex>
 #include <strings.h>
 
+#include "platform/FileReplacement.h"
 #include "platform/Http.h"
 #include "platform/Path.h"
 
@@ -14,7 +14,7 @@ constexpr long kMaxRedirects = 5;
 
 struct Transfer {
     const HttpGetOptions& options;
-    std::FILE* file = nullptr;
+    FileReplacement& file;
     CURL* curl = nullptr;
     std::uint64_t received = 0;
 };
@@ -31,7 +31,7 @@ std::size_t WriteBody(char* data, std::size_t size, std::size_t count, void* use
     auto& t = *static_cast<Transfer*>(user);
     const std::size_t bytes = size * count;
     if (t.received + bytes > t.options.maxBytes) return 0;  // too large: aborts the transfer
-    if (std::fwrite(data, 1, bytes, t.file) != bytes) return 0;
+    if (!t.file.Write(std::string_view(data, bytes))) return 0;
     t.received += bytes;
     if (t.options.onProgress) {
         curl_off_t total = -1;
@@ -82,16 +82,12 @@ bool Fetch(const std::string& url, Transfer& t) {
 HttpResult HttpGetToFile(const std::string& url, const std::string& gbkPath,
                          const HttpGetOptions& options) {
     if (!IsWebAddress(url)) return HttpResult::Failed;
-    const std::string target = ToDiskPath(gbkPath);
-    const std::string temporary = target + ".part";
-    Transfer t{options};
-    t.file = std::fopen(temporary.c_str(), "wb");
-    if (!t.file) return HttpResult::Failed;
-    const bool fetched = Fetch(url, t);
-    const bool written = std::fclose(t.file) == 0;
-    if (fetched && written && std::rename(temporary.c_str(), target.c_str()) == 0)
-        return HttpResult::Ok;
-    std::remove(temporary.c_str());
+    // The body goes to a partial file of a unique name beside the target, made exclusively
+    // (never through a link planted in the folder); it replaces the target only when whole.
+    FileReplacement file(ToDiskPath(gbkPath));
+    if (!file.IsOpen()) return HttpResult::Failed;
+    Transfer t{options, file};
+    if (Fetch(url, t) && file.Commit()) return HttpResult::Ok;
     return Cancelled(options) ? HttpResult::Cancelled : HttpResult::Failed;
 }
 

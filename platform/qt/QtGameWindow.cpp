@@ -104,18 +104,19 @@ void QtGameWindow::Post(int id, std::string payload) {
     QCoreApplication::postEvent(this, new NoticeEvent(id, std::move(payload)));
 }
 
-bool QtGameWindow::SetCursorFromBmp(const std::string& diskPath) {
-    QImage picture(QString::fromStdString(diskPath), "BMP");
-    if (picture.isNull()) return false;
-    picture = picture.convertToFormat(QImage::Format_ARGB32);
-    const std::uint16_t transparent = Rgb565(0xFF, 0x00, 0xFF);
-    for (int y = 0; y < picture.height(); ++y) {
+bool QtGameWindow::SetGameCursor(const ResourceCursor& cursor) {
+    if (!cursor.image) return false;
+    const Surface& image = *cursor.image;
+    QImage picture = QImage(reinterpret_cast<const uchar*>(image.Row(0)), image.Width(),
+                            image.Height(), image.Pitch(), QImage::Format_RGB16)
+                         .convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; image.HasColorKey() && y < image.Height(); ++y) {
+        const std::uint16_t* source = image.Row(y);
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (Rgb565(qRed(line[x]), qGreen(line[x]), qBlue(line[x])) == transparent)
-                line[x] = qRgba(0, 0, 0, 0);
+        for (int x = 0; x < image.Width(); ++x)
+            if (source[x] == image.ColorKey()) line[x] = qRgba(0, 0, 0, 0);
     }
-    gameCursor_ = QCursor(QPixmap::fromImage(picture), 0, 0);
+    gameCursor_ = QCursor(QPixmap::fromImage(picture), cursor.hotX, cursor.hotY);
     setCursor(gameCursor_);
     return true;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/Presenter.h"
+#include "platform/Resource.h"
 #include "platform/WindowEvents.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowPost.h"
@@ -37,9 +38,10 @@ public:
     // Queues a notice for the receiver's OnPosted; callable from any thread.
     void Post(int id, std::string payload) override;
 
-    // Loads the mouse cursor from a BMP file (UTF-8 disk path): #FF00FF is transparent, the
-    // hot spot is the top-left pixel.  False (cursor unchanged) when the file is no picture.
-    bool SetCursorFromBmp(const std::string& diskPath);
+    // Makes the game's cursor (as LoadResourceCursor gives it: pixels of the colour key are
+    // transparent) the mouse cursor over the window.  False (cursor unchanged) when the cursor
+    // has no picture.
+    bool SetGameCursor(const ResourceCursor& cursor);
     // Hides or shows the mouse cursor over the window.
     void SetCursorVisible(bool visible);
 

@@ -2,17 +2,19 @@
 
 #include <fluidsynth.h>
 
-#include <fstream>
 #include <optional>
 
 #include "platform/Path.h"
 #include "platform/WholeFile.h"
+#include "platform/sdl/MemorySoundFont.h"
 
 namespace platform {
 namespace {
 
 // Songs are a few tens of kilobytes; anything larger than this is not one of them.
 constexpr std::size_t kMaxSongBytes = 4u << 20;
+// General MIDI soundfonts run from a few to a few hundred megabytes.
+constexpr std::size_t kMaxSoundFontBytes = 512u << 20;
 
 // The synthesiser's output gain.  At FluidSynth's default (0.2) a General MIDI song sits about
 // 20 dB under the game's effects and voices, which are normalised close to full scale; at this
@@ -30,14 +32,16 @@ FluidMusic::FluidMusic(SoundMixer& mixer, const std::string& soundFont) : mixer_
     // FluidSynth's informational chatter goes nowhere; warnings and errors stay on stderr.
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
-    if (!std::ifstream(soundFont)) return;
+    std::optional<std::string> bytes = ReadWholeFile(soundFont, kMaxSoundFontBytes);
+    if (!bytes) return;
+    soundFont_ = std::move(*bytes);
     settings_ = new_fluid_settings();
     if (!settings_) return;
     fluid_settings_setnum(settings_, "synth.sample-rate", SoundMixer::kSampleRate);
     fluid_settings_setstr(settings_, "player.timing-source", "sample");
     fluid_settings_setnum(settings_, "synth.gain", kMusicGain);
     synth_ = new_fluid_synth(settings_);
-    if (!synth_ || fluid_synth_sfload(synth_, soundFont.c_str(), 1) == FLUID_FAILED) {
+    if (!synth_ || !LoadSoundFontFromMemory(synth_, settings_, soundFont_)) {
         Shutdown();
         return;
     }
@@ -108,6 +112,7 @@ void FluidMusic::Shutdown() {
     if (settings_) delete_fluid_settings(settings_);
     synth_ = nullptr;
     settings_ = nullptr;
+    soundFont_.clear();
 }
 
 void FluidMusic::DropPlayer() {

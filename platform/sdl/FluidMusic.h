@@ -22,7 +22,8 @@ constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 class FluidMusic : public MusicPlayer, private MixerSource {
 public:
-    // `soundFont` is a path on disk.  A missing soundfont leaves the player unavailable.
+    // `soundFont` is a path on disk, read whole into memory.  A soundfont that is missing,
+    // not a regular file or not a soundfont leaves the player unavailable.
     explicit FluidMusic(SoundMixer& mixer, const std::string& soundFont = kDefaultSoundFont);
     ~FluidMusic() override;
     FluidMusic(const FluidMusic&) = delete;
@@ -45,6 +46,7 @@ private:
     _fluid_hashtable_t* settings_ = nullptr;
     _fluid_synth_t* synth_ = nullptr;
     _fluid_player_t* player_ = nullptr;
+    std::string soundFont_;           // the soundfont file's bytes, which the synthesiser reads
     std::vector<std::string> songs_;  // each song's MIDI file bytes
     int current_ = -1;                              // the song the player holds
 };

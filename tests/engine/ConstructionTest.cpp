@@ -1,9 +1,11 @@
 // Making and tearing down the table: the data files it reads, its buttons, rules and seats, the
 // dialog it shows, and what it does as it goes.
 #include <filesystem>
+#include <functional>
 
 #include "TableFixture.h"
 #include "graphics/DxSound.h"
+#include "graphics/LevelTable.h"
 #include "platform/testing/RecordingMusicPlayer.h"
 #include "platform/testing/RecordingSoundSystem.h"
 #include "platform/testing/ScopedService.h"
@@ -79,6 +81,13 @@ TEST_F(Construction, ChatPhrasesAreTheWordsOfChatTxtBounded) {
     EXPECT_EQ(h->table->phrases[1], "好");
 }
 
+TEST_F(Construction, TheLevelTitlesAreReadFromLevelTxt) {
+    WriteFile(folder / "level.txt", "新手 100\n高手 1000\n");
+    auto h = Make();
+    EXPECT_EQ(nLevelCount, 2);
+    EXPECT_STREQ(LevelForScore(500).title, "高手");
+}
+
 TEST_F(Construction, OnlyTheMenuButtonIsShownAndTheClaimButtonsAreOffAndDisabled) {
     auto h = Make();
     CMj& t = *h->table;
@@ -145,6 +154,38 @@ TEST_F(Construction, GoingAwayMarksTheProgramClosingWritesTheSettingsAndStopsEve
     EXPECT_EQ(pMj, nullptr);
     EXPECT_EQ(music.Count(platform::testing::MusicCallKind::Shutdown), 1);
     for (unsigned id : {1u, 6u, 10u, 11u, 100u, 106u}) EXPECT_FALSE(clock.IsArmed(static_cast<int>(id))) << id;
+    bAppClosing = 0;
+}
+
+// Sees the table's state when the table unloads its music while it goes.
+class MusicWatchingTheExit : public RecordingMusicPlayer {
+public:
+    std::function<void()> onUnload;
+    void UnloadAll() override {
+        if (onUnload) onUnload();
+        RecordingMusicPlayer::UnloadAll();
+    }
+};
+
+TEST_F(Construction, GoingAwayClosesFirstThenWritesSettingsStopsTimersAndOnlyThenTheMusic) {
+    MusicWatchingTheExit music;
+    platform::testing::ScopedMusicPlayer musicInstalled(&music);
+    RecordingSoundSystem sound;
+    platform::testing::ScopedSoundSystem soundInstalled(&sound);
+    auto h = Make();
+    bool closing = false, settingsWritten = false, timersStopped = false, soundAlive = false;
+    music.onUnload = [&] {
+        closing = bAppClosing == 1;
+        settingsWritten = fs::exists(folder / "SET.ini");
+        timersStopped = !h->Clock().IsArmed(kTimerIdle) && !h->Clock().IsArmed(kTimerLinks);
+        soundAlive = pDxSound != nullptr;
+    };
+    bAppClosing = 0;
+    h->table.reset();
+    EXPECT_TRUE(closing);
+    EXPECT_TRUE(settingsWritten);
+    EXPECT_TRUE(timersStopped);
+    EXPECT_TRUE(soundAlive) << "the sound object goes after the music";
     bAppClosing = 0;
 }
 

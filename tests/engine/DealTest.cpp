@@ -37,6 +37,15 @@ protected:
         WallAt(0, "");
     }
     bool DealDone() { return RunUntil([&] { return t->curplayer == t->dealer; }); }
+    // The dealer's first tile and its drawn tile are flowers; no other flower comes early.
+    CMjPlayer& DealTwoFlowersToTheDealer(const RuleFamily& rules) {
+        Start(rules);
+        NoFlowersEarly();
+        WallAt(0, "1f");
+        WallAt(52, "2f");
+        EXPECT_TRUE(DealDone());
+        return t->Player[t->dealer];
+    }
 
 private:
     // A physical index of the tile's kind not yet placed by this test.
@@ -94,17 +103,11 @@ TEST_F(Deal, FiftyThreeTilesAreDealtAndTheDealerHoldsAFourteenthAsItsDrawnTile) 
     for (int s = 1; s < kSeats; s++) EXPECT_EQ(t->Player[s].cardnum, 13);
     EXPECT_EQ(CountTiles(*t).Fault(), "");
     EXPECT_TRUE(t->maydiscard);
-    // The dealer's first discard: nothing claims it, the next seat draws wall index 53.
-    EXPECT_EQ(TileEqual(t->Player[0].winmj, t->Player[0].newmj), true);
+    EXPECT_TRUE(TileEqual(t->Player[0].winmj, t->Player[0].newmj)) << "the dealer's last tile";
 }
 
 TEST_F(Deal, FlowersOfTheDealAreReplacedTheDealersDrawnFlowerToo) {
-    Start(kOpen);
-    NoFlowersEarly();
-    WallAt(0, "1f");
-    WallAt(52, "2f");
-    ASSERT_TRUE(DealDone());
-    CMjPlayer& dealer = t->Player[t->dealer];
+    CMjPlayer& dealer = DealTwoFlowersToTheDealer(kOpen);
     EXPECT_EQ(dealer.flowers, 2);
     EXPECT_NE(dealer.newmj.suit, kFlowerSuit);
     EXPECT_TRUE(TileEqual(dealer.Mj[dealer.cardnum], dealer.newmj));
@@ -115,12 +118,7 @@ TEST_F(Deal, FlowersOfTheDealAreReplacedTheDealersDrawnFlowerToo) {
 }
 
 TEST_F(Deal, UnderTheFixedFlowerWildTileFlowersStayInTheHands) {
-    Start(kWildFlower);
-    NoFlowersEarly();
-    WallAt(0, "1f");
-    WallAt(52, "2f");
-    ASSERT_TRUE(DealDone());
-    CMjPlayer& dealer = t->Player[t->dealer];
+    CMjPlayer& dealer = DealTwoFlowersToTheDealer(kWildFlower);
     EXPECT_EQ(dealer.flowers, 0);
     EXPECT_EQ(dealer.newmj.suit, kFlowerSuit);
     EXPECT_EQ(t->taken, 52);

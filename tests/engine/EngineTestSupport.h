@@ -9,21 +9,17 @@
 #include <string>
 
 #include "platform/Path.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace enginetest {
 
-// Empties MJ_TEST_OUT_DIR/<area>/<test name>, makes it the program folder and returns it.
+// An empty program folder of the running test's own, under the area and the test's suite (test
+// names repeat across suites, and CTest runs tests side by side).
 inline std::filesystem::path FreshProgramFolder(const char* area) {
-    namespace fs = std::filesystem;
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char& c : name)
-        if (c == '/') c = '_';
-    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / area / name;
-    fs::remove_all(root);
-    fs::create_directories(root);
-    platform::SetProgramFolder(root.string());
-    return root;
+    std::string suite = ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
+    for (char& c : suite)
+        if (c == '/') c = '_';  // a parameterised suite's prefix
+    return testsupport::FreshProgramFolder((std::string(area) + "/" + suite).c_str());
 }
 
 // A fresh program folder that sees the build's program folder (pictures, sounds, music, data

@@ -4,7 +4,6 @@
 namespace enginetest {
 namespace {
 
-constexpr int kRobbingKongFan = 47;  // 抢杠和
 // Twelve tiles that neither kong nor win with the tiles of these tests.
 const char kFiller[] = "1359s2468p1234z";
 
@@ -91,7 +90,7 @@ TEST_F(Kong, TheUsersAddedKongIsRobbedAtOnceByTheFirstComputerThatCanWin) {
     t->AddKong(One("5m"), 0);
     EXPECT_TRUE(t->Player[2].hued);
     EXPECT_FALSE(t->Player[3].hued);
-    EXPECT_EQ(t->Player[2].FanFlag[kRobbingKongFan], 1);
+    EXPECT_EQ(t->Player[2].FanFlag[kFanRobbingTheKong], 1);
     EXPECT_EQ(LastMeld(0).num, 3) << "the pung stays a pung";
     EXPECT_EQ(t->state, kHandOver);
     EXPECT_EQ(InPlay(), before) << "the robbed tile left the user for the winner";
@@ -134,7 +133,7 @@ TEST_F(RobbingOffer, TheWinButtonRobsTheKongWithTheRobbedKongFan) {
     t->AddKong(One("5m"), 1);
     t->OnButtonClick(kButtonWin);
     ASSERT_TRUE(t->Player[0].hued);
-    EXPECT_EQ(t->Player[0].FanFlag[kRobbingKongFan], 1);
+    EXPECT_EQ(t->Player[0].FanFlag[kFanRobbingTheKong], 1);
     EXPECT_EQ(t->Player[0].paidby, 1);
     EXPECT_EQ(LastMeld(1).num, 3);
     EXPECT_EQ(t->state, kHandOver);
@@ -162,7 +161,7 @@ TEST_F(RobbingOffer, DecliningLetsTheRememberedComputerRobberWin) {
     EXPECT_EQ(t->robber, 1);
     t->OnButtonClick(kButtonPass);
     EXPECT_TRUE(t->Player[1].hued);
-    EXPECT_EQ(t->Player[1].FanFlag[kRobbingKongFan], 1);
+    EXPECT_EQ(t->Player[1].FanFlag[kFanRobbingTheKong], 1);
     EXPECT_EQ(InPlay(), before);
 }
 

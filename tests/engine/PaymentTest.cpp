@@ -69,7 +69,7 @@ TEST_F(Payment, ASelfDrawnWinOnAKongReplacementNamesTheFeederButEveryOtherSeatPa
     t->DeclareWin(0);
     ASSERT_TRUE(t->Player[0].hued);
     EXPECT_EQ(t->Player[0].paidby, 2);
-    EXPECT_EQ(t->Player[0].FanFlag[46], 1) << "杠上开花";
+    EXPECT_EQ(t->Player[0].FanFlag[kFanOutWithReplacementTile], 1);
     for (int s = 1; s < kSeats; s++) EXPECT_LT(Gain(s), 0) << s;
     EXPECT_EQ(Gain(1), Gain(3));
     EXPECT_EQ(ScoreSum(*t), 4000);

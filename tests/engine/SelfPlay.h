@@ -19,6 +19,7 @@ struct SelfPlayFigures {
     int exhausted = 0;
     long long fanOfWins = 0;
     int refusedWins = 0;  // final win tests that failed
+    std::uint64_t trail = 0;  // the tables at the end of each hand, folded together
     double seconds = 0;
     std::string fault;    // the first broken invariant, with where it broke
 };
@@ -55,15 +56,21 @@ inline std::string TableFault(const CMj& t, bool gameStarted) {
     return fault;
 }
 
-// Plays `hands` hands under the rules from a seed.  `afterStep` (optional) sees the table after
-// every step.
+struct SelfPlayOptions {
+    bool userPlays = true;       // false: the user never acts (the watchdog must catch it)
+    bool animate = true;         // flights and the timer-driven draw
+    std::function<void(CMj&)> afterStep;  // sees the table after every step
+    std::function<void(HeadlessTable&)> atEnd;  // sees the table before it goes
+};
+
+// Plays `hands` hands under the rules from a seed, with the sound and music stand-ins.
 inline SelfPlayFigures PlayHands(const RuleFamily& rules, unsigned seed, int hands,
-                                 const std::function<void(CMj&)>& afterStep = {},
-                                 TablePresentation* presentation = nullptr) {
+                                 const SelfPlayOptions& options = {}) {
     constexpr std::uint64_t kWatchdogMs = 60000;
     SelfPlayFigures figures;
-    HeadlessTable h(seed, presentation);
+    HeadlessTable h(seed, nullptr, StandIns::kSoundAndMusic);
     CMj& t = *h.table;
+    t.SetAnimate(options.animate);
     ScriptedUser user(t);
     const auto start = std::chrono::steady_clock::now();
     h.StartGame(rules);
@@ -71,9 +78,9 @@ inline SelfPlayFigures PlayHands(const RuleFamily& rules, unsigned seed, int han
     std::uint64_t lastChange = h.Clock().Now();
     long long steps = 0;
     while (figures.hands < hands) {
-        while (user.Act()) {
+        while (options.userPlays && user.Act()) {
         }
-        if (afterStep) afterStep(t);
+        if (options.afterStep) options.afterStep(t);
         const std::string fault = TableFault(t, true);
         if (!fault.empty()) {
             figures.fault = std::string(rules.name) + " seed " + std::to_string(seed) + " hand " +
@@ -91,6 +98,7 @@ inline SelfPlayFigures PlayHands(const RuleFamily& rules, unsigned seed, int han
                 figures.fanOfWins += p.fan;
             }
             if (!won) figures.exhausted++;
+            figures.trail = figures.trail * 31 + Progress(t);
             nActiveForm = 0;
             t.StartHand();
             if (bMessageShown) {  // somebody went bankrupt: a new game
@@ -111,6 +119,7 @@ inline SelfPlayFigures PlayHands(const RuleFamily& rules, unsigned seed, int han
         steps++;
     }
     figures.refusedWins = static_cast<int>(h.Boxes().Shown().size());
+    if (options.atEnd) options.atEnd(h);
     figures.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return figures;

@@ -45,13 +45,42 @@ INSTANTIATE_TEST_SUITE_P(RuleFamilies, SelfPlay,
                              return name;
                          });
 
+TEST(SelfPlayWatchdog, ATableThatWaitsForeverFailsAfterAVirtualMinute) {
+    ProgramFolderOfTheBuild("selfplay");
+    SelfPlayOptions idleUser;
+    idleUser.userPlays = false;
+    const SelfPlayFigures f = PlayHands(kOfficial, 1, 1, idleUser);
+    EXPECT_NE(f.fault.find("nothing moved for a virtual minute"), std::string::npos) << f.fault;
+}
+
+TEST(SelfPlaySounds, HandsWithoutAnimationsKeepTheInvariantsAndSoundThroughTheStandIns) {
+    ProgramFolderOfTheBuild("selfplay");
+    SelfPlayOptions still;
+    still.animate = false;
+    int discards = 0, dice = 0, songs = 0;
+    still.atEnd = [&](HeadlessTable& h) {
+        using platform::testing::SoundCallKind;
+        for (const auto& b : h.Sound().Buffers()) {
+            if (b->path.find("givemj") != std::string::npos) discards = b->playCalls;
+            if (b->path.find("sezi") != std::string::npos) dice = b->playCalls;
+        }
+        songs = h.Music().Count(platform::testing::MusicCallKind::Load);
+    };
+    const SelfPlayFigures f = PlayHands(kOpen, 4, 6, still);
+    ASSERT_EQ(f.fault, "");
+    EXPECT_EQ(f.hands, 6);
+    EXPECT_GT(discards, 6 * 10) << "every discard is called (the givemj sound with voices off)";
+    EXPECT_GE(dice, 2 * 6) << "two throws a hand";
+    EXPECT_EQ(songs, 1) << "the background song is loaded once";
+}
+
 TEST(SelfPlaySeeds, TheSameSeedPlaysTheSameGame) {
     ProgramFolderOfTheBuild("selfplay");
     const SelfPlayFigures a = PlayHands(kWildNext, 7, 4);
     const SelfPlayFigures b = PlayHands(kWildNext, 7, 4);
-    EXPECT_EQ(a.wins, b.wins);
+    EXPECT_EQ(a.trail, b.trail);
     EXPECT_EQ(a.fanOfWins, b.fanOfWins);
-    EXPECT_EQ(a.exhausted, b.exhausted);
+    EXPECT_NE(a.trail, PlayHands(kWildNext, 8, 4).trail);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ TEST_F(TurnFlow, ASelfDrawnWinLightsTheWinButtonAndTheWinButtonDeclaresIt) {
     t->OnButtonClick(kButtonWin);
     EXPECT_TRUE(t->Player[0].hued);
     EXPECT_EQ(t->Player[0].paidby, -1);
-    EXPECT_EQ(t->Player[0].FanFlag[56], 1) << "不求人: concealed and self-drawn";
+    EXPECT_EQ(t->Player[0].FanFlag[kFanFullyConcealedHand], 1) << "concealed and self-drawn";
     EXPECT_EQ(t->state, kHandOver);
     EXPECT_EQ(ScoreSum(*t), 4000);
     EXPECT_EQ(t->Player[0].items[0] + t->Player[0].items[1] + t->Player[0].items[2], 1)

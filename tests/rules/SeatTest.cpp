@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Timer.h"
+#include "platform/testing/ScopedService.h"
 #include "rules/MjTimer.h"
 #include "testsupport/rules/RulesTestSupport.h"
 
@@ -264,8 +265,8 @@ TEST(SeatPlan, FourPairsMakeSevenPairsAndPlanOffSetsNothing) {
 
 TEST(SeatTimer, EnablingArmsWithTheIntervalAndDisablingOrDestroyingKills) {
     TimerRecorder recorder;
-    platform::InstallTimerService(&recorder);
     {
+        const platform::testing::ScopedTimerService installed(&recorder);
         CMjTimer timer;
         EXPECT_EQ(timer.interval, 1000);
         EXPECT_FALSE(timer.enabled);
@@ -278,7 +279,6 @@ TEST(SeatTimer, EnablingArmsWithTheIntervalAndDisablingOrDestroyingKills) {
         timer.SetEnabled(false);
         EXPECT_FALSE(timer.enabled);
     }
-    platform::InstallTimerService(nullptr);
     const std::vector<std::string> expected = {"set 104 1", "set 104 600", "kill 104", "kill 104"};
     EXPECT_EQ(recorder.calls, expected);
 }

@@ -1,17 +1,19 @@
 // A table run headless for tests and benchmarks: timers on a virtual clock whose ticks go to
 // CMj::OnTimer, the game's clock (and so every reseed) read from that virtual clock plus a seed,
-// message boxes on a recorder, and seat 0 played by a script through the calls the table's
-// buttons and tile clicks make.
+// message boxes on a recorder, optionally the recording sound system and music player, and
+// seat 0 played by a script through the calls the table's buttons and tile clicks make.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "engine/Mj.h"
-#include "platform/MessageBox.h"
-#include "platform/Timer.h"
 #include "platform/testing/MessageBoxRecorder.h"
+#include "platform/testing/RecordingMusicPlayer.h"
+#include "platform/testing/RecordingSoundSystem.h"
+#include "platform/testing/ScopedService.h"
 #include "platform/testing/VirtualClock.h"
 #include "rules/Random.h"
 
@@ -30,22 +32,28 @@ constexpr RuleFamily kWildNext = {"wild-next", 0, 1, kWildNextTile};
 constexpr RuleFamily kWildPrevious = {"wild-previous", 0, 1, kWildPreviousTile};
 constexpr RuleFamily kWildFlower = {"wild-flower", 0, 1, kWildFixedFlower};
 
+enum class StandIns { kNone, kSoundAndMusic };
+
 class HeadlessTable {
 public:
-    explicit HeadlessTable(unsigned seed, TablePresentation* presentation = nullptr)
-        : seed_(seed), clock_([this](int id) {
+    explicit HeadlessTable(unsigned seed, TablePresentation* presentation = nullptr,
+                           StandIns standIns = StandIns::kNone)
+        : seed_(seed),
+          clock_([this](int id) {
               if (table) table->OnTimer(static_cast<unsigned>(id));
-          }) {
-        platform::InstallTimerService(&clock_);
-        platform::InstallMessageBoxes(&boxes_);
+          }),
+          timers_(&clock_),
+          boxesInstalled_(&boxes_) {
+        if (standIns == StandIns::kSoundAndMusic) {
+            soundInstalled_.emplace(&sound_);
+            musicInstalled_.emplace(&music_);
+        }
         MjSetClock(&ReadClock, this);
         table = std::make_unique<CMj>(presentation);
     }
     ~HeadlessTable() {
         table.reset();
         MjSetClock(nullptr, nullptr);
-        platform::InstallMessageBoxes(nullptr);
-        platform::InstallTimerService(nullptr);
     }
     HeadlessTable(const HeadlessTable&) = delete;
     HeadlessTable& operator=(const HeadlessTable&) = delete;
@@ -61,6 +69,8 @@ public:
 
     platform::testing::VirtualClock& Clock() { return clock_; }
     platform::testing::MessageBoxRecorder& Boxes() { return boxes_; }
+    platform::testing::RecordingSoundSystem& Sound() { return sound_; }
+    platform::testing::RecordingMusicPlayer& Music() { return music_; }
 
     std::unique_ptr<CMj> table;
 
@@ -74,6 +84,12 @@ private:
     unsigned seed_;
     platform::testing::VirtualClock clock_;
     platform::testing::MessageBoxRecorder boxes_;
+    platform::testing::RecordingSoundSystem sound_;
+    platform::testing::RecordingMusicPlayer music_;
+    platform::testing::ScopedTimerService timers_;
+    platform::testing::ScopedMessageBoxes boxesInstalled_;
+    std::optional<platform::testing::ScopedSoundSystem> soundInstalled_;
+    std::optional<platform::testing::ScopedMusicPlayer> musicInstalled_;
 };
 
 // Seat 0's player: decides as the computer player would and acts only through what a person

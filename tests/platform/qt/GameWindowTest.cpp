@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "EventLog.h"
+#include "platform/Path.h"
+#include "platform/Resource.h"
 #include "platform/Surface.h"
 #include "platform/WindowKeys.h"
 #include "tests/support/ScratchFolder.h"
@@ -302,7 +304,7 @@ void WriteCursorBmp(const fs::path& path) {
             bool square = x >= 4 && x < 12 && y >= 4 && y < 12;
             p[0] = square ? 0x10 : 0xFF;  // blue
             p[1] = square ? 0x20 : 0x00;  // green
-            p[2] = square ? 0x30 : 0xFF;  // red
+            p[2] = square ? 0x31 : 0xFF;  // red (as five bits give it back)
         }
     }
     std::ofstream(path, std::ios::binary)
@@ -311,16 +313,18 @@ void WriteCursorBmp(const fs::path& path) {
 
 TEST_F(GameWindowTest, CursorComesFromABmpWithMagentaTransparent) {
     const fs::path folder = testsupport::ScratchFolder("cursor");
-    WriteCursorBmp(folder / "IDC_WCUR.bmp");
-    ASSERT_TRUE(window_.SetCursorFromBmp((folder / "IDC_WCUR.bmp").string()));
+    fs::create_directories(folder / "MjRes");
+    WriteCursorBmp(folder / "MjRes" / "IDC_WCUR.bmp");
+    SetProgramFolder(folder.string());
+    ASSERT_TRUE(window_.SetGameCursor(LoadResourceCursor("IDC_WCUR")));
     QCursor cursor = window_.cursor();
     EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
     QImage picture = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(picture.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(picture.pixel(31, 31)), 0);
-    EXPECT_EQ(picture.pixel(4, 4), qRgb(0x30, 0x20, 0x10));
-    EXPECT_EQ(picture.pixel(11, 11), qRgb(0x30, 0x20, 0x10));
+    EXPECT_EQ(picture.pixel(4, 4), qRgb(0x31, 0x20, 0x10));
+    EXPECT_EQ(picture.pixel(11, 11), qRgb(0x31, 0x20, 0x10));
     EXPECT_EQ(qAlpha(picture.pixel(12, 4)), 0);
 
     window_.SetCursorVisible(false);
@@ -332,9 +336,12 @@ TEST_F(GameWindowTest, CursorComesFromABmpWithMagentaTransparent) {
 
 TEST_F(GameWindowTest, MissingOrDamagedCursorFileIsRefused) {
     const fs::path folder = testsupport::ScratchFolder("cursor");
-    std::ofstream(folder / "damaged.bmp", std::ios::binary) << "BM\x10\0\0\0 not a picture";
-    EXPECT_FALSE(window_.SetCursorFromBmp((folder / "missing.bmp").string()));
-    EXPECT_FALSE(window_.SetCursorFromBmp((folder / "damaged.bmp").string()));
+    fs::create_directories(folder / "MjRes");
+    std::ofstream(folder / "MjRes" / "damaged.bmp", std::ios::binary)
+        << "BM\x10\0\0\0 not a picture";
+    SetProgramFolder(folder.string());
+    EXPECT_FALSE(window_.SetGameCursor(LoadResourceCursor("missing")));
+    EXPECT_FALSE(window_.SetGameCursor(LoadResourceCursor("damaged")));
     EXPECT_EQ(window_.cursor().shape(), Qt::ArrowCursor);
 }
 
