@@ -21,7 +21,6 @@
 #include <memory>
 #include <vector>
 
-#include "engine/TablePresentation.h"
 #include "graphics/DeskGrid.h"
 #include "platform/Blit.h"
 #include "platform/Rect.h"
@@ -109,8 +108,9 @@ public:
 
     // --- The table in the new style and the parts both styles share ----------------------
     // MjDrawTable.cpp: the order of the style parts and the shared tail.  MjDrawNewStyle.cpp:
-    // the new style's tiles, hands, melds, walls, dice, banners, plates and scores.
-    // MjDrawSeats.cpp: the seat pictures.  MjDrawPanels.cpp: seat marks and countdown digits.
+    // the new style's tile sprites, walls, dice, banners, plates and scores; MjDrawNewHands.cpp
+    // its hands and melds.  MjDrawSeats.cpp: the seat pictures.  MjDrawPanels.cpp: seat marks
+    // and countdown digits.
     // Seats are passed as the address of seat 0 of the four; `reveal` draws a hand face up.
 
     // One face-up tile laid down for a seat's side (0 the user, 1 right, 2 opposite, 3 left),
@@ -197,9 +197,10 @@ public:
     void DrawOwnNameClassic(CMjPlayer* seats);   // the user's name and level title
     void DrawLevels(CMjPlayer* seats);           // chips, level marks and scores
 
-    // The flights' own choices of picture: the seat whose discard flies (0 for a claim
-    // flight) and the wall side a drawn tile flies from.
+    // The seat whose discard flies (0 for a claim flight), set with each flight: it chooses
+    // the classic flying tile's picture.
     int nFlightSeat = 0;
+    // The wall side a drawn tile flies from, which chooses the flying wall piece.
     int nWallSide = 0;
 
     // --- Fields, in the order of the renderer's data model. ---

@@ -147,11 +147,11 @@ void CMjDraw::DrawFlight() {
         Keyed(lpDDSChips, rcChips, FlightPos.x, FlightPos.y);
     } else if (bClassic) {
         DrawFlightClassic();
-    } else if (nAnimKind == kAnimTile) {
+    } else if (nAnimKind == kAnimTileFlight) {
         platform::Rect cell;
         if (GridCell(rcNewDiscard[0], kDeskSheetRows, FlyMj, &cell))
             Keyed(lpDDSNewDiscard[kFlightDeskSheet], cell, FlightPos.x, FlightPos.y);
-    } else if (nAnimKind == kAnimWall) {
+    } else if (nAnimKind == kAnimWallFlight) {
         DrawWalls(FlightPos.x, FlightPos.y, nWallSide, kFlightWallCell, 1.0);
     }
 }

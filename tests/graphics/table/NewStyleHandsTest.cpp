@@ -115,34 +115,19 @@ TEST_F(OwnTiles, DrawAnimationFrameBesideTheHand) {
     EXPECT_EQ(At({frames[0].dst.left, frames[0].dst.top}), At({719, 366}));
 }
 
-// The other seats.  Each case sets the seat's hand and lists the corners of its concealed
-// tiles (backs), its drawn or winning tile, and its landing position.
+// The other seats.  Each case sets the seat's hand and lists the pictures apart from its row
+// (the drawn back or the winning face) and its landing position.
 struct SeatCase {
     const char* name;
     int cardnum;
     bool hasnew;
     bool won;
     int select;
-    std::vector<At> backs;
-    std::vector<platform::Rect> extra;  // the drawn back or the winning face, as drawn
+    std::vector<platform::Rect> extra;
     At land;
 };
 
-class OtherSeats : public ::testing::Test {
-protected:
-    tabletest::Stage& stage = tabletest::MidHand();
-
-    void Set(CMjPlayer& p, const SeatCase& c) {
-        p.cardnum = c.cardnum;
-        p.hasnew = c.hasnew;
-        p.hued = c.won;
-        p.hutile = {9, 1};
-        p.select = c.select;
-    }
-    At Land(int seat) const { return {stage.draw->LandPos[seat].x, stage.draw->LandPos[seat].y}; }
-};
-
-std::vector<platform::Rect> StretchesFrom(const DrawRecorder& drawn, const platform::Surface* source) {
+std::vector<platform::Rect> PlacesFrom(const DrawRecorder& drawn, const platform::Surface* source) {
     std::vector<platform::Rect> out;
     for (const platform::DrawCall& call : drawn.From(source)) out.push_back(call.dst);
     return out;
@@ -157,52 +142,76 @@ void ExpectRects(const std::vector<platform::Rect>& got, const std::vector<platf
             << ", " << got[i].bottom << ")";
 }
 
+// One seat drawn hidden: where its backs and its faces went, in drawing order.
+struct SeatDrawing {
+    std::vector<platform::Rect> backs;
+    std::vector<platform::Rect> faces;
+    At land;
+};
+
+SeatDrawing DrawSeat(int seat, const SeatCase& c) {
+    tabletest::Stage& stage = tabletest::MidHand();
+    CMjPlayer& p = stage.table->Player[seat];
+    p.cardnum = c.cardnum;
+    p.hasnew = c.hasnew;
+    p.hued = c.won;
+    p.hutile = {9, 1};
+    p.select = c.select;
+    using Routine = void (CMjDraw::*)(CMjPlayer*, std::uint8_t);
+    const Routine routines[4] = {nullptr, &CMjDraw::DrawRightHand, &CMjDraw::DrawOppositeHand,
+                                 &CMjDraw::DrawLeftHand};
+    DrawRecorder drawn(*lpDDSPla);
+    (stage.draw->*routines[seat])(&p, 0);
+    const platform::Surface* faceSheet = seat == 2 ? lpDDSNewOwnLaid[2] : lpDDSNewLaid[seat];
+    const MjPoint land = stage.draw->LandPos[seat];
+    return {PlacesFrom(drawn, stage.draw->lpDDSTileBack[seat]), PlacesFrom(drawn, faceSheet),
+            {land.x, land.y}};
+}
+
+// Takes the picture apart from the row out of `from`: the first or the last drawn.
+void MoveExtra(std::vector<platform::Rect>& from, bool first, std::vector<platform::Rect>& extra) {
+    extra.push_back(first ? from.front() : from.back());
+    from.erase(first ? from.begin() : from.end() - 1);
+}
+
 // Seat 2 with its kong: the row of ten backs is centred as if the tiles stood 23 apart:
 // x0 = (800 − 10 × 23 − 4 − 69) / 2 = 248.  The drawn tile stands at the left end, 24 (the
 // back picture's width) + 10 before the row; it lands 32 (the picture's height) above it.
-std::vector<At> OppositeBacks(int count, int raised) {
-    std::vector<At> out;
-    for (int i = 0; i < count; ++i) out.push_back({248 + 21 * i, i == raised ? 225 : 210});
+// The kong of white follows the row 8 further, its fourth tile on the second.
+std::vector<platform::Rect> OppositeBacks(int raised) {
+    std::vector<platform::Rect> out;
+    for (int i = 0; i < 10; ++i) {
+        const int x = 248 + 21 * i, y = i == raised ? 225 : 210;
+        out.push_back({x, y, x + 24, y + 37});
+    }
     return out;
 }
+const std::vector<platform::Rect> kOppositeKong = {
+    {466, 210, 492, 243}, {489, 210, 515, 243}, {512, 210, 538, 243}, {489, 202, 515, 235}};
 
-TEST_F(OtherSeats, OppositeSeat) {
+TEST(OtherSeats, OppositeSeat) {
     const SeatCase cases[] = {
-        {"no drawn tile", 10, false, false, -1, OppositeBacks(10, -1), {}, {214, 178}},
-        {"drawn tile", 11, true, false, -1, OppositeBacks(10, -1), {{214, 210, 238, 247}}, {214, 178}},
-        {"raised tile", 10, false, false, 3, OppositeBacks(10, 3), {}, {214, 178}},
-        {"won", 10, false, true, -1, OppositeBacks(10, -1), {{215, 210, 241, 243}}, {214, 178}},
+        {"no drawn tile", 10, false, false, -1, {}, {214, 178}},
+        {"drawn tile", 11, true, false, -1, {{214, 210, 238, 247}}, {214, 178}},
+        {"raised tile", 10, false, false, 3, {}, {214, 178}},
+        {"won", 10, false, true, -1, {{215, 210, 241, 243}}, {214, 178}},
     };
     for (const SeatCase& c : cases) {
-        tabletest::Stage& s = tabletest::MidHand();
-        CMjPlayer& p = s.table->Player[2];
-        Set(p, c);
-        DrawRecorder drawn(*lpDDSPla);
-        s.draw->DrawOppositeHand(&p, 0);
-        const platform::Rect back{144, 0, 168, 37};
-        std::vector<At> backs = tabletest::CornersOf(drawn, s.draw->lpDDSTileBack[2], &back);
+        SeatDrawing d = DrawSeat(2, c);
         std::vector<platform::Rect> extra;
-        if (c.hasnew) {
-            extra.push_back({backs.back().x, backs.back().y, backs.back().x + 24, backs.back().y + 37});
-            backs.pop_back();
-        }
-        // The laid-down sheet draws the winning tile, then the kong of white at x 466.
-        std::vector<platform::Rect> faces = StretchesFrom(drawn, lpDDSNewOwnLaid[2]);
-        ASSERT_GE(faces.size(), 4u) << c.name;
-        ExpectRects({faces.end() - 4, faces.end()},
-                    {{466, 210, 492, 243}, {489, 210, 515, 243}, {512, 210, 538, 243}, {489, 202, 515, 235}},
-                    c.name);
-        faces.erase(faces.end() - 4, faces.end());
-        extra.insert(extra.end(), faces.begin(), faces.end());
-        EXPECT_EQ(backs, c.backs) << c.name;
+        if (c.hasnew) MoveExtra(d.backs, false, extra);
+        if (c.won) MoveExtra(d.faces, true, extra);
+        ExpectRects(d.backs, OppositeBacks(c.select), c.name);
+        ExpectRects(d.faces, kOppositeKong, c.name);
         ExpectRects(extra, c.extra, c.name);
-        EXPECT_EQ(Land(2), c.land) << c.name;
+        EXPECT_EQ(d.land, c.land) << c.name;
     }
 }
 
 // Seat 1's column runs from the pen (570, 240) towards the user, each back at (pen + 8,
 // pen − 16), scaled 0.74 for the first tile up to 0.92 for the tenth; the pen moves by
-// (14, 18) times the scale.  Its chow follows 12 lower and 3 to the right.
+// (14, 18) times the scale.  Its chow follows 12 lower and 3 to the right.  The drawn tile
+// stands above the column, drawn before it.
 const std::vector<platform::Rect> kRightBacks = {
     {578, 224, 606, 263}, {588, 237, 617, 278}, {598, 250, 628, 292}, {608, 264, 639, 307},
     {619, 278, 650, 322}, {630, 292, 662, 337}, {641, 307, 674, 353}, {653, 322, 687, 369},
@@ -211,33 +220,21 @@ const std::vector<platform::Rect> kRightBacks = {
 const std::vector<platform::Rect> kRightChow = {
     {683, 383, 730, 414}, {696, 399, 744, 430}, {709, 416, 758, 448}};
 
-TEST_F(OtherSeats, RightSeat) {
+TEST(OtherSeats, RightSeat) {
     const SeatCase cases[] = {
-        {"drawn tile", 11, true, false, -1, {}, {{567, 208, 594, 245}}, {555, 192}},
-        {"no drawn tile", 10, false, false, -1, {}, {}, {555, 223}},
-        {"won", 10, false, true, -1, {}, {{558, 214, 594, 237}}, {555, 223}},
+        {"drawn tile", 11, true, false, -1, {{567, 208, 594, 245}}, {555, 192}},
+        {"no drawn tile", 10, false, false, -1, {}, {555, 223}},
+        {"won", 10, false, true, -1, {{558, 214, 594, 237}}, {555, 223}},
     };
     for (const SeatCase& c : cases) {
-        tabletest::Stage& s = tabletest::MidHand();
-        CMjPlayer& p = s.table->Player[1];
-        Set(p, c);
-        DrawRecorder drawn(*lpDDSPla);
-        s.draw->DrawRightHand(&p, 0);
-        std::vector<platform::Rect> backs = StretchesFrom(drawn, s.draw->lpDDSTileBack[1]);
-        std::vector<platform::Rect> faces = StretchesFrom(drawn, lpDDSNewLaid[1]);
+        SeatDrawing d = DrawSeat(1, c);
         std::vector<platform::Rect> extra;
-        if (c.hasnew) {
-            extra.push_back(backs.front());
-            backs.erase(backs.begin());
-        }
-        if (c.won) {
-            extra.push_back(faces.front());
-            faces.erase(faces.begin());
-        }
-        ExpectRects(backs, kRightBacks, c.name);
-        ExpectRects(faces, kRightChow, c.name);
+        if (c.hasnew) MoveExtra(d.backs, true, extra);
+        if (c.won) MoveExtra(d.faces, true, extra);
+        ExpectRects(d.backs, kRightBacks, c.name);
+        ExpectRects(d.faces, kRightChow, c.name);
         ExpectRects(extra, c.extra, c.name);
-        EXPECT_EQ(Land(1), c.land) << c.name;
+        EXPECT_EQ(d.land, c.land) << c.name;
     }
 }
 
@@ -250,42 +247,37 @@ const std::vector<platform::Rect> kLeftBacks = {
     {31, 410, 69, 462},
 };
 
-TEST_F(OtherSeats, LeftSeat) {
+TEST(OtherSeats, LeftSeat) {
     const SeatCase cases[] = {
-        {"no drawn tile", 13, false, false, -1, {}, {}, {19, 440}},
-        {"drawn tile", 14, true, false, -1, {}, {{11, 432, 50, 486}}, {19, 440}},
-        {"won", 13, false, true, -1, {}, {{13, 439, 63, 472}}, {19, 440}},
+        {"no drawn tile", 13, false, false, -1, {}, {19, 440}},
+        {"drawn tile", 14, true, false, -1, {{11, 432, 50, 486}}, {19, 440}},
+        {"won", 13, false, true, -1, {{13, 439, 63, 472}}, {19, 440}},
     };
     for (const SeatCase& c : cases) {
-        tabletest::Stage& s = tabletest::MidHand();
-        CMjPlayer& p = s.table->Player[3];
-        Set(p, c);
-        DrawRecorder drawn(*lpDDSPla);
-        s.draw->DrawLeftHand(&p, 0);
-        std::vector<platform::Rect> backs = StretchesFrom(drawn, s.draw->lpDDSTileBack[3]);
-        std::vector<platform::Rect> extra = StretchesFrom(drawn, lpDDSNewLaid[3]);
-        if (c.hasnew) {
-            extra.push_back(backs.back());
-            backs.pop_back();
-        }
-        ExpectRects(backs, kLeftBacks, c.name);
+        SeatDrawing d = DrawSeat(3, c);
+        std::vector<platform::Rect> extra;
+        if (c.hasnew) MoveExtra(d.backs, false, extra);
+        if (c.won) MoveExtra(d.faces, true, extra);
+        ExpectRects(d.backs, kLeftBacks, c.name);
+        EXPECT_TRUE(d.faces.empty()) << c.name;
         ExpectRects(extra, c.extra, c.name);
-        EXPECT_EQ(Land(3), c.land) << c.name;
+        EXPECT_EQ(d.land, c.land) << c.name;
     }
 }
 
 // A revealed hand shows its faces and leaves the landing position alone.
-TEST_F(OtherSeats, RevealedHandsShowFacesAndKeepTheLandingPosition) {
+TEST(OtherSeats, RevealedHandsShowFacesAndKeepTheLandingPosition) {
+    tabletest::Stage& stage = tabletest::MidHand();
     CMjPlayer& opposite = stage.table->Player[2];
     stage.draw->LandPos[2] = {1, 2};
     DrawRecorder drawn(*lpDDSPla);
     stage.draw->DrawOppositeHand(&opposite, 1);
     EXPECT_TRUE(drawn.From(stage.draw->lpDDSTileBack[2]).empty());
-    const std::vector<platform::Rect> faces = StretchesFrom(drawn, lpDDSNewOwnLaid[2]);
+    const std::vector<platform::Rect> faces = PlacesFrom(drawn, lpDDSNewOwnLaid[2]);
     ASSERT_EQ(faces.size(), 14u);
     ExpectRects({faces.front()}, {{248, 210, 274, 243}}, "first face");
     ExpectRects({faces[10]}, {{486, 210, 512, 243}}, "the kong, 8 after the row");
-    EXPECT_EQ(Land(2), At({1, 2}));
+    EXPECT_EQ(At({stage.draw->LandPos[2].x, stage.draw->LandPos[2].y}), At({1, 2}));
 }
 
 // The user's melds lie left of the row from x = 800 − 696 − 30 = 74, a kong's fourth tile 20

@@ -117,7 +117,7 @@ protected:
         stage.draw->nAnimKind = kind;
         stage.draw->FlightPos = {300, 200};
         tabletest::Compose(stage);
-        stage.draw->nAnimKind = kAnimNone;
+        stage.draw->nAnimKind = CMjDraw::kAnimNone;
     }
     // The fast copies from a desk sheet: the desk itself draws its tiles stretched.
     std::vector<platform::DrawCall> CopiesFrom(const platform::Surface* sheet) const {
@@ -131,7 +131,7 @@ protected:
 // A flying discard is its cell of the fourth desk sheet, cut by the first sheet's cells.
 TEST_F(Flight, TileFliesFromTheFourthDeskSheet) {
     stage.draw->FlyMj = {4, 2};
-    Fly(kAnimTile);
+    Fly(CMjDraw::kAnimTileFlight);
     const std::vector<platform::DrawCall> calls = CopiesFrom(lpDDSNewDiscard[3]);
     ASSERT_EQ(calls.size(), 1u);
     const int cw = rcNewDiscard[0].right / 9;
@@ -142,20 +142,20 @@ TEST_F(Flight, TileFliesFromTheFourthDeskSheet) {
 
 TEST_F(Flight, AFlowerHasNoCellAndDrawsNothing) {
     stage.draw->FlyMj = {3, 4};
-    Fly(kAnimTile);
+    Fly(CMjDraw::kAnimTileFlight);
     EXPECT_TRUE(CopiesFrom(lpDDSNewDiscard[3]).empty());
 }
 
 TEST_F(Flight, WallPieceFliesAsPerspectiveCellSix) {
     stage.draw->nWallSide = 0;
-    Fly(kAnimWall);
+    Fly(CMjDraw::kAnimWallFlight);
     const std::vector<Piece> at = PiecesAt(drawn, stage.draw->lpDDSWall[0], {300, 200});
     ASSERT_EQ(at.size(), 1u);
     EXPECT_TRUE(tabletest::SameRect(at[0].src, {186, 0, 217, 31}));
 }
 
 TEST_F(Flight, ChipsFly) {
-    Fly(kAnimChips);
+    Fly(CMjDraw::kAnimChips);
     EXPECT_EQ(tabletest::CornersOf(drawn, stage.draw->lpDDSChips), std::vector<At>({{300, 200}}));
 }
 
@@ -164,7 +164,7 @@ TEST_F(Flight, ChipsFly) {
 TEST(Dice, ThrowFramesThenFaces) {
     tabletest::Stage& stage = tabletest::MidHand();
     CMjDraw& draw = *stage.draw;
-    draw.nAnimKind = kAnimDice;
+    draw.nAnimKind = CMjDraw::kAnimDice;
     draw.nFlightStep = 4;
     draw.FlightPos = {468, 90};
     DrawRecorder drawn(*lpDDSPla);
@@ -173,7 +173,7 @@ TEST(Dice, ThrowFramesThenFaces) {
     EXPECT_TRUE(tabletest::SameRect(drawn.From(draw.lpDDSDice)[0].src, {528, 0, 660, 75}));
 
     drawn.Clear();
-    draw.nAnimKind = kAnimNone;
+    draw.nAnimKind = CMjDraw::kAnimNone;
     draw.bDiceShown = 1;
     draw.nDice1 = 1;
     draw.nDice2 = 6;
