@@ -19,6 +19,8 @@ constexpr int kHonourSuit = 3;
 constexpr int kFlowerSuit = 4;
 inline bool IsNumberedSuit(int suit) { return suit >= 0 && suit <= 2; }
 inline bool IsNumbered(const tagMj& t) { return IsNumberedSuit(t.suit); }
+// A numbered 1 or 9.
+inline bool IsTerminal(const tagMj& t) { return IsNumbered(t) && (t.value == 1 || t.value == 9); }
 
 // A concealed hand holds at most 14 tiles (13 and the drawn one); a complete hand with every
 // meld tile joined to it at most 18 (four kongs and a pair).
