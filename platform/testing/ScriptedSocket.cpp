@@ -66,7 +66,7 @@ bool ScriptedSocket::Feed(std::string_view bytes) {
 
 bool ScriptedSocket::Hangup() {
     if (!IsConnected()) return false;
-    Drop();
+    state_ = State::Closed;
     Report(events_.onDisconnect);
     return true;
 }

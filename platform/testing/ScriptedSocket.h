@@ -35,8 +35,8 @@ public:
     bool AcceptConnection();
     // One chunk of bytes arrives: onRead.  False (and nothing arrives) when not connected.
     bool Feed(std::string_view bytes);
-    // The server closes the connection: unread bytes are dropped, onDisconnect.  False when
-    // not connected.
+    // The server closes the connection: onDisconnect, with the bytes not read yet still
+    // readable until the socket is opened or closed again.  False when not connected.
     bool Hangup();
     // The socket fails with `kind` (any of SocketError): it closes, unread bytes are dropped,
     // and onError reports it; no disconnect follows.
