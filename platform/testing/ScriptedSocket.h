@@ -43,8 +43,12 @@ public:
     void Fail(SocketError kind);
     // Bytes left the send buffer: onWrite.
     void MakeRoom();
+    // The send buffer has room for `bytes` more: onWrite.
+    void MakeRoom(std::size_t bytes);
     // Each Write takes at most `bytes` from now on (the rest must be offered again).
     void SetWriteLimit(std::size_t bytes) { writeLimit_ = bytes; }
+    // The send buffer takes `bytes` more in all, then Write takes nothing until MakeRoom.
+    void SetSendRoom(std::size_t bytes) { room_ = bytes; }
 
     // What the game did.
     State CurrentState() const { return state_; }
@@ -68,6 +72,7 @@ private:
     std::size_t readPos_ = 0;
     std::string sent_;
     std::size_t writeLimit_ = SIZE_MAX;
+    std::size_t room_ = SIZE_MAX;
     std::string host_;
     std::uint16_t port_ = 0;
     int opens_ = 0;

@@ -73,6 +73,19 @@ TEST_F(ScriptedSocketTest, CloseReportsTheDisconnectOfAnOpenConnectionOnly) {
     EXPECT_EQ(socket_.Opens(), 3);
 }
 
+TEST_F(ScriptedSocketTest, ASendBufferWithoutRoomTakesNothingUntilRoomIsMade) {
+    socket_.Open("h", 1);
+    socket_.AcceptConnection();
+    socket_.SetSendRoom(4);
+    EXPECT_EQ(socket_.Write("abcdef", 6), 4u);
+    EXPECT_EQ(socket_.Write("ef", 2), 0u);
+    TakeLog();
+    socket_.MakeRoom(1);
+    EXPECT_EQ(TakeLog(), Log{"write"});
+    EXPECT_EQ(socket_.Write("ef", 2), 1u);
+    EXPECT_EQ(socket_.TakeSent(), "abcde");
+}
+
 TEST_F(ScriptedSocketTest, BytesSentBeforeTheHangupStayReadableUntilTheSocketIsUsedAgain) {
     socket_.Open("h", 1);
     socket_.AcceptConnection();
