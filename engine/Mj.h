@@ -107,6 +107,13 @@ constexpr int kMaxChatPhrases = 100;
 constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
+struct SavedGame;
+class CDxEdit;
+class CDxGameChatWnd;
+class CDxLinkLabel;
+
+// The text links under the table.
+constexpr int kMaxLinkLabels = 10;
 
 // The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
 // before); winds and dragons each wrap within their own group.
@@ -214,6 +221,12 @@ public:
     TableButton buttons[kTableButtonCount];
     std::vector<std::string> phrases;  // quick-chat phrases
 
+    // --- Widgets drawn with the table: the construction makes them; null draws nothing ---
+    CDxEdit* chatedit = nullptr;             // the table's one-line chat input
+    CDxGameChatWnd* chatlog = nullptr;       // the table chat window
+    CDxGameChatWnd* phraselist = nullptr;    // the quick-chat phrases
+    CDxLinkLabel* links[kMaxLinkLabels] = {};  // text links under the table, linkcount in use
+
     // --- Construction and display ---------------------------------------------------------
     void Redraw();
     CMjTimer* Timer(unsigned id) const;
@@ -291,6 +304,24 @@ public:
     void ShowAllHands(bool show);
     void ShowClaimButtons(bool show);
     void ResetTable();
+
+    // --- Saved games (MjSaveGame.cpp) and the dialogs' operations (MjDialogs.cpp) ---------
+    // The file the game is saved to when the user leaves it (a slot file, or the file it was
+    // loaded from); empty: none yet.
+    std::string savefile;
+    // False when refused (a running hand that is not at the user's discard turn: the message
+    // box says so) or when the file cannot be written (a message box says so).
+    bool SaveProgress(const std::string& gbkPath);
+    // True when the file was read and its game resumed.  A missing file answers false at once
+    // and silently; a damaged one (another signature, a wrong size, a field out of range) is
+    // reported and changes nothing.
+    bool LoadProgress(const std::string& gbkPath);
+    // Leaves the offline game: saved to its file, then back to the save slots.
+    void QuitGame();
+    // The pre-deal items of the item dialog, and the deal after it.
+    void ApplySuitItem();
+    void ApplyPairItem();
+    void BeginDeal();
 
     // The message box over the table with a text (GBK); the dialog of an id becomes the one
     // shown.
@@ -380,6 +411,13 @@ private:
     // Shows the flight just started as `kind` and steps it until it arrives.
     void RunFlight(int kind, int speed);
     void ClaimFlight(int claimer, int discarder, const tagMj& tile);
+
+    // Saved-game helpers.
+    SavedGame SaveRecord() const;
+    void TakeSaveRecord(const SavedGame& game);
+    void ResumeSavedHand();
+    void RebuildWallPicture();
+    void StopFlowTimers();
 
     // Online records (online/).
     void OnLoginSuccess();
