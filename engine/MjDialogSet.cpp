@@ -3,6 +3,9 @@
 // over the table in its overlay pointers.  The table deletes them when it goes, in the order it
 // made them.
 #include "engine/Mj.h"
+#include "online/ChooseNetForm.h"
+#include "online/LoginForm.h"
+#include "online/RegForm.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoForm.h"
 #include "ui/InputNameDlg.h"

@@ -4,10 +4,7 @@
 #include "graphics/FrameDialogs.h"
 
 CNetRoom* pNetRoom = nullptr;
-CLoginForm* pLoginForm = nullptr;
-CRegForm* pRegForm = nullptr;
 CInviteForm* pInviteForm = nullptr;
-CChooseNetForm* pChooseNetForm = nullptr;
 
 CShellForm::CShellForm(std::string_view backgroundPath, CMj* ownerTable, int formId)
     : CBitForm(backgroundPath, ownerTable), id(formId) {}

@@ -1,5 +1,6 @@
-// A dialog of online play whose workings come with online play: its background and its id, and
-// as an active dialog it shows (`nActiveForm` := its id) and closes.  It takes no mouse input
+// A dialog of online play whose workings are still to come (the lobby, the invitation form and
+// the invitation prompt): its background and its id, and as an active dialog it shows
+// (`nActiveForm` := its id) and closes.  It takes no mouse input
 // yet.  The invitation prompt is not an active dialog: its own flag `bInviteShown` shows it
 // over the table.
 #pragma once
@@ -31,21 +32,10 @@ public:
         : CShellForm(backgroundPath, owner, Id) {}
 };
 
-// The online dialogs: the lobby, login, sign-up, the invitation form, the server-line chooser
-// and the invitation prompt.
 class CNetRoom : public CShellFormOf<10> {
     using CShellFormOf::CShellFormOf;
 };
-class CLoginForm : public CShellFormOf<12> {
-    using CShellFormOf::CShellFormOf;
-};
-class CRegForm : public CShellFormOf<13> {
-    using CShellFormOf::CShellFormOf;
-};
 class CInviteForm : public CShellFormOf<14> {
-    using CShellFormOf::CShellFormOf;
-};
-class CChooseNetForm : public CShellFormOf<18> {
     using CShellFormOf::CShellFormOf;
 };
 class CInviteMessage : public CShellFormOf<CShellForm::kOverlayPrompt> {
@@ -55,7 +45,4 @@ class CInviteMessage : public CShellFormOf<CShellForm::kOverlayPrompt> {
 // Null until the table makes them.  The invitation prompt's pointer is the frame's
 // (`pInviteMessage`, graphics/FrameDialogs.h).
 extern CNetRoom* pNetRoom;
-extern CLoginForm* pLoginForm;
-extern CRegForm* pRegForm;
 extern CInviteForm* pInviteForm;
-extern CChooseNetForm* pChooseNetForm;

@@ -1,8 +1,8 @@
-// The program's table drawn through its renderer: made in the build's program folder with the
-// renderer presentation (the catalogue loaded, the logo faded in on the virtual clock), then a
-// new game dealt until the user's first turn.  Both frames are written as PNGs under the build
-// folder for a person to look at: golden/table_made_new_style.png and
-// golden/table_dealt_new_style.png.
+// The program's table drawn through its renderer, in each table style: made in the build's
+// program folder with the renderer presentation (the catalogue loaded, the logo faded in on the
+// virtual clock), then a new game dealt until the user's first turn.  The frames are written as
+// PNGs under the build folder for a person to look at: golden/table_made_<style>.png and
+// golden/table_dealt_<style>.png, the style "new_style" or "classic".
 #include <filesystem>
 
 #include "TableFixture.h"
@@ -35,9 +35,20 @@ bool PresentedAsComposed(const platform::testing::FramePresenter& presenter) {
     return true;
 }
 
-TEST(TableGolden, TheNewStyleTableMadeAndDealtThroughItsRenderer) {
+struct Style {
+    std::uint8_t newStyle;
+    const char* name;
+};
+
+class TableGolden : public ::testing::TestWithParam<Style> {
+protected:
+    ~TableGolden() override { bNewStyle = 1; }
+};
+
+TEST_P(TableGolden, TheTableMadeAndDealtThroughItsRenderer) {
+    const Style style = GetParam();
     ProgramFolderOfTheBuild("golden_table");
-    bNewStyle = 1;
+    bNewStyle = style.newStyle;
     bNetworkStart = 0;
     platform::testing::FramePresenter presenter;
     platform::testing::ScopedPresenter presenterInstalled(&presenter);
@@ -52,8 +63,9 @@ TEST(TableGolden, TheNewStyleTableMadeAndDealtThroughItsRenderer) {
     for (unsigned ms : h.Clock().Pauses()) fade += ms == 50;
     EXPECT_EQ(fade, 20);
     EXPECT_EQ(nActiveForm, 11);
+    EXPECT_EQ(t.renderer.bClassic, style.newStyle ? 0 : 1);
     EXPECT_TRUE(PresentedAsComposed(presenter));
-    WriteGolden("table_made_new_style.png");
+    WriteGolden(std::string("table_made_") + style.name + ".png");
 
     // A new game, played on the virtual clock until the user may discard from a dealt hand.
     h.StartGame(kOfficial);
@@ -66,13 +78,21 @@ TEST(TableGolden, TheNewStyleTableMadeAndDealtThroughItsRenderer) {
     ASSERT_TRUE(t.Player[0].hasnew) << "the dealer holds fourteen";
     platform::testing::DrawRecorder drawn(*lpDDSPla);
     t.Redraw();
-    // The user's fourteen tiles stand on the table, each body from the tile-body sheet.
-    EXPECT_GE(drawn.From(t.renderer.lpDDSPaiSheet).size(), 14u);
+    // The user's fourteen tiles stand on the table, from the style's standing-tile sheet.
+    const platform::Surface* standing =
+        style.newStyle ? t.renderer.lpDDSPaiSheet : t.renderer.lpDDSHandTiles;
+    EXPECT_GE(drawn.From(standing).size(), 14u);
     EXPECT_GT(t.renderer.LandPos[0].x, 0) << "the hand stored where a drawn tile lands";
     EXPECT_EQ(t.renderer.nAnimKind, CMjDraw::kAnimNone);
     EXPECT_TRUE(PresentedAsComposed(presenter));
-    WriteGolden("table_dealt_new_style.png");
+    WriteGolden(std::string("table_dealt_") + style.name + ".png");
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, TableGolden,
+                         ::testing::Values(Style{1, "new_style"}, Style{0, "classic"}),
+                         [](const ::testing::TestParamInfo<Style>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace enginetest
