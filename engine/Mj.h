@@ -234,6 +234,8 @@ public:
     CDxLinkLabel* links[kMaxLinkLabels] = {};  // text links under the table, linkcount in use
 
     // --- Construction and display ---------------------------------------------------------
+    // The start-up logo fades in; returns once it has.
+    void ShowBanner() { presentation_->ShowBanner(); }
     void Redraw();
     CMjTimer* Timer(unsigned id) const;
     CBitButton& Button(int id) { return *buttons.GetButton(id); }

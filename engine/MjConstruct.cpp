@@ -1,5 +1,6 @@
-// Making and tearing down the table: its globals, timers, seats, buttons and sound object, the
-// settings and data files it reads on the way, and the shown dialog.
+// Making and tearing down the table in its order: its globals, its display, the sound object
+// and music, timers, dialogs, seats, chat windows, link labels and buttons, the settings and
+// data files it reads on the way, and the shown dialog.
 #include <cstring>
 
 #include "engine/Mj.h"
@@ -94,7 +95,7 @@ CMj::CMj(TablePresentation* presentation)
     ShowClaimButtons(false);
     chatedit->visible = 0;
     LoadLevelTable(platform::ProgramPath("level.txt"));
-    if (!bNetworkStart) presentation_->ShowBanner();
+    if (!bNetworkStart) ShowBanner();
     ShowDialog(11);
 
     for (int s = 0; s < kSeats; s++) {

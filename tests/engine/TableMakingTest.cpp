@@ -63,6 +63,24 @@ TEST_F(TableMaking, TheButtonsTakeThePicturesAndStateOfTheTableStyle) {
     }
 }
 
+// The logo fades in on every start but one made for online play; the start mode shows on both.
+TEST_F(TableMaking, AnOnlineStartShowsNoLogoButTheStartModeAllTheSame) {
+    class BannerCount : public RecordingPresentation {
+    public:
+        void ShowBanner() override { banners++; }
+        int banners = 0;
+    };
+    for (std::uint8_t online : {0, 1}) {
+        bNetworkStart = online;
+        BannerCount counted;
+        HeadlessTable h(1, &counted);
+        EXPECT_EQ(counted.banners, online ? 0 : 1);
+        EXPECT_EQ(nActiveForm, 11);
+        EXPECT_EQ(counted.dialogs, std::vector<int>{11});
+    }
+    bNetworkStart = 0;
+}
+
 struct DialogMade {
     const char* background;
     std::function<CBitForm*()> pointer;
