@@ -184,6 +184,28 @@ TEST_F(Flights, TheDiceTakeFifteenStepsFromTheirStart) {
     }
 }
 
+// A full desk keeps no cell for a discard: it lies only in the river, and a hidden one marks no
+// other seat's tile face down.
+TEST_F(Flights, AFullDeskDropsTheDiscardAndMarksNoOtherCell) {
+    Hand(0, "19m19s19p1234567z");
+    Hand(1, "5p 1357s248p1357z");
+    Hand(2, "19m19s19p1234567z");
+    Hand(3, "19m19s19p1234567z");
+    for (auto& column : d.desk.occupied)
+        for (std::uint8_t& cell : column) cell = 1;
+    t->Player[1].deskx = 12;
+    t->Player[1].desky = 3;
+    t->Player[1].hidemj = 1;
+    t->animate = 1;
+    Discards(1, "5p");
+    ASSERT_TRUE(RunUntil([&] { return t->curplayer == 2; }));
+    EXPECT_EQ(t->Player[1].rivernum, 1);
+    EXPECT_EQ(t->Player[1].deskx, 12) << "the cursor stays";
+    EXPECT_EQ(t->Player[1].desky, 3);
+    for (std::uint8_t mark : t->deskhidden) ASSERT_EQ(mark, 0);
+    EXPECT_EQ(d.desk.occupied[12][3], 1);
+}
+
 // Through the renderer adapter, the table's discard flies in steps of 30 from the hand to the
 // cell it fills on the desk, which stays empty while the tile is on its way.
 class CellWatch : public RendererPresentation {
