@@ -57,7 +57,7 @@ int CChooseNetForm::OnLButtonUp(int px, int py) {
         nServerIndex = index;
         if (pLoginForm) pLoginForm->Show();
     } else if (index == kCloseButton) {
-        ShowDialogById(owner, kModeFormDialogId);
+        ShowDialogById(owner, kModeFormId);
     }
     return index;
 }

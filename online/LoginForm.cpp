@@ -136,7 +136,7 @@ int CLoginForm::OnLButtonUp(int px, int py) {
     switch (index) {
         case kEnter: LogIn(false); break;
         case kBack:
-            nActiveForm = kModeFormDialogId;
+            nActiveForm = kModeFormId;
             Redraw();
             break;
         case kSignUpPage: platform::OpenUrl(kSignUpPageUrl); break;

@@ -3,11 +3,9 @@
 // reaches them: keys while one is active and the timers that are not the table's own.
 #pragma once
 
-class CMj;
+#include "ui/Dialogs.h"
 
-// Dialog ids of other subsystems that online play brings up.
-constexpr int kLobbyDialogId = 10;
-constexpr int kModeFormDialogId = 11;
+class CMj;
 
 // Makes the login dialog, the sign-up dialog and the server-line chooser (pLoginForm,
 // pRegForm, pChooseNetForm) and puts each in its dialog slot; DeleteOnlineDialogs deletes them
