@@ -125,11 +125,7 @@ int CLoginForm::OnLButtonDown(int px, int py) {
     return index;
 }
 
-int CLoginForm::OnMouseMove(int px, int py) {
-    const int index = buttons.MouseMove(px, py);
-    if (index >= 0) Redraw();
-    return index;
-}
+int CLoginForm::OnMouseMove(int px, int py) { return HoverButtons(px, py); }
 
 int CLoginForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);
