@@ -5,7 +5,6 @@
 #include "online/LoginForm.h"
 #include "online/NetworkStart.h"
 #include "online/OnlineAddresses.h"
-#include "online/OnlineWindows.h"
 #include "online/ProxySettings.h"
 #include "online/RegRequest.h"
 #include "platform/Adapter.h"
@@ -152,7 +151,7 @@ void TDataModule1::ClientSocket1Disconnect() {
 }
 
 void TDataModule1::OnDisconnect() {
-    if (bNetMode) CurrentOnlineWindows()->CloseHint();
+    CloseNetworkHint();
     GiveLoginBack();
     if (pLoginForm) pLoginForm->StatusLabel.visible = 0;
     if (pMj) pMj->NetGameEnded();
@@ -174,7 +173,7 @@ void TDataModule1::ClientSocket1Error(platform::SocketError kind) {
 }
 
 void TDataModule1::OnError(platform::SocketError kind) {
-    if (bNetMode) CurrentOnlineWindows()->CloseHint();
+    CloseNetworkHint();
     GiveLoginBack();
     if (pMj) pMj->NetGameEnded();
     closedByUs_ = true;
