@@ -88,13 +88,13 @@ void TDataModule1::ClientSocket1Read() {
         readAgain_ = true;
         return;
     }
-    if (bUseProxy && !ProxyPhase1()) return;
+    if (bUseProxy && !ProxyPhase()) return;
     ReadRecords();
 }
 
 // A failed handshake ends the attempt; a finished one sends the login, and whatever the server
 // sent behind the proxy's reply is read at once.
-bool TDataModule1::ProxyPhase1() {
+bool TDataModule1::ProxyPhase() {
     if (!ProxySock.OnRead(ClientSocket1.Socket())) return false;
     if (ProxySock.IsFailed()) {
         CloseGameSocket();
