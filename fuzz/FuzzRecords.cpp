@@ -1,5 +1,5 @@
-// The record reader on any byte stream: the stream arrives in reads of varying sizes (the
-// first byte seeds them), is cut into records, and every record is read as each type of both
+// The record reader on any byte stream: the stream arrives in reads of varying sizes (its
+// length seeds them), is cut into records, and every record is read as each type of both
 // directions.  Checks: the records come out whole, in order and equal to the stream's slices;
 // no more than an incomplete record is kept; a record that reads as a type builds again into
 // one that reads as the same type.
@@ -42,10 +42,9 @@ void ReadAsEveryType(const std::uint8_t* record) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) return 0;
-    unsigned seed = data[0] * 2654435761u + 1;
-    const std::uint8_t* stream = data + 1;
-    const std::size_t length = size - 1;
+    unsigned seed = static_cast<unsigned>(size) * 2654435761u + 1;
+    const std::uint8_t* stream = data;
+    const std::size_t length = size;
 
     static RecordFramer framer;  // 50 KB: kept between runs, cleared for each
     framer.Clear();

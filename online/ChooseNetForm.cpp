@@ -39,17 +39,9 @@ void CChooseNetForm::Show() {
     Redraw();
 }
 
-int CChooseNetForm::OnLButtonDown(int px, int py) {
-    const int index = buttons.MouseDown(px, py);
-    if (index >= 0) Redraw();
-    return index;
-}
+int CChooseNetForm::OnLButtonDown(int px, int py) { return PressButtons(px, py); }
 
-int CChooseNetForm::OnMouseMove(int px, int py) {
-    const int index = buttons.MouseMove(px, py);
-    if (index >= 0) Redraw();
-    return index;
-}
+int CChooseNetForm::OnMouseMove(int px, int py) { return HoverButtons(px, py); }
 
 int CChooseNetForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);
@@ -57,7 +49,7 @@ int CChooseNetForm::OnLButtonUp(int px, int py) {
         nServerIndex = index;
         if (pLoginForm) pLoginForm->Show();
     } else if (index == kCloseButton) {
-        ShowDialogById(owner, kModeFormDialogId);
+        ShowDialogById(owner, kModeFormId);
     }
     return index;
 }

@@ -6,10 +6,11 @@
 #include <string_view>
 
 #include "ui/BitForm.h"
+#include "ui/Dialogs.h"
 
 class CChooseNetForm : public CBitForm {
 public:
-    static constexpr int kId = 18;
+    static constexpr int kId = kChooseNetFormId;
     static constexpr int kLineButtons = 5;
     static constexpr int kCloseButton = 5;
 

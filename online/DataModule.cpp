@@ -5,7 +5,6 @@
 #include "online/LoginForm.h"
 #include "online/NetworkStart.h"
 #include "online/OnlineAddresses.h"
-#include "online/OnlineWindows.h"
 #include "online/ProxySettings.h"
 #include "online/RegRequest.h"
 #include "platform/Adapter.h"
@@ -89,13 +88,13 @@ void TDataModule1::ClientSocket1Read() {
         readAgain_ = true;
         return;
     }
-    if (bUseProxy && !ProxyPhase1()) return;
+    if (bUseProxy && !ProxyPhase()) return;
     ReadRecords();
 }
 
 // A failed handshake ends the attempt; a finished one sends the login, and whatever the server
 // sent behind the proxy's reply is read at once.
-bool TDataModule1::ProxyPhase1() {
+bool TDataModule1::ProxyPhase() {
     if (!ProxySock.OnRead(ClientSocket1.Socket())) return false;
     if (ProxySock.IsFailed()) {
         CloseGameSocket();
@@ -152,7 +151,7 @@ void TDataModule1::ClientSocket1Disconnect() {
 }
 
 void TDataModule1::OnDisconnect() {
-    if (bNetMode) CurrentOnlineWindows()->CloseHint();
+    CloseNetworkHint();
     GiveLoginBack();
     if (pLoginForm) pLoginForm->StatusLabel.visible = 0;
     if (pMj) pMj->NetGameEnded();
@@ -174,7 +173,7 @@ void TDataModule1::ClientSocket1Error(platform::SocketError kind) {
 }
 
 void TDataModule1::OnError(platform::SocketError kind) {
-    if (bNetMode) CurrentOnlineWindows()->CloseHint();
+    CloseNetworkHint();
     GiveLoginBack();
     if (pMj) pMj->NetGameEnded();
     closedByUs_ = true;

@@ -84,7 +84,7 @@ private:
     enum class LinkEnd { kNone, kDisconnect, kError };
 
     // The proxy's part of a read event; true when the event goes on to the records.
-    bool ProxyPhase1();
+    bool ProxyPhase();
     // Reads and handles records until the socket is empty or the link closed itself.
     void ReadRecords();
     bool HandleRecord(const std::uint8_t* record);

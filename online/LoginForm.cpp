@@ -125,18 +125,14 @@ int CLoginForm::OnLButtonDown(int px, int py) {
     return index;
 }
 
-int CLoginForm::OnMouseMove(int px, int py) {
-    const int index = buttons.MouseMove(px, py);
-    if (index >= 0) Redraw();
-    return index;
-}
+int CLoginForm::OnMouseMove(int px, int py) { return HoverButtons(px, py); }
 
 int CLoginForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);
     switch (index) {
         case kEnter: LogIn(false); break;
         case kBack:
-            nActiveForm = kModeFormDialogId;
+            nActiveForm = kModeFormId;
             Redraw();
             break;
         case kSignUpPage: platform::OpenUrl(kSignUpPageUrl); break;

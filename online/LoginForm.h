@@ -11,13 +11,14 @@
 #include "online/ProxySettings.h"
 #include "rules/MjTimer.h"
 #include "ui/BitForm.h"
+#include "ui/Dialogs.h"
 #include "ui/DxEdit.h"
 #include "ui/DxLabel.h"
 
 class CLoginForm : public CBitForm {
 public:
     enum ButtonId : int { kEnter = 0, kBack = 1, kSignUpPage = 2, kProxy = 3 };
-    static constexpr int kId = 12;
+    static constexpr int kId = kLoginFormId;
     static constexpr unsigned kTimerId = 200;
     static constexpr int kTimeoutSeconds = 30;
     // Account names and passwords are 4 to 12 bytes long.

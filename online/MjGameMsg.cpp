@@ -21,9 +21,8 @@ void CMj::OnLoginSuccess() {
     if (IsNetGame()) return;
     if (bNetMode && !bNetLoggedIn) {
         bNetLoggedIn = 1;
-        OnlineWindows* windows = CurrentOnlineWindows();
-        windows->CloseHint();
-        windows->ShowMainWindow();
+        CloseNetworkHint();
+        CurrentOnlineWindows()->ShowMainWindow();
     }
     NetStart();
 }

@@ -50,7 +50,7 @@ void CMj::NetStart() {
     ownseat = 0;
     Timer(kTimerKeepAlive)->SetEnabled(true);
     Button(kButtonInvite).visible = 1;
-    ShowDialogById(this, kLobbyDialogId);
+    ShowDialogById(this, kLobbyId);
     Button(kButtonSendChat).visible = 1;
     Button(kButtonPhrases).visible = 1;
     bWildRule = 0;

@@ -53,6 +53,10 @@ void SendLogoff() {
     DataModule1->SendRecord(record.data(), kGameMsgSize);
 }
 
+void CloseNetworkHint() {
+    if (bNetMode && !bNetEnded) CurrentOnlineWindows()->CloseHint();
+}
+
 void EndNetworkStart(const std::string& gbkText, const std::string& gbkCaption,
                      platform::MbIcon icon) {
     if (bNetEnded) return;

@@ -38,6 +38,9 @@ bool StartNetworkFromCommandLine(const char* user, const char* password, const c
 // game is on.
 void SendLogoff();
 
+// A command-line start's hint window closes (nothing otherwise, or once the start has ended).
+void CloseNetworkHint();
+
 // Ends a command-line start: the hint window closes, the message is shown, the main window
 // closes.  Only the first call does anything.
 void EndNetworkStart(const std::string& gbkText, const std::string& gbkCaption,

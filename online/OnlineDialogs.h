@@ -3,11 +3,9 @@
 // reaches them: keys while one is active and the timers that are not the table's own.
 #pragma once
 
-class CMj;
+#include "ui/Dialogs.h"
 
-// Dialog ids of other subsystems that online play brings up.
-constexpr int kLobbyDialogId = 10;
-constexpr int kModeFormDialogId = 11;
+class CMj;
 
 // A key typed while dialog `activeForm` is active: the login dialog (12) and the sign-up
 // dialog (13) take it.  False for other dialogs.

@@ -86,8 +86,7 @@ void CRegForm::Show() {
 }
 
 int CRegForm::OnLButtonDown(int px, int py) {
-    const int index = buttons.MouseDown(px, py);
-    if (index >= 0) Redraw();
+    const int index = PressButtons(px, py);
     for (CDxEdit* edit : Edits())
         if (edit->MouseDown(px, py)) {
             FocusOn(edit);
@@ -101,11 +100,7 @@ int CRegForm::OnLButtonDown(int px, int py) {
     return index;
 }
 
-int CRegForm::OnMouseMove(int px, int py) {
-    const int index = buttons.MouseMove(px, py);
-    if (index >= 0) Redraw();
-    return index;
-}
+int CRegForm::OnMouseMove(int px, int py) { return HoverButtons(px, py); }
 
 int CRegForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);

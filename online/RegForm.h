@@ -11,13 +11,14 @@
 #include "rules/MjTimer.h"
 #include "ui/BitCheckBox.h"
 #include "ui/BitForm.h"
+#include "ui/Dialogs.h"
 #include "ui/DxEdit.h"
 #include "ui/DxLabel.h"
 
 class CRegForm : public CBitForm {
 public:
     enum ButtonId : int { kSubmit = 0, kReturn = 1 };
-    static constexpr int kId = 13;
+    static constexpr int kId = kRegFormId;
     static constexpr int kEditCount = 7;
     // The answer's time-out.
     static constexpr unsigned kTimerId = 201;

@@ -24,7 +24,12 @@ enum DialogId : int {
     kNewGameDlgId = 7,
     kInputNameDlgId = 8,
     kItemFormId = 9,
+    kLobbyId = 10,
     kModeFormId = 11,
+    // Online play's dialogs on the table (online/).
+    kLoginFormId = 12,
+    kRegFormId = 13,
+    kChooseNetFormId = 18,
 };
 
 // Null until the table makes them (CMj::CMj makes every dialog of the program, in its order).

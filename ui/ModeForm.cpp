@@ -57,7 +57,8 @@ int CModeForm::OnLButtonUp(int px, int py) {
             platform::PostNotice(platform::kCloseRequest, "");
             break;
         case kNet:
-            // The server-line chooser comes with online play.
+            // The server-line chooser, from its slot (online play makes it).
+            if (CBitForm* chooser = DialogForId(kChooseNetFormId)) chooser->Show();
             break;
         case kGame:
             if (pWelComForm) pWelComForm->Show();

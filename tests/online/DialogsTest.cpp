@@ -4,6 +4,7 @@
 #include <string>
 
 #include "online/OnlineAddresses.h"
+#include "ui/ModeForm.h"
 #include "online/RegRequest.h"
 #include "platform/Ini.h"
 #include "tests/online/LinkTestSupport.h"
@@ -42,7 +43,16 @@ TEST(ChooseNetForm, ButtonsForTheLinesOfTheDirectoryAndNoMore) {
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
     chooser.Show();
     OnlineBench::ClickButton(chooser, CChooseNetForm::kCloseButton);
-    EXPECT_EQ(nActiveForm, kModeFormDialogId);
+    EXPECT_EQ(nActiveForm, kModeFormId);
+}
+
+TEST(ChooseNetForm, TheStartScreensNetworkButtonBringsItUp) {
+    OnlineBench bench;
+    CreateOfflineDialogs(bench.table);
+    pModeForm->Show();
+    OnlineBench::ClickButton(*pModeForm, CModeForm::kNet);
+    EXPECT_EQ(nActiveForm, CChooseNetForm::kId);
+    DeleteOfflineDialogs();
 }
 
 TEST(ChooseNetForm, ADirectoryOfMoreThanFiveLinesFillsFive) {

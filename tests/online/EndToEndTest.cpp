@@ -87,7 +87,7 @@ TEST(EndToEnd, TheTableSwitchesToOnlinePlayAndKeepsTheConnectionAlive) {
     b.table->Button(kButtonNewGame).visible = 1;
     b.LogInAs("tester", "secret");
     ASSERT_TRUE(Pump([&] { return s.Online(); }));
-    EXPECT_EQ(nActiveForm, kLobbyDialogId);
+    EXPECT_EQ(nActiveForm, kLobbyId);
     EXPECT_EQ(b.table->ownseat, 0);
     EXPECT_EQ(b.table->state, kNoHand);
     EXPECT_FALSE(b.table->Button(kButtonNewGame).visible);
@@ -120,7 +120,7 @@ TEST(EndToEnd, TheCommandLineStartLogsInWithoutTheDialogs) {
     ASSERT_TRUE(Pump([&] { return s.Online(); }));
     EXPECT_EQ(b.windows.log, (std::vector<std::string>{"hint", "hint:正在验证用户身份...", "hint closed",
                                                        "main shown"}));
-    EXPECT_EQ(nActiveForm, kLobbyDialogId);
+    EXPECT_EQ(nActiveForm, kLobbyId);
     EXPECT_EQ(b.login->NameText(), "玩家甲");
     EXPECT_TRUE(b.Boxes().Shown().empty());
     EXPECT_EQ(s.server.OnlineUsers(), std::set<std::string>{"玩家甲"});
@@ -233,7 +233,7 @@ TEST(EndToEnd, EveryHostileCaseOfTheLinkAndTheLogin) {
                 Settle(300);
                 EXPECT_TRUE(s.Online());
                 EXPECT_TRUE(b.link->ClientSocket1.Connected());
-                EXPECT_EQ(nActiveForm, kLobbyDialogId);
+                EXPECT_EQ(nActiveForm, kLobbyId);
                 break;
             case HostileOutcome::kClamped: {
                 ASSERT_TRUE(Pump([&] { return s.AtLogin() && !b.notices.Empty(); }));

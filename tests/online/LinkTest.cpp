@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "online/GameMsgClient.h"
+#include "online/NetworkStart.h"
 #include "online/OnlineAddresses.h"
 #include "platform/Adapter.h"
 #include "tests/online/LinkTestSupport.h"
@@ -328,4 +329,44 @@ TEST_F(LinkTest, AFailedProxyHandshakeEndsTheAttempt) {
     EXPECT_EQ(Game().CurrentState(), ScriptedSocket::State::Closed);
     EXPECT_TRUE(bench.login->buttons.GetButton(CLoginForm::kEnter)->enabled);
     EXPECT_FALSE(bench.Clock().IsArmed(CLoginForm::kTimerId));
+}
+
+TEST_F(LinkTest, TheMainWindowsCloseLogsOffOnlyWhileOnline) {
+    Connect();
+    SendLogoff();  // not online yet
+    EXPECT_TRUE(Game().TakeSent().empty());
+    Game().Feed(LoginSuccess());
+    SendLogoff();
+    EXPECT_EQ(Game().TakeSent(), Bytes(Encode(CsLogoff{})));
+}
+
+// A command-line start has no dialog to go back to: a server that stays silent or closes before
+// the login went through ends it with a message, like a refusal does.
+TEST_F(LinkTest, ACommandLineStartEndsWhenTheServerNeverAnswers) {
+    ASSERT_TRUE(StartNetworkFromCommandLine("tester", "secret", "127.0.0.1"));
+    ASSERT_TRUE(Game().AcceptConnection());
+    bench.Clock().Advance(30000);
+    ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
+    EXPECT_EQ(bench.Boxes().Last().text, "接收游戏数据超时,请重试.");
+    EXPECT_EQ(bench.windows.log.back(), "main closed");
+    EXPECT_FALSE(Game().IsConnected());
+}
+
+TEST_F(LinkTest, ACommandLineStartEndsWhenTheServerClosesBeforeTheLogin) {
+    ASSERT_TRUE(StartNetworkFromCommandLine("tester", "secret", "127.0.0.1"));
+    ASSERT_TRUE(Game().AcceptConnection());
+    Game().Hangup();
+    ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
+    EXPECT_EQ(bench.Boxes().Last().text, "与服务器的连接断开，请尽快重新登录继续游戏.");
+    EXPECT_EQ(bench.windows.log.back(), "main closed");
+}
+
+TEST_F(LinkTest, ACommandLineStartThatLoggedInReturnsToTheLoginDialogOnADisconnect) {
+    ASSERT_TRUE(StartNetworkFromCommandLine("tester", "secret", "127.0.0.1"));
+    ASSERT_TRUE(Game().AcceptConnection());
+    Game().Feed(LoginSuccess());
+    Game().Hangup();
+    EXPECT_TRUE(bench.Boxes().Shown().empty());
+    EXPECT_FALSE(bench.windows.Saw("main closed"));
+    EXPECT_EQ(nActiveForm, CLoginForm::kId);
 }

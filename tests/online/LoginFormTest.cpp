@@ -153,7 +153,7 @@ TEST_F(LinkTest, TabMovesTheFocusAndKeysGoToTheFocusedEdit) {
 
 TEST_F(LinkTest, TheOtherButtons) {
     OnlineBench::ClickButton(*bench.login, CLoginForm::kBack);
-    EXPECT_EQ(nActiveForm, kModeFormDialogId);
+    EXPECT_EQ(nActiveForm, kModeFormId);
     OnlineBench::ClickButton(*bench.login, CLoginForm::kSignUpPage);
     EXPECT_EQ(bench.desktop.opened, std::vector<std::string>{kSignUpPageUrl});
     OnlineBench::ClickButton(*bench.login, CLoginForm::kProxy);

@@ -130,21 +130,33 @@ TEST(ProxyHandshake, EveryReplyKindFromALoopbackResponder) {
     }
 }
 
-TEST(ProxyHandshake, SocksRequestsCarryTheCredentialsAndTheDestination) {
+// A handshake on a scripted socket that is connected to the proxy.
+class ScriptedHandshake : public ::testing::Test {
+protected:
+    void Begin(int type, int port, const std::string& user = "", const std::string& password = "") {
+        proxy.SetType(type);
+        proxy.SetDest("127.0.0.1", port);
+        proxy.SetAuth(user, password);
+        socket.Open("proxy", 1080);
+        socket.AcceptConnection();
+        proxy.OnConnect(socket);
+    }
+    // The proxy's answer arrives; true when the handshake is over.
+    bool Answer(const std::string& bytes) {
+        socket.Feed(bytes);
+        return proxy.OnRead(socket);
+    }
+
     platform::testing::ScriptedSocket socket;
     CProxySock proxy;
-    proxy.SetType(CProxySock::kSocks5);
-    proxy.SetDest("127.0.0.1", 3891);
-    proxy.SetAuth("名", "pw");
-    socket.Open("p", 1);
-    socket.AcceptConnection();
-    proxy.OnConnect(socket);
+};
+
+TEST_F(ScriptedHandshake, SocksRequestsCarryTheCredentialsAndTheDestination) {
+    Begin(CProxySock::kSocks5, 3891, "名", "pw");
     EXPECT_EQ(socket.TakeSent(), std::string("\x05\x02\x02\x00", 4));
-    socket.Feed(std::string("\x05\x02", 2));
-    EXPECT_FALSE(proxy.OnRead(socket));
+    EXPECT_FALSE(Answer(std::string("\x05\x02", 2)));
     EXPECT_EQ(socket.TakeSent(), std::string("\x01\x02名\x02pw", 7));
-    socket.Feed(std::string("\x01\x00", 2));
-    EXPECT_FALSE(proxy.OnRead(socket));
+    EXPECT_FALSE(Answer(std::string("\x01\x00", 2)));
     EXPECT_EQ(socket.TakeSent(), std::string("\x05\x01\x00\x01\x7f\x00\x00\x01\x0f\x33", 10));
 
     // A name that is not an address goes to the proxy to resolve.
@@ -153,47 +165,29 @@ TEST(ProxyHandshake, SocksRequestsCarryTheCredentialsAndTheDestination) {
     proxy.SetAuth("", "");
     proxy.OnConnect(socket);
     socket.TakeSent();
-    socket.Feed(std::string("\x05\x00", 2));
-    EXPECT_FALSE(proxy.OnRead(socket));
+    EXPECT_FALSE(Answer(std::string("\x05\x00", 2)));
     EXPECT_EQ(socket.TakeSent(), std::string("\x05\x01\x00\x03\x08game.lan\x0f\x33", 15));
 }
 
-TEST(ProxyHandshake, HttpCredentialsGoOnlyInTheProxysHeaderAsBasic) {
-    platform::testing::ScriptedSocket socket;
-    CProxySock proxy;
-    proxy.SetType(CProxySock::kHttp);
-    proxy.SetDest("127.0.0.1", 1982);
-    proxy.SetAuth("user", "pass");
-    socket.Open("p", 1);
-    socket.AcceptConnection();
-    proxy.OnConnect(socket);
+TEST_F(ScriptedHandshake, HttpCredentialsGoOnlyInTheProxysHeaderAsBasic) {
+    Begin(CProxySock::kHttp, 1982, "user", "pass");
     EXPECT_EQ(socket.TakeSent(),
               "CONNECT 127.0.0.1:1982 HTTP/1.1\r\nHost: 127.0.0.1:1982\r\n"
               "Proxy-Authorization: Basic dXNlcjpwYXNz\r\n\r\n");
 }
 
-TEST(ProxyHandshake, AnIncompleteHttpReplyWaits) {
-    platform::testing::ScriptedSocket socket;
-    CProxySock proxy;
-    proxy.SetType(CProxySock::kHttp);
-    proxy.SetDest("127.0.0.1", 1982);
-    socket.Open("p", 1);
-    socket.AcceptConnection();
-    proxy.OnConnect(socket);
-    socket.Feed("HTTP/1.1 200 OK\r\n");
-    EXPECT_FALSE(proxy.OnRead(socket));
-    socket.Feed("\r\n");
-    EXPECT_TRUE(proxy.OnRead(socket));
+TEST_F(ScriptedHandshake, AnIncompleteHttpReplyWaits) {
+    Begin(CProxySock::kHttp, 1982);
+    EXPECT_FALSE(Answer("HTTP/1.1 200 OK\r\n"));
+    EXPECT_TRUE(Answer("\r\n"));
     EXPECT_EQ(proxy.IsFailed(), CProxySock::kNotFailed);
 }
 
-TEST(ProxyHandshake, AnHttpProxyWithoutADestinationSaysSoAndSendsNothing) {
+TEST_F(ScriptedHandshake, AnHttpProxyWithoutADestinationSaysSoAndSendsNothing) {
     platform::testing::MessageBoxRecorder boxes;
     platform::testing::ScopedMessageBoxes installed(&boxes);
-    platform::testing::ScriptedSocket socket;
-    CProxySock proxy;
     proxy.SetType(CProxySock::kHttp);
-    socket.Open("p", 1);
+    socket.Open("proxy", 1080);
     socket.AcceptConnection();
     proxy.OnConnect(socket);
     EXPECT_TRUE(socket.TakeSent().empty());

@@ -1,0 +1,3 @@
+// Allowed: the ordinary windows of online play are Qt windows.
+#include <QDialog>
+#include "platform/qt/QtGbk.h"
