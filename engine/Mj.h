@@ -105,6 +105,12 @@ constexpr int kMaxChatPhrases = 100;
 constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
+class CDxEdit;
+class CDxGameChatWnd;
+class CDxLinkLabel;
+
+// The text links under the table.
+constexpr int kMaxLinkLabels = 10;
 
 // The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
 // before); winds and dragons each wrap within their own group.
@@ -212,6 +218,12 @@ public:
     TableButton buttons[kTableButtonCount];
     std::vector<std::string> phrases;  // quick-chat phrases
 
+    // --- Widgets drawn with the table: the construction makes them; null draws nothing ---
+    CDxEdit* chatedit = nullptr;             // the table's one-line chat input
+    CDxGameChatWnd* chatlog = nullptr;       // the table chat window
+    CDxGameChatWnd* phraselist = nullptr;    // the quick-chat phrases
+    CDxLinkLabel* links[kMaxLinkLabels] = {};  // text links under the table, linkcount in use
+
     // --- Construction and display ---------------------------------------------------------
     void Redraw();
     CMjTimer* Timer(unsigned id) const;
@@ -290,6 +302,23 @@ public:
     void ShowClaimButtons(bool show);
     void ResetTable();
 
+    // --- Input (MjInput.cpp): the window's mouse and keys, routed to a shown message box,
+    // a shown invitation prompt, the active dialog, or the table --------------------------
+    // `right` is 1 for the right button; the last argument is always 1.
+    void OnLButtonDown(int x, int y, int right, int one);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnKeyPress(int character);
+    void OnKeyDown(int vk);
+    void OnKeyUp(int vk);
+
+    // --- Items (MjItems.cpp): show all hands (F1), hide the next discard (F3), exchange
+    // tiles (F7, then button 11) --------------------------------------------------------
+    void UseShowItem();
+    void UseHideItem();
+    void UseExchangeItem();
+    void ExchangeTiles();
+
 private:
     // Construction helpers.
     void CreateTimers();
@@ -306,7 +335,7 @@ private:
     void OnDiceTimer();
     void ThrowDice(int seat);
     bool ReplaceFlowersOf(int seat);
-    void ReplaceWithWallTile(CMjPlayer& p, tagMj& tile);
+    bool ReplaceWithWallTile(CMjPlayer& p, tagMj& tile);
 
     // Flow helpers.
     bool DrawFromWall();
@@ -358,6 +387,26 @@ private:
     // Shows the flight just started as `kind` and steps it until it arrives.
     void RunFlight(int kind, int speed);
     void ClaimFlight(int claimer, int discarder, const tagMj& tile);
+
+    // Input helpers (MjInput.cpp).
+    void TableRightDown();
+    void TableLeftDown(int x, int y);
+    void TableMouseMove(int x, int y);
+    void TableLeftUp(int x, int y);
+    // The table buttons' press, hover and release: the id concerned, -1 none.
+    int TableButtonDown(int x, int y);
+    int TableButtonMove(int x, int y);
+    int TableButtonUp(int x, int y);
+    bool ClickLink(int x, int y);
+    bool HandTakesMouse() const;
+    void HoverKongChoice(CMjPlayer& p);
+    void HoverChowChoice(CMjPlayer& p);
+    void MarkExchangeTile(int x, int y);
+
+    // The table buttons' other actions (MjTableButtons.cpp).
+    void OnTableButton(int id);
+    void ToggleMenu();
+    void SetPhraseListOpen(bool open);
 
     // Sound and music helpers.
     void PlayEffect(int slot);
