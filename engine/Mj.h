@@ -108,6 +108,7 @@ class CMj;
 class CDxEdit;
 class CDxGameChatWnd;
 class CDxLinkLabel;
+struct SavedGame;
 
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;
@@ -318,6 +319,23 @@ public:
     void UseHideItem();
     void UseExchangeItem();
     void ExchangeTiles();
+    // --- Saved games (MjSaveGame.cpp) and the dialogs' operations (MjDialogs.cpp) ---------
+    // The file the game is saved to when the user leaves it (a slot file, or the file it was
+    // loaded from); empty: none yet.
+    std::string savefile;
+    // False when refused (a running hand that is not at the user's discard turn: the message
+    // box says so) or when the file cannot be written (a message box says so).
+    bool SaveProgress(const std::string& gbkPath);
+    // True when the file was read and its game resumed.  A missing file answers false at once
+    // and silently; a damaged one (another signature, a wrong size, a field out of range) is
+    // reported and changes nothing.
+    bool LoadProgress(const std::string& gbkPath);
+    // Leaves the offline game: saved to its file, then back to the save slots.
+    void QuitGame();
+    // The pre-deal items of the item dialog, and the deal after it.
+    void ApplySuitItem();
+    void ApplyPairItem();
+    void BeginDeal();
 
 private:
     // Construction helpers.
@@ -407,6 +425,12 @@ private:
     void OnTableButton(int id);
     void ToggleMenu();
     void SetPhraseListOpen(bool open);
+    // Saved-game helpers.
+    SavedGame SaveRecord() const;
+    void TakeSaveRecord(const SavedGame& game);
+    void ResumeSavedHand();
+    void RebuildWallPicture();
+    void StopFlowTimers();
 
     // Sound and music helpers.
     void PlayEffect(int slot);

@@ -9,8 +9,11 @@
 #include "graphics/FrameDialogs.h"
 #include "platform/WindowKeys.h"
 #include "ui/BitForm.h"
+#include "ui/Dialogs.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
+#include "ui/InputNameDlg.h"
+#include "ui/ScoreForm.h"
 
 namespace {
 
@@ -30,9 +33,17 @@ bool OverlayShown() { return bMessageShown || bInviteShown; }
 
 // The key handlers of the dialogs that take keys: the names dialog types, the score sheet
 // answers keys going down and up.  The login, sign-up and lobby keys come with online play.
-void DialogKeyPress(int id, int character) {}
-void DialogKeyDown(int id, int vk) {}
-void DialogKeyUp(int id, int vk) {}
+void DialogKeyPress(int id, int character) {
+    if (id == kInputNameDlgId && pInputNameDlg) pInputNameDlg->OnKeyPress(character);
+}
+
+void DialogKeyDown(int id, int vk) {
+    if (id == kScoreFormId && pScoreForm) pScoreForm->OnKeyDown(vk);
+}
+
+void DialogKeyUp(int id, int vk) {
+    if (id == kScoreFormId && pScoreForm) pScoreForm->OnKeyUp(vk);
+}
 
 }  // namespace
 

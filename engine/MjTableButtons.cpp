@@ -3,12 +3,12 @@
 // (start, chat send, invitation, quick phrases, the piao pair) act with online play.
 #include "engine/Mj.h"
 #include "platform/Desktop.h"
+#include "ui/Dialogs.h"
 #include "ui/DxGameChatWnd.h"
 
 namespace {
 
 constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
-constexpr int kOptionsDialog = 2;
 
 // The program's home page and its help page.
 constexpr char kHomePage[] = "http://www.cuiling.example/";
@@ -24,7 +24,7 @@ void CMj::OnTableButton(int id) {
     case kButtonPhrasesOpen: SetPhraseListOpen(true); break;
     case kButtonPhrasesClose: SetPhraseListOpen(false); break;
     case kButtonMaximize: ChangeDisplayMode(); break;
-    case kButtonSettings: ShowDialog(kOptionsDialog); break;
+    case kButtonSettings: ShowDialog(kSetFormId); break;
     case kButtonWebsite:
         platform::OpenUrl(kHomePage);
         Redraw();
