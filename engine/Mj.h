@@ -1,12 +1,14 @@
-// The table: one object for the life of the program.  It owns the four seats, the wall, the
-// scorer and the computer player, the table's timers and buttons and the sound object, and
-// runs every offline hand: a new game and its hands (MjDeal.cpp), the turn flow (MjFlow.cpp,
-// MjDiscard.cpp), claims and kongs (MjClaims.cpp), wins and payment (MjWin.cpp), timer ticks
-// (MjTimers.cpp), the claim buttons (MjButtons.cpp), settings (MjOptions.cpp) and the files it
-// reads when it is made (MjConstruct.cpp).
+// The table: one object for the life of the program.  It owns the four seats, its renderer
+// (with the desk grid of discards), the wall, the scorer and the computer player, the table's
+// timers, buttons, chat windows and link labels, every bitmap dialog, the sound object and the
+// music, and runs every offline hand: a new game and its hands (MjDeal.cpp), the turn flow
+// (MjFlow.cpp, MjDiscard.cpp), claims and kongs (MjClaims.cpp), wins and payment (MjWin.cpp),
+// timer ticks (MjTimers.cpp), the claim buttons (MjButtons.cpp), settings (MjOptions.cpp), its
+// making and tearing down (MjConstruct.cpp, MjWidgets.cpp, MjDialogSet.cpp) and the files it
+// reads when it is made (MjDataFiles.cpp).
 //
-// Drawing, flights, the dice and the dialogs are reached through one TablePresentation; with
-// none given the table runs headless.
+// The display (its set-up, frames, flights, the dice and the logo) is reached through one
+// TablePresentation; with none given the table runs headless and composes no frame.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +22,9 @@
 #include "engine/TablePresentation.h"
 #include "graphics/DeskGrid.h"
 #include "graphics/FrameDialogs.h"
+#include "graphics/MjDraw.h"
+#include "ui/BitButtonArray.h"
+#include "ui/DxLinkLabel.h"
 #include "rules/GbHu.h"
 #include "rules/MjAi.h"
 
@@ -147,8 +152,10 @@ public:
     CMj(const CMj&) = delete;
     CMj& operator=(const CMj&) = delete;
 
-    // --- Seats, wall and turn -------------------------------------------------------------
+    // --- Seats, renderer, buttons, wall and turn -----------------------------------------
     CMjPlayer Player[kSeats];
+    CMjDraw renderer;          // owned by the table; its owner is this table
+    CBitButtonArray buttons;   // the 31 table buttons, id = index (TableButtons.h)
     std::uint8_t wall[kWallTiles];          // tile indexes in drawing order
     std::uint8_t shuffleorder[kWallTiles];  // where the next shuffle starts from
     std::uint8_t stackheight[kWallStacks];  // tiles left in each wall stack on screen
@@ -216,19 +223,18 @@ public:
 
     CGbHu hu;      // the scorer
     CMjAi ai;      // one computer player for seats 1..3
-    TableButton buttons[kTableButtonCount];
-    std::vector<std::string> phrases;  // quick-chat phrases
 
-    // --- Widgets drawn with the table: the construction makes them; null draws nothing ---
+    // --- Widgets drawn with the table: what the renderer draws.  The construction points
+    // them at the table's own widgets; null draws nothing. ---------------------------------
     CDxEdit* chatedit = nullptr;             // the table's one-line chat input
     CDxGameChatWnd* chatlog = nullptr;       // the table chat window
-    CDxGameChatWnd* phraselist = nullptr;    // the quick-chat phrases
+    CDxGameChatWnd* phraselist = nullptr;    // the quick-chat phrases, one a line
     CDxLinkLabel* links[kMaxLinkLabels] = {};  // text links under the table, linkcount in use
 
     // --- Construction and display ---------------------------------------------------------
     void Redraw();
     CMjTimer* Timer(unsigned id) const;
-    TableButton& Button(int id) { return buttons[id]; }
+    CBitButton& Button(int id) { return *buttons.GetButton(id); }
     TablePresentation& Presentation() { return *presentation_; }
     void PlayWave(const char* gbkName);
     void PlayMusic();
@@ -236,7 +242,8 @@ public:
     void MusicOff();
     std::uint8_t GetMusic() const { return musicon; }
     void SetMusic(std::uint8_t on);
-    // Server directory from Dirconfig.ini and phrases from Chat.txt at a game path.
+    // Server directory from Dirconfig.ini, and the phrases of Chat.txt into the phrase list,
+    // from a game path.
     void ReadDirServers(const std::string& gbkPath);
     void ReadChatPhrases(const std::string& gbkPath);
 
@@ -340,8 +347,14 @@ public:
 private:
     // Construction helpers.
     void CreateTimers();
+    void SetUpSeatTimers();
     void SetUpSeats();
+    void CreateChatWindows();
+    void SetUpLinkLabels();
+    void DeleteChatWindows();
     void SetUpButtons();
+    void CreateDialogs();
+    void DeleteDialogs();
     void SpreadRules();
     void ShowDialog(int id);
     void ShowMessageForm(const char* gbkText);
@@ -411,10 +424,6 @@ private:
     void TableLeftDown(int x, int y);
     void TableMouseMove(int x, int y);
     void TableLeftUp(int x, int y);
-    // The table buttons' press, hover and release: the id concerned, -1 none.
-    int TableButtonDown(int x, int y);
-    int TableButtonMove(int x, int y);
-    int TableButtonUp(int x, int y);
     bool ClickLink(int x, int y);
     bool HandTakesMouse() const;
     void HoverKongChoice(CMjPlayer& p);
@@ -441,4 +450,9 @@ private:
     TablePresentation defaultPresentation_;
     TablePresentation* presentation_;
     std::unique_ptr<CMjTimer> timers_[kTableTimerCount];
+    std::unique_ptr<CDxEdit> ownChatEdit_;
+    std::unique_ptr<CDxGameChatWnd> ownChatLog_;
+    std::unique_ptr<CDxGameChatWnd> ownPhraseList_;
+    // Made with the table and gone before its scorer, computer player, buttons and renderer.
+    CDxLinkLabel linkLabels_[kMaxLinkLabels];
 };

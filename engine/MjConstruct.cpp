@@ -4,12 +4,15 @@
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
+#include "graphics/GraphicsGlobals.h"
 #include "graphics/LevelTable.h"
 #include "graphics/PixelTables.h"
 #include "graphics/MidiMusic.h"
 #include "platform/Path.h"
 #include "platform/Timer.h"
 #include "rules/FanTable.h"
+#include "ui/DxEdit.h"
+#include "ui/DxGameChatWnd.h"
 
 int MinFan = kOfficialMinFan;
 std::uint8_t bWildRule = 0;
@@ -47,13 +50,21 @@ int PortraitInterval(int seat) { return 4000 + 500 * seat; }
 
 }  // namespace
 
+// The steps follow the order the table's parts depend on: the renderer is set up before
+// anything loads a table picture, the buttons exist before the layout places them, the options
+// are read before the sound object takes the effects switch, and the start-mode dialog is the
+// first thing the table shows.
 CMj::CMj(TablePresentation* presentation)
     : presentation_(presentation ? presentation : &defaultPresentation_) {
     pMj = this;
+    linkcount = 0;
     MinFan = kOfficialMinFan;
     hu.minfan = ai.minfan = MinFan;
     ReadDirServers(platform::ProgramPath("Dirconfig.ini"));
     GBuildPixelTables();
+
+    renderer.SetOwner(this);
+    presentation_->SetUpDisplay(*this);
 
     voiceon = 0;
     pDxSound = new CDxSound();
@@ -62,20 +73,28 @@ CMj::CMj(TablePresentation* presentation)
         MidiSongs[0] = MidiLoad("bg.mid");
     }
     CreateTimers();
+    SetUpSeatTimers();
+    CreateDialogs();
     for (int i = 0; i < kWallTiles; i++) wall[i] = shuffleorder[i] = static_cast<std::uint8_t>(i);
     SetUpSeats();
 
     bWildRule = 0;
     WildTile = tagMj{0, 0};
     SpreadRules();
-    ReadChatPhrases(platform::ProgramPath("Chat.txt"));
+    CreateChatWindows();
+    SetUpLinkLabels();
     SetUpButtons();
     ShowClaimButtons(false);
     Button(kButtonDiscard).enabled = 1;
 
     ReadOptions(platform::ProgramPath("SET.ini"));
     pDxSound->SetEffectsOn(soundon);
+    renderer.SetButtons(&buttons);
+    renderer.ComputeLayout();
+    ShowClaimButtons(false);
+    chatedit->visible = 0;
     LoadLevelTable(platform::ProgramPath("level.txt"));
+    if (!bNetworkStart) presentation_->ShowBanner();
     ShowDialog(11);
 
     for (int s = 0; s < kSeats; s++) {
@@ -87,10 +106,15 @@ CMj::CMj(TablePresentation* presentation)
     InitFanNameTable();
 }
 
+// The program is closing before anything goes, so that a running download ends its loop; the
+// settings are written while every dialog still holds its own; the music and the sound object
+// go after the dialogs that may play, the renderer and the seats last, with the members.
 CMj::~CMj() {
     bAppClosing = 1;
     WriteOptions(platform::ProgramPath("SET.ini"));
+    DeleteChatWindows();
     for (auto& timer : timers_) timer.reset();
+    DeleteDialogs();
     if (SoundDeviceExists()) {
         MidiUnloadAll();
         MidiShutdown();
@@ -115,7 +139,7 @@ CMjTimer* CMj::Timer(unsigned id) const {
     return nullptr;
 }
 
-void CMj::SetUpSeats() {
+void CMj::SetUpSeatTimers() {
     for (int s = 0; s < kSeats; s++) {
         CMjPlayer& p = Player[s];
         p.facetimer->id = kFaceTimerBase + s;
@@ -124,6 +148,12 @@ void CMj::SetUpSeats() {
         p.actiontimer->SetEnabled(false);
         p.menfeng = s + 1;
         p.quanfeng = 1;
+    }
+}
+
+void CMj::SetUpSeats() {
+    for (int s = 0; s < kSeats; s++) {
+        CMjPlayer& p = Player[s];
         p.cardnum = 0;
         p.select = -1;
         p.sex = kSeatSex[s];
@@ -131,14 +161,6 @@ void CMj::SetUpSeats() {
         if (s == 0 || s == 3) p.language = 0;
     }
     for (auto& h : stackheight) h = 2;
-}
-
-void CMj::SetUpButtons() {
-    // The table is drawn in the new style unless the renderer says otherwise.
-    for (int id = 0; id < kTableButtonCount; id++) {
-        buttons[id].enabled = kTableButtonSpecs[id].disabled ? 0 : 1;
-        buttons[id].visible = kTableButtonSpecs[id].shownInNewStyle ? 1 : 0;
-    }
 }
 
 // The rules in force go to the scorer, the computer player and every seat.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Mj.h"
+#include "ui/DxGameChatWnd.h"
 #include "platform/Gbk.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -26,6 +27,8 @@ constexpr const char* kTelecomHost = "telecom.cuiling-game.net";
 
 // Chat.txt is a short list of phrases; anything longer is not a phrase list.
 constexpr std::size_t kMaxChatFileBytes = 64 * 1024;
+
+constexpr std::uint32_t kPhraseColor = 0xFFFFFF;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
@@ -50,23 +53,26 @@ void CMj::ReadDirServers(const std::string& gbkPath) {
     }
 }
 
-// Every run of characters between white space is one phrase.  GBK trail bytes are never white
-// space, so a character is never split; a phrase longer than one chat record is cut at a
-// character boundary, and phrases past the list's limit are dropped.
+// Every run of characters between white space is one phrase, a line of the phrase list in
+// white.  GBK trail bytes are never white space, so a character is never split; a phrase longer
+// than one chat record is cut at a character boundary, and phrases past the list's limit are
+// dropped.
 void CMj::ReadChatPhrases(const std::string& gbkPath) {
-    phrases.clear();
+    if (!phraselist) return;
     const auto bytes = platform::ReadWholeFile(platform::ToDiskPath(gbkPath), kMaxChatFileBytes);
     if (!bytes) return;
     const std::string& text = *bytes;
     std::size_t pos = 0;
-    while (pos < text.size() && static_cast<int>(phrases.size()) < kMaxChatPhrases) {
+    int count = 0;
+    while (pos < text.size() && count < kMaxChatPhrases) {
         while (pos < text.size() && IsBlank(text[pos])) pos++;
         std::size_t end = pos;
         while (end < text.size() && !IsBlank(text[end])) end++;
         if (end > pos) {
             const std::size_t keep =
                 platform::GbkClampLength(text.data() + pos, end - pos, kMaxChatPhraseBytes);
-            phrases.emplace_back(text, pos, keep);
+            phraselist->AddText(text.data() + pos, static_cast<int>(keep), kPhraseColor);
+            count++;
         }
         pos = end;
     }

@@ -102,7 +102,7 @@ void CMj::StartHand() {
     for (int s = 0; s < kSeats; s++) {
         CMjPlayer& p = Player[s];
         p.Reset();
-        presentation_->InitDeskCursor(p, s);
+        renderer.InitDeskCursor(&p, s);
         p.face = 0;
         p.facetimer->interval = 4000 + 500 * s;
         p.facetimer->SetEnabled(true);
@@ -115,7 +115,7 @@ void CMj::StartHand() {
     for (auto& h : stackheight) h = 2;
     std::memset(seen, 0, sizeof seen);
     std::memset(deskhidden, 0, sizeof deskhidden);
-    presentation_->ClearDesk();
+    renderer.ClearDesk();
     presentation_->SetRevealHands(false);
     Redraw();
 

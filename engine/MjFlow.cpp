@@ -215,18 +215,22 @@ void CMj::NextTurn() {
     Timer(kTimerStep)->SetEnabled(false);
     CMjPlayer& p = Player[curplayer];
     p.played = 0;
-    const DeskCell cell = presentation_->AddDeskTile(p, curplayer, curmj);
+    // The discard's desk cell stays empty while the tile flies to it.  A full desk keeps no
+    // cell for it: it flies nowhere and lies only in the river.
+    DeskCell cell;
+    if (renderer.AddDeskTile(&p, curplayer, curmj)) cell = DeskCell{p.deskx, p.desky};
+    const bool onDesk = cell.a >= 0;
     if (animate) {
-        presentation_->SetDeskCell(cell, 0);
+        if (onDesk) renderer.SetDeskCell(cell.a, cell.b, 0);
         Redraw();
         presentation_->StartDiscardFlight(curplayer, cell, curmj);
         RunFlight(kAnimTile, kDiscardFlightSpeed);
-        presentation_->SetDeskCell(cell, 1);
+        if (onDesk) renderer.SetDeskCell(cell.a, cell.b, 1);
     }
     PlayEffect(kEffectDiscard);
     if (p.rivernum < 52) p.River[p.rivernum++] = curmj;
     if (p.hidemj) {
-        if (cell.a >= 0 && cell.a < 20 && cell.b >= 0 && cell.b < 20) deskhidden[cell.a * 20 + cell.b] = 1;
+        if (onDesk) deskhidden[cell.a * kDeskSize + cell.b] = 1;
         p.hidemj = 0;
     }
     Redraw();
@@ -293,13 +297,13 @@ void CMj::ResetTable() {
     for (int id : {kButtonPung, kButtonKong, kButtonWin, kButtonPass}) Button(id).enabled = 0;
     for (int s = 0; s < kSeats; s++) {
         Player[s].Reset();
-        presentation_->InitDeskCursor(Player[s], s);
+        renderer.InitDeskCursor(&Player[s], s);
     }
     for (auto& h : stackheight) h = 2;
     nodraw = 0;
     std::memset(seen, 0, sizeof seen);
     std::memset(deskhidden, 0, sizeof deskhidden);
-    presentation_->ClearDesk();
+    renderer.ClearDesk();
     presentation_->SetRevealHands(false);
     Redraw();
 }

@@ -109,7 +109,7 @@ void CMj::TableRightDown() {
 }
 
 void CMj::TableLeftDown(int x, int y) {
-    if (TableButtonDown(x, y) >= 0 || (chatlog && chatlog->MouseDown(x, y)) ||
+    if (buttons.MouseDown(x, y) >= 0 || (chatlog && chatlog->MouseDown(x, y)) ||
         (phraselist && phraselist->MouseDown(x, y)) || ClickLink(x, y)) {
         Redraw();
         return;
@@ -137,7 +137,7 @@ bool CMj::ClickLink(int x, int y) {
 }
 
 void CMj::TableMouseMove(int x, int y) {
-    bool changed = TableButtonMove(x, y) >= 0 || (chatlog && chatlog->MouseMove(x, y)) ||
+    bool changed = buttons.MouseMove(x, y) >= 0 || (chatlog && chatlog->MouseMove(x, y)) ||
                    (phraselist && phraselist->MouseMove(x, y));
     for (CDxLinkLabel* link : links) changed = changed || (link && link->MouseMove(x, y));
     if (changed) {
@@ -148,7 +148,7 @@ void CMj::TableMouseMove(int x, int y) {
     mousey = y;
     if (!HandTakesMouse()) return;
     CMjPlayer& p = Player[0];
-    const bool moved = presentation_->HoverHand(x, y, p);
+    const bool moved = renderer.HoverHand(x, y, &p);
     if (p.select < 0) {
         p.chowpeer = -1;
         if (moved) Redraw();  // the raised tile comes down
@@ -200,7 +200,7 @@ void CMj::HoverChowChoice(CMjPlayer& p) {
 // The release clicks a button; else the chat windows take it.  A click on a claim button
 // disables all six first (OnButtonClick).
 void CMj::TableLeftUp(int x, int y) {
-    const int id = TableButtonUp(x, y);
+    const int id = buttons.MouseUp(x, y);
     if (id < 0) {
         if ((chatlog && chatlog->MouseUp(x, y)) || (phraselist && phraselist->MouseUp(x, y)))
             Redraw();
@@ -238,8 +238,3 @@ void CMj::OnKeyDown(int vk) {
     }
 }
 
-// --- The table buttons --------------------------------------------------------------------
-
-int CMj::TableButtonDown(int x, int y) { return -1; }
-int CMj::TableButtonMove(int x, int y) { return -1; }
-int CMj::TableButtonUp(int x, int y) { return -1; }

@@ -89,7 +89,7 @@ void CMj::UseExchangeItem() {
 // refused.
 void CMj::MarkExchangeTile(int x, int y) {
     CMjPlayer& p = Player[0];
-    const int i = presentation_->ExchangeTileAt(x, y, p);
+    const int i = renderer.ExchangeTileAt(x, y, p);
     if (i < 0 || i > p.cardnum || (i == p.cardnum && !p.hasnew)) return;
     PlayWave("Wave\\select.wav");
     if (!p.change[i] && CountMarks(p) >= kMaxExchangeMarks) return;

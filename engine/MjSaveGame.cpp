@@ -1,6 +1,9 @@
 // Saved games: the table's state to a saved-game record and back (the record and its bytes are
 // SaveGameFile's), writing a slot file whole, and resuming a loaded game: a hand at the
 // user's discard turn where it stood, a game between hands with its next hand.
+#include <algorithm>
+#include <vector>
+
 #include <cstring>
 
 #include "engine/Mj.h"
@@ -108,7 +111,9 @@ SavedGame CMj::SaveRecord() const {
     g.wildTile = WildTile;
     g.indicator = indicator;
     g.wildKind = wildkind;
-    presentation_->SaveDesk(g.desk);
+    std::vector<std::uint8_t> desk;
+    renderer.SaveDesk(desk);
+    std::copy_n(desk.begin(), std::min(desk.size(), sizeof g.desk), g.desk);
     return g;
 }
 
@@ -128,7 +133,7 @@ void CMj::TakeSaveRecord(const SavedGame& g) {
     WildTile = g.wildTile;
     indicator = g.indicator;
     wildkind = g.wildKind;
-    presentation_->LoadDesk(g.desk);
+    renderer.LoadDesk(g.desk);
     for (int s = 0; s < kSeats; ++s)
         Player[s].winmj = LastTileOf(Player[s], Player[(s + kSeats - 1) % kSeats]);
 }

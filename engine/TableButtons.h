@@ -1,5 +1,5 @@
-// The 31 table buttons: their ids, what each is made from, and the two bytes of each that the
-// table writes (takes clicks, is drawn).
+// The 31 table buttons: their ids, and what each is made from with its state after the table
+// is made.
 #pragma once
 
 #include <cstdint>
@@ -27,12 +27,6 @@ enum TableButtonId : int {
     kButtonHelp = 29,
     kButtonLeave = 30,
     kTableButtonCount = 31,
-};
-
-// One table button's state.
-struct TableButton {
-    std::uint8_t enabled = 1;  // takes clicks
-    std::uint8_t visible = 1;  // drawn
 };
 
 // How a button is made: a bitmap for each table style (a file under the program folder or a

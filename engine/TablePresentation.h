@@ -1,19 +1,19 @@
-// What the table asks of its renderer and its dialogs while the game runs: whole frames, the
-// flights of tiles and chips, the dice, the desk grid, seat pictures, the message box and the
-// shown dialog.  The table holds one presentation; this base class draws nothing of its own (a
-// frame presents the composition surface as it stands, when there is one; a flight arrives at
-// its first step, the dice stop after their 15 steps), so whole games run headless and fast,
-// and tests put a recorder in its place.
+// What the table asks of its display while the game runs: the display's set-up and the logo,
+// whole frames, the flights of tiles and chips, the dice, the revealed hands, seat pictures,
+// the screen jolt, the message box and the shown dialog.  The table holds one presentation;
+// this base class draws nothing of its own (it loads no pictures, a frame presents the
+// composition surface as it stands, when there is one, a flight arrives at its first step, the
+// dice stop after their 15 steps), so whole games run headless and fast, and tests put a
+// recorder in its place.  RendererPresentation (engine/RendererPresentation.h) shows the table
+// through its renderer.
 #pragma once
-
-#include <cstdint>
 
 #include "rules/Tile.h"
 
 class CMj;
-class CMjPlayer;
 
-// A cell of the 20 × 20 desk grid; {-1, -1} when the desk keeps no cell for the tile.
+// A cell of the 20 × 20 desk grid (the renderer's); {-1, -1} when the desk keeps no cell for
+// the tile.
 struct DeskCell {
     int a = -1;
     int b = -1;
@@ -36,6 +36,12 @@ class TablePresentation {
 public:
     virtual ~TablePresentation() = default;
 
+    // The table's display is set up in the window with every table picture loaded; the table
+    // calls it once while it is made, after it has given its renderer itself as owner.
+    virtual void SetUpDisplay(CMj& table) {}
+    // The start-up logo fades in; returns once it has.
+    virtual void ShowBanner() {}
+
     // Composes and presents one whole frame of the table.
     virtual void RenderFrame(const CMj& table);
 
@@ -55,31 +61,11 @@ public:
     // Every hand face up (end of a hand, the show item) or only the user's.
     virtual void SetRevealHands(bool reveal) {}
 
-    // The items' screen effects: the water ripple, which blocks until it ends and then shows
-    // the calm table, and the downward jolt before every hand is revealed.
-    virtual void RunRipple() {}
+    // The items' screen effects: the jolt, the frame shown 20 rows lower for a moment before
+    // every hand is revealed; the water ripple, which blocks until it ends and then shows the
+    // calm table.
     virtual void ScrollDown() {}
-
-    // The user's hand under the mouse.  A click: true when it counts (it may change the seat's
-    // `select`).  A hover: true when the frame must be redrawn (it may change `select`).  While
-    // tiles are marked for the exchange: the hand position under the point (the drawn tile is
-    // position `cardnum`), -1 none.
-    virtual bool HitTestHand(int x, int y, CMjPlayer& seat) { return false; }
-    virtual bool HoverHand(int x, int y, CMjPlayer& seat) { return false; }
-    virtual int ExchangeTileAt(int x, int y, const CMjPlayer& seat) { return -1; }
-
-    // The desk grid of discarded tiles.
-    virtual void ClearDesk() {}
-    virtual void InitDeskCursor(CMjPlayer& seat, int seatIndex) {}
-    // Places the discard in the seat's next desk cell and answers the cell.
-    virtual DeskCell AddDeskTile(CMjPlayer& seat, int seatIndex, const tagMj& tile) { return {}; }
-    // Marks a cell free (0) while a tile flies to it, taken (1) once it has landed.
-    virtual void SetDeskCell(DeskCell cell, int taken) {}
-    // The desk grid as a saved game holds it: 400 occupied flags, then 400 tiles as (value,
-    // suit) pairs, cell a × 20 + b.  Saving fills `bytes` (left as it is: no desk); loading
-    // takes bytes already checked.
-    virtual void SaveDesk(std::uint8_t* bytes) const {}
-    virtual void LoadDesk(const std::uint8_t* bytes) {}
+    virtual void RunRipple() {}
 
     // A seat's portrait, picture number 1..12.
     virtual void LoadSeatAvatar(int seat, int picture) {}

@@ -1,5 +1,6 @@
 // The renderer's desk grid: placing each discard into its seat's next free cell, the saved
 // bytes, and the new style's perspective drawing of the grid.
+#include "engine/Mj.h"
 #include "rules/MjPlayer.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
@@ -28,18 +29,23 @@ constexpr double kTileH = 45.0;
 
 void CMjDraw::ClearDesk() { desk.Clear(); }
 
+// The table's mark of a cell: its discard lies face down.
+std::uint8_t CMjDraw::DeskMark(int a, int b) const {
+    return pMj ? pMj->deskhidden[a * kDeskSize + b] : 0;
+}
+
 void CMjDraw::InitDeskCursor(CMjPlayer* player, int seat) {
     const DeskCursor start = desk.StartCursor(seat);
     player->deskx = start.a;
     player->desky = start.b;
 }
 
-void CMjDraw::AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile) {
+bool CMjDraw::AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile) {
     DeskCursor cursor{player->deskx, player->desky};
-    if (desk.Place(seat, cursor, tile)) {
-        player->deskx = cursor.a;
-        player->desky = cursor.b;
-    }
+    if (!desk.Place(seat, cursor, tile)) return false;
+    player->deskx = cursor.a;
+    player->desky = cursor.b;
+    return true;
 }
 
 void CMjDraw::SetDeskCell(int a, int b, std::uint8_t value) {
@@ -55,7 +61,7 @@ void CMjDraw::LoadDesk(const std::uint8_t* bytes) { desk.Load(bytes); }
 void CMjDraw::DrawDesk() {
     const auto drawColumn = [this](int a) {
         for (int b = 0; b < desk.rows; ++b)
-            if (desk.occupied[a][b]) DrawDeskTile(desk.tiles[a][b], a, b, 0);
+            if (desk.occupied[a][b]) DrawDeskTile(desk.tiles[a][b], a, b, DeskMark(a, b));
     };
     for (int a = 0; a <= 6 && a < desk.columns; ++a) drawColumn(a);
     for (int a = desk.columns - 1; a >= 7; --a) drawColumn(a);

@@ -73,7 +73,8 @@ public:
     // Desk grid (MjDesk.cpp).
     void ClearDesk();
     void InitDeskCursor(CMjPlayer* player, int seat);
-    void AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile);
+    // True when the tile found a cell (the seat's cursor then names it); a full desk drops it.
+    bool AddDeskTile(CMjPlayer* player, int seat, const tagMj& tile);
     void SetDeskCell(int a, int b, std::uint8_t value);
     void DrawDesk();
     void DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark);
@@ -105,9 +106,100 @@ public:
     // than 2, then the owner redraws the calm table.  Answers the frames shown.
     int RunRipple();
 
-    // The downward jolt of the show item (ScreenJolt.cpp): the frame moves 20 pixels down, is
-    // shown, and the program pauses 100 ms.
+    // Flights and the dice (MjFlights.cpp).  A flight starts at one point and moves towards its
+    // target in straight steps; the composition draws the flying object (`nAnimKind`) at the
+    // current point.  Chips fly between the seats' chip places; a discard from the seat's hand
+    // place to its desk cell (a, b) (the new style) or to its next river place (the classic
+    // style, from the seat's river count); a claimed tile from the discarder's hand place to
+    // the claimer's landing position; a drawn tile from wall stack 0..71 to the seat's landing
+    // position.
+    void StartChipFlight(int fromSeat, int toSeat);
+    void StartDiscardFlight(int seat, int a, int b, const tagMj& tile, CMjPlayer* seats);
+    void StartClaimFlight(int claimingSeat, int discardingSeat, const tagMj& tile);
+    void StartWallFlight(int stack, int seat);
+    // One step of `speed` pixels; true once the flight has reached or passed its target.
+    bool StepFlight(int speed);
+    // One frame of the owning table.
+    void RedrawOwner();
+    // The dice thrown from a seat with their two values (1..6); each step moves them on, true
+    // after the fifteenth.
+    void StartDiceThrow(int seat, int die1, int die2);
+    bool StepDiceThrow();
+    void SetDiceShown(std::uint8_t shown) { bDiceShown = shown; }
+    void SetRevealHands(std::uint8_t reveal) { bRevealAll = reveal; }
+
+    // The user's hand under the mouse (MjHandInput.cpp), given seat 0's record.  A click may
+    // raise or lower a tile (`select`); true when it counts.  A hover raises the tile under
+    // the mouse and lowers it on leaving; true when the hand must be drawn again.
+    bool HitTestHand(int x, int y, CMjPlayer* seat);
+    bool HoverHand(int x, int y, CMjPlayer* seat);
+    // While tiles are marked for the exchange: the hand position under the point (the drawn
+    // tile is position `cardnum`), -1 none.
+    int ExchangeTileAt(int x, int y, const CMjPlayer& seat) const;
+
+    // The jolt of the show item (MjScreenEffects.cpp): the frame shown 20 rows lower for 100 ms.
     void ScrollDown();
+
+    // --- The table in the new style and the parts both styles share ----------------------
+    // MjDrawTable.cpp: the order of the style parts and the shared tail.  MjDrawNewStyle.cpp:
+    // the new style's tile sprites, walls, dice, banners, plates and scores; MjDrawNewHands.cpp
+    // its hands and melds.  MjDrawSeats.cpp: the seat pictures.  MjDrawPanels.cpp: seat marks
+    // and countdown digits.
+    // Seats are passed as the address of seat 0 of the four; `reveal` draws a hand face up.
+
+    // One face-up tile laid down for a seat's side (0 the user, 1 right, 2 opposite, 3 left),
+    // from the new-style sheets (9 values by 4 suits); `size` is not used.
+    void DrawTile(const tagMj& tile, int side, int x, int y, double scale, int size);
+    void DrawTileUnscaled(const tagMj& tile, int side, int x, int y);
+    // One upright tile of the user's hand: the blank body, and with `face` the tile's face on
+    // it; the dimmed one is blended at opacity 120.  `index` is not used.
+    void DrawTileFace(const tagMj& tile, int x, int y, int index, bool face);
+    void DrawTileFaceDim(const tagMj& tile, int x, int y, int index, bool face);
+    // A face-down upright tile: the standing back of the tile-body sheet.
+    void DrawTileCovered(const tagMj& tile, int x, int y, int index, bool face);
+    // One concealed tile of seat 1, 2 or 3 seen across the table; side 0 draws nothing.
+    void DrawTileBack(int x, int y, int side, int index, double scale);
+    // The wild-tile indicator: the tile's cell of the river sheet, blended at opacity 120.
+    void DrawWildTile(const tagMj& tile, int x, int y, bool flag);
+    // True when `a` counts as the wild tile `b` under the wild-tile rule (always false with
+    // the rule off): the same tile, or two flowers.
+    bool IsSameTile(const tagMj& a, const tagMj& b) const;
+    // One new-style wall piece; `height` is the perspective cell, clamped to 0..13.
+    void DrawWalls(int x, int y, int side, int height, double scale);
+    // The four walls from the stack heights, storing each stack's place in WallStackPos, with
+    // the desk between the far walls and the near one.
+    void DrawWallStacks(const std::uint8_t* heights, CMj* owner);
+    // The user's standing hand with its drawn tile; stores seat 0's landing position.
+    void DrawOwnTiles(CMjPlayer* seat, std::uint8_t reveal);
+    // Seats 2, 1 and 3: hand, drawn tile and melds; each stores its seat's landing position
+    // while the hand is hidden.
+    void DrawOppositeHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawRightHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawLeftHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawOwnHand(CMjPlayer* seats);         // the user's melds
+    void DrawPlayedTiles(CMjPlayer* seats);     // each seat's tile in play
+    void DrawActionBanner(CMjPlayer* seats);    // the claim banners
+    void DrawDice();
+    void DrawCenterPanel();                     // the seat plates with winds and names
+    void DrawScores(CMj* owner);                // the scores on the plates
+    void DrawChatWindow(CMj* owner);            // the table chat log
+    void NewStyleHook(CMj* owner);              // does nothing
+
+    // Seat pictures: a seat's avatar `picture` 1..12 loaded, and the new-style figures.
+    void LoadSeatAvatar(int seat, int picture);
+    void DrawSeatFigures();
+
+    // Seat marks and the countdown digits.
+    void DrawPlayerState(CMjPlayer* seats);     // ready marks
+    void DrawStartMarks();                      // online, between hands
+    void DrawOfflineMarks(CMjPlayer* seats);    // online robot marks
+    void DrawPiaoMarks(CMjPlayer* seats);
+    void DrawDigits();                          // online, the last seconds of a countdown
+
+    // The flights' own choices of picture: the seat whose discard flies (0 for a claim
+    // flight) and the wall side a drawn tile flies from.
+    int nFlightSeat = 0;
+    int nWallSide = 0;
 
     // --- Fields, in the order of the renderer's data model. ---
 
@@ -242,4 +334,18 @@ private:
 
     void DrawOverlays();
     void ComposeTable(CMj* owner, const std::uint8_t* heights);
+
+    std::uint8_t DeskMark(int a, int b) const;
+    void StartFlight(MjPoint start, MjPoint target);
+    MjPoint DeskCellPlace(int a, int b) const;
+    MjPoint NextRiverPlace(int seat, int count) const;
+    struct HandBands;
+    HandBands HandBandsAt(int x, int y, const CMjPlayer& p) const;
+    void ComposeNewStyle(CMj* owner, const std::uint8_t* heights);
+    void ComposeClassic(CMj* owner, const std::uint8_t* heights);
+    void DrawSharedTail(CMj* owner);
+    void DrawFlowerBoxes(CMjPlayer* seats);
+    void DrawSparkles(CMj* owner, const MjPoint (&at)[4]);
+    void DrawFlight();
+    void DrawFlowerEffect(CMj* owner);
 };

@@ -50,8 +50,12 @@ CMjDraw::~CMjDraw() {
     // ever set up.
     platform::WriteProfileString("Window", "Style", bClassic ? "0" : "1",
                                  platform::ProgramPath("SET.ini"));
-    if (bWindowed) GReleaseSurface(&lpDDSPla);
-    ReleaseCatalogue();
+    // Only a renderer that set up the display owns the composition surface and the catalogue
+    // pictures kept in globals; a table run headless never did.
+    if (bWindowed) {
+        GReleaseSurface(&lpDDSPla);
+        ReleaseCatalogue();
+    }
     GReleaseSurface(&lpDDSRipple);
     delete lpDDSSame;
     lpDDSSame = nullptr;

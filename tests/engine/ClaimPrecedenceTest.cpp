@@ -73,7 +73,6 @@ TEST_F(ClaimPrecedence, AHiddenDiscardCannotBeClaimedAndLiesFaceDownAfterHalfASe
     Hand(2, kWinsOn5p);
     Hand(3, kWinsOn5p);
     t->Player[1].hidemj = 1;
-    shown.nextCell = DeskCell{3, 4};
     Discards(1, "5p");
     EXPECT_EQ(t->claimnum, 0);
     EXPECT_EQ(t->stepmode, kStepNextTurn);
@@ -81,7 +80,10 @@ TEST_F(ClaimPrecedence, AHiddenDiscardCannotBeClaimedAndLiesFaceDownAfterHalfASe
     EXPECT_EQ(headless->Clock().Interval(kTimerStep), 500u);
     headless->Clock().Advance(500);
     EXPECT_EQ(t->Player[1].rivernum, 1);
-    EXPECT_EQ(t->deskhidden[3 * 20 + 4], 1);
+    // Seat 1's first desk cell is the near end of the right column.
+    EXPECT_EQ(t->Player[1].deskx, 13);
+    EXPECT_EQ(t->Player[1].desky, 5);
+    EXPECT_EQ(t->deskhidden[13 * 20 + 5], 1);
     EXPECT_EQ(t->Player[1].hidemj, 0);
     EXPECT_FALSE(t->Player[2].hued);
     EXPECT_EQ(t->curplayer, 2);

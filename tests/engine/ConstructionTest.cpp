@@ -10,6 +10,7 @@
 #include "platform/testing/RecordingSoundSystem.h"
 #include "platform/testing/ScopedService.h"
 #include "rules/FanTable.h"
+#include "ui/DxGameChatWnd.h"
 
 namespace enginetest {
 namespace {
@@ -62,23 +63,34 @@ TEST_F(Construction, WithoutADirectoryTwoDefaultLinesAndNoMoreThanFiveFromOne) {
     EXPECT_EQ(std::strlen(DirServer[0].name) % 2, 0u);
 }
 
+// The phrase list's lines, page by page.
+std::vector<std::string> Phrases(const CMj& t) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < t.phraselist->pages.count; i++)
+        for (const CChatLine& line : t.phraselist->pages.GetPage(i)->lines.Lines())
+            lines.push_back(line.text);
+    return lines;
+}
+
 TEST_F(Construction, ChatPhrasesAreTheWordsOfChatTxtBounded) {
     WriteFile(folder / "Chat.txt", "你好 快点吧\n\t再见 \r\n");
     auto h = Make();
-    EXPECT_EQ(h->table->phrases, (std::vector<std::string>{"你好", "快点吧", "再见"}));
+    EXPECT_EQ(Phrases(*h->table), (std::vector<std::string>{"你好", "快点吧", "再见"}));
+    EXPECT_EQ(h->table->phraselist->currentPage, 0);
     h.reset();
     WriteFile(folder / "Chat.txt", "");
     h = Make();
-    EXPECT_TRUE(h->table->phrases.empty());
+    EXPECT_TRUE(Phrases(*h->table).empty());
     h.reset();
     std::string many;
     for (int i = 0; i < kMaxChatPhrases + 20; i++) many += "好 ";
     // A phrase longer than a chat record is cut where no character is split.
     WriteFile(folder / "Chat.txt", std::string(126, 'y') + "中中 " + many);
     h = Make();
-    ASSERT_EQ(static_cast<int>(h->table->phrases.size()), kMaxChatPhrases);
-    EXPECT_EQ(h->table->phrases[0], std::string(126, 'y'));
-    EXPECT_EQ(h->table->phrases[1], "好");
+    const std::vector<std::string> phrases = Phrases(*h->table);
+    ASSERT_EQ(static_cast<int>(phrases.size()), kMaxChatPhrases);
+    EXPECT_EQ(phrases[0], std::string(126, 'y'));
+    EXPECT_EQ(phrases[1], "好");
 }
 
 TEST_F(Construction, TheLevelTitlesAreReadFromLevelTxt) {

@@ -13,13 +13,20 @@
 
 namespace enginetest {
 
-// An empty program folder of the running test's own, under the area and the test's suite (test
-// names repeat across suites, and CTest runs tests side by side).
+// A program folder of the running test's own, under the area and the test's suite (test names
+// repeat across suites, and CTest runs tests side by side).  It sees the build's pictures
+// (`Graphic`, `MjRes`) through links, which the table's buttons, chat windows and dialogs load
+// as it is made, and holds nothing else: no sounds, music, data or settings files.
 inline std::filesystem::path FreshProgramFolder(const char* area) {
+    namespace fs = std::filesystem;
     std::string suite = ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
     for (char& c : suite)
         if (c == '/') c = '_';  // a parameterised suite's prefix
-    return testsupport::FreshProgramFolder((std::string(area) + "/" + suite).c_str());
+    const fs::path root = testsupport::FreshProgramFolder((std::string(area) + "/" + suite).c_str());
+    std::error_code ec;
+    for (const char* pictures : {"Graphic", "MjRes"})
+        fs::create_directory_symlink(fs::path(MJ_GAME_DIR) / pictures, root / pictures, ec);
+    return root;
 }
 
 // A fresh program folder that sees the build's program folder (pictures, sounds, music, data
@@ -30,7 +37,9 @@ inline std::filesystem::path ProgramFolderOfTheBuild(const char* area) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(MJ_GAME_DIR, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name == "SET.ini" || name == "Save" || name == "Avatar") continue;
+        if (name == "SET.ini" || name == "Save" || name == "Avatar" || name == "Graphic" ||
+            name == "MjRes")
+            continue;
         fs::create_symlink(entry.path(), root / name, ec);
     }
     return root;

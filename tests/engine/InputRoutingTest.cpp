@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "HandPoints.h"
 #include "TableFixture.h"
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
@@ -36,7 +37,7 @@ constexpr int kNoDialogId = 3;  // an id no dialog has
 
 class InputRouting : public TableTest {
 protected:
-    InputRouting() : message(t), invite(t), options(t) {
+    InputRouting() : message(t), invite(t), options(t), hand(t->renderer) {
         pShowMessageForm = &message;
         pInviteMessage = &invite;
         DialogSlots[kOptionsId] = &options;
@@ -62,7 +63,13 @@ protected:
     }
     bool TableActed() const { return t->Player[0].rivernum > 0 || t->chosen || !t->Player[0].hasnew; }
 
+    // Moves the mouse onto a tile of the user's hand, or presses there.
+    void HoverTile(int position) { t->OnMouseMove(hand.X(t->Player[0], position), hand.Y()); }
+    void PressTile(int position) { t->OnLButtonDown(hand.X(t->Player[0], position), hand.Y(), 0, 1); }
+    void MoveAway(int dx = 0) { t->OnMouseMove(HandPoints::kAwayX + dx, HandPoints::kAwayY); }
+
     RecordingForm message, invite, options;
+    HandPoints hand;
 };
 
 struct RouteCase {
@@ -173,27 +180,24 @@ TEST_F(RightPress, KeepsADrawnWildTileUnlessTheWholeHandIsWild) {
 class LeftPress : public InputRouting {};
 
 TEST_F(LeftPress, PlaysTheTileTheHoverRaised) {
-    shown.underMouse = 3;  // 3m, the hand's fourth tile
-    const tagMj hovered = t->Player[0].Mj[3];
+    const tagMj hovered = t->Player[0].Mj[3];  // 3m, the hand's fourth tile
     const int framesBefore = shown.frames;
-    t->OnMouseMove(300, 540);
+    HoverTile(3);
     EXPECT_EQ(t->Player[0].select, 3);
     EXPECT_GT(shown.frames, framesBefore);
-    t->OnLButtonDown(300, 540, 0, 1);
+    PressTile(3);
     EXPECT_TRUE(TileEqual(t->curmj, hovered));
 }
 
 TEST_F(LeftPress, AHoverLeavingTheHandRedrawsOnceAndThenNotAgain) {
-    shown.underMouse = 2;
-    t->OnMouseMove(300, 540);
-    shown.underMouse = -1;
-    int frames = shown.frames;
-    t->OnMouseMove(300, 200);
+    HoverTile(2);
+    const int frames = shown.frames;
+    MoveAway();
     EXPECT_EQ(t->Player[0].select, -1);
     EXPECT_EQ(shown.frames, frames + 1);
-    t->OnMouseMove(310, 200);
+    MoveAway(10);
     EXPECT_EQ(shown.frames, frames + 1);
-    EXPECT_EQ(t->mousex, 310);
+    EXPECT_EQ(t->mousex, HandPoints::kAwayX + 10);
 }
 
 struct HoverGate {
@@ -215,8 +219,7 @@ TEST_F(LeftPress, TheHandAnswersTheMouseOnlyWhenItMayBePlayed) {
         t->Player[0].select = -1;
         t->maydiscard = g.maydiscard;
         t->state = g.state;
-        shown.underMouse = 1;
-        t->OnMouseMove(300, 540);
+        HoverTile(1);
         EXPECT_EQ(t->Player[0].select, g.takes ? 1 : -1) << g.name;
     }
 }
@@ -224,9 +227,8 @@ TEST_F(LeftPress, TheHandAnswersTheMouseOnlyWhenItMayBePlayed) {
 TEST_F(LeftPress, APressOnTheTableHidesTheMenuAndStillPlays) {
     t->OnKeyDown(platform::VK_ESCAPE);
     ASSERT_TRUE(t->Button(kButtonHelp).visible);
-    shown.underMouse = 0;
-    t->OnMouseMove(300, 540);
-    t->OnLButtonDown(300, 540, 0, 1);
+    HoverTile(0);
+    PressTile(0);
     for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})
         EXPECT_FALSE(t->Button(id).visible) << id;
     EXPECT_FALSE(t->maydiscard);  // the discard went out
@@ -242,10 +244,9 @@ TEST_F(LeftPress, AChowWithSeveralOptionsIsPickedByTheTileClicked) {
     ASSERT_TRUE(p.choosechow);
     ASSERT_EQ(p.chownum, 3);
     // 6p (hand position 8, after 1m 9m 1s 9s 2p 3p 4p 5p) is in one option only, with 5p.
-    shown.underMouse = 8;
-    t->OnMouseMove(200, 540);
+    HoverTile(8);
     EXPECT_EQ(p.chowpeer, 7);
-    t->OnLButtonDown(200, 540, 0, 1);
+    PressTile(8);
     ASSERT_EQ(p.gangnum, 1);
     EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 3), "4p5p6p");
     EXPECT_FALSE(p.choosechow);
@@ -262,13 +263,12 @@ TEST_F(LeftPress, AKongWithSeveralChoicesIsPickedByTheTileClicked) {
     ASSERT_TRUE(p.choosekong);
     ASSERT_EQ(p.kongnum, 2);
     // Only the first tile of each kong takes the mouse: 1m at 0, 2p at 7 (after 789s).
-    shown.underMouse = 1;
-    t->OnMouseMove(200, 540);
-    t->OnLButtonDown(200, 540, 0, 1);
-    EXPECT_EQ(p.gangnum, 0);  // a tile that is no choice does nothing
-    shown.underMouse = 7;
-    t->OnMouseMove(260, 540);
-    t->OnLButtonDown(260, 540, 0, 1);
+    HoverTile(1);
+    EXPECT_EQ(p.select, -1);  // a tile that is no choice is not raised
+    PressTile(1);
+    EXPECT_EQ(p.gangnum, 0);  // and pressing it does nothing
+    HoverTile(7);
+    PressTile(7);
     ASSERT_EQ(p.gangnum, 1);
     EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 4), "2p2p2p2p");
 }

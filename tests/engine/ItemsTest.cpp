@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "HandPoints.h"
 #include "TableFixture.h"
 #include "platform/WindowKeys.h"
 #include "rules/Random.h"
@@ -17,7 +18,7 @@ using platform::testing::SoundCallKind;
 
 class Items : public TableTest {
 protected:
-    Items() : TableTest(StandIns::kSoundAndMusic) {
+    Items() : TableTest(StandIns::kSoundAndMusic), hand(t->renderer) {
         Midhand(0, 0, 60);
         Hand(0, "123m 456p 789s 11z 23m");
         Drawn(0, "9p");
@@ -36,8 +37,7 @@ protected:
     }
     // A click at the hand position the test puts under the mouse.
     void ClickTile(int position) {
-        shown.underMouse = position;
-        t->OnLButtonDown(300, 540, 0, 1);
+        t->OnLButtonDown(hand.X(User(), position), hand.Y(), 0, 1);
     }
     // The wall still to come is one arrangement of tile indexes with the rest.
     bool WallIsOneArrangement() const {
@@ -73,6 +73,7 @@ protected:
         ASSERT_LE(next, t->taken + 1);
     }
 
+    HandPoints hand;
     std::optional<platform::testing::ScopedSleepService> sleeps_;
 };
 
@@ -149,11 +150,14 @@ TEST_F(Items, HideItemRipplesAndLaysTheNextDiscardFaceDownUnclaimed) {
     ASSERT_TRUE(User().hidemj);
     // The next seat could chow 9p; a hidden discard is offered to nobody.
     Hand(1, "78p 123m 456s 789s 11z");
-    shown.nextCell = DeskCell{4, 7};
     t->OnLButtonDown(0, 0, 1, 1);  // the right button plays the drawn 9p
     ASSERT_TRUE(RunUntil([&] { return t->curplayer == 1; }));
     EXPECT_EQ(t->Player[1].gangnum, 0);
-    EXPECT_EQ(t->deskhidden[4 * 20 + 7], 1);
+    // The cell the desk gave the discard holds it face down.
+    const int a = User().deskx, b = User().desky;
+    EXPECT_TRUE(TileEqual(t->renderer.desk.tiles[a][b], One("9p")));
+    EXPECT_EQ(t->deskhidden[a * kDeskSize + b], 1);
+    EXPECT_EQ(std::count(std::begin(t->deskhidden), std::end(t->deskhidden), 1), 1);
     EXPECT_FALSE(User().hidemj);
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,32 +14,14 @@
 
 namespace enginetest {
 
-// Every discard takes the next desk cell in a row (cell n is a = n / 20, b = n % 20); the
-// grid's bytes go to and come from saved games.
+// Records what the table asks of its dialogs and seat pictures; the desk grid is the table's
+// renderer's, which saved games write and read.
 class DeskPresentation : public TablePresentation {
 public:
-    void ClearDesk() override {
-        std::memset(desk, 0, kSavedDeskCells);
-        next = 0;
-    }
-    DeskCell AddDeskTile(CMjPlayer& seat, int, const tagMj& tile) override {
-        if (next >= kSavedDeskCells) return {};
-        const int n = next++;
-        desk[n] = 1;
-        desk[kSavedDeskCells + 2 * n] = static_cast<std::uint8_t>(tile.value);
-        desk[kSavedDeskCells + 2 * n + 1] = static_cast<std::uint8_t>(tile.suit);
-        seat.deskx = n / 20;
-        seat.desky = n % 20;
-        return {n / 20, n % 20};
-    }
-    void SaveDesk(std::uint8_t* bytes) const override { std::memcpy(bytes, desk, sizeof desk); }
-    void LoadDesk(const std::uint8_t* bytes) override { std::memcpy(desk, bytes, sizeof desk); }
     void LoadSeatAvatar(int seat, int picture) override { avatars.push_back({seat, picture}); }
     void ShowMessageForm(const char* gbkText) override { messages.emplace_back(gbkText); }
     void ShowSaveSlots() override { ++saveSlotsShown; }
 
-    std::uint8_t desk[kSavedDeskCells * 3] = {};
-    int next = 0;
     struct AvatarLoad {
         int seat;
         int picture;
@@ -49,6 +30,13 @@ public:
     std::vector<std::string> messages;
     int saveSlotsShown = 0;
 };
+
+// The desk grid's bytes as a saved game holds them.
+inline std::vector<std::uint8_t> DeskBytes(const CMj& t) {
+    std::vector<std::uint8_t> bytes;
+    t.renderer.SaveDesk(bytes);
+    return bytes;
+}
 
 // The user may pick a discard and no claim is offered.
 inline bool AtUserDiscardTurn(const CMj& t) {

@@ -60,7 +60,7 @@ TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
     std::string first;
     std::string handBefore;
     std::uint8_t heights[kWallStacks];
-    std::uint8_t deskBefore[kSavedDeskCells * 3];
+    std::vector<std::uint8_t> deskBefore;
     {
         HeadlessTable h(5, &desk_);
         PlayToUserTurn(h);
@@ -69,7 +69,7 @@ TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
         first = ReadBytes(folder_ / "Save" / "1.cmj");
         handBefore.assign(reinterpret_cast<const char*>(t.Player[0].Mj), sizeof t.Player[0].Mj);
         std::memcpy(heights, t.stackheight, sizeof heights);
-        std::memcpy(deskBefore, desk_.desk, sizeof deskBefore);
+        deskBefore = DeskBytes(t);
     }
     ASSERT_EQ(first.size(), kSavedGameBytes);
     DeskPresentation fresh;
@@ -83,7 +83,7 @@ TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(t.Player[0].Mj), sizeof t.Player[0].Mj),
               handBefore);
     EXPECT_EQ(std::memcmp(t.stackheight, heights, sizeof heights), 0) << "the wall picture";
-    EXPECT_EQ(std::memcmp(fresh.desk, deskBefore, sizeof deskBefore), 0) << "the desk grid";
+    EXPECT_EQ(DeskBytes(t), deskBefore) << "the desk grid";
     EXPECT_TRUE(TableFault(t, true).empty()) << TableFault(t, true);
     ASSERT_TRUE(t.SaveProgress(Slot(2)));
     EXPECT_EQ(ReadBytes(folder_ / "Save" / "2.cmj"), first);
@@ -193,7 +193,7 @@ TEST_F(SaveGameTest, ALoadRebuildsWhatTheFileLeavesOutAndSpreadsTheRules) {
     EXPECT_EQ(t.Player[1].sex, 0);
     ASSERT_EQ(desk_.avatars.size(), 4u);
     EXPECT_EQ(desk_.avatars[3].picture, 10);
-    EXPECT_EQ(desk_.desk[5], 1);
+    EXPECT_EQ(DeskBytes(t)[5], 1);
 }
 
 // With flowers set aside, their replacements are missing from the back of the wall: the front

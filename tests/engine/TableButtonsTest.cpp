@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "HandPoints.h"
 #include "TableFixture.h"
 #include "platform/testing/DesktopRecorder.h"
 #include "platform/testing/ScopedService.h"
@@ -74,11 +75,12 @@ TEST_F(TableButtons, Buttons18And19OpenAndCloseTheQuickPhraseList) {
 TEST_F(TableButtons, AnOpenPhraseListKeepsTheHandStill) {
     t->maydiscard = 1;
     Click(kButtonPhrasesOpen);
-    shown.underMouse = 2;
-    t->OnMouseMove(300, 540);
+    HandPoints hand(t->renderer);
+    const int x = hand.X(t->Player[0], 2);
+    t->OnMouseMove(x, hand.Y());
     EXPECT_EQ(t->Player[0].select, -1);
     Click(kButtonPhrasesClose);
-    t->OnMouseMove(300, 540);
+    t->OnMouseMove(x, hand.Y());
     EXPECT_EQ(t->Player[0].select, 2);
 }
 

@@ -41,19 +41,10 @@ public:
         diceThrows.push_back(seat);
     }
     void SetRevealHands(bool reveal) override { revealed.push_back(reveal); }
-    DeskCell AddDeskTile(CMjPlayer&, int seat, const tagMj&) override { return nextCell; }
     void ShowMessageForm(const char* text) override { messages.push_back(text); }
     void ShowDialog(int id) override { dialogs.push_back(id); }
     void RunRipple() override { ripples++; }
     void ScrollDown() override { jolts++; }
-    // The hand position a test puts under the mouse (-1 none): hovering raises it, and while
-    // tiles are marked for the exchange a click marks it.
-    bool HoverHand(int, int, CMjPlayer& seat) override {
-        if (seat.select == underMouse) return false;
-        seat.select = underMouse;
-        return true;
-    }
-    int ExchangeTileAt(int, int, const CMjPlayer&) override { return underMouse; }
 
     int frames = 0;
     std::vector<Flight> flights;
@@ -61,10 +52,8 @@ public:
     std::vector<bool> revealed;
     std::vector<std::string> messages;
     std::vector<int> dialogs;
-    DeskCell nextCell;
     int ripples = 0;
     int jolts = 0;
-    int underMouse = -1;
 };
 
 class TableTest : public ::testing::Test {
@@ -87,9 +76,12 @@ protected:
         bWildRule = 0;
         WildTile = tagMj{0, 0};
         nActiveForm = 0;
-        for (CMjPlayer& p : t->Player) {
+        t->renderer.ClearDesk();
+        for (int s = 0; s < kSeats; s++) {
+            CMjPlayer& p = t->Player[s];
             p.Reset();
             p.score = 1000;
+            t->renderer.InitDeskCursor(&p, s);
         }
         t->hu.minfan = t->ai.minfan = MinFan;
         t->hu.wildrule = t->ai.wildrule = 0;
