@@ -94,10 +94,12 @@ private:
 
 // Seat 0's player: decides as the computer player would and acts only through what a person
 // can do at the table: table buttons that are shown and take clicks, a click on a tile
-// (select, then the discard), and the score sheet's next-hand button.
+// (select, then the discard), and the score sheet's next-hand button.  How each act reaches
+// the table can be replaced: a person at the window does the same with the mouse.
 class ScriptedUser {
 public:
     explicit ScriptedUser(CMj& table) : t_(table) {}
+    virtual ~ScriptedUser() = default;
 
     // Acts when the table waits for the user; true when it did something.
     bool Act() {
@@ -119,12 +121,41 @@ public:
         return false;
     }
 
+protected:
+    // A click on a shown button that takes clicks.
+    virtual void ClickButton(int id) { t_.OnButtonClick(id); }
+    // A click that plays the tile at a hand position (position cardnum: the drawn tile).
+    virtual void PlayTileAt(int position) {
+        t_.Player[0].select = position;
+        t_.AutoDiscard();
+    }
+    // The click after the kong or chow button that picks one of several choices.
+    virtual void PickKong(const tagMj& tile) {
+        t_.Player[0].kongmj = tile;
+        t_.OnKongButton();
+    }
+    virtual void PickChow(const tagMj& first, const tagMj& second) {
+        t_.Player[0].chowmj[0] = first;
+        t_.Player[0].chowmj[1] = second;
+        t_.OnChowButton();
+    }
+
+    // The hand position that holds the tile and may be played (the drawn tile first).
+    static int Position(const CMjPlayer& p, const tagMj& tile) {
+        if (p.hasnew && TileEqual(p.newmj, tile)) return p.cardnum;
+        for (int i = 0; i < p.cardnum; i++)
+            if (TileEqual(p.Mj[i], tile) && p.canplay[i]) return i;
+        return p.hasnew ? p.cardnum : 0;
+    }
+
+    CMj& t_;
+
 private:
     CMjAi& ai() { return t_.ai; }
     int Left() const { return kWallTiles - t_.taken; }
     bool Clickable(int id) { return t_.Button(id).visible && t_.Button(id).enabled; }
     bool Click(int id) {
-        t_.OnButtonClick(id);
+        ClickButton(id);
         return true;
     }
 
@@ -133,16 +164,11 @@ private:
         return p.BuildKongOptions() > 0 && ai().ShouldKong(&p, &p.Kong[0], t_.seen, Left());
     }
 
-    // The next click after the kong or chow button picked one of several choices.
     bool PickChoice(CMjPlayer& p) {
-        if (p.choosekong) {
-            p.kongmj = p.Kong[0];
-            t_.OnKongButton();
-        } else {
-            p.chowmj[0] = chow_[0];
-            p.chowmj[1] = chow_[1];
-            t_.OnChowButton();
-        }
+        if (p.choosekong)
+            PickKong(p.Kong[0]);
+        else
+            PickChow(chow_[0], chow_[1]);
         return true;
     }
 
@@ -159,23 +185,12 @@ private:
             ai().Play(&p, t_.seen, Left(), t_.wall, t_.taken);
         std::memcpy(p.Mj, saved, sizeof saved);
         p.cardnum = count;
-        p.select = Position(p, p.PlayMj);
-        t_.AutoDiscard();
-        if (t_.maydiscard) {  // a tile the table refuses: the drawn tile, else the first one
-            p.select = p.hasnew ? p.cardnum : 0;
-            t_.AutoDiscard();
-        }
+        PlayTileAt(Position(p, p.PlayMj));
+        if (t_.maydiscard)  // a tile the table refuses: the drawn tile, else the first one
+            PlayTileAt(p.hasnew ? p.cardnum : 0);
         return true;
     }
 
-    static int Position(const CMjPlayer& p, const tagMj& tile) {
-        if (p.hasnew && TileEqual(p.newmj, tile)) return p.cardnum;
-        for (int i = 0; i < p.cardnum; i++)
-            if (TileEqual(p.Mj[i], tile) && p.canplay[i]) return i;
-        return p.hasnew ? p.cardnum : 0;
-    }
-
-    CMj& t_;
     tagMj chow_[2] = {};
 };
 
