@@ -110,10 +110,10 @@ constexpr int kMaxChatPhrases = 100;
 constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
+struct SavedGame;
 class CDxEdit;
 class CDxGameChatWnd;
 class CDxLinkLabel;
-struct SavedGame;
 
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;
@@ -326,6 +326,7 @@ public:
     void UseHideItem();
     void UseExchangeItem();
     void ExchangeTiles();
+
     // --- Saved games (MjSaveGame.cpp) and the dialogs' operations (MjDialogs.cpp) ---------
     // The file the game is saved to when the user leaves it (a slot file, or the file it was
     // loaded from); empty: none yet.
@@ -434,6 +435,7 @@ private:
     void OnTableButton(int id);
     void ToggleMenu();
     void SetPhraseListOpen(bool open);
+
     // Saved-game helpers.
     SavedGame SaveRecord() const;
     void TakeSaveRecord(const SavedGame& game);

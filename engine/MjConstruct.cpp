@@ -176,16 +176,15 @@ void CMj::SpreadRules() {
 
 void CMj::Redraw() { presentation_->RenderFrame(*this); }
 
+// The shown dialog draws itself with the next frame, which its Show asks for.
 void CMj::ShowDialog(int id) {
     nActiveForm = id;
     presentation_->ShowDialog(id);
-    Redraw();
 }
 
 void CMj::ShowMessageForm(const char* gbkText) {
     bMessageShown = 1;
     presentation_->ShowMessageForm(gbkText);
-    Redraw();
 }
 
 void CMj::ShowAllHands(bool show) {

@@ -1,10 +1,8 @@
 // Saved games: the table's state to a saved-game record and back (the record and its bytes are
 // SaveGameFile's), writing a slot file whole, and resuming a loaded game: a hand at the
 // user's discard turn where it stood, a game between hands with its next hand.
-#include <algorithm>
-#include <vector>
-
 #include <cstring>
+#include <vector>
 
 #include "engine/Mj.h"
 #include "engine/SaveGameFile.h"
@@ -113,7 +111,8 @@ SavedGame CMj::SaveRecord() const {
     g.wildKind = wildkind;
     std::vector<std::uint8_t> desk;
     renderer.SaveDesk(desk);
-    std::copy_n(desk.begin(), std::min(desk.size(), sizeof g.desk), g.desk);
+    static_assert(sizeof g.desk == kDeskSavedBytes, "the saved desk is the renderer's grid");
+    std::memcpy(g.desk, desk.data(), sizeof g.desk);
     return g;
 }
 

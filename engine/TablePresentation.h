@@ -3,8 +3,8 @@
 // the screen jolt, the message box and the shown dialog.  The table holds one presentation;
 // this base class draws nothing of its own (it loads no pictures, a frame presents the
 // composition surface as it stands, when there is one, a flight arrives at its first step, the
-// dice stop after their 15 steps), so whole games run headless and fast, and tests put a
-// recorder in its place.  RendererPresentation (engine/RendererPresentation.h) shows the table
+// dice stop after their 15 steps) and shows the table's dialogs, so whole games run headless
+// and fast, and tests put a recorder in its place.  RendererPresentation (engine/RendererPresentation.h) shows the table
 // through its renderer.
 #pragma once
 
@@ -70,12 +70,13 @@ public:
     // A seat's portrait, picture number 1..12.
     virtual void LoadSeatAvatar(int seat, int picture) {}
 
-    // The message box over the table with its text (GBK).
-    virtual void ShowMessageForm(const char* gbkText) {}
-    // The bitmap dialog of that id becomes the one shown (1 the score sheet, 11 start mode).
-    virtual void ShowDialog(int id) {}
-    // The save slots, scanned again for their files, become the dialog shown.
-    virtual void ShowSaveSlots() {}
+    // The table's dialogs (ui/Dialogs.h), which this base class shows: the message box over
+    // the table with its text (GBK); the bitmap dialog of an id as the active one (1 the score
+    // sheet, 11 start mode); the save slots, scanned again for their files.  A recorder in
+    // their place only notes what the table asked.
+    virtual void ShowMessageForm(const char* gbkText);
+    virtual void ShowDialog(int id);
+    virtual void ShowSaveSlots();
 
 private:
     int diceStep_ = 0;

@@ -1,6 +1,7 @@
 // The game's entry: records where the program is installed, lets only one copy run, opens the
-// main window with the sound and the music, and makes the table, which takes the window's
-// mouse, keys, paints and timer ticks (TableEvents) and shows itself in it.  The program ends
+// main window with the sound and the music, and makes the table, which shows itself in the
+// window through its renderer and takes the window's mouse, keys, paints and timer ticks
+// (TableEvents).  The program ends
 // when the window is closed.
 #include <QApplication>
 #include <QScreen>
@@ -27,7 +28,7 @@
 #include "platform/qt/QtGameWindow.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/sdl/AudioSystem.h"
-#include "shell/ProgramPresentation.h"
+#include "engine/RendererPresentation.h"
 #include "shell/TableEvents.h"
 
 namespace {
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
     platform::InstallMusicPlayer(&audio.Music());
     const std::string settings = platform::ProgramPath("SET.ini");
     bNewStyle = platform::ReadProfileInt("Window", "Style", 1, settings) ? 1 : 0;
-    ProgramPresentation presentation;
+    RendererPresentation presentation;
     auto table = std::make_unique<CMj>(&presentation);
     TableEvents events(*table);
     window.SetReceiver(&events);
@@ -122,7 +123,6 @@ int main(int argc, char** argv) {
     app.exec();
 
     window.SetReceiver(nullptr);
-    presentation.CloseDialogs();
     table.reset();
     platform::InstallMusicPlayer(nullptr);
     platform::InstallSoundSystem(nullptr);

@@ -27,7 +27,7 @@ enum DialogId : int {
     kModeFormId = 11,
 };
 
-// Null until CreateOfflineDialogs makes them.
+// Null until the table makes them (CMj::CMj makes every dialog of the program, in its order).
 extern CScoreForm* pScoreForm;
 extern CWelComForm* pWelComForm;
 extern CSetForm* pSetForm;
@@ -38,12 +38,6 @@ extern CModeForm* pModeForm;
 // The boxes `pShowMessageForm` and `pInfoForm` hold, as what they are.
 CShowMessageForm* MessageBoxForm();
 CInfoForm* InfoBoxForm();
-
-// Makes every offline dialog for the table, each from its background picture, in the order the
-// table makes its dialogs, and puts each in its frame slot; DeleteOfflineDialogs deletes them
-// (the options write their settings) and empties the pointers and slots.
-void CreateOfflineDialogs(CMj* owner);
-void DeleteOfflineDialogs();
 
 // Shows the dialog of an id (nothing for an id without one).
 void ShowOfflineDialog(int id);

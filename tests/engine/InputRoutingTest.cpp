@@ -38,6 +38,10 @@ constexpr int kNoDialogId = 3;  // an id no dialog has
 class InputRouting : public TableTest {
 protected:
     InputRouting() : message(t), invite(t), options(t), hand(t->renderer) {
+        // The table's own boxes and options dialog step aside for the recording ones.
+        std::swap(pShowMessageForm, messageOfTheTable_);
+        std::swap(pInviteMessage, inviteOfTheTable_);
+        std::swap(DialogSlots[kOptionsId], optionsOfTheTable_);
         pShowMessageForm = &message;
         pInviteMessage = &invite;
         DialogSlots[kOptionsId] = &options;
@@ -48,8 +52,9 @@ protected:
         t->maydiscard = 1;
     }
     ~InputRouting() override {
-        pShowMessageForm = pInviteMessage = nullptr;
-        DialogSlots[kOptionsId] = nullptr;
+        pShowMessageForm = messageOfTheTable_;
+        pInviteMessage = inviteOfTheTable_;
+        DialogSlots[kOptionsId] = optionsOfTheTable_;
         bMessageShown = bInviteShown = 0;
         nActiveForm = 0;
     }
@@ -70,6 +75,11 @@ protected:
 
     RecordingForm message, invite, options;
     HandPoints hand;
+
+private:
+    decltype(pShowMessageForm) messageOfTheTable_ = nullptr;
+    decltype(pInviteMessage) inviteOfTheTable_ = nullptr;
+    CBitForm* optionsOfTheTable_ = nullptr;
 };
 
 struct RouteCase {

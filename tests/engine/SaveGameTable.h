@@ -1,9 +1,10 @@
-// A headless table for saved-game tests: a presentation that keeps the desk grid's bytes and
-// records what the table asks of its dialogs, a driver that plays until a chosen moment, and a
+// A headless table for saved-game tests: a presentation that records the seat pictures and what
+// the table asks of its dialogs, a driver that plays until a chosen moment, and a
 // fingerprint of everything a load may change.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,9 +15,8 @@
 
 namespace enginetest {
 
-// Records what the table asks of its dialogs and seat pictures; the desk grid is the table's
-// renderer's, which saved games write and read.
-class DeskPresentation : public TablePresentation {
+// Records the seat pictures the table loads and what it asks of its dialogs.
+class SavePresentation : public TablePresentation {
 public:
     void LoadSeatAvatar(int seat, int picture) override { avatars.push_back({seat, picture}); }
     void ShowMessageForm(const char* gbkText) override { messages.emplace_back(gbkText); }
@@ -31,7 +31,7 @@ public:
     int saveSlotsShown = 0;
 };
 
-// The desk grid's bytes as a saved game holds them.
+// The table's desk grid as a saved game holds it.
 inline std::vector<std::uint8_t> DeskBytes(const CMj& t) {
     std::vector<std::uint8_t> bytes;
     t.renderer.SaveDesk(bytes);

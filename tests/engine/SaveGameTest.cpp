@@ -53,7 +53,7 @@ protected:
     }
 
     fs::path folder_;
-    DeskPresentation desk_;
+    SavePresentation desk_;
 };
 
 TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
@@ -72,7 +72,7 @@ TEST_F(SaveGameTest, SaveLoadAndSaveAgainGiveTheSameBytesAndTheSameTurn) {
         deskBefore = DeskBytes(t);
     }
     ASSERT_EQ(first.size(), kSavedGameBytes);
-    DeskPresentation fresh;
+    SavePresentation fresh;
     HeadlessTable h(9, &fresh);
     CMj& t = *h.table;
     ASSERT_TRUE(t.LoadProgress(Slot(1)));

@@ -1,5 +1,5 @@
-// The program's table in its real window (offscreen Qt), as the program wires it: the renderer
-// with the offline dialogs, the window's events handed to the table, frames presented to the
+// The program's table in its real window (offscreen Qt), as the program wires it: the table
+// drawn by its renderer, the window's events handed to the table, frames presented to the
 // window.  Time is a virtual clock (the timers, the pauses and the game's seconds), the sound,
 // music, message boxes and desktop are recorders, and the person at the table acts only through
 // mouse and key events sent to the window.
@@ -26,7 +26,7 @@
 #include "platform/testing/ScopedService.h"
 #include "platform/testing/VirtualClock.h"
 #include "rules/Random.h"
-#include "shell/ProgramPresentation.h"
+#include "engine/RendererPresentation.h"
 #include "shell/TableEvents.h"
 #include "testsupport/engine/HeadlessTable.h"
 #include "tests/engine/EngineTestSupport.h"
@@ -62,8 +62,7 @@ protected:
     }
     ~WindowTable() override {
         window_.SetReceiver(nullptr);
-        presentation.CloseDialogs();
-        table.reset();
+            table.reset();
         MjSetClock(nullptr, nullptr);
         nActiveForm = 0;
     }
@@ -200,7 +199,7 @@ protected:
     platform::testing::RecordingMusicPlayer musicRecorder;
     platform::testing::MessageBoxRecorder boxRecorder;
     platform::testing::DesktopRecorder desktopRecorder;
-    ProgramPresentation presentation;
+    RendererPresentation presentation;
     std::unique_ptr<CMj> table;
     std::unique_ptr<TableEvents> events;
 

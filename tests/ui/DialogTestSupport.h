@@ -27,8 +27,8 @@ namespace dialog_test {
 using ui_test::kFelt;
 
 // The table's frames through its renderer, with only the table's background picture loaded:
-// the dialog table of the frame, the overlay boxes, the presentation.  The table's requests to
-// show dialogs go to the offline dialogs.
+// the dialog table of the frame, the overlay boxes, the presentation.  The table shows its own
+// dialogs, as the presentation's base class does.
 class DialogPresentation : public TablePresentation {
 public:
     DialogPresentation() {
@@ -37,9 +37,6 @@ public:
     void RenderFrame(const CMj& table) override {
         draw.RenderFrame(const_cast<CMj*>(&table), table.stackheight);
     }
-    void ShowDialog(int id) override { ShowOfflineDialog(id); }
-    void ShowMessageForm(const char* gbkText) override { ShowMessageText(gbkText); }
-    void ShowSaveSlots() override { ::ShowSaveSlots(); }
     // The table's background at a point of the frame.
     std::uint16_t Table(int x, int y) const { return draw.lpDDSRoom->Row(y)[x]; }
 
@@ -49,14 +46,10 @@ public:
 class DialogTest : public ui_test::WidgetTest {
 protected:
     DialogTest() {
-        CreateOfflineDialogs(&table);
         ResetGlobals();
         presenter.Clear();
     }
-    ~DialogTest() override {
-        DeleteOfflineDialogs();
-        ResetGlobals();
-    }
+    ~DialogTest() override { ResetGlobals(); }
 
     static void ResetGlobals() {
         nActiveForm = 0;

@@ -86,7 +86,7 @@ TEST_F(SetFormTest, DraggedSlidersActAtOnceAndStayAfterCancel) {
     EXPECT_EQ(nActiveForm, 0);
     EXPECT_EQ(form.volumeSlider->value, 0);
     EXPECT_EQ(table.claimdelay, 450);
-    DeleteOfflineDialogs();
+    headless.table.reset();  // the options dialog goes with its table
     EXPECT_EQ(platform::ReadProfileInt("Volume", "Sound", -9, Settings()), 0);
     EXPECT_EQ(platform::ReadProfileInt("Window", "Speed", -9, Settings()), 0);
 }

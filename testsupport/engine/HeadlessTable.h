@@ -1,7 +1,8 @@
-// A table run headless for tests and benchmarks: timers on a virtual clock whose ticks go to
-// CMj::OnTimer, the game's clock (and so every reseed) read from that virtual clock plus a seed,
-// message boxes on a recorder, optionally the recording sound system and music player, and
-// seat 0 played by a script through the calls the table's buttons and tile clicks make.
+// A table run headless for tests and benchmarks: timers and pauses on a virtual clock whose
+// ticks go to CMj::OnTimer, the game's clock (and so every reseed) read from that virtual clock
+// plus a seed, message boxes on a recorder, optionally the recording sound system and music
+// player, and seat 0 played by a script through the calls the table's buttons and tile clicks
+// make.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +44,7 @@ public:
               if (table) table->OnTimer(static_cast<unsigned>(id));
           }),
           timers_(&clock_),
+          pauses_(&clock_),
           boxesInstalled_(&boxes_) {
         if (standIns == StandIns::kSoundAndMusic) {
             soundInstalled_.emplace(&sound_);
@@ -87,6 +89,7 @@ private:
     platform::testing::RecordingSoundSystem sound_;
     platform::testing::RecordingMusicPlayer music_;
     platform::testing::ScopedTimerService timers_;
+    platform::testing::ScopedSleepService pauses_;
     platform::testing::ScopedMessageBoxes boxesInstalled_;
     std::optional<platform::testing::ScopedSoundSystem> soundInstalled_;
     std::optional<platform::testing::ScopedMusicPlayer> musicInstalled_;
