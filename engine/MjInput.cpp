@@ -21,15 +21,21 @@ constexpr int kRightButton = 1;
 constexpr std::uint8_t kMarkingTiles = 2;
 constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
 
-// The overlay box that takes every mouse event while it is shown, the message box first.
-CBitForm* OverlayBox() {
-    if (bMessageShown && pShowMessageForm) return pShowMessageForm;
-    if (bInviteShown && pInviteMessage) return pInviteMessage;
-    return nullptr;
-}
+// Where a mouse event goes: to a shown overlay box (the message box before the invitation
+// prompt), which takes it even without a form to hand it to; else to the active dialog, and
+// an id without a dialog drops it; else to the table.
+struct MouseRoute {
+    CBitForm* form;
+    bool dialog;  // the form is the active dialog
+    bool table;
+};
 
-// Either overlay box is shown: it takes the event even without a form to hand it to.
-bool OverlayShown() { return bMessageShown || bInviteShown; }
+MouseRoute RouteMouse() {
+    if (bMessageShown) return {pShowMessageForm, false, false};
+    if (bInviteShown) return {pInviteMessage, false, false};
+    if (nActiveForm != 0) return {DialogForId(nActiveForm), true, false};
+    return {nullptr, false, true};
+}
 
 // The key handlers of the dialogs that take keys: the names dialog types, the score sheet
 // answers keys going down and up.  The login, sign-up and lobby keys come with online play.
@@ -49,17 +55,12 @@ void DialogKeyUp(int id, int vk) {
 
 // --- Routing ------------------------------------------------------------------------------
 
+// An overlay box takes both buttons; a dialog takes no right press (only the lobby would, with
+// online play).
 void CMj::OnLButtonDown(int x, int y, int right, int) {
-    if (OverlayShown()) {
-        if (CBitForm* box = OverlayBox()) box->OnLButtonDown(x, y);  // either button
-        return;
-    }
-    if (nActiveForm != 0) {
-        // A right press reaches only the lobby, which comes with online play.
-        if (right != kRightButton)
-            if (CBitForm* dialog = DialogForId(nActiveForm)) dialog->OnLButtonDown(x, y);
-        return;
-    }
+    const MouseRoute to = RouteMouse();
+    if (to.form && !(to.dialog && right == kRightButton)) to.form->OnLButtonDown(x, y);
+    if (!to.table) return;
     if (right == kRightButton)
         TableRightDown();
     else
@@ -67,27 +68,15 @@ void CMj::OnLButtonDown(int x, int y, int right, int) {
 }
 
 void CMj::OnMouseMove(int x, int y) {
-    if (OverlayShown()) {
-        if (CBitForm* box = OverlayBox()) box->OnMouseMove(x, y);
-        return;
-    }
-    if (nActiveForm != 0) {
-        if (CBitForm* dialog = DialogForId(nActiveForm)) dialog->OnMouseMove(x, y);
-        return;
-    }
-    TableMouseMove(x, y);
+    const MouseRoute to = RouteMouse();
+    if (to.form) to.form->OnMouseMove(x, y);
+    if (to.table) TableMouseMove(x, y);
 }
 
 void CMj::OnLButtonUp(int x, int y) {
-    if (OverlayShown()) {
-        if (CBitForm* box = OverlayBox()) box->OnLButtonUp(x, y);
-        return;
-    }
-    if (nActiveForm != 0) {
-        if (CBitForm* dialog = DialogForId(nActiveForm)) dialog->OnLButtonUp(x, y);
-        return;
-    }
-    TableLeftUp(x, y);
+    const MouseRoute to = RouteMouse();
+    if (to.form) to.form->OnLButtonUp(x, y);
+    if (to.table) TableLeftUp(x, y);
 }
 
 // --- The table under the mouse ------------------------------------------------------------

@@ -38,12 +38,12 @@ namespace shelltest {
 class WindowTable : public ::testing::Test {
 protected:
     explicit WindowTable(unsigned seed = 1)
-        : seed_(seed),
-          folder_(enginetest::ProgramFolderOfTheBuild("window")),
+        : folder_(enginetest::ProgramFolderOfTheBuild("window")),
           // The ticks reach the table as the window's own timers deliver them.
           clock_([this](int id) {
               if (events) events->OnTimer(id);
           }),
+          gameClock_(seed, clock_),
           timers_(&clock_),
           sleeps_(&clock_),
           sound_(&soundRecorder),
@@ -51,7 +51,6 @@ protected:
           boxes_(&boxRecorder),
           desktop_(&desktopRecorder),
           presenter_(&window_) {
-        MjSetClock(&Seconds, this);
         nActiveForm = 0;
         table = std::make_unique<CMj>(&presentation);
         events = std::make_unique<TableEvents>(*table);
@@ -63,7 +62,6 @@ protected:
     ~WindowTable() override {
         window_.SetReceiver(nullptr);
             table.reset();
-        MjSetClock(nullptr, nullptr);
         nActiveForm = 0;
     }
 
@@ -204,11 +202,6 @@ protected:
     std::unique_ptr<TableEvents> events;
 
 private:
-    static long long Seconds(void* self) {
-        auto* t = static_cast<WindowTable*>(self);
-        return static_cast<long long>(t->seed_) * 1000 +
-               static_cast<long long>(t->clock_.Now() / 1000);
-    }
     void Send(QEvent&& event) { QCoreApplication::sendEvent(&window_, &event); }
     void Mouse(QEvent::Type type, Qt::MouseButton button, int x, int y) {
         const QPointF local(x, y);
@@ -217,10 +210,10 @@ private:
         Send(QMouseEvent(type, local, window_.mapToGlobal(local), button, held, Qt::NoModifier));
     }
 
-    unsigned seed_;
     std::filesystem::path folder_;
     platform::QtGameWindow window_;
     platform::testing::VirtualClock clock_;
+    enginetest::SeededGameClock gameClock_;
     platform::testing::ScopedTimerService timers_;
     platform::testing::ScopedSleepService sleeps_;
     platform::testing::ScopedSoundSystem sound_;

@@ -35,14 +35,37 @@ constexpr RuleFamily kWildFlower = {"wild-flower", 0, 1, kWildFixedFlower};
 
 enum class StandIns { kNone, kSoundAndMusic };
 
+// The game's seconds clock (which every reseed reads) on a virtual clock, for the object's
+// life: a thousand seconds per unit of the seed, plus the virtual clock's whole seconds.
+class SeededGameClock {
+public:
+    SeededGameClock(unsigned seed, const platform::testing::VirtualClock& clock)
+        : seed_(seed), clock_(clock) {
+        MjSetClock(&Read, this);
+    }
+    ~SeededGameClock() { MjSetClock(nullptr, nullptr); }
+    SeededGameClock(const SeededGameClock&) = delete;
+    SeededGameClock& operator=(const SeededGameClock&) = delete;
+
+private:
+    static long long Read(void* self) {
+        auto* c = static_cast<SeededGameClock*>(self);
+        return static_cast<long long>(c->seed_) * 1000 +
+               static_cast<long long>(c->clock_.Now() / 1000);
+    }
+
+    unsigned seed_;
+    const platform::testing::VirtualClock& clock_;
+};
+
 class HeadlessTable {
 public:
     explicit HeadlessTable(unsigned seed, TablePresentation* presentation = nullptr,
                            StandIns standIns = StandIns::kNone)
-        : seed_(seed),
-          clock_([this](int id) {
+        : clock_([this](int id) {
               if (table) table->OnTimer(static_cast<unsigned>(id));
           }),
+          gameClock_(seed, clock_),
           timers_(&clock_),
           pauses_(&clock_),
           boxesInstalled_(&boxes_) {
@@ -50,13 +73,9 @@ public:
             soundInstalled_.emplace(&sound_);
             musicInstalled_.emplace(&music_);
         }
-        MjSetClock(&ReadClock, this);
         table = std::make_unique<CMj>(presentation);
     }
-    ~HeadlessTable() {
-        table.reset();
-        MjSetClock(nullptr, nullptr);
-    }
+    ~HeadlessTable() { table.reset(); }
     HeadlessTable(const HeadlessTable&) = delete;
     HeadlessTable& operator=(const HeadlessTable&) = delete;
 
@@ -77,14 +96,8 @@ public:
     std::unique_ptr<CMj> table;
 
 private:
-    static long long ReadClock(void* self) {
-        auto* t = static_cast<HeadlessTable*>(self);
-        return static_cast<long long>(t->seed_) * 1000 +
-               static_cast<long long>(t->clock_.Now() / 1000);
-    }
-
-    unsigned seed_;
     platform::testing::VirtualClock clock_;
+    SeededGameClock gameClock_;
     platform::testing::MessageBoxRecorder boxes_;
     platform::testing::RecordingSoundSystem sound_;
     platform::testing::RecordingMusicPlayer music_;
