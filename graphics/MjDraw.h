@@ -327,6 +327,7 @@ private:
     void LoadCommonPictures();
     void ShowLoadingPicture();
     void ReleaseCatalogue();
+    void ReleaseSharedPictures();
 
     void PlaceTableButtons();
     void LayoutNewStyle(int tw, int th);

@@ -52,9 +52,10 @@ CMjDraw::~CMjDraw() {
                                  platform::ProgramPath("SET.ini"));
     // Only a renderer that set up the display owns the composition surface and the catalogue
     // pictures kept in globals; a table run headless never did.
+    ReleaseCatalogue();
     if (bWindowed) {
         GReleaseSurface(&lpDDSPla);
-        ReleaseCatalogue();
+        ReleaseSharedPictures();
     }
     GReleaseSurface(&lpDDSRipple);
     delete lpDDSSame;
@@ -279,15 +280,24 @@ void ReleaseEach(platform::Surface* (&surfaces)[N]) {
 
 }  // namespace
 
-// Every picture of the catalogue, the renderer's own and the globals'.
+// The catalogue pictures kept in globals.
+void CMjDraw::ReleaseSharedPictures() {
+    for (platform::Surface** single : {&lpDDSDrawBase, &lpDDSDrawTile, &lpDDSLevel, &lpDDSPan,
+                                       &lpDDSPopup, &lpDDSSparkle})
+        GReleaseSurface(single);
+    ReleaseEach(lpDDSNewLaid);
+    ReleaseEach(lpDDSNewDiscard);
+    ReleaseEach(lpDDSNewOwnLaid);
+}
+
+// The renderer's own pictures of the catalogue.
 void CMjDraw::ReleaseCatalogue() {
     for (platform::Surface** single :
          {&lpDDSHandTiles, &lpDDSChips, &lpDDSDice, &lpDDSRoom, &lpDDSDeskMj, &lpDDSCenterPan,
           &lpDDSCursor, &lpDDSStart, &lpDDSNoAvatar, &lpDDSDigits, &lpDDSOffline,
           &lpDDSDeskTiles, &lpDDSCenter6, &lpDDSCenter1, &lpDDSPaiSheet, &lpDDSMjSheet,
           &lpDDSDiceFaces, &lpDDSTilted, &lpDDSRound, &lpDDSState, &lpDDSCenterLogo,
-          &lpDDSPosition, &lpDDSWindSheet, &lpDDSNum, &lpDDSBanker, &lpDDSDrawBase,
-          &lpDDSDrawTile, &lpDDSLevel, &lpDDSPan, &lpDDSPopup, &lpDDSSparkle})
+          &lpDDSPosition, &lpDDSWindSheet, &lpDDSNum, &lpDDSBanker})
         GReleaseSurface(single);
     ReleaseEach(lpDDSSeatHand);
     ReleaseEach(lpDDSWallStack);
@@ -302,9 +312,6 @@ void CMjDraw::ReleaseCatalogue() {
     ReleaseEach(lpDDSFlower);
     ReleaseEach(lpDDSWind);
     ReleaseEach(lpDDSRuleBadge);
-    ReleaseEach(lpDDSNewLaid);
-    ReleaseEach(lpDDSNewDiscard);
-    ReleaseEach(lpDDSNewOwnLaid);
 }
 
 void CMjDraw::Banner() {

@@ -22,43 +22,34 @@ public:
     static constexpr int kOverlayPrompt = -1;
 };
 
+// A shell with its id fixed.
+template <int Id>
+class CShellFormOf : public CShellForm {
+public:
+    static constexpr int kId = Id;
+    CShellFormOf(std::string_view backgroundPath, CMj* owner)
+        : CShellForm(backgroundPath, owner, Id) {}
+};
+
 // The online dialogs: the lobby, login, sign-up, the invitation form, the server-line chooser
 // and the invitation prompt.
-class CNetRoom : public CShellForm {
-public:
-    static constexpr int kId = 10;
-    CNetRoom(std::string_view backgroundPath, CMj* owner) : CShellForm(backgroundPath, owner, kId) {}
+class CNetRoom : public CShellFormOf<10> {
+    using CShellFormOf::CShellFormOf;
 };
-
-class CLoginForm : public CShellForm {
-public:
-    static constexpr int kId = 12;
-    CLoginForm(std::string_view backgroundPath, CMj* owner) : CShellForm(backgroundPath, owner, kId) {}
+class CLoginForm : public CShellFormOf<12> {
+    using CShellFormOf::CShellFormOf;
 };
-
-class CRegForm : public CShellForm {
-public:
-    static constexpr int kId = 13;
-    CRegForm(std::string_view backgroundPath, CMj* owner) : CShellForm(backgroundPath, owner, kId) {}
+class CRegForm : public CShellFormOf<13> {
+    using CShellFormOf::CShellFormOf;
 };
-
-class CInviteForm : public CShellForm {
-public:
-    static constexpr int kId = 14;
-    CInviteForm(std::string_view backgroundPath, CMj* owner) : CShellForm(backgroundPath, owner, kId) {}
+class CInviteForm : public CShellFormOf<14> {
+    using CShellFormOf::CShellFormOf;
 };
-
-class CChooseNetForm : public CShellForm {
-public:
-    static constexpr int kId = 18;
-    CChooseNetForm(std::string_view backgroundPath, CMj* owner)
-        : CShellForm(backgroundPath, owner, kId) {}
+class CChooseNetForm : public CShellFormOf<18> {
+    using CShellFormOf::CShellFormOf;
 };
-
-class CInviteMessage : public CShellForm {
-public:
-    CInviteMessage(std::string_view backgroundPath, CMj* owner)
-        : CShellForm(backgroundPath, owner, kOverlayPrompt) {}
+class CInviteMessage : public CShellFormOf<CShellForm::kOverlayPrompt> {
+    using CShellFormOf::CShellFormOf;
 };
 
 // Null until the table makes them.  The invitation prompt's pointer is the frame's

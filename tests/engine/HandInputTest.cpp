@@ -28,14 +28,25 @@ protected:
     CMjPlayer& p;
 };
 
-struct HitCase {
+// The raised tile before, the mouse, and what the operation answers and leaves raised.
+struct HandCase {
     const char* what;
     int selectBefore;
     int x, y;
-    bool hit;
+    bool answer;
     int selectAfter;
 };
-const HitCase kHitCases[] = {
+
+template <typename Operation, std::size_t N>
+void Check(CMjPlayer& p, const HandCase (&cases)[N], Operation operation) {
+    for (const HandCase& c : cases) {
+        p.select = c.selectBefore;
+        EXPECT_EQ(operation(c.x, c.y), c.answer) << c.what;
+        EXPECT_EQ(p.select, c.selectAfter) << c.what;
+    }
+}
+
+const HandCase kHitCases[] = {
     {"first tile", -1, kLeft, kRowY, true, 0},
     {"left of the row", -1, kLeft - 1, kRowY, false, -1},
     {"right edge of the row: the last tile", -1, kLeft + 13 * 48, kRowY, true, 12},
@@ -59,11 +70,7 @@ const HitCase kHitCases[] = {
 
 TEST_F(HandInput, AClickPicksTheTileUnderItAtEveryEdge) {
     Drawn(0, "5p");
-    for (const HitCase& c : kHitCases) {
-        p.select = c.selectBefore;
-        EXPECT_EQ(d.HitTestHand(c.x, c.y, &p), c.hit) << c.what;
-        EXPECT_EQ(p.select, c.selectAfter) << c.what;
-    }
+    Check(p, kHitCases, [&](int x, int y) { return d.HitTestHand(x, y, &p); });
 }
 
 TEST_F(HandInput, WithoutADrawnTileOrAfterAWinTheBandsMove) {
@@ -95,14 +102,7 @@ TEST_F(HandInput, PickingForAnExchangeHitsAnyTileAndRaisesNone) {
     EXPECT_EQ(p.select, 3);
 }
 
-struct HoverCase {
-    const char* what;
-    int selectBefore;
-    int x, y;
-    bool redraw;
-    int selectAfter;
-};
-const HoverCase kHoverCases[] = {
+const HandCase kHoverCases[] = {
     {"outside, nothing raised", -1, 10, 10, false, -1},
     {"leaving the hand lowers the raised tile", 4, 10, 10, true, -1},
     {"onto a tile", -1, kLeft + 100, kRowY, true, 2},
@@ -119,11 +119,7 @@ const HoverCase kHoverCases[] = {
 
 TEST_F(HandInput, AHoverRaisesTheTileUnderTheMouseAndLowersItOnLeaving) {
     Drawn(0, "5p");
-    for (const HoverCase& c : kHoverCases) {
-        p.select = c.selectBefore;
-        EXPECT_EQ(d.HoverHand(c.x, c.y, &p), c.redraw) << c.what;
-        EXPECT_EQ(p.select, c.selectAfter) << c.what;
-    }
+    Check(p, kHoverCases, [&](int x, int y) { return d.HoverHand(x, y, &p); });
 }
 
 // A tile that may not be played and the wild tile are never raised.
