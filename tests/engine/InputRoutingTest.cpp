@@ -234,6 +234,15 @@ TEST_F(LeftPress, TheHandAnswersTheMouseOnlyWhenItMayBePlayed) {
     }
 }
 
+TEST_F(LeftPress, TheTileUnderARestingMouseRisesWhenTheTurnComes) {
+    t->maydiscard = 0;
+    HoverTile(2);  // not the user's turn yet: only the position is kept
+    EXPECT_EQ(t->Player[0].select, -1);
+    t->GiveMj(true);  // the user's own turn is offered
+    ASSERT_TRUE(t->maydiscard);
+    EXPECT_EQ(t->Player[0].select, 2);
+}
+
 TEST_F(LeftPress, APressOnTheTableHidesTheMenuAndStillPlays) {
     t->OnKeyDown(platform::VK_ESCAPE);
     ASSERT_TRUE(t->Button(kButtonHelp).visible);
