@@ -122,9 +122,6 @@ TEST_F(WholeGame, APersonPlaysAGameThroughTheWindowToItsEnd) {
         ++played.steps;
         if (nActiveForm == kScoreFormId) {
             ++played.hands;
-            int river = 0;
-            for (const CMjPlayer& p : T().Player) river += p.rivernum;
-            std::printf("hand %d: %d discards, taken %d\n", played.hands, river, T().taken);
             for (const CMjPlayer& p : T().Player) played.wins += p.hued ? 1 : 0;
             EXPECT_EQ(enginetest::TableFault(T(), true), "") << "hand " << played.hands;
             if (played.hands == 1) {
