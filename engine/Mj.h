@@ -426,6 +426,8 @@ private:
     void TableMouseMove(int x, int y);
     void TableLeftUp(int x, int y);
     bool ClickLink(int x, int y);
+    bool HoverLinks(int x, int y);
+    int LinksInUse() const;
     bool HandTakesMouse() const;
     void HoverKongChoice(CMjPlayer& p);
     void HoverChowChoice(CMjPlayer& p);

@@ -4,6 +4,8 @@
 //
 // On the table a press goes to the table buttons, the chat windows and the link labels before
 // the hand; a hover raises the tile a click would play; a release clicks a button.
+#include <algorithm>
+
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
@@ -118,18 +120,26 @@ void CMj::TableLeftDown(int x, int y) {
     }
 }
 
-// A link label under the mouse opens its address.
+// A link label under the mouse opens its address.  Only the labels in use (linkcount of them,
+// the ones the table shows) take the mouse.
 bool CMj::ClickLink(int x, int y) {
-    for (CDxLinkLabel* link : links)
-        if (link && link->Click(x, y)) return true;
+    for (int i = 0; i < LinksInUse(); i++)
+        if (links[i] && links[i]->Click(x, y)) return true;
     return false;
 }
 
+bool CMj::HoverLinks(int x, int y) {
+    bool changed = false;
+    for (int i = 0; i < LinksInUse(); i++)
+        if (links[i] && links[i]->MouseMove(x, y)) changed = true;
+    return changed;
+}
+
+int CMj::LinksInUse() const { return std::min(std::max(linkcount, 0), kMaxLinkLabels); }
+
 void CMj::TableMouseMove(int x, int y) {
-    bool changed = buttons.MouseMove(x, y) >= 0 || (chatlog && chatlog->MouseMove(x, y)) ||
-                   (phraselist && phraselist->MouseMove(x, y));
-    for (CDxLinkLabel* link : links) changed = changed || (link && link->MouseMove(x, y));
-    if (changed) {
+    if (buttons.MouseMove(x, y) >= 0 || (chatlog && chatlog->MouseMove(x, y)) ||
+        (phraselist && phraselist->MouseMove(x, y)) || HoverLinks(x, y)) {
         Redraw();
         return;
     }

@@ -243,6 +243,13 @@ TEST_F(LeftPress, TheTileUnderARestingMouseRisesWhenTheTurnComes) {
     EXPECT_EQ(t->Player[0].select, 2);
 }
 
+TEST_F(LeftPress, LinkLabelsNotInUseTakeNoMouse) {
+    // The corner is the place of every label the table does not use.
+    t->OnMouseMove(0, 0);
+    HoverTile(4);  // one move raises the tile: no label's hover changes on the way
+    EXPECT_EQ(t->Player[0].select, 4);
+}
+
 TEST_F(LeftPress, APressOnTheTableHidesTheMenuAndStillPlays) {
     t->OnKeyDown(platform::VK_ESCAPE);
     ASSERT_TRUE(t->Button(kButtonHelp).visible);
