@@ -169,6 +169,7 @@ void CMj::OfferUserTurn(bool afterFlight) {
     }
     maydiscard = 1;
     Redraw();
+    OnMouseMove(mousex, mousey);  // the tile under a resting mouse rises now that it may be played
     platform::FlashIfInactive();
 }
 

@@ -60,6 +60,10 @@ void RendererPresentation::ScrollDown() {
     if (draw_) draw_->ScrollDown();
 }
 
+void RendererPresentation::RunRipple() {
+    if (draw_) draw_->RunRipple();
+}
+
 void RendererPresentation::LoadSeatAvatar(int seat, int picture) {
     if (draw_) draw_->LoadSeatAvatar(seat, picture);
 }

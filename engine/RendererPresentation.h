@@ -28,6 +28,7 @@ public:
     void SetRevealHands(bool reveal) override;
 
     void ScrollDown() override;
+    void RunRipple() override;
     void LoadSeatAvatar(int seat, int picture) override;
 
 private:

@@ -8,8 +8,6 @@
 // through its renderer.
 #pragma once
 
-#include <cstdint>
-
 #include "rules/Tile.h"
 
 class CMj;
@@ -63,8 +61,11 @@ public:
     // Every hand face up (end of a hand, the show item) or only the user's.
     virtual void SetRevealHands(bool reveal) {}
 
-    // The frame shown 20 rows lower for a moment (the show item's jolt).
+    // The items' screen effects: the jolt, the frame shown 20 rows lower for a moment before
+    // every hand is revealed; the water ripple, which blocks until it ends and then shows the
+    // calm table.
     virtual void ScrollDown() {}
+    virtual void RunRipple() {}
 
     // A seat's portrait, picture number 1..12.
     virtual void LoadSeatAvatar(int seat, int picture) {}

@@ -106,6 +106,16 @@ public:
     // Water ripple (Ripple.cpp).
     int InitRipple();
     void DropRipple(int x, int y, int radius, std::int16_t strength);
+    // One wave step over every row but the first and the last, then the maps swap roles.
+    void StepRipple();
+    // Writes `source` displaced by the current map's slopes into `target` (rows 1 to 598).
+    void RefractRipple(platform::Surface* source, platform::Surface* target);
+    // One frame of the effect: a random drop, a step, the refraction of the composition surface
+    // into the ripple surface, and its presentation.
+    void RippleFrame();
+    // Runs the effect for at most 100 frames or until the seconds clock has moved on by more
+    // than 2, then the owner redraws the calm table.  Answers the frames shown.
+    int RunRipple();
 
     // Flights and the dice (MjFlights.cpp).  A flight starts at one point and moves towards its
     // target in straight steps; the composition draws the flying object (`nAnimKind`) at the
@@ -134,6 +144,9 @@ public:
     // the mouse and lowers it on leaving; true when the hand must be drawn again.
     bool HitTestHand(int x, int y, CMjPlayer* seat);
     bool HoverHand(int x, int y, CMjPlayer* seat);
+    // While tiles are marked for the exchange: the hand position under the point (the drawn
+    // tile is position `cardnum`), -1 none.
+    int ExchangeTileAt(int x, int y, const CMjPlayer& seat) const;
 
     // The jolt of the show item (MjScreenEffects.cpp): the frame shown 20 rows lower for 100 ms.
     void ScrollDown();

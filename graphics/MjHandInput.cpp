@@ -65,6 +65,14 @@ bool CMjDraw::HitTestHand(int x, int y, CMjPlayer* seat) {
     return true;
 }
 
+// The tile a click marks for the exchange is the one under the mouse: the drawn tile where it
+// stands, not in the band one tile further right that the click test uses while marking.
+int CMjDraw::ExchangeTileAt(int x, int y, const CMjPlayer& p) const {
+    const HandBands bands = HandBandsAt(x, y, p);
+    if (bands.inRow) return bands.index;
+    return bands.inDrawn ? p.cardnum : -1;
+}
+
 // A hovered tile is raised; leaving the hand lowers it.  The wild tile and tiles that may not
 // be played are never raised.  True when the hand must be drawn again.
 bool CMjDraw::HoverHand(int x, int y, CMjPlayer* seat) {

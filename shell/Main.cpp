@@ -1,13 +1,20 @@
-// The game's entry: records where the program is installed, lets only one copy run and opens
-// the main window, which shows a black frame until the table draws on it.  The program ends
+// The game's entry: records where the program is installed, lets only one copy run, opens the
+// main window with the sound and the music, and makes the table, which shows itself in the
+// window through its renderer and takes the window's mouse, keys, paints and timer ticks
+// (TableEvents).  The program ends
 // when the window is closed.
 #include <QApplication>
 #include <QScreen>
 
+#include <memory>
 #include <string>
+
+#include "engine/Mj.h"
+#include "graphics/GraphicsGlobals.h"
 
 #include "platform/Desktop.h"
 #include "platform/Gbk.h"
+#include "platform/Ini.h"
 #include "platform/KeyStore.h"
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
@@ -20,6 +27,9 @@
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtGameWindow.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/sdl/AudioSystem.h"
+#include "engine/RendererPresentation.h"
+#include "shell/TableEvents.h"
 
 namespace {
 
@@ -48,9 +58,6 @@ QRect ScreenArea() {
     QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
-
-// Until the table exists, the window keeps its black frame and may always be closed.
-class StartupEvents : public platform::WindowEvents {};
 
 }  // namespace
 
@@ -86,8 +93,7 @@ int main(int argc, char** argv) {
     const platform::WindowFrame frame = platform::FrameForScreenWidth(screen.width());
     if (frame == platform::WindowFrame::TooNarrow) return 0;
 
-    StartupEvents events;
-    platform::QtGameWindow window(&events);
+    platform::QtGameWindow window;
     if (frame == platform::WindowFrame::Borderless)
         window.setWindowFlag(Qt::FramelessWindowHint, true);
     window.setWindowTitle(QString::fromStdString(platform::GbkToUtf8("澄枫翠岭 v4.2 2019")));
@@ -99,6 +105,16 @@ int main(int argc, char** argv) {
     platform::InstallDesktop(&desktop);
     window.move(screen.x() + platform::CentredOrigin(screen.width(), window.width()),
                 screen.y() + platform::CentredOrigin(screen.height(), window.height()));
+
+    platform::AudioSystem audio;
+    platform::InstallSoundSystem(&audio.Sound());
+    platform::InstallMusicPlayer(&audio.Music());
+    const std::string settings = platform::ProgramPath("SET.ini");
+    bNewStyle = platform::ReadProfileInt("Window", "Style", 1, settings) ? 1 : 0;
+    RendererPresentation presentation;
+    auto table = std::make_unique<CMj>(&presentation);
+    TableEvents events(*table);
+    window.SetReceiver(&events);
     window.show();
 
     if (recordFolder) store.SetString(kMachineInstallKey, "ExePath", ExePath());
@@ -106,6 +122,10 @@ int main(int argc, char** argv) {
 
     app.exec();
 
+    window.SetReceiver(nullptr);
+    table.reset();
+    platform::InstallMusicPlayer(nullptr);
+    platform::InstallSoundSystem(nullptr);
     platform::InstallDesktop(nullptr);
     platform::InstallWindowPoster(nullptr);
     platform::InstallTimerService(nullptr);

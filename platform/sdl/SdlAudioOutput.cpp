@@ -18,6 +18,9 @@ void Pull(void* userdata, Uint8* stream, int len) {
 }  // namespace
 
 SdlAudioOutput::SdlAudioOutput(SoundMixer& mixer) : mixer_(mixer) {
+    // The audio subsystem brings SDL's events along, which would turn SIGINT and SIGTERM into
+    // quit events that nothing reads: the program would no longer end when it is told to.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     SDL_AudioSpec want{};
     want.freq = SoundMixer::kSampleRate;

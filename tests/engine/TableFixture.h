@@ -43,6 +43,8 @@ public:
     void SetRevealHands(bool reveal) override { revealed.push_back(reveal); }
     void ShowMessageForm(const char* text) override { messages.push_back(text); }
     void ShowDialog(int id) override { dialogs.push_back(id); }
+    void RunRipple() override { ripples++; }
+    void ScrollDown() override { jolts++; }
 
     int frames = 0;
     std::vector<Flight> flights;
@@ -50,13 +52,21 @@ public:
     std::vector<bool> revealed;
     std::vector<std::string> messages;
     std::vector<int> dialogs;
+    int ripples = 0;
+    int jolts = 0;
 };
 
 class TableTest : public ::testing::Test {
 protected:
-    TableTest() {
-        FreshProgramFolder("table");
-        headless = std::make_unique<HeadlessTable>(1, &shown);
+    TableTest() : TableTest(StandIns::kNone) {}
+    // With the recording sound system and music player, the table sees the build's program
+    // folder (its sounds among it).
+    explicit TableTest(StandIns standIns) {
+        if (standIns == StandIns::kNone)
+            FreshProgramFolder("table");
+        else
+            ProgramFolderOfTheBuild("table");
+        headless = std::make_unique<HeadlessTable>(1, &shown, standIns);
         t = headless->table.get();
     }
 

@@ -35,14 +35,37 @@ constexpr RuleFamily kWildFlower = {"wild-flower", 0, 1, kWildFixedFlower};
 
 enum class StandIns { kNone, kSoundAndMusic };
 
+// The game's seconds clock (which every reseed reads) on a virtual clock, for the object's
+// life: a thousand seconds per unit of the seed, plus the virtual clock's whole seconds.
+class SeededGameClock {
+public:
+    SeededGameClock(unsigned seed, const platform::testing::VirtualClock& clock)
+        : seed_(seed), clock_(clock) {
+        MjSetClock(&Read, this);
+    }
+    ~SeededGameClock() { MjSetClock(nullptr, nullptr); }
+    SeededGameClock(const SeededGameClock&) = delete;
+    SeededGameClock& operator=(const SeededGameClock&) = delete;
+
+private:
+    static long long Read(void* self) {
+        auto* c = static_cast<SeededGameClock*>(self);
+        return static_cast<long long>(c->seed_) * 1000 +
+               static_cast<long long>(c->clock_.Now() / 1000);
+    }
+
+    unsigned seed_;
+    const platform::testing::VirtualClock& clock_;
+};
+
 class HeadlessTable {
 public:
     explicit HeadlessTable(unsigned seed, TablePresentation* presentation = nullptr,
                            StandIns standIns = StandIns::kNone)
-        : seed_(seed),
-          clock_([this](int id) {
+        : clock_([this](int id) {
               if (table) table->OnTimer(static_cast<unsigned>(id));
           }),
+          gameClock_(seed, clock_),
           timers_(&clock_),
           pauses_(&clock_),
           boxesInstalled_(&boxes_) {
@@ -50,13 +73,9 @@ public:
             soundInstalled_.emplace(&sound_);
             musicInstalled_.emplace(&music_);
         }
-        MjSetClock(&ReadClock, this);
         table = std::make_unique<CMj>(presentation);
     }
-    ~HeadlessTable() {
-        table.reset();
-        MjSetClock(nullptr, nullptr);
-    }
+    ~HeadlessTable() { table.reset(); }
     HeadlessTable(const HeadlessTable&) = delete;
     HeadlessTable& operator=(const HeadlessTable&) = delete;
 
@@ -77,14 +96,8 @@ public:
     std::unique_ptr<CMj> table;
 
 private:
-    static long long ReadClock(void* self) {
-        auto* t = static_cast<HeadlessTable*>(self);
-        return static_cast<long long>(t->seed_) * 1000 +
-               static_cast<long long>(t->clock_.Now() / 1000);
-    }
-
-    unsigned seed_;
     platform::testing::VirtualClock clock_;
+    SeededGameClock gameClock_;
     platform::testing::MessageBoxRecorder boxes_;
     platform::testing::RecordingSoundSystem sound_;
     platform::testing::RecordingMusicPlayer music_;
@@ -97,10 +110,12 @@ private:
 
 // Seat 0's player: decides as the computer player would and acts only through what a person
 // can do at the table: table buttons that are shown and take clicks, a click on a tile
-// (select, then the discard), and the score sheet's next-hand button.
+// (select, then the discard), and the score sheet's next-hand button.  How each act reaches
+// the table can be replaced: a person at the window does the same with the mouse.
 class ScriptedUser {
 public:
     explicit ScriptedUser(CMj& table) : t_(table) {}
+    virtual ~ScriptedUser() = default;
 
     // Acts when the table waits for the user; true when it did something.
     bool Act() {
@@ -122,12 +137,41 @@ public:
         return false;
     }
 
+protected:
+    // A click on a shown button that takes clicks.
+    virtual void ClickButton(int id) { t_.OnButtonClick(id); }
+    // A click that plays the tile at a hand position (position cardnum: the drawn tile).
+    virtual void PlayTileAt(int position) {
+        t_.Player[0].select = position;
+        t_.AutoDiscard();
+    }
+    // The click after the kong or chow button that picks one of several choices.
+    virtual void PickKong(const tagMj& tile) {
+        t_.Player[0].kongmj = tile;
+        t_.OnKongButton();
+    }
+    virtual void PickChow(const tagMj& first, const tagMj& second) {
+        t_.Player[0].chowmj[0] = first;
+        t_.Player[0].chowmj[1] = second;
+        t_.OnChowButton();
+    }
+
+    // The hand position that holds the tile and may be played (the drawn tile first).
+    static int Position(const CMjPlayer& p, const tagMj& tile) {
+        if (p.hasnew && TileEqual(p.newmj, tile)) return p.cardnum;
+        for (int i = 0; i < p.cardnum; i++)
+            if (TileEqual(p.Mj[i], tile) && p.canplay[i]) return i;
+        return p.hasnew ? p.cardnum : 0;
+    }
+
+    CMj& t_;
+
 private:
     CMjAi& ai() { return t_.ai; }
     int Left() const { return kWallTiles - t_.taken; }
     bool Clickable(int id) { return t_.Button(id).visible && t_.Button(id).enabled; }
     bool Click(int id) {
-        t_.OnButtonClick(id);
+        ClickButton(id);
         return true;
     }
 
@@ -136,16 +180,11 @@ private:
         return p.BuildKongOptions() > 0 && ai().ShouldKong(&p, &p.Kong[0], t_.seen, Left());
     }
 
-    // The next click after the kong or chow button picked one of several choices.
     bool PickChoice(CMjPlayer& p) {
-        if (p.choosekong) {
-            p.kongmj = p.Kong[0];
-            t_.OnKongButton();
-        } else {
-            p.chowmj[0] = chow_[0];
-            p.chowmj[1] = chow_[1];
-            t_.OnChowButton();
-        }
+        if (p.choosekong)
+            PickKong(p.Kong[0]);
+        else
+            PickChow(chow_[0], chow_[1]);
         return true;
     }
 
@@ -162,23 +201,12 @@ private:
             ai().Play(&p, t_.seen, Left(), t_.wall, t_.taken);
         std::memcpy(p.Mj, saved, sizeof saved);
         p.cardnum = count;
-        p.select = Position(p, p.PlayMj);
-        t_.AutoDiscard();
-        if (t_.maydiscard) {  // a tile the table refuses: the drawn tile, else the first one
-            p.select = p.hasnew ? p.cardnum : 0;
-            t_.AutoDiscard();
-        }
+        PlayTileAt(Position(p, p.PlayMj));
+        if (t_.maydiscard)  // a tile the table refuses: the drawn tile, else the first one
+            PlayTileAt(p.hasnew ? p.cardnum : 0);
         return true;
     }
 
-    static int Position(const CMjPlayer& p, const tagMj& tile) {
-        if (p.hasnew && TileEqual(p.newmj, tile)) return p.cardnum;
-        for (int i = 0; i < p.cardnum; i++)
-            if (TileEqual(p.Mj[i], tile) && p.canplay[i]) return i;
-        return p.hasnew ? p.cardnum : 0;
-    }
-
-    CMj& t_;
     tagMj chow_[2] = {};
 };
 
