@@ -1,0 +1,53 @@
+// What the main window hands to the table: mouse, keys, typed characters, paint and timer
+// ticks; a saved game to open; an online game to leave.  Nothing reaches the table before it
+// is made or after it is deleted.  F12 is not a game key: it opens the about box, in place of
+// the system menu's item that window managers here do not offer.
+#include "engine/Mj.h"
+#include "platform/WindowKeys.h"
+#include "shell/MainForm.h"
+
+void TMainForm::OnLButtonDown(int x, int y, int button) {
+    (void)x; (void)y; (void)button;  // interim: awaiting the table input routing
+}
+
+void TMainForm::OnMouseMove(int x, int y) {
+    (void)x; (void)y;  // interim
+}
+
+void TMainForm::OnLButtonUp(int x, int y) {
+    (void)x; (void)y;  // interim
+}
+
+void TMainForm::OnKeyDown(int vk) {
+    if (vk == platform::VK_F12) {
+        WMSysCommand(kAboutCommand);
+        return;
+    }
+    // interim: table_->OnKeyDown(vk)
+}
+
+void TMainForm::OnKeyUp(int vk) {
+    (void)vk;  // interim
+}
+
+void TMainForm::OnChar(unsigned char gbkByte) {
+    (void)gbkByte;  // interim
+}
+
+void TMainForm::OnPaint() {
+    if (table_) table_->Redraw();
+}
+
+void TMainForm::OnTimer(int id) {
+    if (table_) table_->OnTimer(static_cast<unsigned>(id));
+}
+
+void TMainForm::OpenSavedGame(const std::string& gbkPath) {
+    if (!table_ || gbkPath.empty()) return;  // interim: awaiting LoadProgress
+    nActiveForm = 0;
+    table_->Redraw();
+}
+
+void TMainForm::QuitGame() {
+    // interim: awaiting QuitGame
+}
