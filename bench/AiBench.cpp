@@ -105,7 +105,8 @@ long long FixedClock(void*) { return 1765000000; }
 
 void SetSeat(CMjPlayer* seat, const std::vector<tagMj>& hand) {
     seat->Reset();
-    // The plan choice at the deal gives every seat a knitted suit order the evaluator measures.
+    // Every seat carries a knitted suit order, as one an earlier hand chose, so the evaluator
+    // measures the knitted straight too.
     for (int row = 0; row < 3; ++row) seat->knitline_suit[row] = row;
     seat->cardnum = static_cast<int>(hand.size());
     for (int i = 0; i < seat->cardnum; ++i) seat->Mj[i] = hand[i];

@@ -105,6 +105,7 @@ constexpr int kMaxChatPhrases = 100;
 constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
+struct SavedGame;
 
 // The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
 // before); winds and dragons each wrap within their own group.
@@ -290,6 +291,24 @@ public:
     void ShowClaimButtons(bool show);
     void ResetTable();
 
+    // --- Saved games (MjSaveGame.cpp) and the dialogs' operations (MjDialogs.cpp) ---------
+    // The file the game is saved to when the user leaves it (a slot file, or the file it was
+    // loaded from); empty: none yet.
+    std::string savefile;
+    // False when refused (a running hand that is not at the user's discard turn: the message
+    // box says so) or when the file cannot be written (a message box says so).
+    bool SaveProgress(const std::string& gbkPath);
+    // True when the file was read and its game resumed.  A missing file answers false at once
+    // and silently; a damaged one (another signature, a wrong size, a field out of range) is
+    // reported and changes nothing.
+    bool LoadProgress(const std::string& gbkPath);
+    // Leaves the offline game: saved to its file, then back to the save slots.
+    void QuitGame();
+    // The pre-deal items of the item dialog, and the deal after it.
+    void ApplySuitItem();
+    void ApplyPairItem();
+    void BeginDeal();
+
 private:
     // Construction helpers.
     void CreateTimers();
@@ -358,6 +377,13 @@ private:
     // Shows the flight just started as `kind` and steps it until it arrives.
     void RunFlight(int kind, int speed);
     void ClaimFlight(int claimer, int discarder, const tagMj& tile);
+
+    // Saved-game helpers.
+    SavedGame SaveRecord() const;
+    void TakeSaveRecord(const SavedGame& game);
+    void ResumeSavedHand();
+    void RebuildWallPicture();
+    void StopFlowTimers();
 
     // Sound and music helpers.
     void PlayEffect(int slot);

@@ -28,6 +28,8 @@ void CMj::OnButtonClick(int id) {
         StartHand();
         break;
     case kButtonNewGame: NewGame(); break;
+    case kButtonClose:
+    case kButtonLeave: QuitGame(); break;
     case kButtonChow: ChowButton(); break;
     case kButtonReady:
         readyarmed = 1;

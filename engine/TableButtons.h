@@ -18,6 +18,10 @@ enum TableButtonId : int {
     kButtonStart = 15,
     kButtonMenu = 16,
     kButtonReady = 22,
+    kButtonSettings = 27,  // the menu's four entries, shown and hidden together
+    kButtonWebsite = 28,
+    kButtonHelp = 29,
+    kButtonLeave = 30,
     kTableButtonCount = 31,
 };
 

@@ -6,6 +6,8 @@
 // and tests put a recorder in its place.
 #pragma once
 
+#include <cstdint>
+
 #include "rules/Tile.h"
 
 class CMj;
@@ -60,6 +62,11 @@ public:
     virtual DeskCell AddDeskTile(CMjPlayer& seat, int seatIndex, const tagMj& tile) { return {}; }
     // Marks a cell free (0) while a tile flies to it, taken (1) once it has landed.
     virtual void SetDeskCell(DeskCell cell, int taken) {}
+    // The desk grid as a saved game holds it: 400 occupied flags, then 400 tiles as (value,
+    // suit) pairs, cell a × 20 + b.  Saving fills `bytes` (left as it is: no desk); loading
+    // takes bytes already checked.
+    virtual void SaveDesk(std::uint8_t* bytes) const {}
+    virtual void LoadDesk(const std::uint8_t* bytes) {}
 
     // A seat's portrait, picture number 1..12.
     virtual void LoadSeatAvatar(int seat, int picture) {}
@@ -68,6 +75,8 @@ public:
     virtual void ShowMessageForm(const char* gbkText) {}
     // The bitmap dialog of that id becomes the one shown (1 the score sheet, 11 start mode).
     virtual void ShowDialog(int id) {}
+    // The save slots, scanned again for their files, become the dialog shown.
+    virtual void ShowSaveSlots() {}
 
 private:
     int diceStep_ = 0;

@@ -132,6 +132,13 @@ bool MakeFolder(std::string_view gbkPath) {
     return MakeDiskFolders(ToDiskPath(gbkPath), 0755);
 }
 
+bool MakeFolderOf(std::string_view gbkFilePath) {
+    const std::string disk = ToDiskPath(gbkFilePath);
+    const std::size_t slash = disk.find_last_of('/');
+    if (slash == std::string::npos) return true;  // the current folder
+    return MakeDiskFolders(slash == 0 ? "/" : disk.substr(0, slash), 0755);
+}
+
 bool FileExists(std::string_view gbkPath) {
     struct stat st;
     return stat(ToDiskPath(gbkPath).c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -28,6 +28,9 @@ std::string ToDiskPath(std::string_view gbkPath);
 
 // Creates the folder of a game path (and its parents) when missing; true when it exists after.
 bool MakeFolder(std::string_view gbkPath);
+// Creates the folder that the file of a game path lies in (and its parents) when missing; true
+// when that folder exists after.
+bool MakeFolderOf(std::string_view gbkFilePath);
 // Creates the folder `diskPath` (on disk) and its missing parents with the permission bits
 // `mode`; folders already there are left as they are.  True when it is a folder afterwards.
 bool MakeDiskFolders(const std::string& diskPath, unsigned mode);

@@ -9,6 +9,9 @@ namespace platform {
 
 // The first id of the game's own notices; the game posts kUserMessage + n.
 constexpr int kUserMessage = 1024;
+// Asks the main window to close exactly as its close box does (the start screen's exit button
+// posts it).
+constexpr int kCloseRequest = 0x0010;
 
 class WindowPoster {
 public:

@@ -118,14 +118,27 @@ void CEvaluation::PlanKnittedStraight(CMjPlayer* player, const tagMj* tiles, int
     if (count < 11) return;
     tagMj knitted[kKnittedTiles];
     if (!KnittedTiles(player->knitline_suit, knitted)) return;
-    tagMj rest[kMaxHandTiles];
-    int restnum = count;
-    for (int i = 0; i < count; ++i) rest[i] = tiles[i];
-    for (const tagMj& k : knitted)
-        if (RemoveTile(rest, &restnum, k)) --restnum;
-    if (restnum > 6) return;
+    // One group per row: the knitted tiles the hand holds and those it lacks.
+    tagEvalMeld rows[3];
+    int held = 0;
+    for (int r = 0; r < 3; ++r) {
+        tagEvalMeld& row = rows[r];
+        row.heldnum = row.neednum = 0;
+        for (int k = 0; k < 3; ++k) {
+            const tagMj& t = knitted[r * 3 + k];
+            if (FindTile(tiles, count, t))
+                row.held[row.heldnum++] = t;
+            else
+                row.need[row.neednum++] = t;
+        }
+        held += row.heldnum;
+    }
+    // At most six tiles beside the knitted ones.
+    if (count - held > 6) return;
     tagEvalPlan* plan = NewPlan(kFanLesserHonoursAndKnittedTiles);
     if (!plan) return;
-    for (int i = 0; i < restnum; ++i) plan->spare[i] = rest[i];
-    plan->sparenum = restnum;
+    plan->needed = kKnittedTiles - held;
+    plan->meldnum = 3;
+    for (int r = 0; r < 3; ++r) plan->melds[r] = rows[r];
+    FinishPlan(player, tiles, count, plan);
 }

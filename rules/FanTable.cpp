@@ -6,7 +6,7 @@ struct FanInfo {
     Fan fan;
     const char* name;
     int value;
-    unsigned char excludes[8];  // ended by 0
+    FanList excludes;
 };
 
 // By fan number; entry 0 is no fan.
@@ -17,7 +17,8 @@ constexpr FanInfo kFans[kFanSlots - 1] = {
     {kFanBigThreeDragons, "大三元", 88,
      {kFanTwoDragonPungs, kFanDragonPung, kFanLittleThreeDragons}},
     {kFanAllGreen, "绿一色", 88, {kFanHalfFlush}},
-    {kFanNineGates, "九莲宝灯", 88, {kFanFullFlush, kFanConcealedHand}},
+    {kFanNineGates, "九莲宝灯", 88,
+     {kFanFullFlush, kFanConcealedHand, kFanPungOfTerminalsOrHonours, kFanFullyConcealedHand}},
     {kFanFourKongs, "四杠", 88,
      {kFanMeldedKong, kFanTwoConcealedKongs, kFanTwoMeldedKongs, kFanConcealedKong, kFanThreeKongs,
       kFanAllPungs, kFanSingleWait}},
@@ -34,7 +35,8 @@ constexpr FanInfo kFans[kFanSlots - 1] = {
      {kFanAllPungs, kFanOutsideHand, kFanPungOfTerminalsOrHonours, kFanOneVoidedSuit,
       kFanAllTerminalsAndHonours}},
     {kFanFourConcealedPungs, "四暗刻", 64,
-     {kFanAllPungs, kFanConcealedHand, kFanTwoConcealedPungs, kFanThreeConcealedPungs}},
+     {kFanAllPungs, kFanConcealedHand, kFanTwoConcealedPungs, kFanThreeConcealedPungs,
+      kFanFullyConcealedHand}},
     {kFanPureTerminalChows, "一色双龙会", 64,
      {kFanAllChows, kFanSevenPairs, kFanFullFlush, kFanPureDoubleChow, kFanNoHonours,
       kFanTwoTerminalChows}},
@@ -84,7 +86,7 @@ constexpr FanInfo kFans[kFanSlots - 1] = {
     {kFanMixedShiftedChows, "三色三步高", 6, {}},
     {kFanAllTypes, "五门齐", 6, {}},
     {kFanMeldedHand, "全求人", 6, {kFanSingleWait}},
-    {kFanTwoConcealedKongs, "双暗杠", 6, {}},
+    {kFanTwoConcealedKongs, "双暗杠", 6, {kFanTwoConcealedPungs}},
     {kFanTwoDragonPungs, "双箭刻", 6, {kFanDragonPung}},
     {kFanOutsideHand, "全带幺", 4, {}},
     {kFanFullyConcealedHand, "不求人", 4, {kFanSelfDrawn, kFanConcealedHand}},
@@ -147,7 +149,7 @@ constexpr bool RowsInOrder() {
 }
 static_assert(RowsInOrder(), "the catalogues hold the fans in the order of their numbers");
 
-const unsigned char kNoExcludes[1] = {0};
+constexpr FanList kNoExcludes;
 
 bool IsFanNumber(int fan) { return fan >= kFirstFan && fan <= kLastFan; }
 
@@ -168,7 +170,7 @@ const bool kNamesFilled = (InitFanNameTable(), true);
 
 int FanValue(int fan) { return IsFanNumber(fan) ? kFans[fan].value : 0; }
 
-const unsigned char* FanExcludes(int fan) {
+const FanList& FanExcludes(int fan) {
     return IsFanNumber(fan) ? kFans[fan].excludes : kNoExcludes;
 }
 

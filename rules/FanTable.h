@@ -3,6 +3,8 @@
 // number: the index of its flag in a fan array and of its row in the catalogue.
 #pragma once
 
+#include <initializer_list>
+
 // The Official fans by number.
 enum Fan : int {
     kFanBigFourWinds = 1,
@@ -112,6 +114,26 @@ enum ExtraFan : int {
 };
 constexpr int kExFanCount = 7;
 
+// A short list of fans with its own length, such as the fans one fan excludes.
+class FanList {
+public:
+    static constexpr int kRoom = 8;
+
+    constexpr FanList() = default;
+    // More fans than the room is no constant: the catalogue would not compile.
+    constexpr FanList(std::initializer_list<Fan> list) {
+        for (const Fan f : list) fans_[count_++] = static_cast<unsigned char>(f);
+    }
+
+    constexpr int size() const { return count_; }
+    constexpr const unsigned char* begin() const { return fans_; }
+    constexpr const unsigned char* end() const { return fans_ + count_; }
+
+private:
+    unsigned char fans_[kRoom] = {};
+    int count_ = 0;
+};
+
 // Names by fan number; entries 0 and 89 are empty.  Filled at start-up (InitFanNameTable
 // fills it again, for the table object that owns the filling).
 extern const char* FanNameTable[kFanSlots];
@@ -119,8 +141,8 @@ void InitFanNameTable();
 
 // The value a fan adds to a total; 0 for numbers outside 1..88.
 int FanValue(int fan);
-// The fans a fan clears when it is counted, ended by 0.
-const unsigned char* FanExcludes(int fan);
+// The fans a fan clears when it is counted; none for numbers outside 1..88.
+const FanList& FanExcludes(int fan);
 
 // Extra fans of the wild-tile rule, indexed 0..6.
 const char* ExFanName(int index);

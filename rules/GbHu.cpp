@@ -5,6 +5,43 @@
 #include "rules/Log.h"
 #include "rules/MjPlayer.h"
 
+namespace {
+
+// Which tile kinds a hand holds, so that the rows of each suit order are nine look-ups.
+class KindsHeld {
+public:
+    KindsHeld(const tagMj* tiles, int num) {
+        for (int i = 0; i < num; i++) {
+            const int key = TileKey(tiles[i]);
+            if (key >= 0 && key < kTileKeyCount) present_[key] = true;
+        }
+    }
+    int Count(const tagMj* row, int n) const {
+        int held = 0;
+        for (int i = 0; i < n; i++) held += present_[TileKey(row[i])] ? 1 : 0;
+        return held;
+    }
+
+private:
+    bool present_[kTileKeyCount] = {};
+};
+
+// The tiles (at most kMaxHandTiles) without one copy of each knitted row tile of the suit
+// `order`, into `rest`, when exactly `held` of the nine are there: the count left, else -1.
+int KnittedRest(const KindsHeld& kinds, const tagMj* tiles, int num, const int* order, int held,
+                tagMj* rest) {
+    tagMj row[kKnittedTiles];
+    KnittedRowTiles(order, row);
+    if (kinds.Count(row, kKnittedTiles) != held) return -1;
+    int n = num;
+    std::memcpy(rest, tiles, sizeof(tagMj) * num);
+    for (const tagMj& t : row)
+        if (RemoveTile(rest, &n, t)) n--;
+    return n;
+}
+
+}  // namespace
+
 CGbHu::CGbHu()
     : fan{}, exfan{}, bestcount(0), minfan(kOfficialMinFan), wildrule(0), wildmj{0, 0},
       orphans{{9, 0}, {1, 0}, {9, 1}, {1, 1}, {9, 2}, {1, 2}, {1, 3}, {2, 3}, {3, 3}, {4, 3},
@@ -45,6 +82,12 @@ bool CGbHu::AllHonoursPresent(const tagMj* tiles, int num) {
     return true;
 }
 
+bool CGbHu::AllKnittedTiles(const tagMj* tiles, int num) {
+    int numbered = 0;
+    for (int i = 0; i < num; i++) numbered += IsNumbered(tiles[i]) ? 1 : 0;
+    return numbered == kKnittedTiles;
+}
+
 int CGbHu::MeldCount() const { return player ? player->MeldCount() : 0; }
 
 int CGbHu::JoinMeldTiles(const tagMj* tiles, int num, tagMj* out) const {
@@ -67,6 +110,8 @@ void CGbHu::MarkSituation(unsigned char* flags) const {
 
 void CGbHu::FinishShape() {
     if (player->zimo) workfan[kFanSelfDrawn] = 1;
+    if (player->kongwin) workfan[kFanOutWithReplacementTile] = 1;
+    if (player->robkong) workfan[kFanRobbingTheKong] = 1;
     MarkSituation(workfan);
     const int total = SumFan();
     std::memcpy(fan, workfan, sizeof fan);
@@ -100,23 +145,11 @@ bool CGbHu::IsKnitted(const tagMj* tiles, int num) {
 // win, eight for a wait), taken out once each, leave sets and one pair.
 bool CGbHu::SplitsAfterKnittedRows(const tagMj* tiles, int num, int held) {
     if (num > kMaxHandTiles) return false;
-    // Which tile kinds are present, so that each of the six rows is nine look-ups.
-    bool present[kTileKeyCount] = {};
-    for (int i = 0; i < num; i++) {
-        const int key = TileKey(tiles[i]);
-        if (key >= 0 && key < kTileKeyCount) present[key] = true;
-    }
+    const KindsHeld kinds(tiles, num);
+    tagMj rest[kMaxHandTiles];
     for (const auto& order : kSuitOrders) {
-        tagMj row[kKnittedTiles], rest[kMaxHandTiles];
-        KnittedRowTiles(order, row);
-        int found = 0;
-        for (const tagMj& t : row) found += present[TileKey(t)] ? 1 : 0;
-        if (found != held) continue;
-        int n = num;
-        std::memcpy(rest, tiles, sizeof(tagMj) * num);
-        for (const tagMj& t : row)
-            if (RemoveTile(rest, &n, t)) n--;
-        if (CanSplitIntoSets(rest, n, false)) return true;
+        const int n = KnittedRest(kinds, tiles, num, order, held, rest);
+        if (n >= 0 && CanSplitIntoSets(rest, n, false)) return true;
     }
     return false;
 }
@@ -129,12 +162,43 @@ bool CGbHu::IsKnittedStraightWait(const tagMj* tiles, int num) {
     return num >= 10 && SplitsAfterKnittedRows(tiles, num, 8);
 }
 
+// 组合龙 scores the rest of its hand: the hand-level fans of all its tiles, and what the rows
+// leave (a set, which may be a meld, and the pair) as one set and a pair; CalcSplitFan knows
+// the rows by 组合龙 among the hand-level fans.  The best way of splitting the rest stands.
+// A special shape, it wins whatever its total and leaves the seat no groups.
 bool CGbHu::ScoreKnittedStraight(const tagMj* tiles, int num) {
     if (!IsKnittedStraight(tiles, num)) return false;
-    workfan[kFanKnittedStraight] = 1;
-    if (HasAllFiveKinds(tiles, num)) workfan[kFanAllTypes] = 1;
-    FinishShape();
+    const KindsHeld kinds(tiles, num);
+    tagMj rest[kMaxHandTiles];
+    bool found = false;
+    for (const auto& order : kSuitOrders) {
+        const int n = KnittedRest(kinds, tiles, num, order, kKnittedTiles, rest);
+        if (n < 0 || !CanSplitIntoSets(rest, n, false)) continue;
+        if (!found) PrepareSearch(tiles, num, kFanKnittedStraight);
+        GetMj path[kMaxGroups];
+        found = SearchBestSplit(rest, n, false, path, 0) || found;
+    }
+    if (!found) return false;
+    bestcount = 0;
+    player->fan = besttotal + player->flowers;
     return true;
+}
+
+// 七星不靠 or 全不靠 of a complete knitted hand; 全不靠 holding all nine knitted tiles is also
+// 组合龙.
+void CGbHu::ScoreKnittedHand(bool allHonours, bool allRows) {
+    workfan[allHonours ? kFanGreaterHonoursAndKnittedTiles : kFanLesserHonoursAndKnittedTiles] = 1;
+    if (allRows) workfan[kFanKnittedStraight] = 1;
+    FinishShape();
+}
+
+void CGbHu::PrepareSearch(const tagMj* tiles, int num, Fan shape) {
+    tagMj joined[kMaxJoinedTiles];
+    CalcFan(joined, JoinMeldTiles(tiles, num, joined), player);
+    if (shape != kNoShape) workfan[shape] = 1;
+    std::memcpy(basefan, workfan, sizeof basefan);
+    MarkSituation(basefan);
+    besttotal = 0;
 }
 
 bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) {
@@ -157,19 +221,12 @@ bool CGbHu::Hu(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leavenum) 
     }
     const bool sevenPairs = IsSevenPairs(tiles, num);
     if (IsKnitted(tiles, num)) {
-        workfan[AllHonoursPresent(tiles, num) ? kFanGreaterHonoursAndKnittedTiles
-                                                : kFanLesserHonoursAndKnittedTiles] = 1;
-        FinishShape();
+        ScoreKnittedHand(AllHonoursPresent(tiles, num), AllKnittedTiles(tiles, num));
         return true;
     }
     if (ScoreKnittedStraight(tiles, num)) return true;
 
-    tagMj joined[kMaxJoinedTiles];
-    const int joinednum = JoinMeldTiles(tiles, num, joined);
-    CalcFan(joined, joinednum, seat);
-    std::memcpy(basefan, workfan, sizeof basefan);
-    MarkSituation(basefan);
-    besttotal = 0;
+    PrepareSearch(tiles, num, kNoShape);
     GetMj path[kMaxGroups];
     const bool found = SearchBestSplit(tiles, num, false, path, 0);
     if (sevenPairs) return SevenPairsOrSearch(found, tiles, num);
@@ -220,6 +277,7 @@ bool CGbHu::ScoreSevenPairs(const tagMj* tiles, int num) {
     std::memset(workexfan, 0, sizeof workexfan);
     workfan[kFanSevenPairs] = 1;
     CalcFan(tiles, num, player);
+    MarkTerminalPairs(tiles, num);
     FinishShape();
     player->splitnum = 0;
     bestcount = 0;

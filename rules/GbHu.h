@@ -81,14 +81,9 @@ public:
     bool CompleteWithWild(GetMj* path, int depth, int wilds);
 
 private:
-    // Which melds make a pung of the hand exposed: those that decide 四暗刻 and 三暗刻, or
-    // the stricter reading of 双暗刻, where every pung or kong meld of the tile does.
-    enum class ConcealedRule { kConcealedPungs, kTwoConcealedPungs };
     // Whether ScorePath works the tile-list fans out again from the path's tiles.
     enum class TileFans { kKeep, kRecount };
 
-    // All three numbered suits, a wind and a dragon are present (五门齐).
-    static bool HasAllFiveKinds(const tagMj* tiles, int num);
     // The numbered tiles of a knitted hand: every suit's tiles in one class (values 1-4-7,
     // 2-5-8 or 3-6-9: class 1, 2, 3, or 0 for a suit not present), no two suits sharing a
     // class; honours are free, flowers not allowed.  The number of suits present, -1 when the
@@ -96,6 +91,8 @@ private:
     static int KnittedClasses(const tagMj* tiles, int num, int* classes);
     static bool AllDistinct(const tagMj* tiles, int num);  // no two neighbours equal
     static bool AllHonoursPresent(const tagMj* tiles, int num);
+    // The numbered tiles of a knitted hand are all nine of its rows.
+    static bool AllKnittedTiles(const tagMj* tiles, int num);
 
     // Special shapes of a 14-tile hand.
     bool IsThirteenOrphans(const tagMj* tiles, int num);
@@ -105,7 +102,12 @@ private:
     bool SplitsAfterKnittedRows(const tagMj* tiles, int num, int held);
     bool IsKnittedStraightWait(const tagMj* tiles, int num);
     bool ScoreKnittedStraight(const tagMj* tiles, int num);  // 组合龙 scored as a special shape
+    void ScoreKnittedHand(bool allHonours, bool allRows);    // 七星不靠 or 全不靠
 
+    // The hand-level fans of the hand and its melds, with `shape` when it is a fan, and the
+    // situation fans into basefan, ready for a search of the hand's groups.
+    static constexpr Fan kNoShape = Fan(0);
+    void PrepareSearch(const tagMj* tiles, int num, Fan shape);
     // Stores the seat, clears the results and works out the situation fans of a win test.
     void BeginWinTest(CMjPlayer* seat, const int* seen, int leavenum);
     int MeldCount() const;  // the seat's melds, 0..kMaxMelds
@@ -125,6 +127,8 @@ private:
     // A special shape's total: the flags in workfan after the exclusions, also in fan.
     void FinishShape();
     bool ScoreSevenPairs(const tagMj* tiles, int num);
+    // 混幺九, or 清幺九 without honours, of seven pairs made only of terminals and honours.
+    void MarkTerminalPairs(const tagMj* tiles, int num);
     // Seven pairs against the decomposition the search left (when `found`): the higher total.
     bool SevenPairsOrSearch(bool found, const tagMj* pairs, int num);
 
@@ -132,7 +136,7 @@ private:
     // beside CalcFan and CalcSplitFan.
     void MarkKongFans();
     void MarkConcealedPungFans(const GetMj* list, int count);
-    bool PungConcealed(const GetMj* list, int index, ConcealedRule rule);
+    bool PungConcealed(const GetMj* list, int index);
     int DiscardedWildPung(const GetMj* list, int count) const;
     void CalcWildExtras(const GetMj* list, int count);
     int CountedExtraValue() const;
@@ -146,4 +150,5 @@ private:
     bool situationLast_ = false;   // 海底捞月 applies
     bool situationSeen_ = false;   // 和绝张 applies
     bool knittedHonours_ = false;  // the last knitted hand filled with wilds holds every honour
+    bool knittedRows_ = false;     // ... or all nine knitted tiles
 };

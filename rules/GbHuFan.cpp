@@ -62,12 +62,15 @@ bool AllTiles(const tagMj* tiles, int num, Pred pred) {
     return true;
 }
 
-bool IsNineGates(const TileCensus& c, const tagMj* tiles, int num) {
-    if (num == 0 || c.numberedSuits != 1 || c.honours != 0 || !IsNumbered(tiles[0])) return false;
+// 九莲宝灯: without the last tile, 1112345678999 of one suit (the nine-sided wait).
+bool IsNineGates(const TileCensus& c, const tagMj* tiles, int num, const tagMj& last) {
+    if (num != kMaxHandTiles || c.numberedSuits != 1 || c.honours != 0 || !IsNumbered(tiles[0]))
+        return false;
+    if (last.suit != tiles[0].suit || last.value < 1 || last.value > 9) return false;
+    static const int kGates[10] = {0, 3, 1, 1, 1, 1, 1, 1, 1, 3};
     const int base = tiles[0].suit * 10;
-    if (c.count[base + 1] < 3 || c.count[base + 9] < 3) return false;
-    for (int v = 2; v <= 8; v++)
-        if (c.count[base + v] < 1) return false;
+    for (int v = 1; v <= 9; v++)
+        if (c.count[base + v] - (v == last.value ? 1 : 0) != kGates[v]) return false;
     return true;
 }
 
@@ -128,6 +131,14 @@ int TileHogs(const TileCensus& c, const CMjPlayer& seat) {
     return hogs;
 }
 
+// No concealed kong among the seat's melds.
+bool AllMeldsExposed(const CMjPlayer& seat) {
+    const int melds = seat.MeldCount();
+    for (int i = 0; i < melds; i++)
+        if (seat.Gang[i].kind == kKindKong && !seat.open[i]) return false;
+    return true;
+}
+
 // 门前清, 自摸 (or both as 不求人), 全求人, 杠上开花, 抢杠和, 听牌: the seat's own flags.
 void MarkSeatFans(const CMjPlayer& seat, int minfan, unsigned char* f) {
     if (seat.IsConcealedHand()) f[kFanConcealedHand] = 1;
@@ -136,17 +147,13 @@ void MarkSeatFans(const CMjPlayer& seat, int minfan, unsigned char* f) {
         f[kFanFullyConcealedHand] = 1;
         f[kFanConcealedHand] = f[kFanSelfDrawn] = 0;
     }
-    if (seat.cardnum == 1 && !seat.zimo) f[kFanMeldedHand] = 1;
+    if (seat.cardnum == 1 && !seat.zimo && AllMeldsExposed(seat)) f[kFanMeldedHand] = 1;
     if (seat.kongwin) f[kFanOutWithReplacementTile] = 1;
     if (seat.robkong) f[kFanRobbingTheKong] = 1;
     if (minfan == 0 && seat.ting) f[kFanReadyHand] = 1;
 }
 
 }  // namespace
-
-bool CGbHu::HasAllFiveKinds(const tagMj* tiles, int num) {
-    return TileCensus(tiles, num).HasAllFiveKinds();
-}
 
 bool CGbHu::CalcFan(const tagMj* tiles, int num, CMjPlayer* seat) {
     if (!seat) return false;
@@ -157,7 +164,7 @@ bool CGbHu::CalcFan(const tagMj* tiles, int num, CMjPlayer* seat) {
     MarkValueRangeFans(tiles, num, f);
     MarkDragonFans(c, f);
     if (seat->MeldCount() == 0) {
-        if (IsNineGates(c, tiles, num)) f[kFanNineGates] = 1;
+        if (IsNineGates(c, tiles, num, seat->winmj)) f[kFanNineGates] = 1;
         if (IsSevenShiftedPairs(tiles, num)) f[kFanSevenShiftedPairs] = 1;
     }
     if (IsThirteenOrphans(tiles, num)) f[kFanThirteenOrphans] = 1;
@@ -166,6 +173,16 @@ bool CGbHu::CalcFan(const tagMj* tiles, int num, CMjPlayer* seat) {
     MarkSeatFans(*seat, minfan, f);
     MarkKongFans();
     return true;
+}
+
+void CGbHu::MarkTerminalPairs(const tagMj* tiles, int num) {
+    if (num == 0) return;
+    bool honours = false;
+    for (int i = 0; i < num; i++) {
+        if (tiles[i].suit == kHonourSuit) honours = true;
+        else if (!IsTerminal(tiles[i])) return;
+    }
+    workfan[honours ? kFanAllTerminalsAndHonours : kFanAllTerminals] = 1;
 }
 
 // 四杠, 三杠, 暗杠, 明杠, 双暗杠, 双明杠: the seat's kong melds, concealed and exposed.

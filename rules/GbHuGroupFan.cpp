@@ -7,7 +7,6 @@
 
 namespace {
 
-bool IsTerminal(const tagMj& t) { return IsNumbered(t) && (t.value == 1 || t.value == 9); }
 bool ValueInRange(int v) { return v >= 1 && v <= 9; }
 bool IsWind(const tagMj& t) { return t.suit == kHonourSuit && t.value >= 1 && t.value <= 4; }
 
@@ -244,9 +243,10 @@ void MarkMixedChowFans(const GroupCensus& c, unsigned char* f) {
         f[kFanMixedShiftedChows] = 1;
 }
 
-// 平和: four chows and a numbered pair.
-void MarkAllChows(const GroupCensus& c, int count, unsigned char* f) {
-    if (c.chows == 4 && c.pairs == 1 && count == 5 && c.others == 0 &&
+// 平和: four chows and a numbered pair; `rowChows` more chows stand outside the groups (the
+// rows of a knitted straight).
+void MarkAllChows(const GroupCensus& c, int count, int rowChows, unsigned char* f) {
+    if (c.chows + rowChows == 4 && c.pairs == 1 && count + rowChows == 5 && c.others == 0 &&
         IsNumbered(c.pairGroup->Mj[0]))
         f[kFanAllChows] = 1;
 }
@@ -299,6 +299,20 @@ void MarkWaitFans(const GetMj* own, int count, const tagMj& last, unsigned char*
         f[kFanEdgeWait] = 1;
     if (v >= 2 && chowAt[v - 1] && !(v >= 3 && chowAt[v - 2]) && !chowAt[v])
         f[kFanClosedWait] = 1;
+}
+
+// What the rows of 组合龙 leave, one set and a pair: the fans of a set and a pair alone.  The
+// rows are neither chows nor pungs, so the fans that need every group are not set; they count
+// as three chows for 平和 only.  Returns the pungs 幺九刻 counts.
+int MarkKnittedRestFans(const GroupCensus& c, const GetMj* list, int count, int melds,
+                        const CMjPlayer& seat, int minfan, unsigned char* f) {
+    MarkHonourSetFans(c, seat, f);
+    const int terminalPungs = TerminalOrHonourPungs(list, count, seat, f[kFanBigThreeWinds] != 0);
+    if (terminalPungs > 0) f[kFanPungOfTerminalsOrHonours] = 1;
+    MarkAllChows(c, count, 3, f);
+    MarkPairFans(list, count, seat, minfan, f);
+    MarkWaitFans(list + melds, count - melds, seat.winmj, f);
+    return terminalPungs;
 }
 
 bool AnyFanUpTo(const unsigned char* f, int last) {
@@ -384,6 +398,10 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     unsigned char* f = workfan;
     const GroupCensus c(list, count);
     const int melds = MeldCount();
+    if (f[kFanKnittedStraight]) {
+        yaojiucount = MarkKnittedRestFans(c, list, count, melds, *seat, minfan, f);
+        return SumFan();
+    }
 
     // 三风刻 before 幺九刻, which does not count its winds; 碰碰和 before the fans made of
     // pungs alone; 清一色 (a tile-list fan) before 一色双龙会.
@@ -394,7 +412,7 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     if (yaojiucount > 0) f[kFanPungOfTerminalsOrHonours] = 1;
     MarkPureChowFans(c, list, count, f);
     MarkMixedChowFans(c, f);
-    MarkAllChows(c, count, f);
+    MarkAllChows(c, count, 0, f);
     MarkEveryGroupFans(list, count, f);
     MarkPairFans(list, count, *seat, minfan, f);
     MarkWaitFans(list + melds, count - melds, seat->winmj, f);
@@ -404,30 +422,27 @@ int CGbHu::CalcSplitFan(CMjPlayer* seat, GetMj* list, int count) {
     return SumFan();
 }
 
-// 四暗刻, 三暗刻 and 双暗刻: a pung the discard completed, or one that is also a meld, is
-// exposed.
+// 四暗刻, 三暗刻 and 双暗刻: a pung the discard completed, or one that is also an exposed
+// meld, is exposed; a concealed kong is a concealed pung.
 void CGbHu::MarkConcealedPungFans(const GetMj* list, int count) {
-    int concealed = 0, concealedOwn = 0;
+    int concealed = 0;
     const int discardedWild = DiscardedWildPung(list, count);
     for (int i = 0; i < count; i++) {
         if (!IsPungKind(list[i].kind) || i == discardedWild) continue;
-        concealed += PungConcealed(list, i, ConcealedRule::kConcealedPungs) ? 1 : 0;
-        concealedOwn += PungConcealed(list, i, ConcealedRule::kTwoConcealedPungs) ? 1 : 0;
+        concealed += PungConcealed(list, i) ? 1 : 0;
     }
     if (concealed == 4) workfan[kFanFourConcealedPungs] = 1;
     if (concealed == 3) workfan[kFanThreeConcealedPungs] = 1;
-    if (concealedOwn == 2) workfan[kFanTwoConcealedPungs] = 1;
+    if (concealed == 2) workfan[kFanTwoConcealedPungs] = 1;
 }
 
-bool CGbHu::PungConcealed(const GetMj* list, int index, ConcealedRule rule) {
-    const bool meldsBlock = rule == ConcealedRule::kTwoConcealedPungs;
+bool CGbHu::PungConcealed(const GetMj* list, int index) {
     const int melds = MeldCount();
     const GetMj& g = list[index];
-    if (index < melds) return !meldsBlock && g.kind == kKindKong && !player->open[index];
+    if (index < melds) return g.kind == kKindKong && !player->open[index];
     for (int i = 0; i < melds; i++) {
         const GetMj& m = player->Gang[i];
         if (!TileEqual(m.Mj[0], g.Mj[0])) continue;
-        if (meldsBlock && IsPungKind(m.kind)) return false;
         if (m.kind == kKindPung || (m.kind == kKindKong && player->open[i])) return false;
     }
     if (player->zimo) return true;
@@ -466,17 +481,21 @@ int CGbHu::SumFan() {
         kFanAllTerminals, kFanThirteenOrphans, kFanSevenShiftedPairs, kFanFourKongs,
         kFanNineGates, kFanAllGreen, kFanBigThreeDragons, kFanBigFourWinds,
         kFanFullyConcealedHand, kFanTwoDragonPungs,
+        // After the kong fans that clear it, so that 双暗刻 stands beside 三杠 and 四杠.
+        kFanTwoConcealedKongs,
     };
     unsigned char* f = workfan;
     if (f[kFanClosedWait]) f[kFanSingleWait] = 0;
     for (const Fan rule : kOrder) {
         if (!f[rule]) continue;
-        // Seven pairs (plain or shifted) is concealed by nature, but still self-drawn.
-        const bool sevenPairs = rule == kFanSevenPairs || rule == kFanSevenShiftedPairs;
-        if (sevenPairs && f[kFanFullyConcealedHand] && !f[kFanLastTileDraw] &&
-            !f[kFanOutWithReplacementTile])
-            f[kFanSelfDrawn] = 1;
-        for (const unsigned char* ex = FanExcludes(rule); *ex; ex++) f[*ex] = 0;
+        for (const unsigned char ex : FanExcludes(rule)) {
+            // A fan that excludes 不求人 is concealed by nature (seven pairs, 四暗刻, 九莲宝灯,
+            // ...), but still self-drawn, unless 妙手回春 or 杠上开花 counts the draw.
+            if (ex == kFanFullyConcealedHand && f[ex] && !f[kFanLastTileDraw] &&
+                !f[kFanOutWithReplacementTile])
+                f[kFanSelfDrawn] = 1;
+            f[ex] = 0;
+        }
     }
     int total = 0;
     for (int k = kFirstFan; k <= kLastFan; k++)

@@ -129,6 +129,7 @@ bool CGbHu::IsKnittedWild(const tagMj* tiles, int num) {
     SortTiles(filled, n);
     if (!IsKnitted(filled, n)) return false;
     knittedHonours_ = AllHonoursPresent(filled, n);
+    knittedRows_ = AllKnittedTiles(filled, n);
     return true;
 }
 
@@ -156,9 +157,7 @@ bool CGbHu::HuWild(CMjPlayer* seat, tagMj* tiles, int num, int* seen, int leaven
         return SevenPairsOrSearch(SplitPartial(rest, n, path, 0), hand, n + alone);
     }
     if (IsKnittedWild(rest, n)) {
-        workfan[knittedHonours_ ? kFanGreaterHonoursAndKnittedTiles
-                                 : kFanLesserHonoursAndKnittedTiles] = 1;
-        FinishShape();
+        ScoreKnittedHand(knittedHonours_, knittedRows_);
         return true;
     }
     if (ScoreKnittedStraight(rest, n)) return true;

@@ -28,11 +28,8 @@ const int* BestKnittedOrder(CMjPlayer& seat, int* held) {
 
 void CMjPlayer::ChoosePlan() {
     if (!planon) return;
-    // The knitted straight is one of the evaluator's targets whatever the plan: it aims at
-    // this hand's best suit order, not at one left from an earlier hand.
     int knitted = 0;
     const int* order = BestKnittedOrder(*this, &knitted);
-    for (int row = 0; row < 3; row++) knitline_suit[row] = order[row];
 
     const int seen[kTileKeyCount] = {};
     tagMj spare[kMaxHandTiles];
@@ -76,6 +73,9 @@ void CMjPlayer::ChoosePlan() {
         plan_knit = 1;
         for (int row = 0; row < 3; row++) knit_suit[row] = order[row];
     } else if (knitted >= 7) {
+        // The order stays with the seat: the evaluator aims its knitted-straight target at it
+        // until a later hand chooses this plan again.
         plan_knitline = 1;
+        for (int row = 0; row < 3; row++) knitline_suit[row] = order[row];
     }
 }

@@ -19,6 +19,8 @@ constexpr int kHonourSuit = 3;
 constexpr int kFlowerSuit = 4;
 inline bool IsNumberedSuit(int suit) { return suit >= 0 && suit <= 2; }
 inline bool IsNumbered(const tagMj& t) { return IsNumberedSuit(t.suit); }
+// A numbered 1 or 9.
+inline bool IsTerminal(const tagMj& t) { return IsNumbered(t) && (t.value == 1 || t.value == 9); }
 
 // A concealed hand holds at most 14 tiles (13 and the drawn one); a complete hand with every
 // meld tile joined to it at most 18 (four kongs and a pair).
@@ -49,6 +51,11 @@ inline bool TileEqual(const tagMj& a, const tagMj& b) {
     std::memcpy(&x, &a, sizeof x);
     std::memcpy(&y, &b, sizeof y);
     return x == y;
+}
+// A tile that exists: 1..9 in a numbered suit, 1..7 honours, 1..8 flowers.
+inline bool IsTile(const tagMj& t) {
+    const int highest = IsNumbered(t) ? 9 : t.suit == kHonourSuit ? 7 : t.suit == kFlowerSuit ? 8 : 0;
+    return t.value >= 1 && t.value <= highest;
 }
 // Tile order: by suit, then by value.
 inline bool TileGreater(const tagMj& a, const tagMj& b) {

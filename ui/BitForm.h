@@ -50,4 +50,14 @@ public:
 protected:
     // Redraws the table when the dialog has one.
     void Redraw();
+    // Places the dialog in the middle of the 800 × 600 table by its background's size, each
+    // half truncated toward zero.
+    void SetPosCentred();
+    // Dialogs of any outline: the background gets the colour key and is drawn keyed.
+    void KeyBackground();
+    void DrawKeyedBackground() const;
+    // The button array's press and hover; the table redraws when a button was hit or its hover
+    // changed.  Each returns the button's index, or -1.
+    int PressButtons(int x, int y);
+    int HoverButtons(int x, int y);
 };

@@ -21,6 +21,10 @@ const ExclusionCase kExclusions[] = {
     {{kFanAllSimples, kFanNoHonours}, {kFanAllSimples}},
     {{kFanAllChows, kFanNoHonours}, {kFanAllChows}},
     {{kFanMeldedHand, kFanSingleWait}, {kFanMeldedHand}},
+    {{kFanTwoConcealedKongs, kFanTwoConcealedPungs}, {kFanTwoConcealedKongs}},
+    // 三杠 clears 双暗杠 before it applies: 双暗刻 stands beside 三杠.
+    {{kFanThreeKongs, kFanTwoConcealedKongs, kFanTwoConcealedPungs},
+     {kFanThreeKongs, kFanTwoConcealedPungs}},
     {{kFanHalfFlush, kFanOneVoidedSuit}, {kFanHalfFlush}},
     {{kFanRobbingTheKong, kFanLastTile}, {kFanRobbingTheKong}},
     {{kFanOutWithReplacementTile, kFanSelfDrawn}, {kFanOutWithReplacementTile}},
@@ -29,7 +33,7 @@ const ExclusionCase kExclusions[] = {
     {{kFanLowerFour, kFanNoHonours}, {kFanLowerFour}},
     {{kFanUpperFour, kFanNoHonours}, {kFanUpperFour}},
     {{kFanLesserHonoursAndKnittedTiles, kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait},
-     {kFanLesserHonoursAndKnittedTiles}},
+     {kFanLesserHonoursAndKnittedTiles, kFanSelfDrawn}},
     {{kFanThreeConcealedPungs, kFanTwoConcealedPungs}, {kFanThreeConcealedPungs}},
     {{kFanAllFives, kFanAllSimples, kFanNoHonours}, {kFanAllFives}},
     {{kFanThreeSuitedTerminalChows, kFanMixedDoubleChow, kFanTwoTerminalChows, kFanNoHonours,
@@ -44,9 +48,9 @@ const ExclusionCase kExclusions[] = {
     {{kFanFullFlush, kFanHalfFlush, kFanNoHonours, kFanOneVoidedSuit}, {kFanFullFlush}},
     {{kFanAllEvenPungs, kFanAllPungs, kFanAllSimples, kFanNoHonours}, {kFanAllEvenPungs}},
     {{kFanGreaterHonoursAndKnittedTiles, kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait},
-     {kFanGreaterHonoursAndKnittedTiles}},
+     {kFanGreaterHonoursAndKnittedTiles, kFanSelfDrawn}},
     {{kFanSevenPairs, kFanFullyConcealedHand, kFanSingleWait, kFanConcealedHand, kFanDragonPung},
-     {kFanSevenPairs, kFanSelfDrawn}},  // seven pairs keeps 自摸 out of 不求人
+     {kFanSevenPairs, kFanSelfDrawn}},  // a concealed shape keeps 自摸 out of 不求人
     {{kFanAllTerminalsAndHonours, kFanAllPungs, kFanOutsideHand, kFanPungOfTerminalsOrHonours},
      {kFanAllTerminalsAndHonours}},
     {{kFanThreeKongs, kFanTwoConcealedKongs, kFanTwoMeldedKongs, kFanConcealedKong, kFanMeldedKong},
@@ -59,6 +63,7 @@ const ExclusionCase kExclusions[] = {
       kFanNoHonours, kFanTwoTerminalChows}, {kFanPureTerminalChows}},
     {{kFanFourConcealedPungs, kFanAllPungs, kFanConcealedHand, kFanTwoConcealedPungs,
       kFanThreeConcealedPungs}, {kFanFourConcealedPungs}},
+    {{kFanFourConcealedPungs, kFanFullyConcealedHand}, {kFanFourConcealedPungs, kFanSelfDrawn}},
     {{kFanAllHonours, kFanAllPungs, kFanOutsideHand, kFanPungOfTerminalsOrHonours,
       kFanOneVoidedSuit, kFanAllTerminalsAndHonours}, {kFanAllHonours}},
     {{kFanLittleThreeDragons, kFanDragonPung, kFanTwoDragonPungs}, {kFanLittleThreeDragons}},
@@ -66,13 +71,15 @@ const ExclusionCase kExclusions[] = {
     {{kFanAllTerminals, kFanAllTerminalsAndHonours, kFanAllPungs, kFanTriplePung, kFanDoublePung,
       kFanNoHonours, kFanOutsideHand, kFanPungOfTerminalsOrHonours}, {kFanAllTerminals}},
     {{kFanThirteenOrphans, kFanAllTypes, kFanFullyConcealedHand, kFanSingleWait},
-     {kFanThirteenOrphans}},
+     {kFanThirteenOrphans, kFanSelfDrawn}},
     {{kFanSevenShiftedPairs, kFanFullFlush, kFanFullyConcealedHand, kFanSingleWait,
       kFanShortStraight, kFanPureDoubleChow, kFanAllChows, kFanSevenPairs, kFanConcealedHand},
      {kFanSevenShiftedPairs, kFanSelfDrawn}},
     {{kFanFourKongs, kFanMeldedKong, kFanTwoConcealedKongs, kFanTwoMeldedKongs, kFanConcealedKong,
       kFanThreeKongs, kFanAllPungs, kFanSingleWait}, {kFanFourKongs}},
-    {{kFanNineGates, kFanFullFlush, kFanConcealedHand}, {kFanNineGates}},
+    {{kFanNineGates, kFanFullFlush, kFanConcealedHand, kFanPungOfTerminalsOrHonours},
+     {kFanNineGates}},
+    {{kFanNineGates, kFanFullyConcealedHand}, {kFanNineGates, kFanSelfDrawn}},
     {{kFanAllGreen, kFanHalfFlush}, {kFanAllGreen}},
     {{kFanBigThreeDragons, kFanTwoDragonPungs, kFanDragonPung, kFanLittleThreeDragons},
      {kFanBigThreeDragons}},
@@ -110,6 +117,18 @@ TEST(FanExclusions, EachRuleLeavesOnlyWhatSurvivesInOrder) {
         for (Fan f : c.kept) expected += ValueOf(f);
         EXPECT_EQ(total, expected) << FanLabel(c.set[0]);
     }
+}
+
+TEST(FanExclusions, EachListHasItsOwnLength) {
+    // 连七对 fills all the room a list has: nothing past its eighth fan is read.
+    const std::vector<int> shifted = {kFanFullFlush, kFanFullyConcealedHand, kFanSingleWait,
+                                      kFanShortStraight, kFanPureDoubleChow, kFanAllChows,
+                                      kFanSevenPairs, kFanConcealedHand};
+    const FanList& list = FanExcludes(kFanSevenShiftedPairs);
+    EXPECT_EQ(std::vector<int>(list.begin(), list.end()), shifted);
+    EXPECT_EQ(FanExcludes(kFanKnittedStraight).size(), 0);
+    EXPECT_EQ(FanExcludes(0).size(), 0);
+    EXPECT_EQ(FanExcludes(kLastFan + 1).size(), 0);
 }
 
 TEST(FanExclusions, FlowerFanIsShownButNeverSummed) {

@@ -78,13 +78,23 @@ RandomWin MakeRandomWin(std::mt19937& rng) {
         const int pair = static_cast<int>(rng() % kKinds);
         c[pair] += 2;
         w.hand = {KindTile(pair), KindTile(pair)};
-        const int meldCount = static_cast<int>(rng() % 5);
+        // Now and then a knitted straight: its rows in the hand stand for three of the sets.
+        const int firstSet = rng() % 8 == 0 ? 3 : 0;
+        if (firstSet) {
+            tagMj rows[kKnittedTiles];
+            KnittedRowTiles(kSuitOrders[rng() % 6], rows);
+            for (const tagMj& t : rows) {
+                w.hand.push_back(t);
+                c[TileKind(t)]++;
+            }
+        }
+        const int meldCount = static_cast<int>(rng() % (5 - firstSet));
         const int chowPercent = static_cast<int>(rng() % 101);
-        for (int s = 0; s < 4; s++) {
+        for (int s = firstSet; s < 4; s++) {
             const bool chow = static_cast<int>(rng() % 100) < chowPercent;
             const int k = chow ? static_cast<int>(rng() % 3) * 9 + static_cast<int>(rng() % 7)
                                : static_cast<int>(rng() % kKinds);
-            const bool meld = s < meldCount;
+            const bool meld = s - firstSet < meldCount;
             const bool kong = !chow && meld && rng() % 3 == 0;
             const GetMj g = Group(chow ? kKindChow : (kong ? kKindKong : kKindPung), k);
             for (int i = 0; i < g.num; i++) c[TileKind(g.Mj[i])]++;
@@ -144,9 +154,9 @@ void ExpectSheetMatchesTotal(const CGbHu& hu, const CMjPlayer& p, const std::str
     for (int k = kFirstFan; k <= kLastFan; k++) {
         if (!hu.fan[k]) continue;
         if (k != kFanFlowerTiles) shown += FanValue(k);
-        for (const unsigned char* ex = FanExcludes(k); *ex; ex++)
-            EXPECT_FALSE(hu.fan[*ex])
-                << FanLabel(k) << " keeps excluded " << FanLabel(*ex) << " " << what;
+        for (const unsigned char ex : FanExcludes(k))
+            EXPECT_FALSE(hu.fan[ex])
+                << FanLabel(k) << " keeps excluded " << FanLabel(ex) << " " << what;
     }
     EXPECT_EQ(p.fan, shown + CountedExtra(hu.exfan) + p.flowers) << what;
 }

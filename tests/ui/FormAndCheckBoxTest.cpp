@@ -1,6 +1,7 @@
 // The dialog base (drawing, closing, the table redraw) and the check box.
 #include <gtest/gtest.h>
 
+#include "EngineTestSupport.h"
 #include "WidgetTestSupport.h"
 #include "engine/Mj.h"
 #include "ui/BitCheckBox.h"
@@ -33,11 +34,13 @@ public:
     int OnLButtonUp(int px, int py) override { return buttons.MouseUp(px, py); }
 };
 
+// A table in a program folder of its own: it writes its settings when it goes.
 class FormTest : public WidgetTest {
 protected:
     // The table shows its start-mode dialog as it is made; the tests count frames from there.
     FormTest() { presenter.Clear(); }
     ~FormTest() override { nActiveForm = 0; }
+    std::filesystem::path folder_ = enginetest::ProgramFolderOfTheBuild("ui");
     CMj table;
 };
 

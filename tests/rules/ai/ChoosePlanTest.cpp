@@ -26,10 +26,12 @@ TEST(ChoosePlan, AClosestSevenPairsTargetDoesNotAddItsFlagToTheOneSuitPlan) {
     EXPECT_EQ(Flags(*seat), 1);
 }
 
-TEST(ChoosePlan, TheKnittedStraightTargetTakesThisHandsBestSuitOrder) {
-    // Five pairs make the seven-pairs plan; the knitted straight the evaluator still measures
-    // follows this hand's order (bamboo 1-4-7, characters 2-5-8, dots 3-6-9), not the one an
-    // earlier hand left.
+std::string Order(const int* suits) {
+    return std::to_string(suits[0]) + std::to_string(suits[1]) + std::to_string(suits[2]);
+}
+
+TEST(ChoosePlan, OnlyTheKnittedStraightPlanWritesItsSuitOrder) {
+    // Five pairs make the seven-pairs plan: the knitted order an earlier hand chose stays.
     auto seat = NewSeat();
     seat->knitline_suit[0] = 2;
     seat->knitline_suit[1] = 1;
@@ -38,9 +40,29 @@ TEST(ChoosePlan, TheKnittedStraightTargetTakesThisHandsBestSuitOrder) {
     seat->ChoosePlan();
     EXPECT_EQ(seat->plan_pairs, 1);
     EXPECT_EQ(Flags(*seat), 1);
-    EXPECT_EQ(seat->knitline_suit[0], 1);
-    EXPECT_EQ(seat->knitline_suit[1], 0);
-    EXPECT_EQ(seat->knitline_suit[2], 2);
+    EXPECT_EQ(Order(seat->knitline_suit), "210");
+
+    // Eight knitted tiles (bamboo 1-4-7, characters 2-5-8, dots 3-6-9) choose that plan and
+    // its order.
+    seat->Reset();
+    SetHand(seat.get(), "147s258m36p19m9s2p");
+    seat->ChoosePlan();
+    EXPECT_EQ(seat->plan_knitline, 1);
+    EXPECT_EQ(Flags(*seat), 1);
+    EXPECT_EQ(Order(seat->knitline_suit), "102");
+}
+
+TEST(ChoosePlan, ASeatThatNeverChoseAKnittedOrderGetsNoKnittedStraightTarget) {
+    // Eight knitted tiles, but five pairs choose seven pairs: no order is written, and the
+    // evaluator measures no knitted straight for the seat.
+    CMjPlayer seat;
+    SetHand(&seat, "11447s22558m36p11z");
+    seat.ChoosePlan();
+    EXPECT_EQ(seat.plan_pairs, 1);
+    EXPECT_EQ(Order(seat.knitline_suit), "000");
+    CEvaluation eval;
+    eval.PlanKnittedStraight(&seat, seat.Mj, seat.cardnum);
+    EXPECT_EQ(eval.plannum, 0);
 }
 
 // Knitted suit orders that name a suit twice or a suit that is not numbered are no order.

@@ -174,6 +174,37 @@ TEST_F(EvaluationTest, FlaggedPlansAreTakenFirstAsTheyCome) {
     ExpectPlans(kFlaggedCases, std::size(kFlaggedCases), seen);
 }
 
+TEST_F(EvaluationTest, TheKnittedStraightCountsTheKnittedTilesItLacks) {
+    // One meld and six of the nine knitted tiles of bamboo 1-4-7, dots 2-5-8, characters
+    // 3-6-9: the plan lacks 1s, 4s and 2p, is not complete, and no longer beats every plan.
+    aitest::AddMeld(seat.get(), kKindChow, "123m");
+    seat->knitline_suit[0] = 1;
+    seat->knitline_suit[1] = 2;
+    seat->knitline_suit[2] = 0;
+    SetHand(seat.get(), "3m6m7m9m6s6s7s3p5p7p8p");
+    eval.PlanKnittedStraight(seat.get(), seat->Mj, seat->cardnum);
+    ASSERT_EQ(eval.plannum, 1);
+    const tagEvalPlan& knitted = eval.plans[0];
+    EXPECT_EQ(knitted.needed, 3);
+    std::string lacking;
+    for (int g = 0; g < knitted.meldnum; ++g)
+        lacking += Names(knitted.melds[g].need, knitted.melds[g].neednum);
+    EXPECT_EQ(lacking, "1s4s2p");
+    EXPECT_EQ(Names(knitted.spare, knitted.sparenum), "7m6s6s3p7p");
+
+    const EvalResult r = Judge(eval, seat.get(), seen);
+    EXPECT_GT(r.needed, 0);
+    EXPECT_NE(PlanFan(r.plan), kFanLesserHonoursAndKnittedTiles);
+
+    // Its missing tiles are live like any plan's: with every 4s seen it has no path.
+    seen[TileKey(T("4s"))] = 4;
+    Judge(eval, seat.get(), seen);
+    int dead = -1;
+    for (int p = 0; p < eval.plannum; ++p)
+        if (PlanFan(eval.plans[p]) == kFanLesserHonoursAndKnittedTiles) dead = eval.plans[p].needed;
+    EXPECT_EQ(dead, 9);
+}
+
 TEST_F(EvaluationTest, AFlaggedPlannerThatFindsNothingPassesToTheNextFlag) {
     // Knitted honours on dots 1-4-7, characters 2-5-8, bamboo 3-6-9 leaves eleven tiles over
     // and makes no plan; the knitted straight on characters, bamboo, dots then does.
