@@ -43,11 +43,11 @@ void TMainForm::OnTimer(int id) {
 }
 
 void TMainForm::OpenSavedGame(const std::string& gbkPath) {
-    if (!table_ || gbkPath.empty()) return;  // interim: awaiting LoadProgress
+    if (!table_ || !table_->LoadProgress(gbkPath)) return;
     nActiveForm = 0;
     table_->Redraw();
 }
 
 void TMainForm::QuitGame() {
-    // interim: awaiting QuitGame
+    if (table_) table_->QuitGame();
 }

@@ -3,6 +3,8 @@
 
 #include "engine/Mj.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowPost.h"
+#include "platform/qt/QtGameWindow.h"
 #include "shell/AboutForm.h"
 #include "shell/Forms.h"
 #include "shell/LinkDlgForm.h"
@@ -39,6 +41,7 @@ void TMainForm::OnPosted(int id, const std::string& payload) {
         case WM_LINKDLGMSG: WMLinkDlg(UnpackLinkNotice(payload)); break;
         case WM_DOWNLOADPROGRESS: DownloadProgress(payload); break;
         case WM_DOWNLOADDONE: DownloadDone(payload); break;
+        case platform::kCloseRequest: window_->close(); break;
         default: break;
     }
 }
