@@ -106,6 +106,12 @@ constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
 struct SavedGame;
+class CDxEdit;
+class CDxGameChatWnd;
+class CDxLinkLabel;
+
+// The text links under the table.
+constexpr int kMaxLinkLabels = 10;
 
 // The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
 // before); winds and dragons each wrap within their own group.
@@ -212,6 +218,12 @@ public:
     CMjAi ai;      // one computer player for seats 1..3
     TableButton buttons[kTableButtonCount];
     std::vector<std::string> phrases;  // quick-chat phrases
+
+    // --- Widgets drawn with the table: the construction makes them; null draws nothing ---
+    CDxEdit* chatedit = nullptr;             // the table's one-line chat input
+    CDxGameChatWnd* chatlog = nullptr;       // the table chat window
+    CDxGameChatWnd* phraselist = nullptr;    // the quick-chat phrases
+    CDxLinkLabel* links[kMaxLinkLabels] = {};  // text links under the table, linkcount in use
 
     // --- Construction and display ---------------------------------------------------------
     void Redraw();

@@ -95,6 +95,65 @@ public:
     int InitRipple();
     void DropRipple(int x, int y, int radius, std::int16_t strength);
 
+    // --- The table in the new style and the parts both styles share ----------------------
+    // MjDrawTable.cpp: the order of the style parts and the shared tail.  MjDrawNewStyle.cpp:
+    // the new style's tile sprites, walls, dice, banners, plates and scores; MjDrawNewHands.cpp
+    // its hands and melds.  MjDrawSeats.cpp: the seat pictures.  MjDrawPanels.cpp: seat marks
+    // and countdown digits.
+    // Seats are passed as the address of seat 0 of the four; `reveal` draws a hand face up.
+
+    // One face-up tile laid down for a seat's side (0 the user, 1 right, 2 opposite, 3 left),
+    // from the new-style sheets (9 values by 4 suits); `size` is not used.
+    void DrawTile(const tagMj& tile, int side, int x, int y, double scale, int size);
+    void DrawTileUnscaled(const tagMj& tile, int side, int x, int y);
+    // One upright tile of the user's hand: the blank body, and with `face` the tile's face on
+    // it; the dimmed one is blended at opacity 120.  `index` is not used.
+    void DrawTileFace(const tagMj& tile, int x, int y, int index, bool face);
+    void DrawTileFaceDim(const tagMj& tile, int x, int y, int index, bool face);
+    // A face-down upright tile: the standing back of the tile-body sheet.
+    void DrawTileCovered(const tagMj& tile, int x, int y, int index, bool face);
+    // One concealed tile of seat 1, 2 or 3 seen across the table; side 0 draws nothing.
+    void DrawTileBack(int x, int y, int side, int index, double scale);
+    // The wild-tile indicator: the tile's cell of the river sheet, blended at opacity 120.
+    void DrawWildTile(const tagMj& tile, int x, int y, bool flag);
+    // True when `a` counts as the wild tile `b` under the wild-tile rule (always false with
+    // the rule off): the same tile, or two flowers.
+    bool IsSameTile(const tagMj& a, const tagMj& b) const;
+    // One new-style wall piece; `height` is the perspective cell, clamped to 0..13.
+    void DrawWalls(int x, int y, int side, int height, double scale);
+    // The four walls from the stack heights, storing each stack's place in WallStackPos, with
+    // the desk between the far walls and the near one.
+    void DrawWallStacks(const std::uint8_t* heights, CMj* owner);
+    // The user's standing hand with its drawn tile; stores seat 0's landing position.
+    void DrawOwnTiles(CMjPlayer* seat, std::uint8_t reveal);
+    // Seats 2, 1 and 3: hand, drawn tile and melds; each stores its seat's landing position
+    // while the hand is hidden.
+    void DrawOppositeHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawRightHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawLeftHand(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawOwnHand(CMjPlayer* seats);         // the user's melds
+    void DrawPlayedTiles(CMjPlayer* seats);     // each seat's tile in play
+    void DrawActionBanner(CMjPlayer* seats);    // the claim banners
+    void DrawDice();
+    void DrawCenterPanel();                     // the seat plates with winds and names
+    void DrawScores(CMj* owner);                // the scores on the plates
+    void DrawChatWindow(CMj* owner);            // the table chat log
+    void NewStyleHook(CMj* owner);              // does nothing
+
+    // Seat pictures: a seat's avatar `picture` 1..12 loaded, and the new-style figures.
+    void LoadSeatAvatar(int seat, int picture);
+    void DrawSeatFigures();
+
+    // Seat marks and the countdown digits.
+    void DrawPlayerState(CMjPlayer* seats);     // ready marks
+    void DrawStartMarks();                      // online, between hands
+    void DrawOfflineMarks(CMjPlayer* seats);    // online robot marks
+    void DrawPiaoMarks(CMjPlayer* seats);
+    void DrawDigits();                          // online, the last seconds of a countdown
+
+    // The wall side a drawn tile flies from, which chooses the flying wall piece.
+    int nWallSide = 0;
+
     // --- Fields, in the order of the renderer's data model. ---
 
     int nWidth = 800;
@@ -228,4 +287,11 @@ private:
 
     void DrawOverlays();
     void ComposeTable(CMj* owner, const std::uint8_t* heights);
+    void ComposeNewStyle(CMj* owner, const std::uint8_t* heights);
+    void ComposeClassic(CMj* owner, const std::uint8_t* heights);
+    void DrawSharedTail(CMj* owner);
+    void DrawFlowerBoxes(CMjPlayer* seats);
+    void DrawSparkles(CMj* owner, const MjPoint (&at)[4]);
+    void DrawFlight();
+    void DrawFlowerEffect(CMj* owner);
 };

@@ -1,4 +1,5 @@
-// The table composition: what each active dialog does to the frame, then the table itself.
+// The table composition: what each active dialog does to the frame.  The table itself is
+// composed in MjDrawTable.cpp.
 #include "engine/Mj.h"
 #include "graphics/FrameDialogs.h"
 #include "graphics/GraphicsGlobals.h"
@@ -59,10 +60,4 @@ void CMjDraw::DrawTable(CMj* owner, const std::uint8_t* heights) {
     }
     ComposeTable(owner, heights);
     if (dialog) dialog->Draw();
-}
-
-// The table under the dialogs, starting with the style's background; each style's seats,
-// walls, desk and marks are drawn over it here.
-void CMjDraw::ComposeTable(CMj* owner, const std::uint8_t* heights) {
-    platform::BltFast(lpDDSPla, 0, 0, lpDDSRoom, &rcRoom, platform::kBltFastWait);
 }

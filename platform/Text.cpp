@@ -137,7 +137,8 @@ void TextOut(Surface& surface, int x, int y, const char* text, std::size_t len, 
              const TextPaint& paint) {
     if (!text) len = 0;
     TextLine line{0, len, TextRunWidth(text, 0, len, font)};
-    const Rect box{x, y, x + line.width, y + FontCellHeight(font)};
+    const Rect box{x, y, ClampToInt(static_cast<long long>(x) + line.width),
+                   ClampToInt(static_cast<long long>(y) + FontCellHeight(font))};
     TextCallReport report(surface, DrawKind::TextOut, box, text, len, font, 0, paint);
     DrawLine(surface, SurfaceBounds(surface), x, y, text, line, font, paint);
 }

@@ -57,6 +57,8 @@ public:
     CMjTimer* waittimer{nullptr};      // seat timer, id 14 + seat
     CMjTimer* actiontimer{nullptr};    // caption timer, id 18 + seat
     unsigned char occupied{};   // online: somebody sits here
+    unsigned char started{};    // online: pressed Start for the next hand
+    unsigned char robot{};      // online: the server's robot plays for the seat
     unsigned char kongwin{};    // a win on a kong replacement is tested or declared
     unsigned char robkong{};    // the win robs a kong
     int flowers{};              // flowers set aside

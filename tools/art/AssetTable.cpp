@@ -69,7 +69,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\Avatar\\{}\\Right\\role.bmp", 1, 12, 360, 220, 2, 1, Art::SeatFigure, FigureRightRole, "", K, false},
     {"Graphic\\Avatar\\{}\\Right\\出牌.bmp", 1, 12, 360, 220, 2, 1, Art::SeatFigure, FigureRightPose, "", K, false},
     {"Graphic\\avatarnone.bmp", 0, 0, 140, 226, 1, 1, Art::Portrait, 0, "", O, false},
-    {"Graphic\\Face\\小头像.bmp", 0, 0, 12 * 32, 32, 12, 1, Art::PortraitStrip, 0, "", K, false},
+    {"Graphic\\Face\\小头像.bmp", 0, 0, 12 * 32, 32, 12, 1, Art::FaceStrip, 0, "", K, false},
     {"Graphic\\InputName\\对家和自己.bmp", 0, 0, 12 * 105, 123, 12, 1, Art::PortraitStrip, 0, "", K, false},
     {"Graphic\\InputName\\下家.bmp", 0, 0, 12 * 100, 142, 12, 1, Art::PortraitStrip, 1, "", K, false},
     {"Graphic\\InputName\\上家.bmp", 0, 0, 12 * 100, 142, 12, 1, Art::PortraitStrip, 3, "", K, false},

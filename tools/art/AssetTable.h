@@ -48,6 +48,7 @@ enum class Art {
     MouseCursor,     // the program's mouse cursor
     Portrait,        // 140 x 226 portrait (family index 1..12; variant 13 male, 14 female)
     PortraitStrip,   // 12 portraits in cells
+    FaceStrip,       // 12 faces in small cells, each face filling its cell
     SeatFigure,      // two halves of a seated figure (variant: FigureView)
     LobbyTable,      // lobby table (variant 0 free, 1 in game)
     SeatMarker,      // empty lobby seat (variant: seat 0..3)

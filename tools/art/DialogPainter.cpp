@@ -57,12 +57,19 @@ void Wood(QPainter& p, const QRectF& r, QColor base) {
     }
 }
 
-// A dialog's panel: wood rim, cream paper, and the title in the top band.
-void DialogPanel(QPainter& p, const QRectF& r, const QString& title, double radius) {
+enum class Paper { Cream, Dark };
+
+// A dialog's panel: wood rim, cream paper (dark paper for the boxes the program writes white
+// text on), and the title in the top band.
+void DialogPanel(QPainter& p, const QRectF& r, const QString& title, double radius,
+                 Paper paperKind = Paper::Cream) {
     p.setRenderHint(QPainter::Antialiasing);
     Plate(p, r, QColor(150, 98, 54), QColor(96, 58, 28), radius);
     QRectF paper = r.adjusted(6, 6, -6, -6);
-    Plate(p, paper, QColor(250, 244, 226), QColor(232, 220, 190), radius * 0.7);
+    if (paperKind == Paper::Dark)
+        Plate(p, paper, QColor(44, 70, 56), QColor(26, 44, 34), radius * 0.7);
+    else
+        Plate(p, paper, QColor(250, 244, 226), QColor(232, 220, 190), radius * 0.7);
     if (title.isEmpty()) return;
     const double band = std::min(36.0, r.height() * 0.3);
     FitText(p, QRectF(paper.left() + 12, paper.top() + 6, paper.width() - 24, band - 10), title,
@@ -153,7 +160,10 @@ void PaintDialog(QPainter& p, const AssetFile& f) {
         DialogPanel(p, r, Utf8(f.entry->label), rounded ? 14 : 0);
         return;
     }
-    DialogPanel(p, r, QString(), rounded ? 14 : 0);
+    // A small box without a question of its own shows the program's message in white.
+    const bool whiteText = f.entry->label[0] == '\0';
+    DialogPanel(p, r, QString(), rounded ? 14 : 0, whiteText ? Paper::Dark : Paper::Cream);
+    if (whiteText) return;
     FitText(p, QRectF(20, 16, f.width - 40, 26), Utf8(f.entry->label), QColor(90, 40, 20),
             Face::Hei);
 }

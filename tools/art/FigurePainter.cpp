@@ -204,6 +204,26 @@ void PaintPortraitStrip(QPainter& p, const AssetFile& f) {
     }
 }
 
+void PaintFaceStrip(QPainter& p, const AssetFile& f) {
+    // Cells this small show the head alone: the square of the person's frame that holds the
+    // head with its hair and the top of the neck is scaled to fill the cell, so the twelve
+    // faces can be told apart at a glance.
+    const QRectF head(22, 24, 56, 56);
+    const double w = f.width / 12.0;
+    for (int i = 0; i < 12; ++i) {
+        const QRectF cell(i * w, 0, w, f.height);
+        Backdrop(p, cell.adjusted(1, 1, -1, -1), kPeople[i + 1]);
+        const double sx = cell.width() / head.width();
+        const double sy = cell.height() / head.height();
+        p.save();
+        p.setClipRect(cell.adjusted(1, 1, -1, -1));
+        PaintPerson(p, QRectF(cell.left() - head.left() * sx, cell.top() - head.top() * sy, 100 * sx,
+                              160 * sy),
+                    kPeople[i + 1], 0, Rest);
+        p.restore();
+    }
+}
+
 void PaintSeatFigure(QPainter& p, const AssetFile& f) {
     // Left half at rest; right half blinking (role.bmp) or discarding (出牌.bmp).  The left
     // seat looks right across the table, the right seat left.

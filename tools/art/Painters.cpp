@@ -14,7 +14,8 @@ const Painter kPainters[] = {
     PaintLogo, PaintDialog, PaintButtonStrip, PaintCheckBox, PaintEditField, PaintDigits,
     PaintSigns, PaintLevelMarks, PaintWindMarks, PaintLabel, PaintPlate, PaintPanel,
     PaintCenterPlate, PaintTurnArrow, PaintFlowerBox, PaintEffect, PaintSparkle, PaintPointer,
-    PaintMouseCursor, PaintPortrait, PaintPortraitStrip, PaintSeatFigure, PaintLobbyTable,
+    PaintMouseCursor, PaintPortrait, PaintPortraitStrip, PaintFaceStrip,
+    PaintSeatFigure, PaintLobbyTable,
     PaintSeatMarker, PaintExitWindow, PaintCornerMask, PaintForbid,
 };
 static_assert(std::size(kPainters) == static_cast<std::size_t>(Art::Count),

@@ -41,6 +41,7 @@ void PaintLogo(QPainter& p, const AssetFile& f);
 // Portraits and figures (FigurePainter.cpp).
 void PaintPortrait(QPainter& p, const AssetFile& f);
 void PaintPortraitStrip(QPainter& p, const AssetFile& f);
+void PaintFaceStrip(QPainter& p, const AssetFile& f);
 void PaintSeatFigure(QPainter& p, const AssetFile& f);
 
 // Dice, chips, banners, digits and marks (MarkPainter.cpp).

@@ -1,0 +1,78 @@
+// The seat pictures: each seat's avatar loaded when the seat's player changes, and the
+// new-style figures of the three other seats drawn at their places.
+#include <string>
+
+#include "engine/Mj.h"
+#include "graphics/GraphicsGlobals.h"
+#include "graphics/ImageLoader.h"
+#include "graphics/MjDraw.h"
+#include "graphics/SurfaceHelpers.h"
+#include "graphics/TileCells.h"
+#include "platform/Path.h"
+
+namespace {
+
+constexpr int kFirstAvatar = 1;
+constexpr int kLastAvatar = 12;
+
+// Portrait frames the table sets on a seat: at rest, discarding, blinking.
+constexpr int kFaceDiscard = 1;
+constexpr int kFaceBlink = 11;
+
+// The folder of a new-style seat's figures, by the side of the table the seat sits on.
+const char* SideFolder(int seat) {
+    static const char* const kSides[4] = {"", "Right", "Up", "Left"};
+    return kSides[seat];
+}
+
+std::string FigurePath(int picture, int seat, const char* file) {
+    return platform::ProgramPath("Graphic\\Avatar\\" + std::to_string(picture) + "\\" +
+                                 SideFolder(seat) + "\\" + file);
+}
+
+}  // namespace
+
+// A seat remembers the path it loaded last and does not load it again.  The path is taken as
+// loaded even when the picture could not be read, so it is not tried again until another one
+// has been loaded.
+void CMjDraw::LoadSeatAvatar(int seat, int picture) {
+    if (picture < kFirstAvatar || picture > kLastAvatar) return;
+    if (!bClassic) {
+        if (seat < 1 || seat > 3 || pMj == nullptr) return;
+        if (pMj->IsNetGame() && !pMj->Player[seat].occupied) return;
+        const std::string role = FigurePath(picture, seat, "role.bmp");
+        if (AvatarName[seat] == role) return;
+        AvatarName[seat] = role;
+        GReloadBitmap(role, &lpDDSPortrait[seat], &rcPortrait[seat]);
+        GSetColorKey(&lpDDSPortrait[seat]);
+        GReloadBitmap(FigurePath(picture, seat, "出牌.bmp"), &lpDDSSeatPose[seat][0],
+                      &rcSeatPose[seat][0]);
+        GSetColorKey(&lpDDSSeatPose[seat][0]);
+        return;
+    }
+    if (seat < 0 || seat > 3 || pMj == nullptr) return;
+    // Online portraits (the players' own pictures) come with online play.
+    if (pMj->IsNetGame()) return;
+    const std::string path = platform::ProgramPath("Graphic\\" + std::to_string(picture) + ".gif");
+    if (AvatarName[seat] == path) return;
+    AvatarName[seat] = path;
+    GReloadImage(path, &lpDDSPortrait[seat], &rcPortrait[seat]);
+    GSetColorKey(&lpDDSPortrait[seat]);
+}
+
+// Each figure picture holds two halves side by side: the left at rest, the right blinking
+// (the role picture) or discarding (the pose picture).  Online an empty seat shows none.
+void CMjDraw::DrawSeatFigures() {
+    if (pMj == nullptr) return;
+    for (int s = 1; s <= 3; ++s) {
+        const CMjPlayer& seat = pMj->Player[s];
+        if (pMj->IsNetGame() && !seat.occupied) continue;
+        const bool discarding = seat.face == kFaceDiscard;
+        platform::Surface* picture = discarding ? lpDDSSeatPose[s][0] : lpDDSPortrait[s];
+        const platform::Rect& whole = discarding ? rcSeatPose[s][0] : rcPortrait[s];
+        const int half = whole.right / 2;
+        const bool right = discarding || seat.face == kFaceBlink;
+        const platform::Rect part{right ? half : 0, 0, right ? whole.right : half, whole.bottom};
+        platform::BltFast(lpDDSPla, FigurePos[s].x, FigurePos[s].y, picture, &part, kKeyedCopy);
+    }
+}

@@ -1,0 +1,65 @@
+#include "TableStage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+
+namespace tabletest {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder of the running test's own that sees the built pictures, so the renderer
+// writes its settings there and tests run side by side.
+std::string UseBuiltPictures() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "stage" /
+                          (std::string(test->test_suite_name()) + "." + test->name());
+    fs::remove_all(root);
+    fs::create_directories(root);
+    for (const char* folder : {"Graphic", "MjRes"})
+        fs::create_directory_symlink(fs::path(MJ_GAME_DIR) / folder, root / folder);
+    return root.string();
+}
+
+}  // namespace
+
+Stage& MidHand() {
+    static const std::string folder = UseBuiltPictures();
+    return MidHand(folder);
+}
+
+bool SameRect(const platform::Rect& a, const platform::Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::ostream& operator<<(std::ostream& out, const At& at) {
+    return out << "(" << at.x << ", " << at.y << ")";
+}
+
+std::ostream& operator<<(std::ostream& out, const Body& body) {
+    return out << body.at << (body.dim ? " dim" : "");
+}
+
+std::vector<At> CornersOf(const platform::testing::DrawRecorder& drawn,
+                          const platform::Surface* source, const platform::Rect* part) {
+    std::vector<At> out;
+    for (const platform::DrawCall& call : drawn.From(source))
+        if (!part || SameRect(call.src, *part)) out.push_back({call.dst.left, call.dst.top});
+    return out;
+}
+
+std::vector<Body> TileBodies(const platform::testing::DrawRecorder& drawn, const CMjDraw& draw) {
+    const platform::Rect body{330, 0, 385, 75};
+    std::vector<Body> out;
+    for (const platform::DrawCall& call : drawn.From(draw.lpDDSPaiSheet))
+        if (SameRect(call.src, body))
+            out.push_back({{call.dst.left, call.dst.top}, call.kind == platform::DrawKind::AlphaBlt});
+    return out;
+}
+
+}  // namespace tabletest

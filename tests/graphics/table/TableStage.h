@@ -1,0 +1,42 @@
+// The table drawing tests' stage (testsupport/graphics/MidHandTable.h) in a folder of the
+// test's own, and what the tests read from the recorded draw calls.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/DrawObserver.h"
+#include "platform/testing/DrawRecorder.h"
+#include "testsupport/graphics/MidHandTable.h"
+
+namespace tabletest {
+
+// The stage in mid-hand, in a program folder of the running test's own that sees the built
+// pictures (the renderer writes its settings there; tests run side by side).
+Stage& MidHand();
+
+bool SameRect(const platform::Rect& a, const platform::Rect& b);
+
+// Where a recorded copy or blend put its picture's top-left corner.
+struct At {
+    int x;
+    int y;
+    bool operator==(const At& o) const { return x == o.x && y == o.y; }
+};
+std::ostream& operator<<(std::ostream& out, const At& at);
+
+// The corners of the recorded calls drawing from `source` with the source rectangle `part`
+// (any part when null), in call order.
+std::vector<At> CornersOf(const platform::testing::DrawRecorder& drawn,
+                          const platform::Surface* source, const platform::Rect* part = nullptr);
+
+// The user's tiles as drawn: each body's corner and whether it was dimmed (blended).
+struct Body {
+    At at;
+    bool dim;
+    bool operator==(const Body& o) const { return at == o.at && dim == o.dim; }
+};
+std::ostream& operator<<(std::ostream& out, const Body& body);
+std::vector<Body> TileBodies(const platform::testing::DrawRecorder& drawn, const CMjDraw& draw);
+
+}  // namespace tabletest
