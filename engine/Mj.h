@@ -105,10 +105,16 @@ constexpr int kMaxChatPhrases = 100;
 constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
+class CDxEdit;
+class CDxGameChatWnd;
+class CDxLinkLabel;
 struct SavedGame;
 class CDxEdit;
 class CDxGameChatWnd;
 class CDxLinkLabel;
+
+// The text links under the table.
+constexpr int kMaxLinkLabels = 10;
 
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;
@@ -303,6 +309,22 @@ public:
     void ShowClaimButtons(bool show);
     void ResetTable();
 
+    // --- Input (MjInput.cpp): the window's mouse and keys, routed to a shown message box,
+    // a shown invitation prompt, the active dialog, or the table --------------------------
+    // `right` is 1 for the right button; the last argument is always 1.
+    void OnLButtonDown(int x, int y, int right, int one);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnKeyPress(int character);
+    void OnKeyDown(int vk);
+    void OnKeyUp(int vk);
+
+    // --- Items (MjItems.cpp): show all hands (F1), hide the next discard (F3), exchange
+    // tiles (F7, then button 11) --------------------------------------------------------
+    void UseShowItem();
+    void UseHideItem();
+    void UseExchangeItem();
+    void ExchangeTiles();
     // --- Saved games (MjSaveGame.cpp) and the dialogs' operations (MjDialogs.cpp) ---------
     // The file the game is saved to when the user leaves it (a slot file, or the file it was
     // loaded from); empty: none yet.
@@ -337,7 +359,7 @@ private:
     void OnDiceTimer();
     void ThrowDice(int seat);
     bool ReplaceFlowersOf(int seat);
-    void ReplaceWithWallTile(CMjPlayer& p, tagMj& tile);
+    bool ReplaceWithWallTile(CMjPlayer& p, tagMj& tile);
 
     // Flow helpers.
     bool DrawFromWall();
@@ -390,6 +412,25 @@ private:
     void RunFlight(int kind, int speed);
     void ClaimFlight(int claimer, int discarder, const tagMj& tile);
 
+    // Input helpers (MjInput.cpp).
+    void TableRightDown();
+    void TableLeftDown(int x, int y);
+    void TableMouseMove(int x, int y);
+    void TableLeftUp(int x, int y);
+    // The table buttons' press, hover and release: the id concerned, -1 none.
+    int TableButtonDown(int x, int y);
+    int TableButtonMove(int x, int y);
+    int TableButtonUp(int x, int y);
+    bool ClickLink(int x, int y);
+    bool HandTakesMouse() const;
+    void HoverKongChoice(CMjPlayer& p);
+    void HoverChowChoice(CMjPlayer& p);
+    void MarkExchangeTile(int x, int y);
+
+    // The table buttons' other actions (MjTableButtons.cpp).
+    void OnTableButton(int id);
+    void ToggleMenu();
+    void SetPhraseListOpen(bool open);
     // Saved-game helpers.
     SavedGame SaveRecord() const;
     void TakeSaveRecord(const SavedGame& game);

@@ -36,7 +36,7 @@ void CMj::OnButtonClick(int id) {
         ShowClaimButtons(false);
         Redraw();
         break;
-    default: break;
+    default: OnTableButton(id); break;
     }
 }
 

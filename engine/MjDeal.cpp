@@ -278,13 +278,9 @@ bool CMj::ReplaceFlowersOf(int seat) {
     if (bWildRule && wildkind == kWildFixedFlower) return false;
     CMjPlayer& p = Player[seat];
     bool replaced = false;
-    for (int i = 0; i < p.cardnum; i++) {
-        if (!IsFlower(p.Mj[i])) continue;
-        ReplaceWithWallTile(p, p.Mj[i]);
-        replaced = true;
-    }
-    if (p.hasnew && IsFlower(p.newmj)) {
-        ReplaceWithWallTile(p, p.newmj);
+    for (int i = 0; i < p.cardnum; i++)
+        if (IsFlower(p.Mj[i]) && ReplaceWithWallTile(p, p.Mj[i])) replaced = true;
+    if (p.hasnew && IsFlower(p.newmj) && ReplaceWithWallTile(p, p.newmj)) {
         if (p.cardnum < 14) p.Mj[p.cardnum] = p.newmj;
         replaced = true;
     }
@@ -292,13 +288,16 @@ bool CMj::ReplaceFlowersOf(int seat) {
     return replaced;
 }
 
-// A flower of the deal is set aside and the back of the wall gives its replacement.
-void CMj::ReplaceWithWallTile(CMjPlayer& p, tagMj& tile) {
+// A flower is set aside and the back of the wall gives its replacement; with no tile left in
+// the wall (a late tile exchange can bring a flower in) the flower stays (false).
+bool CMj::ReplaceWithWallTile(CMjPlayer& p, tagMj& tile) {
+    if (taken + 1 >= kWallTiles) return false;
     taken++;
     tile = TileFromIndex(wall[taken]);
     TakeWallBack();
     p.flowers++;
     Redraw();
+    return true;
 }
 
 void CMj::TakeWallFront() {

@@ -13,11 +13,15 @@ enum TableButtonId : int {
     kButtonOk = 5,
     kButtonNewGame = 6,
     kButtonClose = 9,
+    kButtonMinimize = 10,
     kButtonExchange = 11,
     kButtonChow = 12,
     kButtonStart = 15,
     kButtonMenu = 16,
+    kButtonPhrasesOpen = 18,   // opens the quick-phrase list
+    kButtonPhrasesClose = 19,  // closes it
     kButtonReady = 22,
+    kButtonMaximize = 26,
     kButtonSettings = 27,  // the menu's four entries, shown and hidden together
     kButtonWebsite = 28,
     kButtonHelp = 29,

@@ -55,6 +55,19 @@ public:
     // Every hand face up (end of a hand, the show item) or only the user's.
     virtual void SetRevealHands(bool reveal) {}
 
+    // The items' screen effects: the water ripple, which blocks until it ends and then shows
+    // the calm table, and the downward jolt before every hand is revealed.
+    virtual void RunRipple() {}
+    virtual void ScrollDown() {}
+
+    // The user's hand under the mouse.  A click: true when it counts (it may change the seat's
+    // `select`).  A hover: true when the frame must be redrawn (it may change `select`).  While
+    // tiles are marked for the exchange: the hand position under the point (the drawn tile is
+    // position `cardnum`), -1 none.
+    virtual bool HitTestHand(int x, int y, CMjPlayer& seat) { return false; }
+    virtual bool HoverHand(int x, int y, CMjPlayer& seat) { return false; }
+    virtual int ExchangeTileAt(int x, int y, const CMjPlayer& seat) { return -1; }
+
     // The desk grid of discarded tiles.
     virtual void ClearDesk() {}
     virtual void InitDeskCursor(CMjPlayer& seat, int seatIndex) {}

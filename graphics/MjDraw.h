@@ -94,6 +94,20 @@ public:
     // Water ripple (Ripple.cpp).
     int InitRipple();
     void DropRipple(int x, int y, int radius, std::int16_t strength);
+    // One wave step over every row but the first and the last, then the maps swap roles.
+    void StepRipple();
+    // Writes `source` displaced by the current map's slopes into `target` (rows 1 to 598).
+    void RefractRipple(platform::Surface* source, platform::Surface* target);
+    // One frame of the effect: a random drop, a step, the refraction of the composition surface
+    // into the ripple surface, and its presentation.
+    void RippleFrame();
+    // Runs the effect for at most 100 frames or until the seconds clock has moved on by more
+    // than 2, then the owner redraws the calm table.  Answers the frames shown.
+    int RunRipple();
+
+    // The downward jolt of the show item (ScreenJolt.cpp): the frame moves 20 pixels down, is
+    // shown, and the program pauses 100 ms.
+    void ScrollDown();
 
     // --- The table in the new style and the parts both styles share ----------------------
     // MjDrawTable.cpp: the order of the style parts and the shared tail.  MjDrawNewStyle.cpp:

@@ -44,6 +44,16 @@ public:
     DeskCell AddDeskTile(CMjPlayer&, int seat, const tagMj&) override { return nextCell; }
     void ShowMessageForm(const char* text) override { messages.push_back(text); }
     void ShowDialog(int id) override { dialogs.push_back(id); }
+    void RunRipple() override { ripples++; }
+    void ScrollDown() override { jolts++; }
+    // The hand position a test puts under the mouse (-1 none): hovering raises it, and while
+    // tiles are marked for the exchange a click marks it.
+    bool HoverHand(int, int, CMjPlayer& seat) override {
+        if (seat.select == underMouse) return false;
+        seat.select = underMouse;
+        return true;
+    }
+    int ExchangeTileAt(int, int, const CMjPlayer&) override { return underMouse; }
 
     int frames = 0;
     std::vector<Flight> flights;
@@ -52,13 +62,22 @@ public:
     std::vector<std::string> messages;
     std::vector<int> dialogs;
     DeskCell nextCell;
+    int ripples = 0;
+    int jolts = 0;
+    int underMouse = -1;
 };
 
 class TableTest : public ::testing::Test {
 protected:
-    TableTest() {
-        FreshProgramFolder("table");
-        headless = std::make_unique<HeadlessTable>(1, &shown);
+    TableTest() : TableTest(StandIns::kNone) {}
+    // With the recording sound system and music player, the table sees the build's program
+    // folder (its sounds among it).
+    explicit TableTest(StandIns standIns) {
+        if (standIns == StandIns::kNone)
+            FreshProgramFolder("table");
+        else
+            ProgramFolderOfTheBuild("table");
+        headless = std::make_unique<HeadlessTable>(1, &shown, standIns);
         t = headless->table.get();
     }
 

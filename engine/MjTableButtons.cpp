@@ -1,0 +1,54 @@
+// The table buttons beyond those of the hand: the menu and its entries, the quick-phrase list,
+// the tile exchange, minimising, and the buttons that do nothing.  The buttons of online play
+// (start, chat send, invitation, quick phrases, the piao pair) act with online play.
+#include "engine/Mj.h"
+#include "platform/Desktop.h"
+#include "ui/Dialogs.h"
+#include "ui/DxGameChatWnd.h"
+
+namespace {
+
+constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
+
+// The program's home page and its help page.
+constexpr char kHomePage[] = "http://www.cuiling.example/";
+constexpr char kHelpPage[] = "http://www.cuiling.example/help.htm";
+
+}  // namespace
+
+void CMj::OnTableButton(int id) {
+    switch (id) {
+    case kButtonMinimize: platform::MinimizeApplication(); break;
+    case kButtonExchange: ExchangeTiles(); break;
+    case kButtonMenu: ToggleMenu(); break;
+    case kButtonPhrasesOpen: SetPhraseListOpen(true); break;
+    case kButtonPhrasesClose: SetPhraseListOpen(false); break;
+    case kButtonMaximize: ChangeDisplayMode(); break;
+    case kButtonSettings: ShowDialog(kSetFormId); break;
+    case kButtonWebsite:
+        platform::OpenUrl(kHomePage);
+        Redraw();
+        break;
+    case kButtonHelp:
+        platform::OpenUrl(kHelpPage);
+        Redraw();
+        break;
+    default: break;  // 7 and 8 (settings and rules captions), 13 and 14 (chow), 23
+    }
+}
+
+// The menu's four entries show when they are hidden, else hide.
+void CMj::ToggleMenu() {
+    const std::uint8_t show = Button(kButtonSettings).visible ? 0 : 1;
+    for (int id : kMenuEntries) Button(id).visible = show;
+    Redraw();
+}
+
+// Buttons 18 and 19 take turns: the one that opens the list shows while it is closed.
+void CMj::SetPhraseListOpen(bool open) {
+    PlayWave("Wave\\ta.wav");
+    if (phraselist) phraselist->visible = open ? 1 : 0;
+    Button(kButtonPhrasesOpen).visible = open ? 0 : 1;
+    Button(kButtonPhrasesClose).visible = open ? 1 : 0;
+    Redraw();
+}

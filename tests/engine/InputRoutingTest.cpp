@@ -1,0 +1,277 @@
+// Who gets the window's mouse and keys: a shown message box, a shown invitation prompt, the
+// active dialog, or the table; and what the table does with a press, a hover and a release.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TableFixture.h"
+#include "graphics/DxSound.h"
+#include "graphics/FrameDialogs.h"
+#include "platform/WindowKeys.h"
+#include "ui/BitForm.h"
+
+namespace enginetest {
+namespace {
+
+// A dialog that writes down the mouse events it gets: d(own), m(ove), u(p).
+class RecordingForm : public CBitForm {
+public:
+    explicit RecordingForm(CMj* table) : CBitForm("Graphic\\none.bmp", table) {}
+    void Show() override {}
+    int OnLButtonDown(int, int) override { return Note('d'); }
+    int OnMouseMove(int, int) override { return Note('m'); }
+    int OnLButtonUp(int, int) override { return Note('u'); }
+
+    std::string events;
+
+private:
+    int Note(char c) {
+        events += c;
+        return -1;
+    }
+};
+
+constexpr int kOptionsId = 2;
+constexpr int kNoDialogId = 3;  // an id no dialog has
+
+class InputRouting : public TableTest {
+protected:
+    InputRouting() : message(t), invite(t), options(t) {
+        pShowMessageForm = &message;
+        pInviteMessage = &invite;
+        DialogSlots[kOptionsId] = &options;
+        // The user's turn with a drawn tile: a right press on the table plays it.
+        Midhand(0);
+        Hand(0, "123m 456p 789s 11z 23m");
+        Drawn(0, "9p");
+        t->maydiscard = 1;
+    }
+    ~InputRouting() override {
+        pShowMessageForm = pInviteMessage = nullptr;
+        DialogSlots[kOptionsId] = nullptr;
+        bMessageShown = bInviteShown = 0;
+        nActiveForm = 0;
+    }
+
+    // Every mouse event once: a left press, a right press, a move and a release.
+    void AllMouseEvents() {
+        t->OnLButtonDown(10, 10, 0, 1);
+        t->OnLButtonDown(10, 10, 1, 1);
+        t->OnMouseMove(10, 10);
+        t->OnLButtonUp(10, 10);
+    }
+    bool TableActed() const { return t->Player[0].rivernum > 0 || t->chosen || !t->Player[0].hasnew; }
+
+    RecordingForm message, invite, options;
+};
+
+struct RouteCase {
+    const char* name;
+    std::uint8_t messageShown;
+    std::uint8_t inviteShown;
+    int activeForm;
+    const char* toMessage;  // the events each one gets
+    const char* toInvite;
+    const char* toDialog;
+    bool tableActs;
+};
+
+// The message box takes both presses; a dialog takes no right press (only the lobby would).
+const RouteCase kRoutes[] = {
+    {"message box over everything", 1, 1, kOptionsId, "ddmu", "", "", false},
+    {"invitation prompt over a dialog", 0, 1, kOptionsId, "", "ddmu", "", false},
+    {"active dialog", 0, 0, kOptionsId, "", "", "dmu", false},
+    {"an id without a dialog drops them", 0, 0, kNoDialogId, "", "", "", false},
+    {"the table", 0, 0, 0, "", "", "", true},
+};
+
+TEST_F(InputRouting, MouseGoesToTheFirstOfMessageBoxPromptDialogTable) {
+    for (const RouteCase& c : kRoutes) {
+        message.events.clear();
+        invite.events.clear();
+        options.events.clear();
+        bMessageShown = c.messageShown;
+        bInviteShown = c.inviteShown;
+        nActiveForm = c.activeForm;
+        AllMouseEvents();
+        EXPECT_EQ(message.events, c.toMessage) << c.name;
+        EXPECT_EQ(invite.events, c.toInvite) << c.name;
+        EXPECT_EQ(options.events, c.toDialog) << c.name;
+        EXPECT_EQ(TableActed(), c.tableActs) << c.name;
+    }
+}
+
+TEST_F(InputRouting, ARightPressWhileTheMessageBoxShowsGoesToTheBoxNotTheTable) {
+    bMessageShown = 1;
+    t->OnLButtonDown(400, 500, 1, 1);
+    EXPECT_EQ(message.events, "d");
+    EXPECT_TRUE(t->Player[0].hasnew);  // the drawn tile is still held
+    bMessageShown = 0;
+    t->OnLButtonDown(400, 500, 1, 1);
+    EXPECT_FALSE(t->Player[0].hasnew);  // now the table plays it
+}
+
+TEST_F(InputRouting, KeysNeverGoToTheOverlayBoxes) {
+    bMessageShown = 1;
+    bInviteShown = 1;
+    t->OnKeyDown(platform::VK_ESCAPE);  // with no dialog the table's keys act
+    EXPECT_TRUE(t->Button(kButtonSettings).visible);
+    t->OnKeyPress('a');
+    t->OnKeyUp(platform::VK_ESCAPE);
+    EXPECT_EQ(message.events, "");
+    EXPECT_EQ(invite.events, "");
+}
+
+TEST_F(InputRouting, TableKeysWaitWhileADialogIsActive) {
+    nActiveForm = kOptionsId;
+    t->Player[0].items[0] = 1;
+    t->OnKeyDown(platform::VK_ESCAPE);
+    t->OnKeyDown(platform::VK_F1);
+    EXPECT_FALSE(t->Button(kButtonSettings).visible);
+    EXPECT_EQ(t->Player[0].items[0], 1);
+}
+
+// --- The right button on the table ---------------------------------------------------------
+
+class RightPress : public InputRouting {};
+
+TEST_F(RightPress, PlaysTheDrawnTileWhenNoClaimIsOffered) {
+    t->OnLButtonDown(0, 0, 1, 1);
+    EXPECT_FALSE(t->Player[0].hasnew);
+    EXPECT_TRUE(TileEqual(t->curmj, One("9p")));
+}
+
+TEST_F(RightPress, PassesWhenClaimButtonsAreShownWithPassEnabled) {
+    Midhand(3);
+    Hand(0, "123m 456p 789s 55z 23m");
+    Discards(3, "5z");  // the user may pung (or pass)
+    ASSERT_TRUE(t->Button(kButtonPass).visible && t->Button(kButtonPass).enabled);
+    ASSERT_TRUE(t->claimpending);
+    t->OnLButtonDown(0, 0, 1, 1);
+    EXPECT_EQ(t->Player[0].gangnum, 0);  // no pung made
+    EXPECT_EQ(t->Player[3].rivernum, 1);  // the discard went to the river
+    EXPECT_EQ(t->curplayer, 0);           // and the user draws
+}
+
+TEST_F(RightPress, KeepsADrawnWildTileUnlessTheWholeHandIsWild) {
+    bWildRule = 1;
+    WildTile = One("5z");
+    Drawn(0, "5z");
+    t->OnLButtonDown(0, 0, 1, 1);
+    EXPECT_TRUE(t->Player[0].hasnew);
+    EXPECT_EQ(t->Player[0].rivernum + t->chosen, 0);
+
+    Hand(0, "5z");
+    Drawn(0, "5z");
+    t->OnLButtonDown(0, 0, 1, 1);
+    EXPECT_FALSE(t->Player[0].hasnew);
+    bWildRule = 0;
+}
+
+// --- The left button and the hover on the table --------------------------------------------
+
+class LeftPress : public InputRouting {};
+
+TEST_F(LeftPress, PlaysTheTileTheHoverRaised) {
+    shown.underMouse = 3;  // 3m, the hand's fourth tile
+    const tagMj hovered = t->Player[0].Mj[3];
+    const int framesBefore = shown.frames;
+    t->OnMouseMove(300, 540);
+    EXPECT_EQ(t->Player[0].select, 3);
+    EXPECT_GT(shown.frames, framesBefore);
+    t->OnLButtonDown(300, 540, 0, 1);
+    EXPECT_TRUE(TileEqual(t->curmj, hovered));
+}
+
+TEST_F(LeftPress, AHoverLeavingTheHandRedrawsOnceAndThenNotAgain) {
+    shown.underMouse = 2;
+    t->OnMouseMove(300, 540);
+    shown.underMouse = -1;
+    int frames = shown.frames;
+    t->OnMouseMove(300, 200);
+    EXPECT_EQ(t->Player[0].select, -1);
+    EXPECT_EQ(shown.frames, frames + 1);
+    t->OnMouseMove(310, 200);
+    EXPECT_EQ(shown.frames, frames + 1);
+    EXPECT_EQ(t->mousex, 310);
+}
+
+struct HoverGate {
+    const char* name;
+    std::uint8_t maydiscard;
+    std::uint8_t state;
+    bool takes;
+};
+
+// The hand answers the mouse on the user's turn while the hand runs.
+const HoverGate kHoverGates[] = {
+    {"the user's turn", 1, kHandRunning, true},
+    {"another seat's turn", 0, kHandRunning, false},
+    {"the hand is over", 1, kHandOver, false},
+};
+
+TEST_F(LeftPress, TheHandAnswersTheMouseOnlyWhenItMayBePlayed) {
+    for (const HoverGate& g : kHoverGates) {
+        t->Player[0].select = -1;
+        t->maydiscard = g.maydiscard;
+        t->state = g.state;
+        shown.underMouse = 1;
+        t->OnMouseMove(300, 540);
+        EXPECT_EQ(t->Player[0].select, g.takes ? 1 : -1) << g.name;
+    }
+}
+
+TEST_F(LeftPress, APressOnTheTableHidesTheMenuAndStillPlays) {
+    t->OnKeyDown(platform::VK_ESCAPE);
+    ASSERT_TRUE(t->Button(kButtonHelp).visible);
+    shown.underMouse = 0;
+    t->OnMouseMove(300, 540);
+    t->OnLButtonDown(300, 540, 0, 1);
+    for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})
+        EXPECT_FALSE(t->Button(id).visible) << id;
+    EXPECT_FALSE(t->maydiscard);  // the discard went out
+}
+
+TEST_F(LeftPress, AChowWithSeveralOptionsIsPickedByTheTileClicked) {
+    Midhand(3);
+    Hand(0, "234567p 19m 19s 1z 55z");
+    Discards(3, "4p");  // 23p, 35p and 56p make a chow with 4p
+    ASSERT_TRUE(t->Button(kButtonChow).enabled);
+    t->OnButtonClick(kButtonChow);
+    CMjPlayer& p = t->Player[0];
+    ASSERT_TRUE(p.choosechow);
+    ASSERT_EQ(p.chownum, 3);
+    // 6p (hand position 8, after 1m 9m 1s 9s 2p 3p 4p 5p) is in one option only, with 5p.
+    shown.underMouse = 8;
+    t->OnMouseMove(200, 540);
+    EXPECT_EQ(p.chowpeer, 7);
+    t->OnLButtonDown(200, 540, 0, 1);
+    ASSERT_EQ(p.gangnum, 1);
+    EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 3), "4p5p6p");
+    EXPECT_FALSE(p.choosechow);
+}
+
+TEST_F(LeftPress, AKongWithSeveralChoicesIsPickedByTheTileClicked) {
+    Midhand(0);
+    Hand(0, "1111m 2222p 789s 55z");
+    Drawn(0, "6z");
+    t->GiveMj(true);  // the user's turn is offered: two concealed kongs
+    ASSERT_TRUE(t->Button(kButtonKong).visible && t->Button(kButtonKong).enabled);
+    t->OnButtonClick(kButtonKong);
+    CMjPlayer& p = t->Player[0];
+    ASSERT_TRUE(p.choosekong);
+    ASSERT_EQ(p.kongnum, 2);
+    // Only the first tile of each kong takes the mouse: 1m at 0, 2p at 7 (after 789s).
+    shown.underMouse = 1;
+    t->OnMouseMove(200, 540);
+    t->OnLButtonDown(200, 540, 0, 1);
+    EXPECT_EQ(p.gangnum, 0);  // a tile that is no choice does nothing
+    shown.underMouse = 7;
+    t->OnMouseMove(260, 540);
+    t->OnLButtonDown(260, 540, 0, 1);
+    ASSERT_EQ(p.gangnum, 1);
+    EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 4), "2p2p2p2p");
+}
+
+}  // namespace
+}  // namespace enginetest

@@ -1,0 +1,123 @@
+// The table buttons beyond the hand's: the menu, the quick-phrase list, minimising, the web
+// pages, the options and the buttons that do nothing.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TableFixture.h"
+#include "platform/testing/DesktopRecorder.h"
+#include "platform/testing/ScopedService.h"
+#include "platform/WindowKeys.h"
+#include "ui/DxGameChatWnd.h"
+
+namespace enginetest {
+namespace {
+
+using platform::testing::SoundCallKind;
+
+constexpr int kMenu[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
+
+class TableButtons : public TableTest {
+protected:
+    TableButtons() : TableTest(StandIns::kSoundAndMusic), desktop_(&desktop) {
+        t->phraselist = &phrases;
+        Midhand(0);
+        Hand(0, "123m 456p 789s 11z 23m");
+    }
+    ~TableButtons() override { t->phraselist = nullptr; }
+
+    // A click on a shown button.
+    void Click(int id) {
+        t->Button(id).visible = 1;
+        t->OnButtonClick(id);
+    }
+    bool MenuShown() const {
+        for (int id : kMenu)
+            if (!t->Button(id).visible) return false;
+        return true;
+    }
+
+    CDxGameChatWnd phrases;
+    platform::testing::DesktopRecorder desktop;
+
+private:
+    platform::testing::ScopedDesktop desktop_;
+};
+
+TEST_F(TableButtons, MenuButtonAndEscapeToggleTheFourEntries) {
+    ASSERT_FALSE(t->Button(kButtonSettings).visible);
+    Click(kButtonMenu);
+    EXPECT_TRUE(MenuShown());
+    Click(kButtonMenu);
+    for (int id : kMenu) EXPECT_FALSE(t->Button(id).visible) << id;
+    t->OnKeyDown(platform::VK_ESCAPE);
+    EXPECT_TRUE(MenuShown());
+    t->OnKeyDown(platform::VK_ESCAPE);
+    EXPECT_FALSE(t->Button(kButtonHelp).visible);
+}
+
+TEST_F(TableButtons, Buttons18And19OpenAndCloseTheQuickPhraseList) {
+    t->Button(kButtonPhrasesOpen).visible = 1;
+    t->OnButtonClick(kButtonPhrasesOpen);
+    EXPECT_TRUE(phrases.visible);
+    EXPECT_FALSE(t->Button(kButtonPhrasesOpen).visible);
+    EXPECT_TRUE(t->Button(kButtonPhrasesClose).visible);
+    t->OnButtonClick(kButtonPhrasesClose);
+    EXPECT_FALSE(phrases.visible);
+    EXPECT_TRUE(t->Button(kButtonPhrasesOpen).visible);
+    EXPECT_FALSE(t->Button(kButtonPhrasesClose).visible);
+    const auto played = headless->Sound().Paths(SoundCallKind::PlayFile);
+    ASSERT_EQ(played.size(), 2u);
+    for (const std::string& path : played) EXPECT_NE(path.find("ta.wav"), std::string::npos);
+}
+
+TEST_F(TableButtons, AnOpenPhraseListKeepsTheHandStill) {
+    t->maydiscard = 1;
+    Click(kButtonPhrasesOpen);
+    shown.underMouse = 2;
+    t->OnMouseMove(300, 540);
+    EXPECT_EQ(t->Player[0].select, -1);
+    Click(kButtonPhrasesClose);
+    t->OnMouseMove(300, 540);
+    EXPECT_EQ(t->Player[0].select, 2);
+}
+
+TEST_F(TableButtons, MinimiseAndTheTwoWebPagesGoToTheDesktop) {
+    Click(kButtonMinimize);
+    EXPECT_EQ(desktop.minimizes, 1);
+    Click(kButtonWebsite);
+    Click(kButtonHelp);
+    ASSERT_EQ(desktop.opened.size(), 2u);
+    EXPECT_EQ(desktop.opened[0].rfind("http://", 0), 0u);
+    EXPECT_NE(desktop.opened[0], desktop.opened[1]);
+}
+
+TEST_F(TableButtons, TheSettingsEntryShowsTheOptions) {
+    Click(kButtonSettings);
+    EXPECT_EQ(nActiveForm, 2);
+    EXPECT_EQ(shown.dialogs.back(), 2);
+    nActiveForm = 0;
+}
+
+TEST_F(TableButtons, TheQuietButtonsChangeNothing) {
+    for (int id : {7, 8, 13, 14, 23, int{kButtonMaximize}}) {
+        const int frames = shown.frames;
+        Click(id);
+        EXPECT_EQ(shown.frames, frames) << id;
+        EXPECT_EQ(nActiveForm, 0) << id;
+    }
+    EXPECT_EQ(desktop.minimizes + static_cast<int>(desktop.opened.size()), 0);
+}
+
+TEST_F(TableButtons, HiddenOrDisabledButtonsTakeNoClick) {
+    t->Button(kButtonMenu).visible = 0;
+    t->OnButtonClick(kButtonMenu);
+    EXPECT_FALSE(MenuShown());
+    t->Button(kButtonMenu).visible = 1;
+    t->Button(kButtonMenu).enabled = 0;
+    t->OnButtonClick(kButtonMenu);
+    EXPECT_FALSE(MenuShown());
+}
+
+}  // namespace
+}  // namespace enginetest
