@@ -109,12 +109,6 @@ class CDxEdit;
 class CDxGameChatWnd;
 class CDxLinkLabel;
 struct SavedGame;
-class CDxEdit;
-class CDxGameChatWnd;
-class CDxLinkLabel;
-
-// The text links under the table.
-constexpr int kMaxLinkLabels = 10;
 
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;

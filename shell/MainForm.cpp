@@ -20,6 +20,7 @@
 #include "platform/WindowPost.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtGameWindow.h"
+#include "ui/SetForm.h"
 #include "shell/AdviceForm.h"
 #include "shell/Addresses.h"
 #include "shell/InstallRecord.h"
@@ -29,7 +30,6 @@
 
 TMainForm* MainForm = nullptr;
 platform::QtGameWindow* hGameWnd = nullptr;
-std::uint8_t bFullScreen = 0;
 std::uint8_t bLinkDlgBusy = 0;
 
 namespace {

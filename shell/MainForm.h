@@ -148,7 +148,5 @@ private:
 // The main window, the window itself, and the globals of the start-up.
 extern TMainForm* MainForm;
 extern platform::QtGameWindow* hGameWnd;
-// Always 0 after start-up: the table runs in a window.
-extern std::uint8_t bFullScreen;
 // A link notice is showing: further link notices are dropped.
 extern std::uint8_t bLinkDlgBusy;

@@ -7,15 +7,15 @@
 #include "shell/MainForm.h"
 
 void TMainForm::OnLButtonDown(int x, int y, int button) {
-    (void)x; (void)y; (void)button;  // interim: awaiting the table input routing
+    if (table_) table_->OnLButtonDown(x, y, button, 1);
 }
 
 void TMainForm::OnMouseMove(int x, int y) {
-    (void)x; (void)y;  // interim
+    if (table_) table_->OnMouseMove(x, y);
 }
 
 void TMainForm::OnLButtonUp(int x, int y) {
-    (void)x; (void)y;  // interim
+    if (table_) table_->OnLButtonUp(x, y);
 }
 
 void TMainForm::OnKeyDown(int vk) {
@@ -23,15 +23,15 @@ void TMainForm::OnKeyDown(int vk) {
         WMSysCommand(kAboutCommand);
         return;
     }
-    // interim: table_->OnKeyDown(vk)
+    if (table_) table_->OnKeyDown(vk);
 }
 
 void TMainForm::OnKeyUp(int vk) {
-    (void)vk;  // interim
+    if (vk != platform::VK_F12 && table_) table_->OnKeyUp(vk);
 }
 
 void TMainForm::OnChar(unsigned char gbkByte) {
-    (void)gbkByte;  // interim
+    if (table_) table_->OnKeyPress(gbkByte);
 }
 
 void TMainForm::OnPaint() {

@@ -106,7 +106,9 @@ TEST_F(MainFormTest, TableStyleComesFromTheStartNoticeOrTheSettings) {
         });
         Start(c.args);
         EXPECT_EQ(modal_.shown, c.noticeShown ? Args{"advice"} : Args{}) << c.setting;
-        if (c.noticeShown) EXPECT_EQ(ticked, std::string(c.setting) == "1");
+        if (c.noticeShown) {
+            EXPECT_EQ(ticked, std::string(c.setting) == "1");
+        }
         EXPECT_EQ(bNewStyle, c.newStyle) << c.setting << " " << c.args.size();
         forms_.reset();
         modal_.Reset();
