@@ -2,6 +2,7 @@
 // resource folder, the folders and the install record), closing, dropped files, the posted
 // notices, the about box and the guard around the table.
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -256,6 +257,37 @@ TEST_F(MainFormTest, RefusedDropsSayWhy) {
     form.Table()->netgame = 0;
 }
 
+// A saved game named on the command line or dropped on the window opens and shows: no dialog
+// stays in front of it.  The launcher's keywords are never opened as saved games, even when a
+// file of that name is there.
+TEST_F(MainFormTest, SavedGamesOpenAndShow) {
+    const std::string saved = platform::ProgramPath("Save\\1.cmj");
+    {
+        TMainForm& form = Start({kRegServerArgument}).Main();
+        form.Table()->Player[0].score = 1234;  // a game between hands
+        ASSERT_TRUE(form.Table()->SaveProgress(saved));
+        forms_.reset();
+    }
+    TMainForm& form = Start({saved}).Main();
+    EXPECT_EQ(nActiveForm, 0);
+    EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    nActiveForm = 11;
+    form.Table()->Player[0].score = 1;
+    form.WMDropFiles({saved});
+    EXPECT_EQ(nActiveForm, 0);
+    EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    forms_.reset();
+
+    const fs::path folder = fs::current_path();
+    fs::copy_file(Root() / "Save" / "1.cmj", Root() / kNetworkArgument);
+    fs::current_path(Root());
+    TMainForm& online = Start({kNetworkArgument, "me", "pw", "127.0.0.1"}).Main();
+    fs::current_path(folder);
+    EXPECT_EQ(nActiveForm, 11) << "still the start-mode dialog";
+    EXPECT_NE(online.Table()->Player[0].score, 1234);
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
 // --- Posted notices -----------------------------------------------------------------------
 
 // Each notice carries its own text: two in a row are both shown, each with its own words, and
@@ -330,6 +362,22 @@ TEST_F(MainFormTest, F12OpensTheAboutBox) {
     TMainForm& form = Start({kRegServerArgument}).Main();
     form.OnKeyDown(platform::VK_F12);
     form.OnKeyUp(platform::VK_F12);
+    EXPECT_EQ(modal_.shown, Args{"about"});
+}
+
+// The window's mouse reaches the table; F12 on the window opens the about box instead of
+// reaching the table's keys.
+TEST_F(MainFormTest, TheWindowsEventsReachTheTable) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    nActiveForm = 0;
+    const QPointF at(123, 456);
+    QMouseEvent move(QEvent::MouseMove, at, form.Window().mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&form.Window(), &move);
+    EXPECT_EQ(form.Table()->mousex, 123);
+    EXPECT_EQ(form.Table()->mousey, 456);
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(&form.Window(), &f12);
     EXPECT_EQ(modal_.shown, Args{"about"});
 }
 

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "engine/Mj.h"
+#include "graphics/FrameDialogs.h"
 #include "graphics/SurfaceHelpers.h"
 #include "platform/Path.h"
 #include "platform/testing/DesktopRecorder.h"
@@ -138,8 +139,7 @@ class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override { UseProgramFolder({}); }
     void TearDown() override {
-        bGameFileMissing = false;
-        nActiveForm = 0;
+        ResetTableGlobals();
         bLinkDlgBusy = 0;
         if (previousConfig_)
             setenv("XDG_CONFIG_HOME", previousConfig_->c_str(), 1);
@@ -157,8 +157,14 @@ protected:
             previousConfig_ = config ? config : "";
         }
         setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+        ResetTableGlobals();
+    }
+
+    // The table's globals as a program starts with them.
+    static void ResetTableGlobals() {
         bGameFileMissing = false;
         nActiveForm = 0;
+        bMessageShown = bInviteShown = bInfoShown = 0;
     }
 
     fs::path Root() const { return root_; }
