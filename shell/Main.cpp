@@ -7,8 +7,11 @@
 
 #include "platform/Gbk.h"
 #include "platform/MessageBox.h"
+#include "platform/Music.h"
 #include "platform/Path.h"
+#include "platform/Sound.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/sdl/AudioSystem.h"
 #include "shell/WinMain.h"
 
 int main(int argc, char** argv) {
@@ -16,11 +19,16 @@ int main(int argc, char** argv) {
     platform::ProgramFolder();
     platform::QtMessageBoxes boxes;
     platform::InstallMessageBoxes(&boxes);
+    platform::AudioSystem audio;
+    platform::InstallSoundSystem(&audio.Sound());
+    platform::InstallMusicPlayer(&audio.Music());
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(platform::Utf8ToGbk(argv[i]));
     const int code = WinMain(args);
 
+    platform::InstallMusicPlayer(nullptr);
+    platform::InstallSoundSystem(nullptr);
     platform::InstallMessageBoxes(nullptr);
     return code;
 }

@@ -30,7 +30,8 @@ class QtGameWindow;
 class QtDesktop;
 }  // namespace platform
 
-// The application's title: the caption of the program's own message boxes.
+// The application's title: the caption of the program's own message boxes.  (The main
+// window's title stays its own: Qt would add an application title to every window's.)
 constexpr char kApplicationTitle[] = "翠岭";
 
 // The about box's system-menu command; F12 gives it, since the window manager owns the menu.

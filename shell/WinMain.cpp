@@ -40,7 +40,6 @@ int WinMain(const std::vector<std::string>& args) {
         // The loop ends when the main window has agreed to close, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
         // Online play: a "NetWork" start shows the connection hint window here.
-        QGuiApplication::setApplicationDisplayName(FromGbk(kApplicationTitle));
         ShellForms forms(args, PrimaryScreenArea());
         if (!forms.EndRequested()) QApplication::exec();
     } catch (const std::exception& e) {
