@@ -47,40 +47,25 @@ TMainForm::TMainForm(std::vector<std::string> args, QRect screen)
     Panel1->hide();
     Banner = NewWebPane(window_.get(), 162, 1, 285, 52);
     Banner->hide();
+    endRequested_ = !StartUp(screen);
+}
 
+// The start-up in its order; false when it ends the program.
+bool TMainForm::StartUp(QRect screen) {
     const platform::WindowFrame frame = platform::FrameForScreenWidth(screen.width());
-    if (frame == platform::WindowFrame::TooNarrow) {
-        endRequested_ = true;
-        return;
-    }
+    if (frame == platform::WindowFrame::TooNarrow) return false;  // without a word
     InstallWindowServices();
     bNetMode = FirstArgument() == kNetworkArgument;
     bNetworkStart = bNetMode ? 1 : 0;
-
     ChooseTableStyle();
     bFullScreen = 0;
-    // The title bar's buttons would bring the frame back: a borderless window has none.
-    if (frame == platform::WindowFrame::Borderless)
-        window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-
     if (!platform::ResourceFolderExists()) {
         platform::ShowMessage("游戏缺少文件，重新安装可能解决该问题。", "警告",
                               platform::MbIcon::Warning);
-        endRequested_ = true;
-        return;
+        return false;
     }
-    window_->SetGameCursor(platform::LoadResourceCursor("IDC_WCUR"));
-    window_->move(screen.x() + platform::CentredOrigin(screen.width(), platform::kGameWidth),
-                  screen.y() + platform::CentredOrigin(screen.height(), platform::kGameHeight));
-    if (!bNetMode) window_->show();
-    hGameWnd = window_.get();
-
-    window_->SetCursorVisible(false);
-    if (!CreateTable()) {
-        endRequested_ = true;
-        return;
-    }
-    window_->SetCursorVisible(true);
+    PlaceWindow(screen, frame);
+    if (!CreateTable()) return false;
     // Online play: the server link is made here and handed the table.
     window_->setAcceptDrops(true);
     platform::MakeFolder(platform::ProgramPath("Save"));
@@ -93,6 +78,20 @@ TMainForm::TMainForm(std::vector<std::string> args, QRect screen)
     // Online play: a "NetWork" start fills the login fields from the second and third
     // arguments and connects to the host in the fourth; the window stays hidden until the
     // login succeeds.
+    return true;
+}
+
+// The window centred on the screen, without a border on a screen exactly as wide as it, and
+// shown at once (so the table loads in a visible window) unless the start is online.
+void TMainForm::PlaceWindow(QRect screen, platform::WindowFrame frame) {
+    // The title bar's buttons would bring the frame back: a borderless window has none.
+    if (frame == platform::WindowFrame::Borderless)
+        window_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window_->SetGameCursor(platform::LoadResourceCursor("IDC_WCUR"));
+    window_->move(screen.x() + platform::CentredOrigin(screen.width(), platform::kGameWidth),
+                  screen.y() + platform::CentredOrigin(screen.height(), platform::kGameHeight));
+    if (!bNetMode) window_->show();
+    hGameWnd = window_.get();
 }
 
 TMainForm::~TMainForm() {
@@ -124,10 +123,12 @@ void TMainForm::ChooseTableStyle() {
     bNewStyle = notice.CheckBox2->isChecked() ? 1 : 0;
 }
 
-// Makes the table; a table picture found missing on the way (its message already shown) ends
-// the program.
+// Makes the table, the mouse cursor hidden meanwhile; a table picture found missing on the way
+// (its message already shown) ends the program.
 bool TMainForm::CreateTable() {
+    window_->SetCursorVisible(false);
     table_ = std::make_unique<CMj>();
+    window_->SetCursorVisible(true);
     return !bGameFileMissing;
 }
 

@@ -7,7 +7,7 @@
 // MainFormClose.cpp (closing) and MainFormUpdate.cpp (the update download).
 //
 // Online play adds to it (the server link, the user list and room tree, talk windows, the
-// "NetWork" start's connection): the places are marked "online play".
+// "NetWork" start's connection): the places are marked "Online play".
 #pragma once
 
 #include <QRect>
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/WindowEvents.h"
+#include "platform/WindowPlacement.h"
 #include "shell/Notices.h"
 #include "shell/UpdateDownload.h"
 
@@ -121,6 +122,8 @@ public:
 
 private:
     // Start-up steps (MainForm.cpp).
+    bool StartUp(QRect screen);
+    void PlaceWindow(QRect screen, platform::WindowFrame frame);
     const std::string& FirstArgument() const;
     void ChooseTableStyle();
     bool CreateTable();
