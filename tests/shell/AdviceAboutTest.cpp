@@ -80,8 +80,7 @@ TEST_F(AdviceTest, Picture) {
     notice.move((1024 - notice.width()) / 2, (768 - notice.height()) / 2);
     notice.show();
     ProcessEvents();
-    SavePng(notice.grab().toImage(), "start_notice");
-    SavePng(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), "start_notice_screen");
+    SavePng(ScreenPicture(notice), "start_notice");
 }
 
 class AboutTest : public ShellTest {};
@@ -92,8 +91,7 @@ TEST_F(AboutTest, Picture) {
     about.show();
     ProcessEvents();
     EXPECT_EQ(about.windowTitle(), FromGbk("关于翠岭"));
-    SavePng(about.grab().toImage(), "about_box");
-    SavePng(QGuiApplication::primaryScreen()->grabWindow(0).toImage(), "about_box_screen");
+    SavePng(ScreenPicture(about), "about_box");
 }
 
 }  // namespace

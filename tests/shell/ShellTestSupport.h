@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 
@@ -169,6 +170,20 @@ protected:
 
     fs::path Root() const { return root_; }
     fs::path ConfigFolder() const { return root_ / "config" / "mahjong"; }
+
+    // A window as a 1024 × 768 screen shows it over an empty desktop: its picture at its place,
+    // without what lies outside its region.
+    static QImage ScreenPicture(QWidget& window) {
+        QImage picture = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QRegion region = window.mask();
+        for (int y = 0; y < picture.height() && !region.isEmpty(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (!region.contains(QPoint(x, y))) picture.setPixel(x, y, qRgba(0, 0, 0, 0));
+        QImage screen(kScreen.size(), QImage::Format_RGB32);
+        screen.fill(Qt::black);
+        QPainter(&screen).drawImage(window.pos(), picture);
+        return screen;
+    }
 
     // A PNG under the test output folder for a person to look at.
     static fs::path SavePng(const QImage& image, const std::string& name) {
