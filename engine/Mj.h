@@ -88,6 +88,8 @@ enum WildRuleKind : int {
 };
 
 constexpr int kWallTiles = 144;
+// The record the table sends to the game server is 129 bytes.
+constexpr int kOutgoingRecordBytes = 129;
 constexpr int kWallStacks = 72;
 constexpr int kSeats = 4;
 
@@ -337,14 +339,34 @@ public:
     void ApplyPairItem();
     void BeginDeal();
 
+    // The message box over the table with a text (GBK); the dialog of an id becomes the one
+    // shown.
+    void ShowMessageForm(const char* gbkText);
+    void ShowDialog(int id);
+
+    // --- Online play (online/): the table's records and its switch to online play and back
+    int ownseat = 0;  // the user's server seat
+    std::uint8_t outmsg[kOutgoingRecordBytes] = {};  // the record the table sends
+    // One received record (129 bytes), by its type.
+    void OnGameMsg(const std::uint8_t* record);
+    // The table plays online from the login on, and offline again when the link ends.
+    void NetStart();
+    void NetGameEnded();
+    int ServerSeatToLocal(int serverSeat) const;
+    void ClearOutgoingRecord();
+    // Sends the outgoing record on the link.
+    void SendOutgoingRecord();
+    // Timer 7's tick.
+    void SendKeepAlive();
+    // A timer that is none of the table's: true when an online dialog's timer took it.
+    bool OnOnlineTimer(unsigned id);
+
 private:
     // Construction helpers.
     void CreateTimers();
     void SetUpSeats();
     void SetUpButtons();
     void SpreadRules();
-    void ShowDialog(int id);
-    void ShowMessageForm(const char* gbkText);
 
     // Deal helpers.
     void DealTilesTo(int seat, int count);
@@ -431,6 +453,10 @@ private:
     void ResumeSavedHand();
     void RebuildWallPicture();
     void StopFlowTimers();
+
+    // Online records (online/).
+    void OnLoginSuccess();
+    void OnLoginFail(const std::uint8_t* record);
 
     // Sound and music helpers.
     void PlayEffect(int slot);

@@ -18,11 +18,11 @@ namespace {
 constexpr int kDefaultServerCount = 2;
 constexpr int kDefaultServerPort = 1982;
 // The server lines the game knows without a directory file: entry 1 the netcom line, the
-// others the telecom line.
+// others the telecom line, both on this machine until the directory names the servers.
 constexpr const char* kNetcomName = "网通服务器";
 constexpr const char* kTelecomName = "电信服务器";
-constexpr const char* kNetcomHost = "netcom.cuiling-game.net";
-constexpr const char* kTelecomHost = "telecom.cuiling-game.net";
+constexpr const char* kNetcomHost = "127.0.0.1";
+constexpr const char* kTelecomHost = "127.0.0.1";
 
 // Chat.txt is a short list of phrases; anything longer is not a phrase list.
 constexpr std::size_t kMaxChatFileBytes = 64 * 1024;

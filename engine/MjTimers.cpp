@@ -58,7 +58,7 @@ void CMj::OnTimer(unsigned id) {
         RestartMusicWhenEnded();
         Redraw();
         return;
-    case kTimerKeepAlive: return;  // the network half sends the keep-alive record
+    case kTimerKeepAlive: SendKeepAlive(); return;
     case kTimerClaims: ResolveClaims(); return;
     case kTimerPung: ExecutePung(); return;
     case kTimerCountdown:
@@ -108,8 +108,8 @@ void CMj::OnTimer(unsigned id) {
         p.actiontimer->SetEnabled(false);
         p.action = 0;
         Redraw();
-    } else {
-        // Not the table's: the user's portrait timer (10) and any stray id stop here.
+    } else if (!OnOnlineTimer(id)) {
+        // Nobody's: the user's portrait timer (10) and any stray id stop here.
         platform::KillTimer(static_cast<int>(id));
     }
 }

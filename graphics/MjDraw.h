@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "graphics/DeskGrid.h"
+#include "platform/Blit.h"
 #include "platform/Rect.h"
 #include "platform/Surface.h"
 #include "rules/Tile.h"
@@ -35,11 +36,21 @@ struct MjPoint {
     int x = 0;
     int y = 0;
 };
+inline MjPoint operator+(MjPoint a, MjPoint b) { return {a.x + b.x, a.y + b.y}; }
+inline MjPoint operator*(MjPoint a, int k) { return {a.x * k, a.y * k}; }
 
 // A cell size of a tile sheet.
 struct MjSize {
     int w = 0;
     int h = 0;
+};
+
+// Where a table style puts the seats' flower boxes: each seat's box, and the flower icon and
+// the count picture from the box's corner.
+struct FlowerBoxPlaces {
+    MjPoint box[4];
+    MjPoint icon;
+    MjPoint count;
 };
 
 // What presenting a frame reports: the frame is shown, or the display lost its surfaces.
@@ -165,6 +176,44 @@ public:
     void DrawPiaoMarks(CMjPlayer* seats);
     void DrawDigits();                          // online, the last seconds of a countdown
 
+    // --- The table in the classic style -----------------------------------------------------
+    // MjDrawClassic.cpp: the order of the classic frame.  MjClassicTiles.cpp: the tile sprites
+    // and the four hands and melds.  MjClassicTable.cpp: rivers, walls, the tiles in play, the
+    // dice, the banners and the flying pictures.  MjClassicPanels.cpp: the seat pictures, the
+    // user's name and the chips, level marks and scores.  Sprites cut their cell from a strip
+    // of 43 cells; "dimmed" is a blend at opacity 120; a tile with no cell draws nothing.
+
+    // The user's standing tile; face down, or the empty tile, shows cell 27.
+    void DrawStandingTile(const tagMj& tile, int x, int y, bool faceUp);
+    // Face up: the tile dimmed.  Face down: the whole small back `IDB_BACK_S`.
+    void DrawStandingTileDim(const tagMj& tile, int x, int y, bool faceUp);
+    // A face-up tile lying in front of `seat`; `cropBottom` leaves out the cell's lowest 8
+    // rows (the part the next tile of a river would cover).
+    platform::BlitResult DrawLyingTile(const tagMj& tile, int seat, int x, int y, bool cropBottom);
+    void DrawLyingTileDim(const tagMj& tile, int seat, int x, int y, bool cropBottom);
+    // A tile of the user's river (and of flights to it), from the desk-tile strip.
+    void DrawRiverTile(const tagMj& tile, int x, int y, bool cropBottom);
+    void DrawRiverTileDim(const tagMj& tile, int x, int y);
+    // The four hands with their drawn or winning tiles and melds; each stores its seat's
+    // landing position while it is drawn as in play (seat 0: normal and exchange modes, seats
+    // 1 to 3: face down).
+    void DrawOwnHandClassic(CMjPlayer* seats, std::uint8_t reveal);
+    void DrawOppositeHandClassic(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawRightHandClassic(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawLeftHandClassic(CMjPlayer* seat, std::uint8_t reveal);
+    void DrawOwnMeldsClassic(CMjPlayer* seats);  // the user's melds, left of the hand
+    void DrawRiversClassic(CMjPlayer* seats);    // each seat's discards in front of it
+    void DrawWallsClassic(const std::uint8_t* heights);
+    void DrawPlayedTilesClassic(CMjPlayer* seats);
+    void DrawDiceClassic();
+    void DrawActionBannerClassic(CMjPlayer* seats);
+    void DrawAvatars(CMjPlayer* seats);          // seat pictures; online the others' names
+    void DrawOwnNameClassic(CMjPlayer* seats);   // the user's name and level title
+    void DrawLevels(CMjPlayer* seats);           // chips, level marks and scores
+
+    // The seat whose discard flies (0 for a claim flight), set with each flight: it chooses
+    // the classic flying tile's picture.
+    int nFlightSeat = 0;
     // The wall side a drawn tile flies from, which chooses the flying wall piece.
     int nWallSide = 0;
 
@@ -304,8 +353,13 @@ private:
     void ComposeNewStyle(CMj* owner, const std::uint8_t* heights);
     void ComposeClassic(CMj* owner, const std::uint8_t* heights);
     void DrawSharedTail(CMj* owner);
-    void DrawFlowerBoxes(CMjPlayer* seats);
+    void DrawFlowerBoxes(CMj* owner, const FlowerBoxPlaces& places);
     void DrawSparkles(CMj* owner, const MjPoint (&at)[4]);
     void DrawFlight();
     void DrawFlowerEffect(CMj* owner);
+
+    // The classic frame's centre (plate, badge, winds, flower boxes, turn marker) and its
+    // flying pictures.
+    void DrawClassicCentre(CMj* owner);
+    void DrawFlightClassic();
 };

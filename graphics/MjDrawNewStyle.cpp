@@ -120,8 +120,7 @@ void CMjDraw::DrawTileBack(int x, int y, int side, int /*index*/, double scale) 
 }
 
 void CMjDraw::DrawWildTile(const tagMj& tile, int x, int y, bool /*flag*/) {
-    platform::Rect cell;
-    if (StripCell(rcDeskTiles, tile, &cell)) Blend(lpDDSDeskTiles, cell, x, y, kDimOpacity);
+    DrawRiverTileDim(tile, x, y);
 }
 
 // The table's own wild test: the same tile, or two flowers, and only under the wild-tile rule.

@@ -15,7 +15,8 @@ namespace {
 
 // The flower boxes of the new style: the box, the flower icon and the count of the seat's
 // flowers (pictures 2 to 9 for counts 0 to 7; eight flowers show the last picture).
-constexpr MjPoint kFlowerBoxes[4] = {{28, 510}, {754, 300}, {475, 180}, {10, 300}};
+constexpr FlowerBoxPlaces kFlowerBoxesNewStyle = {
+    {{28, 510}, {754, 300}, {475, 180}, {10, 300}}, {16, 14}, {25, 9}};
 constexpr int kFlowerBoxOrder[4] = {3, 2, 1, 0};
 constexpr int kFlowerCountPictures = 8;
 
@@ -83,14 +84,9 @@ void CMjDraw::ComposeNewStyle(CMj* owner, const std::uint8_t* heights) {
     DrawCenterPanel();
     DrawScores(owner);
     DrawStartMarks();
-    DrawFlowerBoxes(seats);
+    DrawFlowerBoxes(owner, kFlowerBoxesNewStyle);
     DrawPlayerState(seats);
     DrawSparkles(owner, kSparklesNewStyle);
-}
-
-// The classic table (its seats, walls, rivers and panels) is not drawn yet: only its room.
-void CMjDraw::ComposeClassic(CMj* /*owner*/, const std::uint8_t* /*heights*/) {
-    platform::BltFast(lpDDSPla, 0, 0, lpDDSRoom, &rcRoom, kOpaqueCopy);
 }
 
 void CMjDraw::DrawSharedTail(CMj* owner) {
@@ -117,13 +113,19 @@ void CMjDraw::DrawSharedTail(CMj* owner) {
     DrawFlowerEffect(owner);
 }
 
-void CMjDraw::DrawFlowerBoxes(CMjPlayer* seats) {
+// The classic style leaves out the boxes of the seats nobody occupies online.
+void CMjDraw::DrawFlowerBoxes(CMj* owner, const FlowerBoxPlaces& places) {
+    const bool skipEmpty = bClassic && owner->IsNetGame();
     for (int s : kFlowerBoxOrder) {
-        const MjPoint at = kFlowerBoxes[s];
+        const CMjPlayer& seat = owner->Player[s];
+        if (skipEmpty && !seat.occupied) continue;
+        const MjPoint at = places.box[s];
+        const MjPoint icon = at + places.icon;
+        const MjPoint count = at + places.count;
+        const int picture = std::min(std::max(seat.flowers, 0), kFlowerCountPictures - 1) + 2;
         Keyed(lpDDSFlower[0], rcFlower[0], at.x, at.y);
-        Keyed(lpDDSFlower[1], rcFlower[1], at.x + 16, at.y + 14);
-        const int count = std::min(std::max(seats[s].flowers, 0), kFlowerCountPictures - 1);
-        Keyed(lpDDSFlower[count + 2], rcFlower[count + 2], at.x + 25, at.y + 9);
+        Keyed(lpDDSFlower[1], rcFlower[1], icon.x, icon.y);
+        Keyed(lpDDSFlower[picture], rcFlower[picture], count.x, count.y);
     }
 }
 
@@ -139,21 +141,18 @@ void CMjDraw::DrawSparkles(CMj* owner, const MjPoint (&at)[4]) {
 }
 
 // The object in flight at the flight's current point: chips, a tile flying to the desk or a
-// meld, or a tile flying from the wall.  The classic style's flying pictures come with the
-// classic table.
+// meld, or a tile flying from the wall.  The classic style's tiles fly as its own pictures.
 void CMjDraw::DrawFlight() {
-    switch (nAnimKind) {
-    case kAnimChips: Keyed(lpDDSChips, rcChips, FlightPos.x, FlightPos.y); break;
-    case kAnimTileFlight: {
+    if (nAnimKind == kAnimChips) {
+        Keyed(lpDDSChips, rcChips, FlightPos.x, FlightPos.y);
+    } else if (bClassic) {
+        DrawFlightClassic();
+    } else if (nAnimKind == kAnimTileFlight) {
         platform::Rect cell;
-        if (!bClassic && GridCell(rcNewDiscard[0], kDeskSheetRows, FlyMj, &cell))
+        if (GridCell(rcNewDiscard[0], kDeskSheetRows, FlyMj, &cell))
             Keyed(lpDDSNewDiscard[kFlightDeskSheet], cell, FlightPos.x, FlightPos.y);
-        break;
-    }
-    case kAnimWallFlight:
-        if (!bClassic) DrawWalls(FlightPos.x, FlightPos.y, nWallSide, kFlightWallCell, 1.0);
-        break;
-    default: break;
+    } else if (nAnimKind == kAnimWallFlight) {
+        DrawWalls(FlightPos.x, FlightPos.y, nWallSide, kFlightWallCell, 1.0);
     }
 }
 

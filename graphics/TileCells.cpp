@@ -1,9 +1,11 @@
 #include "graphics/TileCells.h"
 
+#include "graphics/AlphaBlend.h"
+#include "graphics/GraphicsGlobals.h"
+
 namespace {
 
 constexpr int kGridColumns = 9;
-constexpr int kStripCells = 43;
 // The first strip cell of each suit: characters, bamboo, dots, honours, flowers.
 constexpr int kStripBase[] = {0, 9, 18, 27, 34};
 // Values per suit in the strip.
@@ -33,4 +35,13 @@ bool EqualCell(const platform::Rect& sheet, int count, int index, platform::Rect
     const int w = sheet.right / count;
     *cell = {w * index, 0, w * index + w, sheet.bottom};
     return true;
+}
+
+platform::BlitResult DrawKeyedCell(platform::Surface* picture, const platform::Rect& cell, int x,
+                                   int y) {
+    return platform::BltFast(lpDDSPla, x, y, picture, &cell, kKeyedCopy);
+}
+
+void DrawDimCell(const platform::Surface* picture, const platform::Rect& cell, int x, int y) {
+    GAlphaBlt(picture, x, y, cell.left, cell.top, cell.right, cell.bottom, kDimOpacity);
 }

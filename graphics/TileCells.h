@@ -20,10 +20,19 @@ constexpr int kDimOpacity = 120;
 // alone, for a tile with no cell there.
 bool GridCell(const platform::Rect& sheet, int rows, const tagMj& tile, platform::Rect* cell);
 
-// The cell of `tile` in a strip of 43 equal cells (characters, bamboo, dots, honours from cell
-// 27, flowers from cell 34).  False for a tile with no cell there.
+// The tile strips hold 43 equal cells: characters, bamboo, dots, honours from cell 27, flowers
+// from cell 34, and one spare cell.
+constexpr int kStripCells = 43;
+
+// The cell of `tile` in a tile strip.  False for a tile with no cell there.
 bool StripCell(const platform::Rect& sheet, const tagMj& tile, platform::Rect* cell);
 
 // Cell `index` of a strip of `count` equal cells side by side (the digits, the dice faces, the
 // sparkles); false when the index lies outside the strip.
 bool EqualCell(const platform::Rect& sheet, int count, int index, platform::Rect* cell);
+
+// A cell of a picture put on the composition surface with its corner at (x, y): keyed (the
+// ordinary way), or dimmed (blended at kDimOpacity; key-coloured pixels still left out).
+platform::BlitResult DrawKeyedCell(platform::Surface* picture, const platform::Rect& cell, int x,
+                                   int y);
+void DrawDimCell(const platform::Surface* picture, const platform::Rect& cell, int x, int y);

@@ -22,7 +22,10 @@ struct SocketEvents {
     std::function<void()> onConnect;     // the connection is up
     std::function<void()> onRead;        // bytes are waiting
     std::function<void()> onWrite;       // bytes left the send buffer: there is room again
-    std::function<void()> onDisconnect;  // an established connection closed (once per connection)
+    // An established connection closed (once per connection).  When the peer closed it, the
+    // bytes it sent before and that were not read yet stay readable (BytesAvailable, Read)
+    // until the socket is opened or closed again, so a reader handles them before the end.
+    std::function<void()> onDisconnect;
     std::function<void(SocketError)> onError;  // the socket is closed already; no disconnect follows
 };
 
@@ -33,11 +36,12 @@ public:
     // Starts connecting to a host name or dotted address; an open connection is closed first
     // (reporting its disconnect).  The outcome arrives as onConnect or onError.
     virtual void Open(const std::string& host, std::uint16_t port) = 0;
-    // Closes the socket.  When it was connected, onDisconnect is reported before Close returns;
-    // closing a socket that is connecting or closed reports nothing.
+    // Closes the socket and drops every unread byte.  When it was connected, onDisconnect is
+    // reported before Close returns; closing a socket that is connecting or closed reports
+    // nothing.
     virtual void Close() = 0;
     virtual bool IsConnected() const = 0;
-    // Bytes received and not read yet.
+    // Bytes received and not read yet (also those kept after the peer closed).
     virtual std::size_t BytesAvailable() const = 0;
     // Reads up to `size` bytes; the number read (0 when nothing waits or not connected).
     virtual std::size_t Read(void* buffer, std::size_t size) = 0;

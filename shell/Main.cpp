@@ -1,5 +1,5 @@
-// The game's executable: the application object, the real message boxes, sound and music,
-// then the program itself (WinMain.h).
+// The game's executable: the application object, the real message boxes, sound, music and
+// sockets, then the program itself (WinMain.h).
 #include <QApplication>
 
 #include <string>
@@ -10,6 +10,8 @@
 #include "platform/Music.h"
 #include "platform/Path.h"
 #include "platform/Sound.h"
+#include "platform/Socket.h"
+#include "platform/net/QtSocketFactory.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/sdl/AudioSystem.h"
 #include "shell/WinMain.h"
@@ -22,11 +24,14 @@ int main(int argc, char** argv) {
     platform::AudioSystem audio;
     platform::InstallSoundSystem(&audio.Sound());
     platform::InstallMusicPlayer(&audio.Music());
+    platform::QtSocketFactory sockets;
+    platform::InstallSocketFactory(&sockets);
 
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.push_back(platform::Utf8ToGbk(argv[i]));
     const int code = WinMain(args);
 
+    platform::InstallSocketFactory(nullptr);
     platform::InstallMusicPlayer(nullptr);
     platform::InstallSoundSystem(nullptr);
     platform::InstallMessageBoxes(nullptr);

@@ -9,6 +9,10 @@
 #include "engine/Mj.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceHelpers.h"
+#include "online/DataModule.h"
+#include "online/NetworkStart.h"
+#include "online/OnlineWindows.h"
+#include "online/qt/QtOnlineWindows.h"
 #include "platform/Desktop.h"
 #include "platform/Ini.h"
 #include "platform/MessageBox.h"
@@ -20,13 +24,13 @@
 #include "platform/WindowPost.h"
 #include "platform/qt/QtDesktop.h"
 #include "platform/qt/QtGameWindow.h"
-#include "ui/SetForm.h"
-#include "shell/AdviceForm.h"
 #include "shell/Addresses.h"
+#include "shell/AdviceForm.h"
 #include "shell/InstallRecord.h"
 #include "shell/Modal.h"
 #include "shell/QtText.h"
 #include "shell/WebPane.h"
+#include "ui/SetForm.h"
 
 TMainForm* MainForm = nullptr;
 platform::QtGameWindow* hGameWnd = nullptr;
@@ -66,7 +70,7 @@ bool TMainForm::StartUp(QRect screen) {
     }
     PlaceWindow(screen, frame);
     if (!CreateTable()) return false;
-    // Online play: the server link is made here and handed the table.
+    DataModule1 = new TDataModule1(table_.get());
     window_->setAcceptDrops(true);
     platform::MakeFolder(platform::ProgramPath("Save"));
     platform::MakeFolder(platform::ProgramPath("Avatar"));
@@ -75,9 +79,9 @@ bool TMainForm::StartUp(QRect screen) {
     const std::string& first = FirstArgument();
     if (!first.empty() && first != kNetworkArgument && first != kRegServerArgument)
         OpenSavedGame(first);
-    // Online play: a "NetWork" start fills the login fields from the second and third
-    // arguments and connects to the host in the fourth; the window stays hidden until the
-    // login succeeds.
+    // A "NetWork" start logs in with the second and third arguments at the host of the
+    // fourth; the window stays hidden until the login succeeds.
+    if (bNetMode) StartNetworkFromCommandLine(Argument(1), Argument(2), Argument(3));
     return true;
 }
 
@@ -95,7 +99,7 @@ void TMainForm::PlaceWindow(QRect screen, platform::WindowFrame frame) {
 }
 
 TMainForm::~TMainForm() {
-    table_.reset();
+    FormDestroy();
     if (hGameWnd == window_.get()) hGameWnd = nullptr;
     RemoveWindowServices();
 }
@@ -103,6 +107,10 @@ TMainForm::~TMainForm() {
 const std::string& TMainForm::FirstArgument() const {
     static const std::string kNone;
     return args_.empty() ? kNone : args_.front();
+}
+
+const char* TMainForm::Argument(std::size_t index) const {
+    return index < args_.size() ? args_[index].c_str() : "";
 }
 
 // The table style comes from the start notice's 3D box when the notice is shown, else from
@@ -141,11 +149,14 @@ void TMainForm::InstallWindowServices() {
         desktop_ = std::make_unique<platform::QtDesktop>(window_.get());
         platform::InstallDesktop(desktop_.get());
     }
+    onlineWindows_ = std::make_unique<QtOnlineWindows>(window_.get());
+    InstallOnlineWindows(onlineWindows_.get());
     servicesInstalled_ = true;
 }
 
 void TMainForm::RemoveWindowServices() {
     if (!servicesInstalled_) return;
+    if (CurrentOnlineWindows() == onlineWindows_.get()) InstallOnlineWindows(nullptr);
     if (desktop_ && platform::CurrentDesktop() == desktop_.get()) platform::InstallDesktop(nullptr);
     if (platform::CurrentWindowPoster() == window_.get()) platform::InstallWindowPoster(nullptr);
     if (platform::CurrentTimerService() == &window_->Timers()) platform::InstallTimerService(nullptr);
@@ -153,9 +164,10 @@ void TMainForm::RemoveWindowServices() {
     servicesInstalled_ = false;
 }
 
-// The table goes first (its destructor writes SET.ini and stops its timers), then the window.
+// The server link goes before the table it hands records to; the table's destructor writes
+// SET.ini and stops its timers.
 void TMainForm::FormDestroy() {
-    // Online play: the talk windows and the server link are deleted here, before the table.
+    // Online play: the talk windows are closed and deleted here.
+    delete DataModule1;
     table_.reset();
-    // Online play: the connection hint window is deleted here.
 }

@@ -6,8 +6,9 @@
 // (forwarding), MainFormNotices.cpp (the posted notices, the about box and dropped files),
 // MainFormClose.cpp (closing) and MainFormUpdate.cpp (the update download).
 //
-// Online play adds to it (the server link, the user list and room tree, talk windows, the
-// "NetWork" start's connection): the places are marked "Online play".
+// It makes the server link after the table and starts a "NetWork" start's connection; what
+// online play adds to it later (the user list and room tree, talk windows, the room list) is
+// marked "Online play".
 #pragma once
 
 #include <QRect>
@@ -19,11 +20,12 @@
 
 #include "platform/WindowEvents.h"
 #include "platform/WindowPlacement.h"
-#include "shell/Notices.h"
+#include "online/MainWindowNotices.h"
 #include "shell/UpdateDownload.h"
 
 class CMj;
 class QEventLoop;
+class QtOnlineWindows;
 class QTextBrowser;
 
 namespace platform {
@@ -98,6 +100,8 @@ public:
     // Closing (MainFormClose.cpp): false keeps the window open.
     bool OnClose() override { return FormClose(); }
     bool FormClose();
+    // The question before closing: false keeps the window open.
+    bool ConfirmClose();
     void FormDestroy();
 
     // The update download (MainFormUpdate.cpp).
@@ -107,8 +111,6 @@ public:
     void HTTPDownSuccess();
     void HTTPDownFailure();
 
-    // Started online ("NetWork" as the first argument).
-    bool bNetMode = false;
     // An exit page announced: opened in the desktop's browser when the program closes.
     bool bExitPage = false;
     std::string szExitPageUrl;
@@ -125,6 +127,8 @@ private:
     bool StartUp(QRect screen);
     void PlaceWindow(QRect screen, platform::WindowFrame frame);
     const std::string& FirstArgument() const;
+    // The argument at `index` (0 the first), empty when there are fewer.
+    const char* Argument(std::size_t index) const;
     void ChooseTableStyle();
     bool CreateTable();
     // What the window asks of the table (MainFormInput.cpp): a saved game opened, after which
@@ -141,6 +145,7 @@ private:
     std::vector<std::string> args_;
     std::unique_ptr<platform::QtGameWindow> window_;
     std::unique_ptr<platform::QtDesktop> desktop_;
+    std::unique_ptr<QtOnlineWindows> onlineWindows_;
     std::unique_ptr<CMj> table_;
     bool endRequested_ = false;
     bool servicesInstalled_ = false;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "engine/Mj.h"
+#include "online/NetworkStart.h"
 #include "platform/Desktop.h"
 #include "shell/ClostForm.h"
 #include "shell/Forms.h"
@@ -27,18 +28,24 @@ CloseStep CloseDecision(int activeForm, bool netGame) {
 }
 
 bool TMainForm::FormClose() {
+    // A "NetWork" start that could not go on has said why and closes its hidden window: there is
+    // nothing left to ask.
+    if (!bNetEnded && !ConfirmClose()) return false;
+    SendLogoff();
+    if (bExitPage) platform::OpenUrl(szExitPageUrl);
+    // The event loop ends; quit() would first try to close every window, this one included.
+    QCoreApplication::exit(0);
+    return true;
+}
+
+bool TMainForm::ConfirmClose() {
     switch (CloseDecision(nActiveForm, table_ && table_->IsNetGame())) {
         case CloseStep::QuitGame:
             QuitGame();
             return false;
         case CloseStep::AskExitWindow:
-            if (ClostForm && ShowModal(*ClostForm) != QDialog::Accepted) return false;
-            break;
+            return !ClostForm || ShowModal(*ClostForm) == QDialog::Accepted;
         case CloseStep::CloseAtOnce: break;
     }
-    // Online play: while connected in an online game, the log-off record (type 105) is sent.
-    if (bExitPage) platform::OpenUrl(szExitPageUrl);
-    // The event loop ends; quit() would first try to close every window, this one included.
-    QCoreApplication::exit(0);
     return true;
 }

@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "platform/WindowPost.h"
-#include "shell/Notices.h"
 
 std::string DownloadLabel(std::uint64_t received, std::uint64_t total) {
     return "已经下载" + std::to_string(received) + "字节" + "(共" + std::to_string(total) + "字节)";

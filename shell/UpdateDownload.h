@@ -8,6 +8,11 @@
 #include <thread>
 
 #include "platform/Http.h"
+#include "platform/WindowPost.h"
+
+// The download's notices to the main window: its progress, and its end.
+constexpr int WM_DOWNLOADPROGRESS = platform::kUserMessage + 7;
+constexpr int WM_DOWNLOADDONE = platform::kUserMessage + 8;
 
 // The progress label: "已经下载<received>字节(共<total>字节)".
 std::string DownloadLabel(std::uint64_t received, std::uint64_t total);

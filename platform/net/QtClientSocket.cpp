@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -41,6 +42,10 @@ struct QtClientSocket::Impl {
     // when the socket has been closed or reopened since.
     unsigned generation = 0;
     QObject postedErrors;  // context of posted errors: they die with the socket object
+    // Bytes the peer sent before it closed and that were not read yet; readable until the
+    // socket is opened or closed again.
+    QByteArray kept;
+    qsizetype keptRead = 0;
 
     ~Impl() { delete Detach(); }
 
@@ -91,8 +96,15 @@ struct QtClientSocket::Impl {
         if (events.onError) events.onError(kind);
     }
 
+    void DropKept() {
+        kept.clear();
+        keptRead = 0;
+    }
+
     void OnDisconnected() {
         if (state != LinkState::Connected) return;
+        kept = socket->readAll();
+        keptRead = 0;
         CloseQuietly();
         if (events.onDisconnect) events.onDisconnect();
     }
@@ -137,17 +149,25 @@ void QtClientSocket::Open(const std::string& host, std::uint16_t port) {
 void QtClientSocket::Close() {
     const bool wasConnected = impl_->state == LinkState::Connected;
     impl_->CloseQuietly();
+    impl_->DropKept();
     if (wasConnected && impl_->events.onDisconnect) impl_->events.onDisconnect();
 }
 
 bool QtClientSocket::IsConnected() const { return impl_->state == LinkState::Connected; }
 
 std::size_t QtClientSocket::BytesAvailable() const {
-    return impl_->socket ? static_cast<std::size_t>(impl_->socket->bytesAvailable()) : 0;
+    if (impl_->socket) return static_cast<std::size_t>(impl_->socket->bytesAvailable());
+    return static_cast<std::size_t>(impl_->kept.size() - impl_->keptRead);
 }
 
 std::size_t QtClientSocket::Read(void* buffer, std::size_t size) {
-    if (!impl_->socket || size == 0) return 0;
+    if (size == 0) return 0;
+    if (!impl_->socket) {
+        const std::size_t n = std::min(size, BytesAvailable());
+        std::memcpy(buffer, impl_->kept.constData() + impl_->keptRead, n);
+        impl_->keptRead += static_cast<qsizetype>(n);
+        return n;
+    }
     const qint64 got = impl_->socket->read(static_cast<char*>(buffer), static_cast<qint64>(size));
     return got > 0 ? static_cast<std::size_t>(got) : 0;
 }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "platform/Gbk.h"
+#include "platform/qt/QtGbk.h"
 
 namespace platform {
 
@@ -19,8 +19,6 @@ QMessageBox::Icon IconOf(MbIcon icon) {
     }
     return QMessageBox::NoIcon;
 }
-
-QString FromGbk(const std::string& gbk) { return QString::fromStdString(GbkToUtf8(gbk)); }
 
 }  // namespace
 

@@ -43,7 +43,8 @@ std::size_t ScriptedSocket::Read(void* buffer, std::size_t size) {
 
 std::size_t ScriptedSocket::Write(const void* data, std::size_t size) {
     if (!IsConnected()) return 0;
-    const std::size_t n = std::min(size, writeLimit_);
+    const std::size_t n = std::min({size, writeLimit_, room_});
+    if (room_ != SIZE_MAX) room_ -= n;
     sent_.append(static_cast<const char*>(data), n);
     return n;
 }
@@ -66,7 +67,7 @@ bool ScriptedSocket::Feed(std::string_view bytes) {
 
 bool ScriptedSocket::Hangup() {
     if (!IsConnected()) return false;
-    Drop();
+    state_ = State::Closed;
     Report(events_.onDisconnect);
     return true;
 }
@@ -77,6 +78,11 @@ void ScriptedSocket::Fail(SocketError kind) {
 }
 
 void ScriptedSocket::MakeRoom() { Report(events_.onWrite); }
+
+void ScriptedSocket::MakeRoom(std::size_t bytes) {
+    room_ = room_ == SIZE_MAX ? SIZE_MAX : room_ + bytes;
+    Report(events_.onWrite);
+}
 
 std::string ScriptedSocket::TakeSent() { return std::exchange(sent_, {}); }
 

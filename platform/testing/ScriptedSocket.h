@@ -35,16 +35,20 @@ public:
     bool AcceptConnection();
     // One chunk of bytes arrives: onRead.  False (and nothing arrives) when not connected.
     bool Feed(std::string_view bytes);
-    // The server closes the connection: unread bytes are dropped, onDisconnect.  False when
-    // not connected.
+    // The server closes the connection: onDisconnect, with the bytes not read yet still
+    // readable until the socket is opened or closed again.  False when not connected.
     bool Hangup();
     // The socket fails with `kind` (any of SocketError): it closes, unread bytes are dropped,
     // and onError reports it; no disconnect follows.
     void Fail(SocketError kind);
     // Bytes left the send buffer: onWrite.
     void MakeRoom();
+    // The send buffer has room for `bytes` more: onWrite.
+    void MakeRoom(std::size_t bytes);
     // Each Write takes at most `bytes` from now on (the rest must be offered again).
     void SetWriteLimit(std::size_t bytes) { writeLimit_ = bytes; }
+    // The send buffer takes `bytes` more in all, then Write takes nothing until MakeRoom.
+    void SetSendRoom(std::size_t bytes) { room_ = bytes; }
 
     // What the game did.
     State CurrentState() const { return state_; }
@@ -68,6 +72,7 @@ private:
     std::size_t readPos_ = 0;
     std::string sent_;
     std::size_t writeLimit_ = SIZE_MAX;
+    std::size_t room_ = SIZE_MAX;
     std::string host_;
     std::uint16_t port_ = 0;
     int opens_ = 0;

@@ -13,6 +13,7 @@
 
 #include "ShellTestSupport.h"
 #include "graphics/GraphicsGlobals.h"
+#include "online/DataModule.h"
 #include "platform/Ini.h"
 #include "platform/KeyStore.h"
 #include "platform/WindowKeys.h"
@@ -21,7 +22,7 @@
 #include "shell/Forms.h"
 #include "shell/InstallRecord.h"
 #include "shell/LinkLabel.h"
-#include "shell/Notices.h"
+#include "online/MainWindowNotices.h"
 #include "shell/QtText.h"
 #include "shell/ShellForms.h"
 
@@ -118,11 +119,11 @@ TEST_F(MainFormTest, TableStyleComesFromTheStartNoticeOrTheSettings) {
 
 TEST_F(MainFormTest, NetworkStartKeepsTheWindowHidden) {
     ShellForms& forms = Start({kNetworkArgument, "me", "pw", "127.0.0.1"});
-    EXPECT_TRUE(forms.Main().bNetMode);
+    EXPECT_TRUE(bNetMode);
     EXPECT_FALSE(forms.Main().Window().isVisible());
     forms_.reset();
     ShellForms& other = Start({"network"});  // another case: an ordinary start
-    EXPECT_FALSE(other.Main().bNetMode);
+    EXPECT_FALSE(bNetMode);
     EXPECT_TRUE(other.Main().Window().isVisible());
 }
 
@@ -144,13 +145,19 @@ TEST_F(MainFormTest, MissingExitWindowPictureEndsTheProgram) {
     EXPECT_EQ(boxes_.Last().text.rfind("游戏缺少文件，重新安装可能解决该问题。", 0), 0u);
 }
 
-TEST_F(MainFormTest, MakesTheFoldersAndThePortalRecord) {
-    Start({kRegServerArgument});
+// After the table: the server link, the folders and the portal's part of the install record.
+// The link goes when the window is destroyed.
+TEST_F(MainFormTest, MakesTheLinkTheFoldersAndThePortalRecord) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    ASSERT_NE(DataModule1, nullptr);
+    EXPECT_EQ(DataModule1->pMj, form.Table());
     EXPECT_TRUE(fs::is_directory(Root() / "Save"));
     EXPECT_TRUE(fs::is_directory(Root() / "Avatar"));
     platform::KeyStore store(platform::KeyStore::DefaultPath());
     ASSERT_TRUE(store.Load());
     EXPECT_EQ(store.GetString(kPortalInstallKey, "ExePath"), (Root() / "mahjong").string());
+    forms_.reset();
+    EXPECT_EQ(DataModule1, nullptr);
 }
 
 // --- Closing ------------------------------------------------------------------------------
@@ -200,6 +207,16 @@ TEST_F(MainFormTest, CloseGoesThroughTheExitWindow) {
         modal_.Reset();
     }
     form.Table()->netgame = 0;
+}
+
+// A "NetWork" start that could not go on has shown its message and closes its hidden window:
+// no exit window asks.
+TEST_F(MainFormTest, AnEndedNetworkStartClosesWithoutAsking) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    nActiveForm = 12;
+    bNetEnded = 1;
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(modal_.shown.empty());
 }
 
 TEST_F(MainFormTest, AnAnnouncedExitPageOpensOnClose) {
@@ -295,11 +312,11 @@ TEST_F(MainFormTest, SavedGamesOpenAndShow) {
 TEST_F(MainFormTest, NoticesInARowAreAllShown) {
     Start({kRegServerArgument});
     std::string buffer = "第一条";
-    PostShellNotice(WM_NOTICEMSG, buffer);
+    PostNoticeText(WM_NOTICEMSG, buffer);
     buffer = "第二条";
-    PostShellNotice(WM_NOTICEMSG, buffer);
-    PostShellNotice(WM_ROOMLISTMSG, "房间");
-    PostShellNotice(WM_NOTICEMSG, std::string(63, 'x') + std::string(80, '\xB0'));
+    PostNoticeText(WM_NOTICEMSG, buffer);
+    PostNoticeText(WM_ROOMLISTMSG, "房间");
+    PostNoticeText(WM_NOTICEMSG, std::string(63, 'x') + std::string(80, '\xB0'));
     ProcessEvents();
     ASSERT_EQ(boxes_.Shown().size(), 4u);
     EXPECT_EQ(boxes_.Shown()[0].text, "第一条");

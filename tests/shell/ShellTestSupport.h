@@ -28,6 +28,7 @@
 #include "engine/Mj.h"
 #include "graphics/FrameDialogs.h"
 #include "graphics/SurfaceHelpers.h"
+#include "online/NetworkStart.h"
 #include "platform/Path.h"
 #include "platform/testing/DesktopRecorder.h"
 #include "platform/testing/MessageBoxRecorder.h"
@@ -166,6 +167,7 @@ protected:
         bGameFileMissing = false;
         nActiveForm = 0;
         bMessageShown = bInviteShown = bInfoShown = 0;
+        bNetMode = bNetLoggedIn = bNetEnded = 0;
     }
 
     fs::path Root() const { return root_; }

@@ -100,7 +100,7 @@ TEST_F(UpdateTest, FinishedDownloadIsOfferedAndCannotStart) {
     Form().szInstallerUrl = server.Url("/mj.exe");
     boxes_.Answer(MbResult::Yes);  // update?
     boxes_.Answer(MbResult::Yes);  // install?
-    PostShellNotice(WM_UPDATEMSG, "有新版本，现在更新么？");
+    PostNoticeText(WM_UPDATEMSG, "有新版本，现在更新么？");
     ProcessEvents();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"有新版本，现在更新么？", "游戏已经下载完毕，现在安装么？",
                                                  "启动游戏安装程序失败"}));
@@ -119,7 +119,7 @@ TEST_F(UpdateTest, FinishedDownloadIsOfferedAndCannotStart) {
 
 TEST_F(UpdateTest, NoDownloadWithoutYes) {
     boxes_.Answer(MbResult::No);
-    PostShellNotice(WM_UPDATEMSG, "更新么？");
+    PostNoticeText(WM_UPDATEMSG, "更新么？");
     ProcessEvents();
     EXPECT_EQ(Texts(), std::vector<std::string>{"更新么？"});
     EXPECT_FALSE(fs::exists(Root() / "Setup"));

@@ -12,11 +12,12 @@ namespace {
 
 // The table buttons made from their new-style pictures, shown as the table object shows them
 // after it is made.
-CBitButtonArray* MakeButtons() {
+CBitButtonArray* MakeButtons(bool newStyle) {
     auto* buttons = new CBitButtonArray();
     for (const TableButtonSpec& spec : kTableButtonSpecs) {
-        buttons->Add(spec.newStyleBitmap, spec.caption);
-        buttons->GetButton(buttons->count - 1)->visible = spec.shownInNewStyle ? 1 : 0;
+        buttons->Add(newStyle ? spec.newStyleBitmap : spec.classicBitmap, spec.caption);
+        const bool shown = newStyle ? spec.shownInNewStyle : spec.shownInClassic;
+        buttons->GetButton(buttons->count - 1)->visible = shown ? 1 : 0;
     }
     return buttons;
 }
@@ -119,15 +120,15 @@ void SetDesk(Stage& stage) {
     }
 }
 
-Stage MakeStage(const std::string& programFolder) {
+Stage MakeStage(const std::string& programFolder, TableStyle style) {
     platform::SetProgramFolder(programFolder);
-    bNewStyle = 1;
+    bNewStyle = style == TableStyle::NewStyle ? 1 : 0;
     bNetworkStart = 1;  // no loading picture
     auto* table = new CMj(nullptr);
     auto* draw = new CMjDraw();
     draw->SetOwner(table);
     draw->InitWindowed();
-    draw->SetButtons(MakeButtons());
+    draw->SetButtons(MakeButtons(bNewStyle != 0));
     draw->ComputeLayout();
     table->chatlog = MakeChatLog();
     // The stage lives for the whole program; it is never torn down, so the registry's
@@ -137,8 +138,8 @@ Stage MakeStage(const std::string& programFolder) {
 
 }  // namespace
 
-Stage& MidHand(const std::string& programFolder) {
-    static Stage stage = MakeStage(programFolder);
+Stage& MidHand(const std::string& programFolder, TableStyle style) {
+    static Stage stage = MakeStage(programFolder, style);
     CMj& table = *stage.table;
     CMjDraw& draw = *stage.draw;
     nActiveForm = 0;

@@ -1,4 +1,4 @@
-// A table to draw: one new-style renderer set up from a program folder that holds the built
+// A table to draw: one renderer, new style or classic, set up from a program folder that holds the built
 // pictures (once per program: its set-up fills the process-wide surface registry), a headless
 // table object, the table buttons and the chat log, and a mid-hand position that every use
 // starts from and then changes where it needs to.
@@ -16,9 +16,13 @@ struct Stage {
     CMjDraw* draw;
 };
 
-// The stage, set up on first use in `programFolder` (later calls keep the first folder); the
-// table is put back into the mid-hand position and the renderer's per-frame state cleared.
-Stage& MidHand(const std::string& programFolder);
+// The table style the stage is set up in (the start notice's choice).
+enum class TableStyle { NewStyle, Classic };
+
+// The stage, set up on first use in `programFolder` and `style` (later calls keep the first
+// folder and style); the table is put back into the mid-hand position and the renderer's
+// per-frame state cleared.
+Stage& MidHand(const std::string& programFolder, TableStyle style = TableStyle::NewStyle);
 
 // Composes one frame of the stage's table on the composition surface.
 void Compose(Stage& stage);

@@ -28,9 +28,16 @@ std::string UseBuiltPictures() {
 
 }  // namespace
 
+// The style the test program draws: the new style, unless built with MJ_STAGE_CLASSIC.
+#if MJ_STAGE_CLASSIC
+constexpr TableStyle kStageStyle = TableStyle::Classic;
+#else
+constexpr TableStyle kStageStyle = TableStyle::NewStyle;
+#endif
+
 Stage& MidHand() {
     static const std::string folder = UseBuiltPictures();
-    return MidHand(folder);
+    return MidHand(folder, kStageStyle);
 }
 
 bool SameRect(const platform::Rect& a, const platform::Rect& b) {

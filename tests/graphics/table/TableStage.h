@@ -12,7 +12,8 @@
 namespace tabletest {
 
 // The stage in mid-hand, in a program folder of the running test's own that sees the built
-// pictures (the renderer writes its settings there; tests run side by side).
+// pictures (the renderer writes its settings there; tests run side by side); in the new style,
+// or the classic one when built with MJ_STAGE_CLASSIC.
 Stage& MidHand();
 
 bool SameRect(const platform::Rect& a, const platform::Rect& b);

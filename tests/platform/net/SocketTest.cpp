@@ -109,6 +109,26 @@ TEST_F(SocketTest, PeerClosingIsReportedOnce) {
     EXPECT_EQ(client_.Write("x", 1), 0u);
 }
 
+TEST_F(SocketTest, BytesSentBeforeThePeerClosedStayReadableAfterTheDisconnect) {
+    QTcpSocket* peer = Connect();
+    ASSERT_NE(peer, nullptr);
+    peer->write("last record");
+    peer->disconnectFromHost();
+    ASSERT_TRUE(Pump([this] { return log_.size() == 2; }));  // nothing read meanwhile
+    EXPECT_EQ(log_.back(), "disconnect");
+    EXPECT_EQ(client_.BytesAvailable(), 11u);
+    EXPECT_EQ(ReadAll(), "last record");
+    EXPECT_EQ(client_.BytesAvailable(), 0u);
+
+    peer = Connect();
+    ASSERT_NE(peer, nullptr);
+    peer->write("dropped");
+    peer->disconnectFromHost();
+    ASSERT_TRUE(Pump([this] { return log_.size() == 4; }));
+    client_.Close();  // closing drops what was kept
+    EXPECT_EQ(client_.BytesAvailable(), 0u);
+}
+
 TEST_F(SocketTest, CloseReportsDisconnectOnceAndThePeerSeesIt) {
     QTcpSocket* peer = Connect();
     ASSERT_NE(peer, nullptr);

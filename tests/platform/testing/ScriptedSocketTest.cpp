@@ -73,6 +73,37 @@ TEST_F(ScriptedSocketTest, CloseReportsTheDisconnectOfAnOpenConnectionOnly) {
     EXPECT_EQ(socket_.Opens(), 3);
 }
 
+TEST_F(ScriptedSocketTest, ASendBufferWithoutRoomTakesNothingUntilRoomIsMade) {
+    socket_.Open("h", 1);
+    socket_.AcceptConnection();
+    socket_.SetSendRoom(4);
+    EXPECT_EQ(socket_.Write("abcdef", 6), 4u);
+    EXPECT_EQ(socket_.Write("ef", 2), 0u);
+    TakeLog();
+    socket_.MakeRoom(1);
+    EXPECT_EQ(TakeLog(), Log{"write"});
+    EXPECT_EQ(socket_.Write("ef", 2), 1u);
+    EXPECT_EQ(socket_.TakeSent(), "abcde");
+}
+
+TEST_F(ScriptedSocketTest, BytesSentBeforeTheHangupStayReadableUntilTheSocketIsUsedAgain) {
+    socket_.Open("h", 1);
+    socket_.AcceptConnection();
+    socket_.Feed("last words");
+    ASSERT_TRUE(socket_.Hangup());
+    EXPECT_FALSE(socket_.IsConnected());
+    EXPECT_EQ(ReadAll(), "last words");
+    socket_.Feed("more");  // the connection is gone: nothing arrives
+    EXPECT_EQ(socket_.BytesAvailable(), 0u);
+
+    socket_.Open("h", 1);
+    socket_.AcceptConnection();
+    socket_.Feed("unread");
+    socket_.Hangup();
+    socket_.Close();  // closing drops what was kept
+    EXPECT_EQ(socket_.BytesAvailable(), 0u);
+}
+
 TEST_F(ScriptedSocketTest, EachErrorKindClosesTheSocketWithoutADisconnect) {
     for (SocketError kind : {SocketError::Connect, SocketError::Lookup, SocketError::Disconnect,
                              SocketError::Other}) {

@@ -1,0 +1,40 @@
+// The table's entry for every received record, and the login records.
+#include "engine/Mj.h"
+#include "online/GameMsgServer.h"
+#include "online/LoginForm.h"
+#include "online/MainWindowNotices.h"
+#include "online/NetworkStart.h"
+#include "online/OnlineWindows.h"
+
+// Types whose handling is not part of the client yet, and every unknown type, change nothing.
+void CMj::OnGameMsg(const std::uint8_t* record) {
+    switch (MsgType(record)) {
+        case SC_LOGIN_SUCCESS: OnLoginSuccess(); return;
+        case SC_LOGIN_FAIL: OnLoginFail(record); return;
+        default: return;
+    }
+}
+
+// A login success while online already is a server's mistake: the table stays as it is.
+void CMj::OnLoginSuccess() {
+    if (pLoginForm) pLoginForm->EndAttempt();
+    if (IsNetGame()) return;
+    if (bNetMode && !bNetLoggedIn) {
+        bNetLoggedIn = 1;
+        OnlineWindows* windows = CurrentOnlineWindows();
+        windows->CloseHint();
+        windows->ShowMainWindow();
+    }
+    NetStart();
+}
+
+// The server closes the connection after a refusal; a command-line start ends with it.
+void CMj::OnLoginFail(const std::uint8_t* record) {
+    ScLoginFail fail;
+    Decode(record, &fail);
+    if (pLoginForm) pLoginForm->EndAttempt();
+    if (bNetMode)
+        EndNetworkStart(fail.text, "翠岭", platform::MbIcon::Information);
+    else
+        platform::PostNotice(WM_NOTICEMSG, fail.text);
+}

@@ -1,0 +1,75 @@
+// The table's switch to online play and back, its outgoing record, the keep-alive, and the
+// timers of the online dialogs.
+#include <cstring>
+
+#include "engine/Mj.h"
+#include "graphics/FrameDialogs.h"
+#include "online/DataModule.h"
+#include "online/GameMsg.h"
+#include "online/LoginForm.h"
+#include "online/OnlineDialogs.h"
+
+static_assert(kOutgoingRecordBytes == kGameMsgSize, "the table's record is a GameMsg");
+
+namespace {
+
+// Table buttons of online play.
+constexpr int kButtonSendChat = 17;
+constexpr int kButtonInvite = 20;
+constexpr int kButtonPhrases = 21;
+
+}  // namespace
+
+int CMj::ServerSeatToLocal(int serverSeat) const { return (serverSeat + 4 - ownseat) % 4; }
+
+void CMj::ClearOutgoingRecord() { std::memset(outmsg, 0, sizeof outmsg); }
+
+void CMj::SendOutgoingRecord() {
+    if (DataModule1) DataModule1->SendRecord(outmsg, kGameMsgSize);
+}
+
+void CMj::SendKeepAlive() {
+    ClearOutgoingRecord();
+    outmsg[0] = CS_KEEPALIVE;
+    SendOutgoingRecord();
+}
+
+bool CMj::OnOnlineTimer(unsigned id) { return PassTimerToOnlineDialog(id); }
+
+// After the login: the offline game's claim steps stop, the table is cleared for the server's
+// tables, the keep-alive starts and the lobby comes up.
+void CMj::NetStart() {
+    Timer(kTimerClaims)->SetEnabled(false);
+    Timer(kTimerPung)->SetEnabled(false);
+    for (CMjPlayer& p : Player) p.occupied = 0;
+    ResetTable();
+    state = kNoHand;
+    variant = 1;
+    Button(kButtonNewGame).visible = 0;
+    netgame = 1;
+    ownseat = 0;
+    Timer(kTimerKeepAlive)->SetEnabled(true);
+    Button(kButtonInvite).visible = 1;
+    ShowDialogById(this, kLobbyDialogId);
+    Button(kButtonSendChat).visible = 1;
+    Button(kButtonPhrases).visible = 1;
+    bWildRule = 0;
+}
+
+// The connection ended: the online timers stop, the table is cleared and the login dialog
+// comes back with an empty password.
+void CMj::NetGameEnded() {
+    bInfoShown = 0;
+    bInviteShown = 0;
+    Button(kButtonStart).visible = 0;
+    for (unsigned id : {kTimerDiscardCount, kTimerClaimCount, kTimerBlink, kTimerKeepAlive})
+        Timer(id)->SetEnabled(false);
+    ResetTable();
+    state = kNoHand;
+    Button(kButtonInvite).visible = 0;
+    netgame = 0;
+    if (pLoginForm) pLoginForm->Show();
+    Button(kButtonSendChat).visible = 0;
+    Button(kButtonPhrases).visible = 0;
+    Redraw();
+}

@@ -1,0 +1,46 @@
+// The link on scripted sockets: the test plays the server byte by byte.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "online/GameMsgServer.h"
+#include "online/MainWindowNotices.h"
+#include "platform/testing/ScriptedSocket.h"
+#include "tests/online/OnlineTestSupport.h"
+
+namespace onlinetest {
+
+inline std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), msg.end()); }
+inline std::string LoginSuccess() { return Bytes(Encode(ScLoginSuccess{})); }
+inline std::string LoginFail(const std::string& text) { return Bytes(Encode(ScLoginFail{text})); }
+
+class LinkTest : public ::testing::Test {
+protected:
+    using ScriptedSocket = platform::testing::ScriptedSocket;
+
+    ScriptedSocket& Game() { return factory.Socket(0); }
+    ScriptedSocket& SignUp() { return factory.Socket(1); }
+
+    // Logs in through the dialog and lets the connection come up; the login record is taken.
+    void Connect() {
+        bench.LogInAs("tester", "secret");
+        ASSERT_TRUE(Game().AcceptConnection());
+        ASSERT_EQ(Game().TakeSent().size(), static_cast<std::size_t>(kGameMsgSize));
+    }
+    void ConnectAndLogIn() {
+        Connect();
+        Game().Feed(LoginSuccess());
+        ASSERT_TRUE(bench.table->IsNetGame());
+    }
+
+    std::vector<std::string> NoticeTexts() { return onlinetest::NoticeTexts(bench); }
+
+    platform::testing::ScriptedSocketFactory factory;
+    platform::testing::ScopedSocketFactory factoryInstalled{&factory};
+    OnlineBench bench;
+};
+
+}  // namespace onlinetest

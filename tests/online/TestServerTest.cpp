@@ -1,0 +1,285 @@
+// The loopback test server on its own: accounts, login and refusal, replacing a connection,
+// the idle time-out, the sign-up channel, the transcript, the program, the fuzz seeds.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "online/GameMsgClient.h"
+#include "online/GameMsgServer.h"
+#include "online/RegRequest.h"
+#include "tests/support/ScratchFolder.h"
+#include "tools/testserver/FuzzSeeds.h"
+#include "tools/testserver/TestServer.h"
+
+using namespace testserver;
+
+namespace {
+
+std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), msg.end()); }
+
+std::string LoginRecord(const std::string& name, const std::string& password) {
+    CsLogin login;
+    login.name = name;
+    login.password = password;
+    return Bytes(Encode(login));
+}
+
+// A blocking client on 127.0.0.1 for the server's tests.
+class RawClient {
+public:
+    explicit RawClient(std::uint16_t port) {
+        fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~RawClient() { close(fd_); }
+
+    bool Connected() const { return connected_; }
+    void Send(const std::string& bytes) { send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
+    // Up to `n` bytes, waiting at most `ms` for them; fewer when the server closes first.
+    std::string Receive(std::size_t n, int ms = 3000) {
+        std::string got;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (got.size() < n && std::chrono::steady_clock::now() < until) {
+            pollfd p{fd_, POLLIN, 0};
+            if (poll(&p, 1, 20) <= 0) continue;
+            char buffer[4096];
+            const ssize_t r = recv(fd_, buffer, std::min(sizeof buffer, n - got.size()), 0);
+            if (r <= 0) {
+                closed_ = true;
+                break;
+            }
+            got.append(buffer, static_cast<std::size_t>(r));
+        }
+        return got;
+    }
+    // True when the server closes the connection within `ms`.
+    bool ClosedWithin(int ms) {
+        Receive(1 << 20, ms);
+        return closed_;
+    }
+
+private:
+    int fd_ = -1;
+    bool connected_ = false;
+    bool closed_ = false;
+};
+
+class ServerTest : public ::testing::Test {
+protected:
+    void StartServer(ServerOptions options = {}) {
+        server_ = std::make_unique<TestServer>(options);
+        std::string error;
+        ASSERT_TRUE(server_->Start(&error)) << error;
+    }
+    TestServer& Server() { return *server_; }
+
+    std::unique_ptr<TestServer> server_;
+};
+
+}  // namespace
+
+TEST(TestServerAccounts, TheAccountFileReadsBackWhatWasWritten) {
+    const std::vector<Account> accounts = DefaultAccounts();
+    std::vector<Account> back;
+    std::string error;
+    ASSERT_TRUE(ParseAccounts(FormatAccounts(accounts), &back, &error)) << error;
+    ASSERT_EQ(back.size(), accounts.size());
+    EXPECT_EQ(back[3].name, "管理员");
+    EXPECT_EQ(back[3].kind, 1);
+    EXPECT_EQ(back.back().digest, accounts.back().digest);
+    EXPECT_EQ(back.back().picturePath, "avatar/1007.gif");
+    EXPECT_TRUE(back[0].digest.empty());
+}
+
+TEST(TestServerAccounts, ALineThatIsNoAccountIsNamed) {
+    std::vector<Account> accounts;
+    std::string error;
+    EXPECT_TRUE(ParseAccounts("# users\r\n\r\na b 1 0 1 1 0 0 0 0 0 7\r\n", &accounts, &error));
+    EXPECT_EQ(accounts.size(), 1u);
+    EXPECT_FALSE(ParseAccounts("a b 1 0 1 1 0 0 0 0 0 7\nshort line\n", &accounts, &error));
+    EXPECT_EQ(error, "line 2 is not an account");
+}
+
+TEST_F(ServerTest, ListensOnTheLoopbackOnPortsOfItsOwn) {
+    StartServer();
+    TestServer other;
+    ASSERT_TRUE(other.Start());
+    EXPECT_NE(Server().GamePort(), 0);
+    EXPECT_NE(Server().GamePort(), other.GamePort());
+    EXPECT_NE(Server().GamePort(), Server().RegPort());
+    RawClient client(Server().GamePort());
+    EXPECT_TRUE(client.Connected());
+}
+
+TEST_F(ServerTest, LogsAUserInAndWritesBothDirectionsToTheTranscript) {
+    const std::filesystem::path transcript = testsupport::ScratchFolder("server") / "transcript.txt";
+    ServerOptions options;
+    options.transcriptFile = transcript.string();
+    StartServer(options);
+    RawClient client(Server().GamePort());
+    client.Send(LoginRecord("tester", "secret"));
+    EXPECT_EQ(client.Receive(kGameMsgSize), Bytes(Encode(ScLoginSuccess{})));
+    EXPECT_EQ(Server().OnlineUsers(), std::set<std::string>{"tester"});
+    client.Send(Bytes(Encode(CsKeepAlive{})));
+    client.Send(Bytes(Encode(CsLogoff{})));
+    EXPECT_TRUE(client.ClosedWithin(3000));
+
+    const auto entries = Server().TranscriptEntries();
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].Line().substr(0, 17), "#1 C>S CS_LOGIN(1");
+    EXPECT_EQ(entries[1].Line(), "#1 S>C SC_LOGIN_SUCCESS(102) 66");
+    EXPECT_EQ(entries[2].Line(), "#1 C>S CS_KEEPALIVE(104) 68");
+    EXPECT_TRUE(Server().OnlineUsers().empty());
+    std::ifstream file(transcript);
+    std::string first;
+    std::getline(file, first);
+    EXPECT_EQ(first, entries[0].Line());
+}
+
+TEST_F(ServerTest, ARefusalIsAnsweredAndTheConnectionCloses) {
+    StartServer();
+    RawClient client(Server().GamePort());
+    client.Send(LoginRecord("tester", "wrong"));
+    const std::string answer = client.Receive(kGameMsgSize);
+    ScLoginFail fail;
+    ASSERT_TRUE(Decode(reinterpret_cast<const std::uint8_t*>(answer.data()), &fail));
+    EXPECT_EQ(fail.text, "帐号或密码错误");
+    EXPECT_TRUE(client.ClosedWithin(3000));
+    RawClient unknown(Server().GamePort());
+    unknown.Send(LoginRecord("nobody", "secret"));
+    EXPECT_EQ(unknown.Receive(kGameMsgSize)[0], char(SC_LOGIN_FAIL));
+}
+
+TEST_F(ServerTest, ASecondLoginOfANameReplacesTheFirstConnection) {
+    StartServer();
+    RawClient first(Server().GamePort());
+    first.Send(LoginRecord("玩家甲", "1234"));
+    ASSERT_EQ(first.Receive(kGameMsgSize).size(), static_cast<std::size_t>(kGameMsgSize));
+    RawClient second(Server().GamePort());
+    second.Send(LoginRecord("玩家甲", "1234"));
+    ASSERT_EQ(second.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+    EXPECT_TRUE(first.ClosedWithin(3000));
+    EXPECT_EQ(Server().OnlineUsers(), std::set<std::string>{"玩家甲"});
+}
+
+TEST_F(ServerTest, ASilentConnectionIsClosedAfterTheIdleTimeOut) {
+    ServerOptions options;
+    options.idleTimeoutMs = 300;
+    StartServer(options);
+    RawClient talking(Server().GamePort());
+    RawClient silent(Server().GamePort());
+    for (int i = 0; i < 6; i++) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        talking.Send(Bytes(Encode(CsKeepAlive{})));
+    }
+    EXPECT_TRUE(silent.ClosedWithin(2000));
+    EXPECT_FALSE(talking.ClosedWithin(50));
+}
+
+TEST_F(ServerTest, TheSignUpChannelAnswersOneByteAndCreatesTheAccount) {
+    StartServer();
+    RegRequest request;
+    request.name = "新玩家";
+    request.password = "pw1234";
+    request.male = false;
+    RawClient client(Server().RegPort());
+    const RegRequestBytes bytes = EncodeRegRequest(request);
+    client.Send(std::string(bytes.begin(), bytes.begin() + 100));
+    client.Send(std::string(bytes.begin() + 100, bytes.end()));
+    EXPECT_EQ(client.Receive(2, 1000), std::string(1, '\x01'));
+    EXPECT_TRUE(Server().HasAccount("新玩家"));
+    RawClient game(Server().GamePort());
+    game.Send(LoginRecord("新玩家", "pw1234"));
+    EXPECT_EQ(game.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+}
+
+TEST_F(ServerTest, TheSignUpAnswerIsChosenAndNeedNotCreateTheAccount) {
+    ServerOptions options;
+    options.regReply = kRegClosed;
+    StartServer(options);
+    RawClient client(Server().RegPort());
+    const RegRequestBytes bytes = EncodeRegRequest(RegRequest{"其他人", "pw1234", "a@b.c", true, "", ""});
+    client.Send(std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(client.Receive(2, 1000), std::string(1, char(kRegClosed)));
+    EXPECT_FALSE(Server().HasAccount("其他人"));
+}
+
+TEST_F(ServerTest, AHostileCasePlaysItsBytes) {
+    ServerOptions options;
+    options.hostileCase = "login-one-byte-per-read";
+    StartServer(options);
+    RawClient client(Server().GamePort());
+    client.Send(LoginRecord("tester", "secret"));
+    EXPECT_EQ(client.Receive(kGameMsgSize), Bytes(Encode(ScLoginSuccess{})));
+    ServerOptions unknown;
+    unknown.hostileCase = "no-such-case";
+    TestServer bad(unknown);
+    std::string error;
+    EXPECT_FALSE(bad.Start(&error));
+    EXPECT_EQ(error, "no hostile case no-such-case");
+}
+
+TEST(TestServerProgram, PrintsItsPortsServesAndEndsOnSigterm) {
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        execl(MJ_TESTSERVER_PROGRAM, MJ_TESTSERVER_PROGRAM, "--idle-timeout-ms", "5000", nullptr);
+        _exit(127);
+    }
+    close(out[1]);
+    std::string line;
+    char c;
+    while (read(out[0], &c, 1) == 1 && c != '\n') line += c;
+    close(out[0]);
+    unsigned game = 0, reg = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "game=%u reg=%u", &game, &reg), 2) << line;
+    {
+        RawClient client(static_cast<std::uint16_t>(game));
+        client.Send(LoginRecord("tester", "secret"));
+        EXPECT_EQ(client.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+    }
+    kill(child, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+// The record reader's fuzz corpus holds the hostile cases as the table has them.
+TEST(TestServerHostileCases, TheFuzzSeedsAreTheTablesBytes) {
+    for (const FuzzSeed& seed : RecordReaderSeeds()) {
+        std::ifstream in(std::string(MJ_FUZZ_CORPUS_DIR) + "/fuzz_records/" + seed.name, std::ios::binary);
+        ASSERT_TRUE(in) << seed.name << ": run mj_testserver --write-fuzz-seeds fuzz/corpus/fuzz_records";
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(bytes, seed.bytes) << seed.name;
+    }
+}
+
+TEST(TestServerHostileCases, EveryCaseHasAnIdOnceAndBytesWhenItSaysSomething) {
+    std::set<std::string> ids;
+    for (const HostileCase& c : HostileCases()) {
+        EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+        EXPECT_EQ(FindHostileCase(c.id), &c);
+        if (c.expected != HostileOutcome::kTimedOut && c.when != HostileWhen::kForSignUp) {
+            EXPECT_FALSE(c.bytes().empty()) << c.id;
+        }
+    }
+}

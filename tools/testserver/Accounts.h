@@ -1,0 +1,42 @@
+// The test server's accounts: a GBK text file, one user a line, fields separated by spaces or
+// tabs, in this order: name, password, sex (1 male), kind (0 ordinary, 1 administrator, 2 super
+// player), picture (1..12), score, games, wins, the two further counters, escapes, user id,
+// avatar digest (32 hexadecimal digits, "-" none) and picture path ("-" none).  The last two
+// may be left out; lines starting with '#' are comments.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testserver {
+
+struct Account {
+    std::string name;
+    std::string password;
+    int sex = 1;
+    int kind = 0;
+    int picture = 1;
+    std::int32_t score = 1000;
+    std::int32_t games = 0;
+    std::int32_t wins = 0;
+    std::int32_t counter1 = 0;
+    std::int32_t counter2 = 0;
+    std::int32_t escapes = 0;
+    std::int32_t userId = 0;
+    std::string digest;       // empty: none
+    std::string picturePath;  // empty: none
+};
+
+// Parses an account file's text; false with the line's number in `error` for a line that is
+// not an account.
+bool ParseAccounts(const std::string& text, std::vector<Account>* accounts, std::string* error);
+bool LoadAccounts(const std::string& path, std::vector<Account>* accounts, std::string* error);
+// The text of an account file holding these accounts.
+std::string FormatAccounts(const std::vector<Account>& accounts);
+
+// The accounts the server knows without a file: ordinary users, an administrator, a super
+// player, and users with custom avatars.
+std::vector<Account> DefaultAccounts();
+
+}  // namespace testserver

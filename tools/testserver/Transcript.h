@@ -1,0 +1,43 @@
+// Every record the test server receives and sends, in order, kept for the tests and written
+// to a file when one is given: one line each, "#<connection> <C>S|S>C> <type name>(<type>)"
+// followed by the record's bytes in hexadecimal up to its last non-zero byte.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace testserver {
+
+struct TranscriptEntry {
+    int connection = 0;
+    bool fromClient = false;
+    bool signUp = false;  // the sign-up channel
+    int type = 0;         // the record's type (-1000 for bytes that are not a whole record)
+    std::string bytes;
+
+    std::string Line() const;
+};
+
+class Transcript {
+public:
+    // Also appends each line to `path` (empty: memory only).
+    void WriteTo(const std::string& path);
+    // The game channel's bytes as records (a tail that is not a whole record goes as raw bytes).
+    void AddGame(int connection, bool fromClient, const std::string& bytes);
+    void AddSignUp(int connection, bool fromClient, const std::string& bytes);
+    std::vector<TranscriptEntry> Entries() const;
+
+private:
+    void Add(TranscriptEntry entry);
+
+    mutable std::mutex mutex_;
+    std::vector<TranscriptEntry> entries_;
+    std::ofstream file_;
+};
+
+constexpr int kRawBytes = -1000;
+
+}  // namespace testserver
