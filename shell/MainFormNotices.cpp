@@ -1,5 +1,6 @@
 // The main window's message map: the notices posted to it, the about box and dropped files.
-#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "engine/Mj.h"
 #include "platform/MessageBox.h"
