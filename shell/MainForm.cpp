@@ -11,6 +11,7 @@
 #include "graphics/SurfaceHelpers.h"
 #include "online/DataModule.h"
 #include "online/NetworkStart.h"
+#include "online/OnlineDialogs.h"
 #include "online/OnlineWindows.h"
 #include "online/qt/QtOnlineWindows.h"
 #include "platform/Desktop.h"
@@ -131,11 +132,13 @@ void TMainForm::ChooseTableStyle() {
     bNewStyle = notice.CheckBox2->isChecked() ? 1 : 0;
 }
 
-// Makes the table, the mouse cursor hidden meanwhile; a table picture found missing on the way
-// (its message already shown) ends the program.
+// Makes the table and its dialogs of online play, the mouse cursor hidden meanwhile; a picture
+// found missing on the way (its message already shown) ends the program.
 bool TMainForm::CreateTable() {
     window_->SetCursorVisible(false);
     table_ = std::make_unique<CMj>();
+    CreateOnlineDialogs(table_.get());
+    onlineDialogsMade_ = true;
     window_->SetCursorVisible(true);
     return !bGameFileMissing;
 }
@@ -164,10 +167,12 @@ void TMainForm::RemoveWindowServices() {
     servicesInstalled_ = false;
 }
 
-// The server link goes before the table it hands records to; the table's destructor writes
-// SET.ini and stops its timers.
+// The server link and the online dialogs go before the table they act on; the table's
+// destructor writes SET.ini and stops its timers.
 void TMainForm::FormDestroy() {
     // Online play: the talk windows are closed and deleted here.
     delete DataModule1;
+    if (onlineDialogsMade_) DeleteOnlineDialogs();
+    onlineDialogsMade_ = false;
     table_.reset();
 }

@@ -149,6 +149,7 @@ private:
     std::unique_ptr<CMj> table_;
     bool endRequested_ = false;
     bool servicesInstalled_ = false;
+    bool onlineDialogsMade_ = false;
     bool downloadConnected_ = false;
     QEventLoop* downloadLoop_ = nullptr;
     CInstallerDownload download_;

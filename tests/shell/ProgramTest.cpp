@@ -1,5 +1,6 @@
 // The whole program in this process: start it, play, close it through the exit window and
 // start it again; a second copy started while the first runs is refused; the install record.
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -8,13 +9,16 @@
 #include <string>
 
 #include "ShellTestSupport.h"
+#include "online/GameMsg.h"
 #include "platform/Ini.h"
 #include "platform/KeyStore.h"
 #include "platform/WindowPost.h"
+#include "platform/net/QtSocketFactory.h"
 #include "platform/qt/QtGameWindow.h"
 #include "shell/Forms.h"
 #include "shell/InstallRecord.h"
 #include "shell/WinMain.h"
+#include "tools/testserver/TestServer.h"
 
 namespace shelltest {
 namespace {
@@ -121,6 +125,40 @@ TEST_F(ProgramTest, AStartThatEndsEarlyHoldsNothing) {
     modal_.ThenExitWindow(true);
     EXPECT_EQ(WinMain({"/REGSERVER"}), 0);
     EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// A launcher's "NetWork" start against the loopback test server: no start notice, the window
+// hidden until the login went through, and closing it (after the exit window) logs off.
+TEST_F(ProgramTest, NetworkStartLogsInShowsTheWindowAndLogsOffOnClose) {
+    testserver::TestServer server;
+    std::string error;
+    ASSERT_TRUE(server.Start(&error)) << error;
+    platform::QtSocketFactory sockets;
+    platform::testing::ScopedSocketFactory socketsInstalled(&sockets);
+    const std::string target = "127.0.0.1:" + std::to_string(server.GamePort());
+
+    bool hiddenAtFirst = false;
+    bool shownOnline = false;
+    modal_.ThenExitWindow(true);
+    WhenRunning([&] {
+        hiddenAtFirst = !MainForm->Window().isVisible();
+        Once([] { return MainForm->Table()->IsNetGame(); }, [&] {
+            shownOnline = MainForm->Table()->IsNetGame() && MainForm->Window().isVisible();
+            MainForm->Window().close();
+        });
+    });
+    EXPECT_EQ(WinMain({"NetWork", "tester", "secret", target}), 0);
+    EXPECT_TRUE(hiddenAtFirst);
+    EXPECT_TRUE(shownOnline);
+    EXPECT_EQ(modal_.shown, std::vector<std::string>{"exit"});
+    const auto loggedOff = [&] {
+        for (const auto& entry : server.TranscriptEntries())
+            if (entry.fromClient && entry.type == CS_LOGOFF) return true;
+        return false;
+    };
+    for (int i = 0; i < 100 && !loggedOff(); ++i) QThread::msleep(20);
+    EXPECT_TRUE(loggedOff());
+    server.Stop();
 }
 
 }  // namespace
