@@ -24,17 +24,10 @@ void ReportMissingFile(std::string_view path) {
                           platform::MbIcon::Warning);
 }
 
-// The BMP picture a path names, or the resource bitmap of that name; null when neither loads.
-std::unique_ptr<platform::Surface> LoadPicture(std::string_view path) {
-    const std::string file = GFindPictureFile(path);
-    return file.empty() ? platform::LoadResourceBitmap(path) : platform::LoadBmpFile(file);
-}
-
 // Loads the picture into the variable, reporting it when it cannot be loaded.  The surface is
 // named after the path as the game gave it.
 void LoadInto(std::string_view path, platform::Surface** surface, platform::Rect* rect) {
-    const std::unique_ptr<platform::Surface> bitmap = LoadPicture(path);
-    if (!bitmap) ReportMissingFile(path);
+    const std::unique_ptr<platform::Surface> bitmap = GLoadPicture(path);
     if (GCreateOffScreenPlain(bitmap.get(), surface, rect) == DD_OK)
         (*surface)->SetName(std::string(path));
 }
@@ -77,6 +70,14 @@ std::string GFindPictureFile(std::string_view path) {
     if (platform::FileExists(path)) return std::string(path);
     const std::string inFolder = platform::ProgramPath(path);
     return platform::FileExists(inFolder) ? inFolder : std::string();
+}
+
+std::unique_ptr<platform::Surface> GLoadPicture(std::string_view path) {
+    const std::string file = GFindPictureFile(path);
+    std::unique_ptr<platform::Surface> picture =
+        file.empty() ? platform::LoadResourceBitmap(path) : platform::LoadBmpFile(file);
+    if (!picture) ReportMissingFile(path);
+    return picture;
 }
 
 void GLoadBitmap(std::string_view path, platform::Surface** surface, platform::Rect* rect,

@@ -8,6 +8,7 @@
 // as the program runs: a member of a long-lived object, or a global.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,11 @@ int GSetColorKey(platform::Surface** surface);
 // taken from the current folder), else the program folder followed by the path when a file is
 // there; empty when neither is.
 std::string GFindPictureFile(std::string_view path);
+
+// The BMP picture the path names (the file GFindPictureFile finds), else the resource bitmap of
+// that name (`MjRes\<name>.bmp`).  A picture that cannot be loaded is reported as a missing
+// file and gives null.
+std::unique_ptr<platform::Surface> GLoadPicture(std::string_view path);
 
 // Loads a BMP picture into a new surface in the variable, named after the path: the file the
 // path names, else the resource bitmap of that name (`MjRes\<name>.bmp`).  With

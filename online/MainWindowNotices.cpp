@@ -35,6 +35,11 @@ LinkNotice UnpackLinkNotice(std::string_view payload) {
     return notice;
 }
 
+void PostNoticeText(int id, const std::string& gbkText) {
+    const std::size_t field = id == WM_TALKCLOSED ? kTalkPeerBytes : kNoticeTextBytes;
+    platform::PostNotice(id, std::string(Bounded(gbkText, field)));
+}
+
 void PostLinkNotice(const LinkNotice& notice) {
     platform::PostNotice(WM_LINKDLGMSG, PackLinkNotice(notice));
 }

@@ -1,7 +1,10 @@
-// Notices online play posts to the main window (platform::PostNotice), each carrying its own
-// copy of its texts: a message box of the server, and a notice with a link.
+// Notices posted to the main window (platform::PostNotice), each carrying its own copy of its
+// texts, so two in a row are both shown and a poster may reuse its buffer at once: a message box
+// of the server, a closed talk window, a room-list notice, an update offer and a notice with a
+// link.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,8 +12,23 @@
 
 // The text of a message box (GBK), shown with the program's title as its caption.
 constexpr int WM_NOTICEMSG = platform::kUserMessage + 1;
+// A private talk window has closed: its peer's name.
+constexpr int WM_TALKCLOSED = platform::kUserMessage + 3;
+// A room-list notice: its text, shown before the room list.
+constexpr int WM_ROOMLISTMSG = platform::kUserMessage + 4;
+// An update offer: the question to ask.
+constexpr int WM_UPDATEMSG = platform::kUserMessage + 5;
 // A link notice: PackLinkNotice's payload.
 constexpr int WM_LINKDLGMSG = platform::kUserMessage + 6;
+
+// The text fields of the main window the one-text notices stand for: a notice of 127 bytes, a
+// peer's name of 19.
+constexpr std::size_t kNoticeTextBytes = 127;
+constexpr std::size_t kTalkPeerBytes = 19;
+
+// Posts a one-text notice (WM_NOTICEMSG, WM_TALKCLOSED, WM_ROOMLISTMSG, WM_UPDATEMSG), the text
+// cut to its field at a character boundary.
+void PostNoticeText(int id, const std::string& gbkText);
 
 // A link notice's three texts (GBK), each bounded by the main window's field for it.
 struct LinkNotice {

@@ -46,7 +46,9 @@ public:
     // Reads up to `size` bytes; the number read (0 when nothing waits or not connected).
     virtual std::size_t Read(void* buffer, std::size_t size) = 0;
     // Sends up to `size` bytes; the number the socket took, which is less than `size` when its
-    // send buffer is full (the rest must be offered again) and 0 when not connected.
+    // send buffer is full (the rest must be offered again) and 0 when not connected.  Bytes
+    // taken are sent even when the socket is closed or destroyed right after (as far as the
+    // system takes them without waiting).
     virtual std::size_t Write(const void* data, std::size_t size) = 0;
 };
 

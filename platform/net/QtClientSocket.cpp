@@ -50,6 +50,8 @@ struct QtClientSocket::Impl {
     ~Impl() { delete Detach(); }
 
     // Cuts the current socket off from us and aborts it; returns it for the caller to free.
+    // What Write took and Qt still buffers goes to the system first, as far as it takes it
+    // without waiting: a record written just before a close (the log-off) is sent.
     QTcpSocket* Detach() {
         QTcpSocket* old = socket;
         socket = nullptr;
@@ -57,6 +59,7 @@ struct QtClientSocket::Impl {
         ++generation;
         if (old) {
             old->disconnect();
+            if (old->state() == QAbstractSocket::ConnectedState) old->flush();
             old->abort();
         }
         return old;

@@ -18,23 +18,7 @@ namespace fs = std::filesystem;
 
 enum class Pictures { None, FromGame };
 
-// Links every entry of `from` into `to`, except the files named in `left` (paths relative to
-// `from`, with '/'); a folder that holds a left-out file is made afresh and linked into entry
-// by entry.
-inline void LinkTreeExcept(const fs::path& from, const fs::path& to,
-                           const std::set<std::string>& left, const std::string& prefix = "") {
-    fs::create_directories(to);
-    for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
-        const std::string name = prefix + entry.path().filename().string();
-        if (left.count(name)) continue;
-        bool holdsLeftOut = false;
-        for (const std::string& l : left) holdsLeftOut |= l.rfind(name + "/", 0) == 0;
-        if (holdsLeftOut)
-            LinkTreeExcept(entry.path(), to / entry.path().filename(), left, name + "/");
-        else
-            fs::create_symlink(entry.path(), to / entry.path().filename());
-    }
-}
+using testsupport::LinkTreeExcept;
 
 // Empties MJ_TEST_OUT_DIR/<area>/<test>, makes it the program folder and returns it.  With
 // Pictures::FromGame it holds the built program folder's `Graphic` and `MjRes`, without the

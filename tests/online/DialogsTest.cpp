@@ -48,11 +48,9 @@ TEST(ChooseNetForm, ButtonsForTheLinesOfTheDirectoryAndNoMore) {
 
 TEST(ChooseNetForm, TheStartScreensNetworkButtonBringsItUp) {
     OnlineBench bench;
-    CreateOfflineDialogs(bench.table);
     pModeForm->Show();
     OnlineBench::ClickButton(*pModeForm, CModeForm::kNet);
     EXPECT_EQ(nActiveForm, CChooseNetForm::kId);
-    DeleteOfflineDialogs();
 }
 
 TEST(ChooseNetForm, ADirectoryOfMoreThanFiveLinesFillsFive) {

@@ -38,7 +38,7 @@ TEST_F(ModeFormTest, EachButtonLeadsWhereItSays) {
     };
     const Case cases[] = {
         {CModeForm::kExit, kModeFormId, 1, nullptr},
-        {CModeForm::kNet, kModeFormId, 0, nullptr},  // no server-line chooser in this table
+        {CModeForm::kNet, kChooseNetFormId, 0, nullptr},
         {CModeForm::kHome, kModeFormId, 0, kHomePageAddress},
         {CModeForm::kMoreGames, kModeFormId, 0, kMoreGamesAddress},
         {CModeForm::kGame, kWelComFormId, 0, nullptr},

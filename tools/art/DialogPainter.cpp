@@ -190,12 +190,14 @@ void PaintPanel(QPainter& p, const AssetFile& f) {
 void PaintExitWindow(QPainter& p, const AssetFile& f) {
     QRectF r(0, 0, f.width, f.height);
     DialogPanel(p, r, Utf8(u8"离开游戏"), 0);
-    // The middle holds the web pane; the question sits above the buttons.
-    p.fillRect(QRectF(20, 50, f.width - 40, 270), QColor(255, 252, 244));
-    p.setPen(QPen(QColor(180, 140, 90), 1));
-    p.drawRect(QRectF(20, 50, f.width - 40, 270));
-    FitText(p, QRectF(30, 334, f.width - 60, 28), Utf8(f.entry->label), QColor(90, 40, 20),
+    // The question sits under the title; the window's page pane covers (16, 135) to (314, 357),
+    // framed here; the buttons stand below it at y 376.
+    FitText(p, QRectF(30, 70, f.width - 60, 36), Utf8(f.entry->label), QColor(90, 40, 20),
             Face::Hei);
+    const QRectF pane(16, 135, 298, 222);
+    p.fillRect(pane, QColor(255, 252, 244));
+    p.setPen(QPen(QColor(180, 140, 90), 1));
+    p.drawRect(pane.adjusted(-1.5, -1.5, 1.5, 1.5));
 }
 
 void PaintCornerMask(QPainter& p, const AssetFile& f) {

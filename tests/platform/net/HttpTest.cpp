@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "tests/support/ScratchFolder.h"
-#include "TinyHttpServer.h"
+#include "tests/support/TinyHttpServer.h"
 
 using namespace platform;
 using namespace nettest;

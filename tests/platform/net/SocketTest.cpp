@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,28 @@ TEST_F(SocketTest, CloseReportsDisconnectOnceAndThePeerSeesIt) {
     ASSERT_TRUE(Pump([peer] { return peer->state() == QAbstractSocket::UnconnectedState; }));
     Settle();
     EXPECT_EQ(log_.size(), 2u);
+}
+
+// A record written just before the socket closes or goes (the log-off as the program ends)
+// still reaches the peer.
+TEST_F(SocketTest, BytesWrittenRightBeforeACloseAreSent) {
+    for (const bool destroy : {false, true}) {
+        auto client = std::make_unique<QtClientSocket>();
+        client->Open("127.0.0.1", port_);
+        ASSERT_TRUE(Pump([&] { return client->IsConnected() && server_.hasPendingConnections(); }));
+        QTcpSocket* peer = server_.nextPendingConnection();
+        ASSERT_EQ(client->Write("bye", 3), 3u);
+        if (destroy)
+            client.reset();
+        else
+            client->Close();
+        QByteArray got;
+        ASSERT_TRUE(Pump([&] {
+            got += peer->readAll();
+            return got.size() >= 3;
+        })) << destroy;
+        EXPECT_EQ(got, QByteArray("bye"));
+    }
 }
 
 TEST_F(SocketTest, RefusedConnectIsAConnectError) {

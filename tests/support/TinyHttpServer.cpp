@@ -1,4 +1,4 @@
-#include "TinyHttpServer.h"
+#include "tests/support/TinyHttpServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -1,0 +1,49 @@
+#include "shell/WinMain.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <exception>
+
+#include "platform/MessageBox.h"
+#include "platform/SingleInstance.h"
+#include "shell/InstallRecord.h"
+#include "shell/MainForm.h"
+#include "shell/QtText.h"
+#include "shell/ShellForms.h"
+
+namespace {
+
+// The guard that lets one copy of the program run: the lock "qelu", held for the process's life.
+using TOneApp = platform::SingleInstance;
+
+QRect PrimaryScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+void ShowException(const std::exception& e) {
+    platform::ShowMessage(ToGbk(QString::fromLocal8Bit(e.what())), kApplicationTitle,
+                          platform::MbIcon::Error);
+}
+
+}  // namespace
+
+int WinMain(const std::vector<std::string>& args) {
+    WriteGameInstallRecord();
+    TOneApp instance;
+    if (!instance.IsFirstInstance("qelu")) {
+        platform::ShowMessage("翠岭已经运行.", kApplicationTitle, platform::MbIcon::Information);
+        return 0;
+    }
+    try {
+        // The loop ends when the main window has agreed to close, not when a window closes.
+        QApplication::setQuitOnLastWindowClosed(false);
+        // Online play: a "NetWork" start shows the connection hint window here.
+        ShellForms forms(args, PrimaryScreenArea());
+        if (!forms.EndRequested()) QApplication::exec();
+    } catch (const std::exception& e) {
+        ShowException(e);
+    }
+    return 0;
+}

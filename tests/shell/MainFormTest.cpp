@@ -1,0 +1,423 @@
+// The main window: start-up (the screen-width rule, the start notice and the table style, the
+// resource folder, the folders and the install record), closing, dropped files, the posted
+// notices, the about box and the guard around the table.
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ShellTestSupport.h"
+#include "graphics/GraphicsGlobals.h"
+#include "online/DataModule.h"
+#include "platform/Ini.h"
+#include "platform/KeyStore.h"
+#include "platform/WindowKeys.h"
+#include "platform/qt/QtGameWindow.h"
+#include "shell/Addresses.h"
+#include "shell/Forms.h"
+#include "shell/InstallRecord.h"
+#include "shell/LinkLabel.h"
+#include "online/MainWindowNotices.h"
+#include "shell/QtText.h"
+#include "shell/ShellForms.h"
+
+namespace shelltest {
+namespace {
+
+using Args = std::vector<std::string>;
+
+class MainFormTest : public ShellTest {
+protected:
+    // Starts the program's windows; the modal windows go to the script.
+    ShellForms& Start(const Args& args = {}, QRect screen = kScreen) {
+        forms_ = std::make_unique<ShellForms>(args, screen);
+        return *forms_;
+    }
+    void TearDown() override {
+        forms_.reset();
+        ShellTest::TearDown();
+    }
+    void WriteSettings(const char* style) {
+        platform::WriteProfileString("Window", "Style", style, platform::ProgramPath("SET.ini"));
+    }
+
+    ModalScript modal_;
+    std::unique_ptr<ShellForms> forms_;
+};
+
+// --- Start-up -----------------------------------------------------------------------------
+
+struct ScreenCase {
+    int width;
+    bool ends;
+    bool borderless;
+};
+// Kept as described: narrower than the table ends the program without a word; exactly as wide
+// gives the window without a border.
+const ScreenCase kScreenCases[] = {{799, true, false}, {800, false, true}, {801, false, false},
+                                   {1024, false, false}};
+
+TEST_F(MainFormTest, ScreenWidthRule) {
+    for (const ScreenCase& c : kScreenCases) {
+        ShellForms& forms = Start({kRegServerArgument}, QRect(0, 0, c.width, 768));
+        EXPECT_EQ(forms.EndRequested(), c.ends) << c.width;
+        EXPECT_EQ(forms.Main().Table() != nullptr, !c.ends) << c.width;
+        if (!c.ends) {
+            const bool frameless =
+                forms.Main().Window().windowFlags().testFlag(Qt::FramelessWindowHint);
+            EXPECT_EQ(frameless, c.borderless) << c.width;
+            EXPECT_EQ(forms.Main().Window().pos(), QPoint((c.width - 800) / 2, (768 - 600) / 2));
+        }
+        forms_.reset();
+    }
+    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_TRUE(modal_.shown.empty());
+}
+
+// The start notice chooses the table style; "/REGSERVER" and "NetWork" skip it and take the
+// style from SET.ini.
+TEST_F(MainFormTest, TableStyleComesFromTheStartNoticeOrTheSettings) {
+    const struct {
+        const char* setting;
+        Args args;
+        bool noticeShown;
+        bool untick;  // the person unticks the 3D box in the notice
+        int newStyle;
+    } kCases[] = {
+        {"1", {}, true, false, 1},
+        {"1", {}, true, true, 0},
+        {"0", {}, true, false, 0},
+        {"1", {kRegServerArgument}, false, false, 1},
+        {"0", {kRegServerArgument}, false, false, 0},
+        {"0", {kNetworkArgument, "me", "pw", "127.0.0.1"}, false, false, 0},
+    };
+    for (const auto& c : kCases) {
+        WriteSettings(c.setting);
+        modal_.Reset();
+        bool ticked = false;
+        modal_.Then([&](QDialog& dialog) {
+            auto& notice = dynamic_cast<TAdviceForm&>(dialog);
+            ticked = notice.CheckBox2->isChecked();
+            if (c.untick) ClickAt(*notice.CheckBox2, 5, notice.CheckBox2->height() / 2);
+            return QDialog::Accepted;
+        });
+        Start(c.args);
+        EXPECT_EQ(modal_.shown, c.noticeShown ? Args{"advice"} : Args{}) << c.setting;
+        if (c.noticeShown) {
+            EXPECT_EQ(ticked, std::string(c.setting) == "1");
+        }
+        EXPECT_EQ(bNewStyle, c.newStyle) << c.setting << " " << c.args.size();
+        forms_.reset();
+        modal_.Reset();
+    }
+}
+
+TEST_F(MainFormTest, NetworkStartKeepsTheWindowHidden) {
+    ShellForms& forms = Start({kNetworkArgument, "me", "pw", "127.0.0.1"});
+    EXPECT_TRUE(bNetMode);
+    EXPECT_FALSE(forms.Main().Window().isVisible());
+    forms_.reset();
+    ShellForms& other = Start({"network"});  // another case: an ordinary start
+    EXPECT_FALSE(bNetMode);
+    EXPECT_TRUE(other.Main().Window().isVisible());
+}
+
+TEST_F(MainFormTest, MissingResourceFolderEndsTheProgram) {
+    UseProgramFolder({"MjRes"});
+    ShellForms& forms = Start({kRegServerArgument});
+    EXPECT_TRUE(forms.EndRequested());
+    EXPECT_EQ(forms.Main().Table(), nullptr);
+    ASSERT_EQ(boxes_.Shown().size(), 1u);
+    EXPECT_EQ(boxes_.Last().text, "游戏缺少文件，重新安装可能解决该问题。");
+    EXPECT_EQ(boxes_.Last().caption, "警告");
+    EXPECT_EQ(boxes_.Last().icon, platform::MbIcon::Warning);
+}
+
+TEST_F(MainFormTest, MissingExitWindowPictureEndsTheProgram) {
+    UseProgramFolder({"Res/mask_conner2.bmp"});
+    EXPECT_TRUE(Start({kRegServerArgument}).EndRequested());
+    ASSERT_EQ(boxes_.Shown().size(), 1u);
+    EXPECT_EQ(boxes_.Last().text.rfind("游戏缺少文件，重新安装可能解决该问题。", 0), 0u);
+}
+
+// After the table: the server link, the folders and the portal's part of the install record.
+// The link goes when the window is destroyed.
+TEST_F(MainFormTest, MakesTheLinkTheFoldersAndThePortalRecord) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    ASSERT_NE(DataModule1, nullptr);
+    EXPECT_EQ(DataModule1->pMj, form.Table());
+    EXPECT_TRUE(fs::is_directory(Root() / "Save"));
+    EXPECT_TRUE(fs::is_directory(Root() / "Avatar"));
+    platform::KeyStore store(platform::KeyStore::DefaultPath());
+    ASSERT_TRUE(store.Load());
+    EXPECT_EQ(store.GetString(kPortalInstallKey, "ExePath"), (Root() / "mahjong").string());
+    forms_.reset();
+    EXPECT_EQ(DataModule1, nullptr);
+}
+
+// --- Closing ------------------------------------------------------------------------------
+
+struct CloseCase {
+    int activeForm;
+    bool netGame;
+    CloseStep step;
+};
+const CloseCase kCloseCases[] = {
+    {0, false, CloseStep::AskExitWindow},  {0, true, CloseStep::QuitGame},
+    {2, false, CloseStep::AskExitWindow},  {2, true, CloseStep::QuitGame},
+    {14, true, CloseStep::QuitGame},       {1, true, CloseStep::AskExitWindow},
+    {10, true, CloseStep::AskExitWindow},  {11, false, CloseStep::CloseAtOnce},
+    {11, true, CloseStep::CloseAtOnce},    {6, false, CloseStep::AskExitWindow},
+};
+
+TEST_F(MainFormTest, CloseDecisionTable) {
+    for (const CloseCase& c : kCloseCases)
+        EXPECT_EQ(CloseDecision(c.activeForm, c.netGame), c.step)
+            << c.activeForm << " " << c.netGame;
+}
+
+// The window closes only when the exit window says OK, or at once over the start-mode dialog;
+// during an online game with the table showing, the table's question decides and the window
+// stays.
+TEST_F(MainFormTest, CloseGoesThroughTheExitWindow) {
+    const struct {
+        int activeForm;
+        bool netGame;
+        bool leave;  // the exit window's answer
+        bool closes;
+        Args shown;
+    } kCases[] = {
+        {0, false, true, true, {"exit"}},   {0, false, false, false, {"exit"}},
+        {11, false, false, true, {}},       {0, true, true, false, {}},
+        {10, true, true, true, {"exit"}},
+    };
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    for (const auto& c : kCases) {
+        modal_.Reset();
+        modal_.ThenExitWindow(c.leave);
+        nActiveForm = c.activeForm;
+        form.Table()->netgame = c.netGame;
+        EXPECT_EQ(form.FormClose(), c.closes) << c.activeForm << " " << c.netGame;
+        EXPECT_EQ(modal_.shown, c.shown) << c.activeForm << " " << c.netGame;
+        modal_.Reset();
+    }
+    form.Table()->netgame = 0;
+}
+
+// A "NetWork" start that could not go on has shown its message and closes its hidden window:
+// no exit window asks.
+TEST_F(MainFormTest, AnEndedNetworkStartClosesWithoutAsking) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    nActiveForm = 12;
+    bNetEnded = 1;
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_TRUE(modal_.shown.empty());
+}
+
+TEST_F(MainFormTest, AnAnnouncedExitPageOpensOnClose) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    form.bExitPage = true;
+    form.szExitPageUrl = "http://www.example.com/bye";
+    nActiveForm = 11;
+    ASSERT_TRUE(form.FormClose());
+    EXPECT_EQ(desktop_.opened, (Args{"http://www.example.com/bye"}));
+}
+
+// --- Dropped files ------------------------------------------------------------------------
+
+struct DropCase {
+    Args paths;
+    bool netGame;
+    DropStep step;
+};
+const DropCase kDropCases[] = {
+    {{"/home/me/Save/1.cmj"}, false, DropStep::Load},
+    {{"/home/me/1.CMJ"}, false, DropStep::UnknownType},   // the extension is case-sensitive
+    {{"/home/me/1.cmjx"}, false, DropStep::UnknownType},
+    {{"/home/me/game.cmj\\1"}, false, DropStep::UnknownType},  // a dot in a folder's name
+    {{"/home/me/cmj"}, false, DropStep::UnknownType},
+    {{"/a/1.cmj", "/a/2.cmj"}, false, DropStep::TooMany},
+    {{"/home/me/1.cmj"}, true, DropStep::RefuseNetGame},
+    {{"/a/1.cmj", "/a/2.cmj"}, true, DropStep::RefuseNetGame},
+};
+
+TEST_F(MainFormTest, DropDecisionTable) {
+    for (const DropCase& c : kDropCases)
+        EXPECT_EQ(DropDecision(c.paths, c.netGame), c.step) << c.paths[0] << " " << c.netGame;
+}
+
+TEST_F(MainFormTest, RefusedDropsSayWhy) {
+    const struct {
+        Args paths;
+        bool netGame;
+        const char* message;
+    } kCases[] = {
+        {{"a.txt"}, false, "未知的档案类型。"},
+        {{"a.cmj", "b.cmj"}, false, "一次只能打开一个游戏档案。"},
+        {{"a.cmj"}, true, "网络游戏中不能打开游戏档案。"},
+    };
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    for (const auto& c : kCases) {
+        boxes_.Clear();
+        form.Table()->netgame = c.netGame;
+        form.WMDropFiles(c.paths);
+        ASSERT_EQ(boxes_.Shown().size(), 1u) << c.message;
+        EXPECT_EQ(boxes_.Last().text, c.message);
+        EXPECT_EQ(boxes_.Last().caption, "错误");
+        EXPECT_EQ(boxes_.Last().icon, platform::MbIcon::Error);
+    }
+    form.Table()->netgame = 0;
+}
+
+// A saved game named on the command line or dropped on the window opens and shows: no dialog
+// stays in front of it.  The launcher's keywords are never opened as saved games, even when a
+// file of that name is there.
+TEST_F(MainFormTest, SavedGamesOpenAndShow) {
+    const std::string saved = platform::ProgramPath("Save\\1.cmj");
+    {
+        TMainForm& form = Start({kRegServerArgument}).Main();
+        form.Table()->Player[0].score = 1234;  // a game between hands
+        ASSERT_TRUE(form.Table()->SaveProgress(saved));
+        forms_.reset();
+    }
+    TMainForm& form = Start({saved}).Main();
+    EXPECT_EQ(nActiveForm, 0);
+    EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    nActiveForm = 11;
+    form.Table()->Player[0].score = 1;
+    form.WMDropFiles({saved});
+    EXPECT_EQ(nActiveForm, 0);
+    EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    forms_.reset();
+
+    const fs::path folder = fs::current_path();
+    fs::copy_file(Root() / "Save" / "1.cmj", Root() / kNetworkArgument);
+    fs::current_path(Root());
+    TMainForm& online = Start({kNetworkArgument, "me", "pw", "127.0.0.1"}).Main();
+    fs::current_path(folder);
+    EXPECT_EQ(nActiveForm, 11) << "still the start-mode dialog";
+    EXPECT_NE(online.Table()->Player[0].score, 1234);
+    EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// --- Posted notices -----------------------------------------------------------------------
+
+// Each notice carries its own text: two in a row are both shown, each with its own words, and
+// a text longer than the notice field is cut at a whole character.
+TEST_F(MainFormTest, NoticesInARowAreAllShown) {
+    Start({kRegServerArgument});
+    std::string buffer = "第一条";
+    PostNoticeText(WM_NOTICEMSG, buffer);
+    buffer = "第二条";
+    PostNoticeText(WM_NOTICEMSG, buffer);
+    PostNoticeText(WM_ROOMLISTMSG, "房间");
+    PostNoticeText(WM_NOTICEMSG, std::string(63, 'x') + std::string(80, '\xB0'));
+    ProcessEvents();
+    ASSERT_EQ(boxes_.Shown().size(), 4u);
+    EXPECT_EQ(boxes_.Shown()[0].text, "第一条");
+    EXPECT_EQ(boxes_.Shown()[0].caption, "翠岭");
+    EXPECT_EQ(boxes_.Shown()[0].icon, platform::MbIcon::Information);
+    EXPECT_EQ(boxes_.Shown()[1].text, "第二条");
+    EXPECT_EQ(boxes_.Shown()[2].text, "房间");
+    EXPECT_EQ(boxes_.Shown()[2].caption, "Info");
+    EXPECT_EQ(boxes_.Shown()[3].text.size(), 63u + 64u);
+}
+
+TEST(NoticeTexts, LinkNoticeFieldsAreCutToTheirSizes) {
+    const LinkNotice notice = UnpackLinkNotice(PackLinkNotice(
+        {std::string(70, 'a'), std::string(40, 'b'), "http://" + std::string(40, 'c')}));
+    EXPECT_EQ(notice.text, std::string(59, 'a'));
+    EXPECT_EQ(notice.caption, std::string(29, 'b'));
+    EXPECT_EQ(notice.url, "http://" + std::string(27, 'c'));
+    const LinkNotice partial = UnpackLinkNotice("only text");
+    EXPECT_EQ(partial.text, "only text");
+    EXPECT_EQ(partial.caption, "");
+    EXPECT_EQ(partial.url, "");
+}
+
+// A link notice shows the link window; one that arrives while it is showing is dropped; the
+// next one after it closed is shown again.  Its link opens in the desktop's browser.
+TEST_F(MainFormTest, LinkNoticeWhileOneShowsIsDropped) {
+    Start({kRegServerArgument});
+    std::string shownText;
+    modal_.Then([&](QDialog& dialog) {
+        auto& link = dynamic_cast<TLinkDlgForm&>(dialog);
+        shownText = ToGbk(link.Label1->text());
+        PostLinkNotice({"第二条", "看看", "http://www.example.com/2"});
+        ProcessEvents();  // delivered while the first is showing: dropped
+        link.Label2Click();
+        return QDialog::Accepted;
+    });
+    PostLinkNotice({"连接中断", "重新连接", "http://www.example.com/1"});
+    ProcessEvents();
+    EXPECT_EQ(modal_.shown, Args{"link"});
+    EXPECT_EQ(shownText, "连接中断");
+    EXPECT_EQ(desktop_.opened, Args{"http://www.example.com/1"});
+    EXPECT_EQ(bLinkDlgBusy, 0);
+    PostLinkNotice({"第三条", "看看", "http://www.example.com/3"});
+    ProcessEvents();
+    EXPECT_EQ(modal_.shown, (Args{"link", "link"}));
+}
+
+TEST_F(MainFormTest, LinkTurnsRedUnderTheMouse) {
+    Start({kRegServerArgument});
+    LinkDlgForm->SetNotice("文字", "链接", "http://www.example.com/");
+    LinkDlgForm->Label2MouseMove();
+    EXPECT_EQ(LinkDlgForm->Label2->Colour(), LinkLabel::kRed);
+    LinkDlgForm->FormMouseMove();
+    EXPECT_EQ(LinkDlgForm->Label2->Colour(), LinkLabel::kBlue);
+}
+
+// --- Keys and the table guard -------------------------------------------------------------
+
+TEST_F(MainFormTest, F12OpensTheAboutBox) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    form.OnKeyDown(platform::VK_F12);
+    form.OnKeyUp(platform::VK_F12);
+    EXPECT_EQ(modal_.shown, Args{"about"});
+}
+
+// The window's mouse reaches the table; F12 on the window opens the about box instead of
+// reaching the table's keys.
+TEST_F(MainFormTest, TheWindowsEventsReachTheTable) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    nActiveForm = 0;
+    const QPointF at(123, 456);
+    QMouseEvent move(QEvent::MouseMove, at, form.Window().mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&form.Window(), &move);
+    EXPECT_EQ(form.Table()->mousex, 123);
+    EXPECT_EQ(form.Table()->mousey, 456);
+    QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+    QApplication::sendEvent(&form.Window(), &f12);
+    EXPECT_EQ(modal_.shown, Args{"about"});
+}
+
+// Nothing reaches the table before it is made or after it is deleted.
+TEST_F(MainFormTest, EventsWithoutATableAreDropped) {
+    const auto send = [](TMainForm& form) {
+        form.OnLButtonDown(10, 10, platform::kLeftButton);
+        form.OnMouseMove(11, 11);
+        form.OnLButtonUp(11, 11);
+        form.OnKeyDown(platform::VK_ESCAPE);
+        form.OnKeyUp(platform::VK_ESCAPE);
+        form.OnChar('a');
+        form.OnPaint();
+        form.OnTimer(kTimerStep);
+    };
+    send(Start({kRegServerArgument}, QRect(0, 0, 640, 480)).Main());  // ends before the table
+    forms_.reset();
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    form.FormDestroy();
+    EXPECT_EQ(form.Table(), nullptr);
+    EXPECT_EQ(pMj, nullptr);
+    send(form);
+}
+
+}  // namespace
+}  // namespace shelltest
