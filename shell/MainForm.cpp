@@ -31,6 +31,7 @@
 #include "shell/InstallRecord.h"
 #include "shell/Modal.h"
 #include "shell/QtText.h"
+#include "shell/TableEvents.h"
 #include "shell/WebPane.h"
 #include "ui/SetForm.h"
 
@@ -140,6 +141,7 @@ void TMainForm::ChooseTableStyle() {
 bool TMainForm::CreateTable() {
     window_->SetCursorVisible(false);
     table_ = std::make_unique<CMj>(presentation_.get());
+    events_ = std::make_unique<TableEvents>(*table_);
     window_->SetCursorVisible(true);
     return !bGameFileMissing;
 }
@@ -174,5 +176,6 @@ void TMainForm::FormDestroy() {
     // Online play: the talk windows are closed and deleted here.
     delete DataModule1;
     DataModule1 = nullptr;
+    events_.reset();
     table_.reset();
 }

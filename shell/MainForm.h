@@ -25,6 +25,7 @@
 
 class CMj;
 class RendererPresentation;
+class TableEvents;
 class QEventLoop;
 class QtOnlineWindows;
 class QTextBrowser;
@@ -149,6 +150,8 @@ private:
     std::unique_ptr<QtOnlineWindows> onlineWindows_;
     std::unique_ptr<RendererPresentation> presentation_;
     std::unique_ptr<CMj> table_;
+    // The table's side of the window's events; exists exactly while the table does.
+    std::unique_ptr<TableEvents> events_;
     bool endRequested_ = false;
     bool servicesInstalled_ = false;
     bool downloadConnected_ = false;

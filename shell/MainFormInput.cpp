@@ -5,17 +5,18 @@
 #include "engine/Mj.h"
 #include "platform/WindowKeys.h"
 #include "shell/MainForm.h"
+#include "shell/TableEvents.h"
 
 void TMainForm::OnLButtonDown(int x, int y, int button) {
-    if (table_) table_->OnLButtonDown(x, y, button, 1);
+    if (events_) events_->OnLButtonDown(x, y, button);
 }
 
 void TMainForm::OnMouseMove(int x, int y) {
-    if (table_) table_->OnMouseMove(x, y);
+    if (events_) events_->OnMouseMove(x, y);
 }
 
 void TMainForm::OnLButtonUp(int x, int y) {
-    if (table_) table_->OnLButtonUp(x, y);
+    if (events_) events_->OnLButtonUp(x, y);
 }
 
 void TMainForm::OnKeyDown(int vk) {
@@ -23,23 +24,23 @@ void TMainForm::OnKeyDown(int vk) {
         WMSysCommand(kAboutCommand);
         return;
     }
-    if (table_) table_->OnKeyDown(vk);
+    if (events_) events_->OnKeyDown(vk);
 }
 
 void TMainForm::OnKeyUp(int vk) {
-    if (vk != platform::VK_F12 && table_) table_->OnKeyUp(vk);
+    if (vk != platform::VK_F12 && events_) events_->OnKeyUp(vk);
 }
 
 void TMainForm::OnChar(unsigned char gbkByte) {
-    if (table_) table_->OnKeyPress(gbkByte);
+    if (events_) events_->OnChar(gbkByte);
 }
 
 void TMainForm::OnPaint() {
-    if (table_) table_->Redraw();
+    if (events_) events_->OnPaint();
 }
 
 void TMainForm::OnTimer(int id) {
-    if (table_) table_->OnTimer(static_cast<unsigned>(id));
+    if (events_) events_->OnTimer(id);
 }
 
 void TMainForm::OpenSavedGame(const std::string& gbkPath) {
