@@ -11,6 +11,7 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
     switch (MsgType(record)) {
         case SC_LOGIN_SUCCESS: OnLoginSuccess(); return;
         case SC_LOGIN_FAIL: OnLoginFail(record); return;
+        case SC_AVATAR_INFO: HandleAvatarInfo(record); return;
         default: return;
     }
 }

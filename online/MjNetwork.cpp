@@ -54,6 +54,9 @@ void CMj::NetStart() {
     Button(kButtonSendChat).visible = 1;
     Button(kButtonPhrases).visible = 1;
     bWildRule = 0;
+    AvatarInfoList.clear();
+    AvatarRequestList.clear();
+    avatarDownloads.StartThread();
 }
 
 // The connection ended: the online timers stop, the table is cleared and the login dialog

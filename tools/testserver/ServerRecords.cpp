@@ -16,6 +16,7 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
     switch (MsgType(record)) {
         case CS_LOGIN: OnLogin(c, record); return;
         case CS_LOGOFF: Close(c); return;
+        case CS_SET_AVATAR: OnSetAvatar(c, record); return;
         default: return;  // the keep-alive only keeps the connection open
     }
 }
@@ -48,6 +49,9 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
         online_.insert(c.name);
     }
     Send(c, Bytes(Encode(ScLoginSuccess{})));
+    AnnounceDefaultPictures(c);
+    Account own;
+    if (AccountOf(c.name, &own)) AnnounceAvatar(c, own);
     if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) Play(c, *hostile);
 }
 
