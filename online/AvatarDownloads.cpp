@@ -40,10 +40,17 @@ void CAvatarDownloads::Stop() {
 
 bool CAvatarDownloads::WaitForJob(LoadAvatar* job) {
     std::unique_lock<std::mutex> lock(csAvatarQueue);
+    downloading_ = false;
     jobQueued_.wait(lock, [this] { return closing_ || nAvatarQueue > 0; });
     if (closing_) return false;
     *job = AvatarQueue[--nAvatarQueue];
+    downloading_ = true;
     return true;
+}
+
+bool CAvatarDownloads::Busy() {
+    std::lock_guard<std::mutex> lock(csAvatarQueue);
+    return nAvatarQueue > 0 || downloading_;
 }
 
 void CAvatarDownloads::Finished(const LoadAvatar& job) {

@@ -43,6 +43,8 @@ public:
     const std::atomic<bool>& Closing() const { return closing_; }
 
     int QueuedJobs();
+    // A job is queued or being downloaded.
+    bool Busy();
     // How many download threads were ever started (at most one).
     int ThreadsStarted() const { return threadsStarted_; }
 
@@ -55,6 +57,7 @@ private:
     std::mutex csAvatarDone;
     std::condition_variable jobQueued_;
     std::atomic<bool> closing_{false};
+    bool downloading_ = false;  // under csAvatarQueue: a job was taken and is not done
     int threadsStarted_ = 0;
     std::unique_ptr<THttpGetThread> thread_;
 };

@@ -117,7 +117,7 @@ bool TestServer::StartPictures(std::string* error) {
         info.male = route == kMaleRoute;
         info.digest = digest;
         info.url = "127.0.0.1:" + std::to_string(httpPort_) + "/" + route;
-        defaultRecords_ += Bytes(Encode(info));
+        defaultRecords_.push_back(Bytes(Encode(info)));
     }
     return true;
 }
@@ -149,7 +149,7 @@ void TestServer::AnnounceAvatar(Connection& c, const Account& shown) {
 }
 
 void TestServer::AnnounceDefaultPictures(Connection& c) {
-    if (!defaultRecords_.empty()) Send(c, defaultRecords_);
+    for (const std::string& record : defaultRecords_) Send(c, record);
 }
 
 // A picture number 1..12 is taken; every logged-in user is sent the user's record again (an

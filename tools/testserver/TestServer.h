@@ -129,7 +129,7 @@ private:
     std::uint16_t regPort_ = 0;
     std::uint16_t httpPort_ = 0;
     std::unique_ptr<nettest::TinyHttpServer> http_;
-    std::string defaultRecords_;  // the default pictures' SC_AVATAR_INFO records
+    std::vector<std::string> defaultRecords_;  // the default pictures' SC_AVATAR_INFO
     std::vector<std::unique_ptr<Connection>> connections_;
     int openConnections_ = 0;
     int nextId_ = 1;
