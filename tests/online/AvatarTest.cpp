@@ -95,6 +95,52 @@ TEST(AvatarDownloads, TakesTheNewestJobFirstAndHoldsAtMost99) {
     EXPECT_FALSE(tables.WaitForJob(&job));
 }
 
+// --- Records the table keeps ----------------------------------------------------------------
+
+GameMsg AvatarRecord(const std::string& name, std::int32_t id, const std::string& digest,
+                     const std::string& url) {
+    ScAvatarInfo info;
+    info.name = name;
+    info.userId = id;
+    info.digest = digest;
+    info.url = url;
+    return Encode(info);
+}
+
+// No thread runs: the table was never put online, so what is queued stays queued.
+TEST(AvatarRecords, BadRecordsAreIgnoredAndALaterRecordForAKnownNameToo) {
+    OnlineBench b;
+    CMj& t = *b.table;
+    const std::string good = "900150983cd24fb0d6963f7d28e17f72";
+    const GameMsg bad[] = {
+        AvatarRecord("甲", 1, "900150983cd24fb0d6963f7d28e17f7", "h/a.gif"),   // short
+        AvatarRecord("甲", 1, "900150983cd24fb0d6963f7d28e17fzz", "h/a.gif"),  // not hex
+        AvatarRecord("甲", 1, good, "me@h/a.gif"),
+        AvatarRecord("甲", 1, good, ""),
+        AvatarRecord("甲", -1, good, "h/a.gif"),
+    };
+    for (const GameMsg& r : bad) t.OnGameMsg(r.data());
+    EXPECT_TRUE(t.AvatarInfoList.empty());
+
+    t.OnGameMsg(AvatarRecord("甲", 1, good, "h/a.gif").data());
+    t.OnGameMsg(AvatarRecord("甲", 2, good, "h/b.gif").data());
+    ASSERT_EQ(t.AvatarInfoList.size(), 1u);
+    EXPECT_EQ(t.AvatarInfoList[0].address, "h/a.gif");
+    // Drawing asks twice; one download is queued.
+    EXPECT_FALSE(t.FindPendingAvatar(1));
+    EXPECT_FALSE(t.FindPendingAvatar(1));
+    EXPECT_FALSE(t.FindPendingAvatar(2));
+    EXPECT_EQ(t.avatarDownloads.QueuedJobs(), 1);
+}
+
+TEST(AvatarRecords, AFloodOfNewNamesStopsBeingKept) {
+    OnlineBench b;
+    CMj& t = *b.table;
+    for (int i = 0; i < 2500; ++i)
+        t.OnGameMsg(AvatarRecord("u" + std::to_string(i), i, "900150983cd24fb0d6963f7d28e17f72", "h/a.gif").data());
+    EXPECT_EQ(t.AvatarInfoList.size(), 2000u);
+}
+
 // --- Against the test server ---------------------------------------------------------------
 
 constexpr const char* kNotAGifBody = "this is no picture\n";
