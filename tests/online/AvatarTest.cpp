@@ -418,6 +418,19 @@ TEST_F(Avatars, ClosingDuringADownloadEndsWithinAboutASecond) {
     EXPECT_TRUE(left.empty());
 }
 
+// The hostile server's avatar case: the connection stays, and the table keeps nothing.
+TEST_F(Avatars, TheHostileServersBadAvatarRecordsAreNotKept) {
+    ServerOptions options;
+    options.hostileCase = "avatar-bad-records";
+    ServerBench s(options);
+    s.bench->LogInAs("tester", "secret");
+    ASSERT_TRUE(Pump([&] { return s.Online(); }));
+    Settle(300);
+    EXPECT_TRUE(s.bench->link->ClientSocket1.Connected());
+    EXPECT_TRUE(Table(s).AvatarInfoList.empty());
+    EXPECT_EQ(Table(s).avatarDownloads.QueuedJobs(), 0);
+}
+
 // --- What the server sends -----------------------------------------------------------------
 
 TEST_F(Avatars, TheServerAnnouncesPicturesAfterTheLoginSuccess) {
