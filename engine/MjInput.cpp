@@ -9,9 +9,11 @@
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
+#include "online/OnlineDialogs.h"
 #include "platform/WindowKeys.h"
 #include "ui/BitForm.h"
 #include "ui/Dialogs.h"
+#include "ui/DxEdit.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
 #include "ui/InputNameDlg.h"
@@ -39,10 +41,13 @@ MouseRoute RouteMouse() {
     return {nullptr, false, true};
 }
 
-// The key handlers of the dialogs that take keys: the names dialog types, the score sheet
-// answers keys going down and up.  The login, sign-up and lobby keys come with online play.
+// The key handlers of the dialogs that take keys: the names dialog, the login and the sign-up
+// type, the score sheet answers keys going down and up.
 void DialogKeyPress(int id, int character) {
-    if (id == kInputNameDlgId && pInputNameDlg) pInputNameDlg->OnKeyPress(character);
+    if (id == kInputNameDlgId && pInputNameDlg)
+        pInputNameDlg->OnKeyPress(character);
+    else
+        PassKeyToOnlineDialog(id, character);
 }
 
 void DialogKeyDown(int id, int vk) {
@@ -210,11 +215,16 @@ void CMj::TableLeftUp(int x, int y) {
 
 // --- Keys ---------------------------------------------------------------------------------
 
-// Characters go to the dialog that takes typing; with no dialog, typing is table chat, which
-// comes with online play.
+// Characters go to the dialog that takes typing; with no dialog, typing in an online game goes
+// to the table's chat line (Enter sends it, as a key going down).
 void CMj::OnKeyPress(int character) {
-    if (nActiveForm == 0) return;
-    DialogKeyPress(nActiveForm, character);
+    if (nActiveForm != 0) {
+        DialogKeyPress(nActiveForm, character);
+        return;
+    }
+    if (character == platform::VK_RETURN || !IsNetGame() || !chatedit) return;
+    chatedit->OnChar(static_cast<unsigned char>(character));
+    Redraw();
 }
 
 // Only the score sheet takes keys going up.
