@@ -8,6 +8,8 @@
 #include "online/GameMsg.h"
 #include "online/LoginForm.h"
 #include "online/OnlineDialogs.h"
+#include "ui/DxGameChatWnd.h"
+#include "ui/DxLinkLabel.h"
 
 static_assert(kOutgoingRecordBytes == kGameMsgSize, "the table's record is a GameMsg");
 
@@ -17,6 +19,18 @@ namespace {
 constexpr int kButtonSendChat = 17;
 constexpr int kButtonInvite = 20;
 constexpr int kButtonPhrases = 21;
+
+// Online the table shows its chat log, the chat input with its send and phrase buttons, and
+// none of the offline game's link labels (which would still take clicks though undrawn).
+void ShowOnlineWidgets(CMj& mj, bool online) {
+    const std::uint8_t on = online ? 1 : 0;
+    if (mj.chatlog) mj.chatlog->visible = on;
+    if (mj.chatedit) mj.chatedit->visible = on;
+    mj.Button(kButtonSendChat).visible = on;
+    mj.Button(kButtonPhrases).visible = on;
+    for (CDxLinkLabel* link : mj.links)
+        if (link) link->visible = online ? 0 : 1;
+}
 
 }  // namespace
 
@@ -51,8 +65,7 @@ void CMj::NetStart() {
     Timer(kTimerKeepAlive)->SetEnabled(true);
     Button(kButtonInvite).visible = 1;
     ShowDialogById(this, kLobbyId);
-    Button(kButtonSendChat).visible = 1;
-    Button(kButtonPhrases).visible = 1;
+    ShowOnlineWidgets(*this, true);
     bWildRule = 0;
 }
 
@@ -69,7 +82,6 @@ void CMj::NetGameEnded() {
     Button(kButtonInvite).visible = 0;
     netgame = 0;
     if (pLoginForm) pLoginForm->Show();
-    Button(kButtonSendChat).visible = 0;
-    Button(kButtonPhrases).visible = 0;
+    ShowOnlineWidgets(*this, false);
     Redraw();
 }

@@ -208,6 +208,16 @@ TEST_F(ServerTest, TheSignUpChannelAnswersOneByteAndCreatesTheAccount) {
     RawClient game(Server().GamePort());
     game.Send(LoginRecord("新玩家", "pw1234"));
     EXPECT_EQ(game.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+
+    // The same name again is taken, and its password stays.
+    request.password = "other1";
+    RawClient again(Server().RegPort());
+    const RegRequestBytes second = EncodeRegRequest(request);
+    again.Send(std::string(second.begin(), second.end()));
+    EXPECT_EQ(again.Receive(2, 1000), std::string(1, char(kRegNameTaken)));
+    RawClient retry(Server().GamePort());
+    retry.Send(LoginRecord("新玩家", "other1"));
+    EXPECT_EQ(retry.Receive(kGameMsgSize)[0], char(SC_LOGIN_FAIL));
 }
 
 TEST_F(ServerTest, TheSignUpAnswerIsChosenAndNeedNotCreateTheAccount) {

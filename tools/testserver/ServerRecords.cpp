@@ -51,14 +51,17 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) Play(c, *hostile);
 }
 
-// One answer byte; an answer of 1 creates the account when the server is told to.
+// One answer byte; an answer of 1 creates the account when the server is told to.  A name
+// that has an account already is answered as taken: a success would not be true.
 void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     if (const HostileCase* hostile = CaseFor(HostileWhen::kForSignUp)) {
         Play(c, *hostile);
         return;
     }
     const RegRequest request = DecodeRegRequest(reinterpret_cast<const std::uint8_t*>(bytes.data()));
-    if (options_.regReply == kRegOk && options_.regCreatesAccount && !HasAccount(request.name)) {
+    int reply = options_.regReply;
+    if (reply == kRegOk && HasAccount(request.name)) reply = kRegNameTaken;
+    if (reply == kRegOk && options_.regCreatesAccount) {
         Account account;
         account.name = request.name;
         account.password = request.password;
@@ -66,7 +69,7 @@ void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
         std::lock_guard<std::mutex> lock(mutex_);
         accounts_.push_back(account);
     }
-    Send(c, std::string(1, static_cast<char>(options_.regReply)));
+    Send(c, std::string(1, static_cast<char>(reply)));
     CloseAfterSending(c);
 }
 

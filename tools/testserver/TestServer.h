@@ -28,7 +28,7 @@ struct ServerOptions {
     std::uint16_t regPort = 0;
     std::string accountFile;     // empty: the default accounts
     int idleTimeoutMs = 60000;   // a connection that sends nothing this long is closed
-    int regReply = kRegOk;       // the sign-up channel's answer byte
+    int regReply = kRegOk;       // the sign-up channel's answer byte (a known name: taken)
     bool regCreatesAccount = true;  // an answer of 1 creates the account
     std::string hostileCase;     // the id of the case to play; empty: none
     std::string transcriptFile;  // empty: the transcript stays in memory
