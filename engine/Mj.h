@@ -450,6 +450,7 @@ private:
     void TableMouseMove(int x, int y);
     void TableLeftUp(int x, int y);
     bool ClickLink(int x, int y);
+    bool PortraitMenu(int x, int y);
     bool HoverLinks(int x, int y);
     int LinksInUse() const;
     bool HandTakesMouse() const;

@@ -1,6 +1,7 @@
 // The table's entry for every received record, and the login records.
 #include "engine/Mj.h"
 #include "online/GameMsgServer.h"
+#include "online/LobbyRecords.h"
 #include "online/LoginForm.h"
 #include "online/MainWindowNotices.h"
 #include "online/NetworkStart.h"
@@ -11,6 +12,21 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
     switch (MsgType(record)) {
         case SC_LOGIN_SUCCESS: OnLoginSuccess(); return;
         case SC_LOGIN_FAIL: OnLoginFail(record); return;
+        case SC_MESSAGEBOX: OnNoticeRecord(record); return;
+        case SC_NOTICE: OnNoticeRecord(record); return;
+        case SC_LINK_NOTICE: OnLinkNotice(record); return;
+        case SC_BACK_TO_ROOM: OnBackToRoom(*this, record); return;
+        case SC_ROOM_LIST_BEGIN: OnRoomListBegin(*this, record); return;
+        case SC_ROOM_ADD: OnRoomAdd(*this, record); return;
+        case SC_SERVER_USERCOUNT: OnServerUserCount(*this, record); return;
+        case SC_ROOM_USERCOUNT: OnRoomUserCount(*this, record); return;
+        case SC_ROOM_LIST_END: OnRoomListEnd(*this, record); return;
+        case SC_ROOM_INFO: OnRoomInfo(*this, record); return;
+        case SC_TABLE_INFO: OnTableInfo(*this, record); return;
+        case SC_USER_INFO: OnUserInfo(*this, record); return;
+        case SC_INVITE: OnInvite(*this, record); return;
+        case SC_TALK: OnTalk(*this, record); return;
+        case SC_ROOM_CHAT: OnRoomChat(*this, record); return;
         default: return;
     }
 }
@@ -25,6 +41,7 @@ void CMj::OnLoginSuccess() {
         CurrentOnlineWindows()->ShowMainWindow();
     }
     NetStart();
+    StartLobby();
 }
 
 // The server closes the connection after a refusal; a command-line start ends with it.

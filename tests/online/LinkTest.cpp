@@ -336,6 +336,7 @@ TEST_F(LinkTest, TheMainWindowsCloseLogsOffOnlyWhileOnline) {
     SendLogoff();  // not online yet
     EXPECT_TRUE(Game().TakeSent().empty());
     Game().Feed(LoginSuccess());
+    Game().TakeSent();  // the table preferences
     SendLogoff();
     EXPECT_EQ(Game().TakeSent(), Bytes(Encode(CsLogoff{})));
 }

@@ -16,7 +16,9 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
     switch (MsgType(record)) {
         case CS_LOGIN: OnLogin(c, record); return;
         case CS_LOGOFF: Close(c); return;
-        default: return;  // the keep-alive only keeps the connection open
+        default:
+            if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
+            return;  // the keep-alive only keeps the connection open
     }
 }
 
@@ -29,10 +31,14 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     CsLogin login;
     Decode(record, &login);
     bool known = false;
+    Account account;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (const Account& a : accounts_)
-            if (a.name == login.name && a.password == login.password) known = true;
+            if (a.name == login.name && a.password == login.password) {
+                known = true;
+                account = a;
+            }
     }
     if (!known) {
         Send(c, Bytes(Encode(ScLoginFail{options_.refusal})));
@@ -48,7 +54,11 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
         online_.insert(c.name);
     }
     Send(c, Bytes(Encode(ScLoginSuccess{})));
-    if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) Play(c, *hostile);
+    if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) {
+        Play(c, *hostile);
+        return;
+    }
+    if (rooms_) rooms_->OnLogin(c.id, account);
 }
 
 // One answer byte; an answer of 1 creates the account when the server is told to.  A name

@@ -8,6 +8,8 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -19,6 +21,7 @@
 #include "online/RegRequest.h"
 #include "tools/testserver/Accounts.h"
 #include "tools/testserver/HostileCases.h"
+#include "tools/testserver/Rooms.h"
 #include "tools/testserver/Transcript.h"
 
 namespace testserver {
@@ -34,6 +37,11 @@ struct ServerOptions {
     std::string transcriptFile;  // empty: the transcript stays in memory
     int dripPauseMs = 3;         // the pause between the bytes of a one-byte-per-read case
     std::string refusal = "帐号或密码错误";  // the text of SC_LOGIN_FAIL
+    // The rooms a login lists (none: the login is answered and nothing follows), the server's
+    // name in the room list, and the minimum fan of its tables.
+    std::vector<RoomConfig> rooms = DefaultRooms();
+    std::string serverName = "翠岭测试服务器";
+    int minFan = 8;
 };
 
 class TestServer {
@@ -57,6 +65,8 @@ public:
     std::set<std::string> OnlineUsers() const;
     // Game and sign-up connections open now.
     int OpenConnections() const;
+    // Runs `look` on the server's thread with its rooms (null without rooms) and waits for it.
+    void WithRooms(const std::function<void(Rooms*)>& look);
 
 private:
     struct Connection;
@@ -77,6 +87,8 @@ private:
     void Close(Connection& c);
     int PollTimeoutMs() const;
     void Wake();
+    void SendTo(int id, const GameMsg& record);
+    void RunPendingLooks();
     const HostileCase* CaseFor(HostileWhen when) const;
 
     ServerOptions options_;
@@ -95,6 +107,8 @@ private:
     int nextId_ = 1;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
+    std::unique_ptr<Rooms> rooms_;
+    std::vector<std::function<void()>> looks_;  // under mutex_
 };
 
 }  // namespace testserver
