@@ -45,6 +45,19 @@ void CMj::OnTableButton(int id) {
         platform::OpenUrl(kHelpPage);
         Redraw();
         break;
+    case kButtonStart:
+        PlayWave("Wave\\start.wav");
+        Button(kButtonStart).visible = 0;
+        if (IsNetGame()) SendStart();
+        Redraw();
+        break;
+    case kButtonPiaoYes:
+    case kButtonPiaoNo:
+        Button(kButtonPiaoYes).visible = Button(kButtonPiaoNo).visible = 0;
+        if (id == kButtonPiaoNo) Timer(kTimerClaimCount)->SetEnabled(false);
+        SendPiaoAnswer(id == kButtonPiaoYes);
+        Redraw();
+        break;
     default: break;  // 7 and 8 (settings and rules captions), 13 and 14 (chow), 23
     }
 }

@@ -27,6 +27,21 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
         case SC_INVITE: OnInvite(*this, record); return;
         case SC_TALK: OnTalk(*this, record); return;
         case SC_ROOM_CHAT: OnRoomChat(*this, record); return;
+        case SC_ENTER_TABLE: OnEnterTable(record); return;
+        case SC_TABLE_USERINFO: OnTableUserInfo(record); return;
+        case SC_USER_START: OnUserStart(record); return;
+        case SC_DICE: OnDice(record); return;
+        case SC_DEAL: OnDeal(record); return;
+        case SC_FLOWER: OnFlower(record); return;
+        case SC_TABLE_CHAT: OnTableChat(record); return;
+        case SC_DRAW_TILE: OnDrawTile(record); return;
+        case SC_OTHER_DRAW: OnOtherDraw(record); return;
+        case SC_YOUR_TURN: OnYourTurn(record); return;
+        case SC_ACTION_OPTIONS: OnActionOptions(record); return;
+        case SC_DISCARD: OnDiscardRecord(record); return;
+        case SC_SEND_ACTION: OnSendAction(record); return;
+        case SC_HAND_END: OnHandEnd(record); return;
+        case SC_TABLE_RESTORE: OnTableRestore(record); return;
         default: return;
     }
 }

@@ -39,7 +39,9 @@ int CMj::ServerSeatToLocal(int serverSeat) const { return (serverSeat + 4 - owns
 void CMj::ClearOutgoingRecord() { std::memset(outmsg, 0, sizeof outmsg); }
 
 void CMj::SendOutgoingRecord() {
-    if (DataModule1) DataModule1->SendRecord(outmsg, kGameMsgSize);
+    if (recordsink)
+        recordsink(outmsg);
+    else if (DataModule1) DataModule1->SendRecord(outmsg, kGameMsgSize);
 }
 
 void CMj::SendKeepAlive() {
@@ -62,6 +64,7 @@ void CMj::NetStart() {
     Button(kButtonNewGame).visible = 0;
     netgame = 1;
     ownseat = 0;
+    seated = 0;
     Timer(kTimerKeepAlive)->SetEnabled(true);
     Button(kButtonInvite).visible = 1;
     ShowDialogById(this, kLobbyId);
@@ -81,6 +84,7 @@ void CMj::NetGameEnded() {
     state = kNoHand;
     Button(kButtonInvite).visible = 0;
     netgame = 0;
+    seated = 0;
     if (pLoginForm) pLoginForm->Show();
     ShowOnlineWidgets(*this, false);
     Redraw();
