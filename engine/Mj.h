@@ -24,6 +24,7 @@
 #include "graphics/DeskGrid.h"
 #include "graphics/FrameDialogs.h"
 #include "graphics/MjDraw.h"
+#include "online/AvatarDownloads.h"
 #include "ui/BitButtonArray.h"
 #include "ui/DxLinkLabel.h"
 #include "rules/GbHu.h"
@@ -390,6 +391,23 @@ public:
     int saveddealer = -1;           // online: the dealer of the last SC_DICE
     std::uint8_t restorehalf = 0;   // online: the first restore record came, the rivers wait
     int markedcount = 0;            // online variant 4: marked tiles in the user's hand
+
+    // --- Avatars (online/MjAvatars.cpp): the server's avatar records, the downloads queued,
+    // and the download thread's tables.  NetStart empties the lists and starts the thread once.
+    std::vector<GetAvatar> AvatarInfoList;     // at most one per user name, in arrival order
+    std::vector<GetAvatar> AvatarRequestList;  // downloads queued, at most one per user name
+    CAvatarDownloads avatarDownloads;
+    // SC_AVATAR_INFO.
+    void HandleAvatarInfo(const std::uint8_t* record);
+    // True when the cached picture is there and matches; otherwise queues its download (once
+    // per name) and answers false.
+    bool EnsureAvatar(const GetAvatar& avatar);
+    // For drawing code: EnsureAvatar of the record of that id; false when there is none.
+    bool FindPendingAvatar(std::int32_t id);
+    // The user id the server announced for a user name; 0 when none.
+    std::int32_t AvatarIdOf(const char* gbkName) const;
+    // Timer 6: one finished download is shown (the lobby's own picture, the seats of that user).
+    void TakeFinishedAvatar();
 
 private:
     // Construction helpers.

@@ -62,6 +62,7 @@ void CMj::OnTimer(unsigned id) {
     case kTimerIdle:
         portraitphase = (portraitphase + 1) % 4;
         RestartMusicWhenEnded();
+        TakeFinishedAvatar();
         Redraw();
         return;
     case kTimerKeepAlive: SendKeepAlive(); return;

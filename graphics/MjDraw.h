@@ -371,6 +371,9 @@ private:
     void LoadClassicGroup();
     void LoadNewStyleGroup();
     void LoadPortraits();
+    // A classic seat portrait from a GIF; `clipped` cuts it to the largest portrait shown.
+    void LoadSeatPortrait(int seat, const std::string& path, bool clipped);
+    void LoadNetSeatPortrait(int seat);
     void LoadCommonPictures();
     void ShowLoadingPicture();
     void ReleaseCatalogue();

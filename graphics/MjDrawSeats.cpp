@@ -1,5 +1,6 @@
 // The seat pictures: each seat's avatar loaded when the seat's player changes, and the
 // new-style figures of the three other seats drawn at their places.
+#include <cstring>
 #include <string>
 
 #include "engine/Mj.h"
@@ -8,12 +9,16 @@
 #include "graphics/MjDraw.h"
 #include "graphics/SurfaceHelpers.h"
 #include "graphics/TileCells.h"
+#include "online/AvatarCache.h"
 #include "platform/Path.h"
 
 namespace {
 
 constexpr int kFirstAvatar = 1;
 constexpr int kLastAvatar = 12;
+// The largest downloaded portrait shown.
+constexpr int kMaxPortraitWidth = 140;
+constexpr int kMaxPortraitHeight = 226;
 
 // Portrait frames the table sets on a seat: at rest, discarding, blinking.
 constexpr int kFaceDiscard = 1;
@@ -51,12 +56,36 @@ void CMjDraw::LoadSeatAvatar(int seat, int picture) {
         return;
     }
     if (seat < 0 || seat > 3 || pMj == nullptr) return;
-    // Online portraits (the players' own pictures) come with online play.
-    if (pMj->IsNetGame()) return;
-    const std::string path = platform::ProgramPath("Graphic\\" + std::to_string(picture) + ".gif");
+    if (pMj->IsNetGame()) {
+        LoadNetSeatPortrait(seat);
+        return;
+    }
+    LoadSeatPortrait(seat, platform::ProgramPath("Graphic\\" + std::to_string(picture) + ".gif"), false);
+}
+
+// Online a seat a user sits in shows the user's downloaded picture once it is cached and
+// current (cut to 140 x 226), else the default picture of the seat's sex.
+void CMjDraw::LoadNetSeatPortrait(int seat) {
+    const CMjPlayer& p = pMj->Player[seat];
+    if (!p.occupied) return;
+    char name[sizeof p.name + 1] = {};
+    std::memcpy(name, p.name, sizeof p.name);
+    const std::int32_t id = pMj->AvatarIdOf(name);
+    const std::string path = AvatarCachePath(id);
+    if (pMj->FindPendingAvatar(id) && platform::FileExists(path) && GIsGifFile(path))
+        LoadSeatPortrait(seat, path, true);
+    else
+        LoadSeatPortrait(seat, platform::ProgramPath(p.sex == 1 ? "male.gif" : "female.gif"), false);
+}
+
+void CMjDraw::LoadSeatPortrait(int seat, const std::string& path, bool clipped) {
     if (AvatarName[seat] == path) return;
     AvatarName[seat] = path;
-    GReloadImage(path, &lpDDSPortrait[seat], &rcPortrait[seat]);
+    if (clipped)
+        GReloadImageClipped(path, &lpDDSPortrait[seat], &rcPortrait[seat], kMaxPortraitWidth,
+                            kMaxPortraitHeight);
+    else
+        GReloadImage(path, &lpDDSPortrait[seat], &rcPortrait[seat]);
     GSetColorKey(&lpDDSPortrait[seat]);
 }
 

@@ -42,6 +42,7 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
         case SC_SEND_ACTION: OnSendAction(record); return;
         case SC_HAND_END: OnHandEnd(record); return;
         case SC_TABLE_RESTORE: OnTableRestore(record); return;
+        case SC_AVATAR_INFO: HandleAvatarInfo(record); return;
         default: return;
     }
 }

@@ -70,6 +70,9 @@ void CMj::NetStart() {
     ShowDialogById(this, kLobbyId);
     ShowOnlineWidgets(*this, true);
     bWildRule = 0;
+    AvatarInfoList.clear();
+    AvatarRequestList.clear();
+    avatarDownloads.StartThread();
 }
 
 // The connection ended: the online timers stop, the table is cleared and the login dialog

@@ -1,6 +1,7 @@
 #include "shell/ShellForms.h"
 
 #include "graphics/SurfaceHelpers.h"
+#include "online/qt/AvatarForm.h"
 #include "platform/qt/QtGameWindow.h"
 #include "shell/AboutForm.h"
 #include "shell/ClostForm.h"
@@ -37,10 +38,12 @@ ShellForms::ShellForms(const std::vector<std::string>& args, QRect screen) {
     DownForm = Keep(down_, new TDownForm(owner));
     LinkDlgForm = Keep(link_, new TLinkDlgForm(owner));
     ClostForm = Keep(close_, new TClostForm(owner));
-    // Online play: the avatar chooser comes here.
+    AvatarForm = Keep(avatar_, new TAvatarForm(owner));
 }
 
 ShellForms::~ShellForms() {
+    AvatarForm = nullptr;
+    avatar_.reset();
     ClostForm = nullptr;
     LinkDlgForm = nullptr;
     DownForm = nullptr;

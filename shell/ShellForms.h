@@ -15,6 +15,7 @@ class TPopForm;
 class TDownForm;
 class TLinkDlgForm;
 class TClostForm;
+class TAvatarForm;
 
 class ShellForms {
 public:
@@ -36,4 +37,5 @@ private:
     std::unique_ptr<TDownForm> down_;
     std::unique_ptr<TLinkDlgForm> link_;
     std::unique_ptr<TClostForm> close_;
+    std::unique_ptr<TAvatarForm> avatar_;
 };

@@ -11,6 +11,7 @@
 #include "platform/net/QtSocketFactory.h"
 #include "tests/online/LoopbackProxy.h"
 #include "tests/online/OnlineTestSupport.h"
+#include "tests/online/ServerBench.h"
 #include "tools/testserver/TestServer.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
@@ -23,47 +24,6 @@ using testserver::ServerOptions;
 using testserver::TestServer;
 
 namespace {
-
-// The table, its dialogs and the link on Qt's sockets, and a test server whose ports the
-// program folder's Dirconfig.ini and Network.cfg name.
-class ServerBench {
-public:
-    explicit ServerBench(ServerOptions options = {}) : server(options), installed_(&factory_) {
-        std::string error;
-        started = server.Start(&error);
-        EXPECT_TRUE(started) << error;
-        bench = std::make_unique<OnlineBench>([this](const std::filesystem::path& folder) {
-            const std::string port = std::to_string(server.GamePort());
-            WriteFile(folder / "Dirconfig.ini",
-                      "[Public]\r\nServerNum=1\r\n[DIRSERVER0]\r\nname=本机\r\nhost=127.0.0.1\r\nport=" +
-                          port + "\r\n");
-            WriteFile(folder / "Network.cfg", "[loginserver]\r\nname=\r\nip=127.0.0.1\r\nregip=127.0.0.1\r\nregport=" +
-                                                  std::to_string(server.RegPort()) + "\r\n");
-        });
-    }
-    ~ServerBench() {
-        bench.reset();
-        server.Stop();
-    }
-
-    bool Online() const { return bench->table->IsNetGame(); }
-    bool AtLogin() const {
-        return !Online() && nActiveForm == CLoginForm::kId && !bench->link->ClientSocket1.Active();
-    }
-    bool SawClientRecord(int type) const {
-        for (const auto& e : server.TranscriptEntries())
-            if (e.fromClient && !e.signUp && e.type == type) return true;
-        return false;
-    }
-
-    TestServer server;
-    bool started = false;
-    std::unique_ptr<OnlineBench> bench;
-
-private:
-    platform::QtSocketFactory factory_;
-    platform::testing::ScopedSocketFactory installed_;
-};
 
 // Online the table shows its chat log, chat input and their buttons, and its link labels take
 // no clicks; offline the reverse.

@@ -104,14 +104,15 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 // The table with its online dialogs and the link.
 class OnlineBench {
 public:
-    explicit OnlineBench(const std::function<void(const std::filesystem::path&)>& prepareFolder = {})
+    explicit OnlineBench(const std::function<void(const std::filesystem::path&)>& prepareFolder = {},
+                         TablePresentation* presentation = nullptr)
         : folder_(OnlineProgramFolder()),
           noticesInstalled_(&notices),
           desktopInstalled_(&desktop) {
         if (prepareFolder) prepareFolder(folder_);
         ResetGlobals();
         InstallOnlineWindows(&windows);
-        headless_.emplace(1);
+        headless_.emplace(1, presentation);
         table = headless_->table.get();
         DataModule1 = new TDataModule1(table);
         link = DataModule1;

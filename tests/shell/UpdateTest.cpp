@@ -23,7 +23,7 @@
 #include "shell/QtText.h"
 #include "shell/ShellForms.h"
 #include "shell/UpdateDownload.h"
-#include "tests/support/TinyHttpServer.h"
+#include "tools/testserver/TinyHttpServer.h"
 
 namespace shelltest {
 namespace {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "online/RecordFramer.h"
@@ -29,6 +30,7 @@ struct TestServer::Connection {
     bool closed = false;
     bool loggedIn = false;
     std::string name;
+    std::set<std::string> announced;  // users whose SC_AVATAR_INFO went out here
 };
 
 }  // namespace testserver

@@ -16,6 +16,7 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
     switch (MsgType(record)) {
         case CS_LOGIN: OnLogin(c, record); return;
         case CS_LOGOFF: Close(c); return;
+        case CS_SET_AVATAR: OnSetAvatar(c, record); return;
         default:
             if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
             return;  // the keep-alive only keeps the connection open
@@ -54,6 +55,8 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
         online_.insert(c.name);
     }
     Send(c, Bytes(Encode(ScLoginSuccess{})));
+    AnnounceDefaultPictures(c);
+    AnnounceAvatar(c, account);
     if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) {
         Play(c, *hostile);
         return;

@@ -14,6 +14,7 @@
 #include <chrono>
 
 #include "tools/testserver/Connection.h"
+#include "tools/testserver/TinyHttpServer.h"
 
 namespace testserver {
 
@@ -71,6 +72,7 @@ bool TestServer::Start(std::string* error) {
     }
     if (reason.empty()) gameListener_ = Listen(options_.gamePort, &gamePort_, &reason);
     if (reason.empty()) regListener_ = Listen(options_.regPort, &regPort_, &reason);
+    if (reason.empty()) StartPictures(&reason);
     if (reason.empty() && pipe2(wake_, O_NONBLOCK | O_CLOEXEC) != 0) reason = "no pipe";
     if (!reason.empty()) {
         if (error) *error = reason;
@@ -92,6 +94,7 @@ void TestServer::Stop() {
     for (auto& c : connections_)
         if (!c->closed) Close(*c);
     connections_.clear();
+    http_.reset();
     for (int* fd : {&gameListener_, &regListener_, &wake_[0], &wake_[1]})
         if (*fd >= 0) {
             close(*fd);

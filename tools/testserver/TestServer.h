@@ -2,7 +2,8 @@
 // ports of its choosing unless told otherwise, and plays the server's side of the protocol as
 // the client expects it, on a thread of its own.  In this version it logs users in from its
 // account file (and closes the connection after a refusal; a second login of a name replaces
-// the first connection), answers the sign-up channel, closes connections that stay silent
+// the first connection), answers the sign-up channel, serves the users' pictures over HTTP and
+// announces them (SC_AVATAR_INFO) before the records that show their users, closes connections that stay silent
 // longer than the idle time-out, keeps a transcript of every record, and can play one of the
 // hostile cases.
 #pragma once
@@ -24,6 +25,10 @@
 #include "tools/testserver/Rooms.h"
 #include "tools/testserver/Transcript.h"
 
+namespace nettest {
+class TinyHttpServer;
+}
+
 namespace testserver {
 
 struct ServerOptions {
@@ -42,7 +47,23 @@ struct ServerOptions {
     std::vector<RoomConfig> rooms = DefaultRooms();
     std::string serverName = "翠岭测试服务器";
     int minFan = 8;
+    // Pictures: the HTTP port (0: any free port), the folder the accounts' picture paths are
+    // relative to (empty: the account file's folder), the default pictures announced after
+    // every login (empty: none), and the pause between the slow route's pieces.
+    std::uint16_t httpPort = 0;
+    std::string pictureFolder;
+    std::string malePicture;
+    std::string femalePicture;
+    int slowPictureMs = 50;
 };
+
+// The HTTP routes that fail, for accounts whose picture path names one: a picture that takes
+// about 20 s to arrive, one above the client's 1 MiB cap, one that is no GIF, and a redirect
+// to a file on the client's machine.  Any other unknown path is not found.
+constexpr const char* kSlowPicture = "fail/slow.gif";
+constexpr const char* kOversizedPicture = "fail/oversized.gif";
+constexpr const char* kNotAGifPicture = "fail/notgif.gif";
+constexpr const char* kRedirectPicture = "fail/redirect.gif";
 
 class TestServer {
 public:
@@ -58,6 +79,13 @@ public:
 
     std::uint16_t GamePort() const { return gamePort_; }
     std::uint16_t RegPort() const { return regPort_; }
+    std::uint16_t HttpPort() const { return httpPort_; }
+
+    // The SC_AVATAR_INFO record the server sends for a user: empty when the user is unknown or
+    // has no picture.
+    std::string AvatarInfoFor(const std::string& name) const;
+    // The picture number an account holds now; 0 for an unknown name.
+    int PictureOf(const std::string& name) const;
 
     std::vector<TranscriptEntry> TranscriptEntries() const { return transcript_.Entries(); }
     bool HasAccount(const std::string& name) const;
@@ -90,6 +118,15 @@ private:
     void SendTo(int id, const GameMsg& record);
     void RunPendingLooks();
     const HostileCase* CaseFor(HostileWhen when) const;
+    // A copy of the account of a name; false when there is none.
+    bool AccountOf(const std::string& name, Account* account) const;
+    // Pictures (ServerAvatars.cpp).
+    bool StartPictures(std::string* error);
+    std::string AvatarRecord(const Account& account) const;
+    // Sends a user's SC_AVATAR_INFO on a connection, once per connection.
+    void AnnounceAvatar(Connection& c, const Account& shown);
+    void AnnounceDefaultPictures(Connection& c);
+    void OnSetAvatar(Connection& c, const std::uint8_t* record);
 
     ServerOptions options_;
     const HostileCase* hostile_ = nullptr;
@@ -102,6 +139,9 @@ private:
     int wake_[2] = {-1, -1};
     std::uint16_t gamePort_ = 0;
     std::uint16_t regPort_ = 0;
+    std::uint16_t httpPort_ = 0;
+    std::unique_ptr<nettest::TinyHttpServer> http_;
+    std::vector<std::string> defaultRecords_;  // the default pictures' SC_AVATAR_INFO
     std::vector<std::unique_ptr<Connection>> connections_;
     int openConnections_ = 0;
     int nextId_ = 1;

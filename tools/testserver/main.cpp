@@ -1,7 +1,9 @@
 // The loopback game server as a program.  It prints the ports it listens on as
-// "game=<port> reg=<port>" and serves until it gets SIGINT or SIGTERM.
+// "game=<port> reg=<port> http=<port>" and serves until it gets SIGINT or SIGTERM.
 //
-//   mj_testserver [--game-port N] [--reg-port N] [--accounts FILE] [--idle-timeout-ms N]
+//   mj_testserver [--game-port N] [--reg-port N] [--http-port N] [--accounts FILE]
+//                 [--pictures DIR] [--male-picture FILE] [--female-picture FILE]
+//                 [--idle-timeout-ms N]
 //                 [--reg-reply N] [--reg-creates 0|1] [--hostile ID] [--transcript FILE]
 //   mj_testserver --list-hostile            the hostile cases, one a line
 //   mj_testserver --write-accounts FILE     the default accounts as an account file
@@ -19,7 +21,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: mj_testserver [--game-port N] [--reg-port N] [--accounts FILE] "
+                 "usage: mj_testserver [--game-port N] [--reg-port N] [--http-port N] "
+                 "[--accounts FILE] [--pictures DIR] [--male-picture FILE] [--female-picture FILE] "
                  "[--idle-timeout-ms N] [--reg-reply N] [--reg-creates 0|1] [--hostile ID] "
                  "[--transcript FILE] | --list-hostile | --write-accounts FILE | "
                  "--write-fuzz-seeds DIR\n");
@@ -52,7 +55,7 @@ int Serve(const testserver::ServerOptions& options) {
         std::fprintf(stderr, "mj_testserver: %s\n", error.c_str());
         return 1;
     }
-    std::printf("game=%u reg=%u\n", server.GamePort(), server.RegPort());
+    std::printf("game=%u reg=%u http=%u\n", server.GamePort(), server.RegPort(), server.HttpPort());
     std::fflush(stdout);
     int received = 0;
     sigwait(&signals, &received);
@@ -74,8 +77,16 @@ int main(int argc, char** argv) {
             options.gamePort = static_cast<std::uint16_t>(std::atoi(value));
         else if (arg == "--reg-port")
             options.regPort = static_cast<std::uint16_t>(std::atoi(value));
+        else if (arg == "--http-port")
+            options.httpPort = static_cast<std::uint16_t>(std::atoi(value));
         else if (arg == "--accounts")
             options.accountFile = value;
+        else if (arg == "--pictures")
+            options.pictureFolder = value;
+        else if (arg == "--male-picture")
+            options.malePicture = value;
+        else if (arg == "--female-picture")
+            options.femalePicture = value;
         else if (arg == "--idle-timeout-ms")
             options.idleTimeoutMs = std::atoi(value);
         else if (arg == "--reg-reply")

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "tests/support/ScratchFolder.h"
-#include "tests/support/TinyHttpServer.h"
+#include "tools/testserver/TinyHttpServer.h"
 #include "platform/Http.h"
 
 using namespace platform;

@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "tests/support/ScratchFolder.h"
-#include "tests/support/TinyHttpServer.h"
+#include "tools/testserver/TinyHttpServer.h"
 
 using namespace platform;
 using namespace nettest;

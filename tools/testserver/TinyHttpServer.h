@@ -1,5 +1,6 @@
-// A loopback HTTP server for the download tests: one thread, one connection at a time, fixed
-// routes.  Enough HTTP/1.0 to answer a GET and close.
+// A loopback HTTP server on 127.0.0.1: one thread, one connection at a time, fixed routes.
+// Enough HTTP/1.0 to answer a GET and close.  The download tests use it, and the test server
+// serves its users' pictures with it.
 #pragma once
 
 #include <atomic>
@@ -25,8 +26,14 @@ struct Route {
 
 class TinyHttpServer {
 public:
-    explicit TinyHttpServer(std::map<std::string, Route> routes);
+    // Listens on `port` (0: any free port).
+    explicit TinyHttpServer(std::map<std::string, Route> routes, std::uint16_t port = 0);
     ~TinyHttpServer();
+    TinyHttpServer(const TinyHttpServer&) = delete;
+    TinyHttpServer& operator=(const TinyHttpServer&) = delete;
+    // False when the port could not be taken.
+    bool Listening() const { return port_ != 0; }
+    std::uint16_t Port() const { return port_; }
     std::string Url(const std::string& path) const;
 
 private:

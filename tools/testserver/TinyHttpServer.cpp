@@ -1,4 +1,4 @@
-#include "tests/support/TinyHttpServer.h"
+#include "tools/testserver/TinyHttpServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -38,16 +38,20 @@ std::string RequestPath(int fd) {
 
 }  // namespace
 
-TinyHttpServer::TinyHttpServer(std::map<std::string, Route> routes) : routes_(std::move(routes)) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+TinyHttpServer::TinyHttpServer(std::map<std::string, Route> routes, std::uint16_t port)
+    : routes_(std::move(routes)) {
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int yes = 1;
+    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     sockaddr_in address{};
     address.sin_family = AF_INET;
+    address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
-    ::listen(listener_, 8);
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+        ::listen(listener_, 8) == 0 &&
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port_ = ntohs(address.sin_port);
     thread_ = std::thread([this] { Serve(); });
 }
 

@@ -1,0 +1,63 @@
+// The client against a test server over real sockets on 127.0.0.1: the table (headless, or
+// with a presentation of the test's), its dialogs and the link on Qt's sockets, in a program
+// folder of its own whose Dirconfig.ini and Network.cfg name the server's ports.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/net/QtSocketFactory.h"
+#include "tests/online/OnlineTestSupport.h"
+#include "tools/testserver/TestServer.h"
+
+namespace onlinetest {
+
+class ServerBench {
+public:
+    using Folder = std::function<void(const std::filesystem::path&)>;
+
+    explicit ServerBench(testserver::ServerOptions options = {}, TablePresentation* presentation = nullptr,
+                         const Folder& prepareFolder = {})
+        : server(options), installed_(&factory_) {
+        std::string error;
+        started = server.Start(&error);
+        EXPECT_TRUE(started) << error;
+        bench = std::make_unique<OnlineBench>(
+            [&](const std::filesystem::path& folder) {
+                const std::string port = std::to_string(server.GamePort());
+                WriteFile(folder / "Dirconfig.ini",
+                          "[Public]\r\nServerNum=1\r\n[DIRSERVER0]\r\nname=本机\r\nhost=127.0.0.1\r\nport=" +
+                              port + "\r\n");
+                WriteFile(folder / "Network.cfg", "[loginserver]\r\nname=\r\nip=127.0.0.1\r\nregip=127.0.0.1\r\nregport=" +
+                                                      std::to_string(server.RegPort()) + "\r\n");
+                if (prepareFolder) prepareFolder(folder);
+            },
+            presentation);
+    }
+    ~ServerBench() {
+        bench.reset();
+        server.Stop();
+    }
+
+    bool Online() const { return bench->table->IsNetGame(); }
+    bool AtLogin() const {
+        return !Online() && nActiveForm == CLoginForm::kId && !bench->link->ClientSocket1.Active();
+    }
+    bool SawClientRecord(int type) const {
+        for (const auto& e : server.TranscriptEntries())
+            if (e.fromClient && !e.signUp && e.type == type) return true;
+        return false;
+    }
+
+    testserver::TestServer server;
+    bool started = false;
+    std::unique_ptr<OnlineBench> bench;
+
+private:
+    platform::QtSocketFactory factory_;
+    platform::testing::ScopedSocketFactory installed_;
+};
+
+}  // namespace onlinetest
