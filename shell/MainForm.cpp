@@ -66,6 +66,8 @@ bool TMainForm::StartUp(QRect screen) {
     InstallWindowServices();
     bNetMode = FirstArgument() == kNetworkArgument;
     bNetworkStart = bNetMode ? 1 : 0;
+    // A "NetWork" start shows its connection hint while the table loads in the hidden window.
+    if (bNetMode) CurrentOnlineWindows()->ShowHint();
     ChooseTableStyle();
     bFullScreen = 0;
     if (!platform::ResourceFolderExists()) {

@@ -40,7 +40,7 @@ int WinMain(const std::vector<std::string>& args) {
     try {
         // The loop ends when the main window has agreed to close, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
-        // A "NetWork" start's hint window shows once the main window has made the server link.
+        // The main window's start-up shows a "NetWork" start's connection hint.
         ShellForms forms(args, PrimaryScreenArea());
         if (!forms.EndRequested()) QApplication::exec();
     } catch (const std::exception& e) {

@@ -95,7 +95,6 @@ TEST_F(MainFormTest, TableStyleComesFromTheStartNoticeOrTheSettings) {
         {"1", {kRegServerArgument}, false, false, 1},
         {"0", {kRegServerArgument}, false, false, 0},
         {"0", {kNetworkArgument, "me", "pw", "127.0.0.1"}, false, false, 0},
-        {"1", {"network"}, true, false, 1},  // another case: an ordinary start
     };
     for (const auto& c : kCases) {
         WriteSettings(c.setting);
