@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -94,6 +95,8 @@ enum WildRuleKind : int {
 };
 
 constexpr int kWallTiles = 144;
+// Seconds of the online discard and claim countdowns.
+constexpr int kOnlineCountdown = 10;
 // The record the table sends to the game server is 129 bytes.
 constexpr int kOutgoingRecordBytes = 129;
 constexpr int kWallStacks = 72;
@@ -365,12 +368,29 @@ public:
     void NetGameEnded();
     int ServerSeatToLocal(int serverSeat) const;
     void ClearOutgoingRecord();
-    // Sends the outgoing record on the link.
+    // Sends the outgoing record on the link, or to `recordsink` when one is set (a table
+    // without the link: tests, the fuzz target, the test server's own table view).
     void SendOutgoingRecord();
+    std::function<void(const std::uint8_t* record)> recordsink;
     // Timer 7's tick.
     void SendKeepAlive();
     // A timer that is none of the table's: true when an online dialog's timer took it.
     bool OnOnlineTimer(unsigned id);
+    // The user's choices sent to the server: the selected tile as a discard; an action
+    // (0 pass, 2 pung, 3 kong, 4 win, 5 chow); the request to start a hand; the answer to the
+    // piao prompt of table variant 2.
+    void SendDiscard();
+    void SendAction(int action);
+    void SendStart();
+    void SendPiaoAnswer(bool yes);
+    // Leaving an online table (the menu, the close button, the score sheet).
+    void QuitOnlineTable();
+    std::uint8_t seated = 0;        // online: the user sits at a table
+    std::uint8_t discardshown = 0;  // online: a discard lies on show in front of discardseat
+    int discardseat = 0;
+    int saveddealer = -1;           // online: the dealer of the last SC_DICE
+    std::uint8_t restorehalf = 0;   // online: the first restore record came, the rivers wait
+    int markedcount = 0;            // online variant 4: marked tiles in the user's hand
 
     // --- Avatars (online/MjAvatars.cpp): the server's avatar records, the downloads queued,
     // and the download thread's tables.  NetStart empties the lists and starts the thread once.
@@ -435,6 +455,7 @@ private:
 
     // Claim helpers.
     void AfterClaim(int seat);
+    void PassOnline();
     void ExposedKong(int seat, const tagMj& tile);
     void ConcealedKong(int seat, const tagMj& tile);
     void HandTileAddedKong(int seat, const tagMj& tile);
@@ -468,6 +489,7 @@ private:
     void TableMouseMove(int x, int y);
     void TableLeftUp(int x, int y);
     bool ClickLink(int x, int y);
+    bool PortraitMenu(int x, int y);
     bool HoverLinks(int x, int y);
     int LinksInUse() const;
     bool HandTakesMouse() const;
@@ -490,6 +512,47 @@ private:
     // Online records (online/).
     void OnLoginSuccess();
     void OnLoginFail(const std::uint8_t* record);
+    // Table and hand set-up (MjTableRecords.cpp).
+    void OnEnterTable(const std::uint8_t* record);
+    void OnTableUserInfo(const std::uint8_t* record);
+    void OnUserStart(const std::uint8_t* record);
+    void OnDice(const std::uint8_t* record);
+    void OnDeal(const std::uint8_t* record);
+    void OnFlower(const std::uint8_t* record);
+    void OnTableChat(const std::uint8_t* record);
+    void NetThrowDice(int seat, int die1, int die2, bool effectFirst);
+    void NetSetWinds(int wind);
+    void NetTakeFront(int n);
+    void NetSpreadWild();
+    void ChatLine(const char* gbkText, std::uint32_t color);
+    // Turns and claims (MjTurnRecords.cpp).
+    void OnDrawTile(const std::uint8_t* record);
+    void OnOtherDraw(const std::uint8_t* record);
+    void OnYourTurn(const std::uint8_t* record);
+    void OnActionOptions(const std::uint8_t* record);
+    void OnDiscardRecord(const std::uint8_t* record);
+    void OnSendAction(const std::uint8_t* record);
+    void OfferButtons(bool pung, bool kong, bool win, bool chow);
+    void RetireShownDiscard();
+    void ShowUserDiscard(const tagMj& tile);
+    void EndClaimOffer();
+    void NetPung(int seat, const tagMj& tile);
+    void NetKong(int seat, const tagMj& tile, int kind);
+    void NetWin(int seat, const tagMj& tile, int kind);
+    void NetChow(int seat, const tagMj& tile, const tagMj& a, const tagMj& b);
+    void NetMeldDone(int seat);
+    void AnnounceSeat(int seat, const char* format, const char* robotText);
+    // Hand end and restore (MjHandEndRecords.cpp).
+    void OnHandEnd(const std::uint8_t* record);
+    void OnTableRestore(const std::uint8_t* record);
+    void NetHandResult(const std::uint8_t* record);
+    void NetEndOfHand();
+    void RestoreTable(const std::uint8_t* record);
+    void RestoreRivers(const std::uint8_t* record);
+    void RestoreWall(int flowers);
+    bool NetTakeOne();
+    // The start of any record that moves the table on: the claim offer ends.
+    void StopOffer();
 
     // Sound and music helpers.
     void PlayEffect(int slot);

@@ -100,6 +100,11 @@ void CMj::ChowButton() {
 void CMj::PressClaimButton(std::uint8_t kind) {
     ShowClaimButtons(false);
     Redraw();
+    // Online the claim goes to the server as its action: pung 2, kong 3, win 4, chow 5.
+    if (IsNetGame()) {
+        SendAction(kind == kClaimWin ? 4 : kind == kClaimKong ? 3 : kind == kClaimPung ? 2 : 5);
+        return;
+    }
     MarkUserClaims(kind);
     ResolveClaims();
 }

@@ -286,6 +286,10 @@ void CMj::PassClaim(int seat) {
     std::fill(std::begin(p.canplay), std::end(p.canplay), 1);
     ShowClaimButtons(false);
     Redraw();
+    if (IsNetGame()) {
+        PassOnline();
+        return;
+    }
     if (!userrob) {
         MarkUserClaims(-1);
         if (curplayer == 0)
@@ -303,4 +307,15 @@ void CMj::PassClaim(int seat) {
     Player[curplayer].played = 0;
     CompleteAddedKong(curplayer, curmj);
     FinishOwnKong(curplayer);
+}
+
+// Online a pass goes to the server; a pass on the options of the own draw starts a new discard
+// countdown.
+void CMj::PassOnline() {
+    SendAction(0);
+    if (!Player[0].hasnew) return;
+    countdown = countdowncopy = kOnlineCountdown;
+    Timer(kTimerCountdown)->SetEnabled(false);
+    Timer(kTimerCountdown)->SetEnabled(true);
+    Timer(kTimerDiscardCount)->SetEnabled(true);
 }

@@ -74,6 +74,11 @@ void CMj::NewGame() {
 }
 
 void CMj::StartHand() {
+    // Online the server deals: the table only asks to start.
+    if (IsNetGame()) {
+        SendStart();
+        return;
+    }
     maydiscard = 0;
     // A tick still pending from the last hand must not act on this one.
     for (unsigned id : {kTimerStep, kTimerClaims, kTimerPung, kTimerFlower, kTimerComputerTurn,

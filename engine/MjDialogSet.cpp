@@ -4,7 +4,10 @@
 // made them.
 #include "engine/Mj.h"
 #include "online/ChooseNetForm.h"
+#include "online/InviteForm.h"
+#include "online/InviteMessage.h"
 #include "online/LoginForm.h"
+#include "online/NetRoom.h"
 #include "online/RegForm.h"
 #include "ui/Dialogs.h"
 #include "ui/InfoForm.h"
@@ -14,7 +17,6 @@
 #include "ui/NewGameDlg.h"
 #include "ui/ScoreForm.h"
 #include "ui/SetForm.h"
-#include "ui/ShellForm.h"
 #include "ui/ShowMessageForm.h"
 #include "ui/WelComForm.h"
 

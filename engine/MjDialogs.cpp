@@ -3,10 +3,12 @@
 #include "engine/Mj.h"
 
 // Offline: the game goes to its file (a refused save keeps the user at the table), the claim
-// steps stop, the music goes off and the save slots come up.  Leaving an online table comes
-// with online play.
+// steps stop, the music goes off and the save slots come up.  Online the table is left.
 void CMj::QuitGame() {
-    if (IsNetGame()) return;
+    if (IsNetGame()) {
+        QuitOnlineTable();
+        return;
+    }
     if (!savefile.empty() && !SaveProgress(savefile)) return;
     Timer(kTimerClaims)->SetEnabled(false);
     Timer(kTimerPung)->SetEnabled(false);

@@ -240,6 +240,10 @@ void CMj::NextTurn() {
 }
 
 void CMj::AutoDiscard() {
+    if (IsNetGame()) {
+        SendDiscard();
+        return;
+    }
     CMjPlayer& p = Player[0];
     if (state != kHandRunning || !maydiscard || claimpending) return;
     const bool drawn = p.select == p.cardnum && p.hasnew;

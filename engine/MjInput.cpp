@@ -5,13 +5,18 @@
 // On the table a press goes to the table buttons, the chat windows and the link labels before
 // the hand; a hover raises the tile a click would play; a release clicks a button.
 #include <algorithm>
+#include <cstring>
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
+#include "online/Lobby.h"
+#include "online/NetRoom.h"
+#include "online/OnlineDialogs.h"
 #include "platform/WindowKeys.h"
 #include "ui/BitForm.h"
 #include "ui/Dialogs.h"
+#include "ui/DxEdit.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
 #include "ui/InputNameDlg.h"
@@ -39,10 +44,15 @@ MouseRoute RouteMouse() {
     return {nullptr, false, true};
 }
 
-// The key handlers of the dialogs that take keys: the names dialog types, the score sheet
-// answers keys going down and up.  The login, sign-up and lobby keys come with online play.
+// The key handlers of the dialogs that take keys: the names dialog, the login and the sign-up
+// type, the score sheet answers keys going down and up.
 void DialogKeyPress(int id, int character) {
-    if (id == kInputNameDlgId && pInputNameDlg) pInputNameDlg->OnKeyPress(character);
+    if (id == kInputNameDlgId && pInputNameDlg)
+        pInputNameDlg->OnKeyPress(character);
+    else if (id == CNetRoom::kId && pNetRoom)
+        pNetRoom->OnChatKey(character);
+    else
+        PassKeyToOnlineDialog(id, character);
 }
 
 void DialogKeyDown(int id, int vk) {
@@ -61,8 +71,11 @@ void DialogKeyUp(int id, int vk) {
 // online play).
 void CMj::OnLButtonDown(int x, int y, int right, int) {
     const MouseRoute to = RouteMouse();
+    if (to.dialog && right == kRightButton && nActiveForm == CNetRoom::kId && pNetRoom)
+        pNetRoom->ShowSeatUserInfo(x, y);
     if (to.form && !(to.dialog && right == kRightButton)) to.form->OnLButtonDown(x, y);
     if (!to.table) return;
+    if (right == kRightButton && netgame && PortraitMenu(x, y)) return;
     if (right == kRightButton)
         TableRightDown();
     else
@@ -118,6 +131,21 @@ void CMj::TableLeftDown(int x, int y) {
     } else {
         AutoDiscard();
     }
+}
+
+// Online, a right press on an occupied seat's portrait opens the user menu of its player
+// (tested seat 3, 1, 2, 0).
+bool CMj::PortraitMenu(int x, int y) {
+    for (int seat : {3, 1, 2, 0}) {
+        const platform::Rect& r = renderer.rcPortrait[seat];
+        if (!Player[seat].occupied || x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+            continue;
+        const CMjPlayer& p = Player[seat];
+        if (const UserItem* user = Lobby.ListView1.Find({p.name, strnlen(p.name, sizeof p.name)}))
+            PopupUserMenuAt(user->info, x, y, MenuOpener::kTable);
+        return true;
+    }
+    return false;
 }
 
 // A link label under the mouse opens its address.  Only the labels in use (linkcount of them,
@@ -210,11 +238,16 @@ void CMj::TableLeftUp(int x, int y) {
 
 // --- Keys ---------------------------------------------------------------------------------
 
-// Characters go to the dialog that takes typing; with no dialog, typing is table chat, which
-// comes with online play.
+// Characters go to the dialog that takes typing; with no dialog, typing in an online game goes
+// to the table's chat line (Enter sends it, as a key going down).
 void CMj::OnKeyPress(int character) {
-    if (nActiveForm == 0) return;
-    DialogKeyPress(nActiveForm, character);
+    if (nActiveForm != 0) {
+        DialogKeyPress(nActiveForm, character);
+        return;
+    }
+    if (character == platform::VK_RETURN || !IsNetGame() || !chatedit) return;
+    chatedit->OnChar(static_cast<unsigned char>(character & 0xFF));
+    Redraw();
 }
 
 // Only the score sheet takes keys going up.
@@ -233,7 +266,8 @@ void CMj::OnKeyDown(int vk) {
     case platform::VK_F2: ChangeDisplayMode(); break;
     case platform::VK_F3: UseHideItem(); break;
     case platform::VK_F7: UseExchangeItem(); break;
-    default: break;  // Enter sends table chat, with online play
+    case platform::VK_RETURN: SendTableChatLine(); break;
+    default: break;
     }
 }
 

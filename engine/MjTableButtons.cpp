@@ -2,11 +2,18 @@
 // the tile exchange, minimising, and the buttons that do nothing.  The buttons of online play
 // (start, chat send, invitation, quick phrases, the piao pair) act with online play.
 #include "engine/Mj.h"
+#include "online/InviteForm.h"
+#include "online/Lobby.h"
 #include "platform/Desktop.h"
 #include "ui/Dialogs.h"
 #include "ui/DxGameChatWnd.h"
 
 namespace {
+
+// The buttons of online play handled here: chat send, invitation, quick phrases.
+constexpr int kButtonSendChat = 17;
+constexpr int kButtonInvite = 20;
+constexpr int kButtonPhrases = 21;
 
 constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
 
@@ -24,6 +31,11 @@ void CMj::OnTableButton(int id) {
     case kButtonPhrasesOpen: SetPhraseListOpen(true); break;
     case kButtonPhrasesClose: SetPhraseListOpen(false); break;
     case kButtonMaximize: ChangeDisplayMode(); break;
+    case kButtonSendChat: SendTableChatLine(); break;
+    case kButtonInvite:
+        if (pInviteForm) pInviteForm->FillAndShow();
+        break;
+    case kButtonPhrases: CurrentLobbyWindows()->PopupPhrases(mousex, mousey); break;
     case kButtonSettings: ShowDialog(kSetFormId); break;
     case kButtonWebsite:
         platform::OpenUrl(kHomePage);
@@ -31,6 +43,19 @@ void CMj::OnTableButton(int id) {
         break;
     case kButtonHelp:
         platform::OpenUrl(kHelpPage);
+        Redraw();
+        break;
+    case kButtonStart:
+        PlayWave("Wave\\start.wav");
+        Button(kButtonStart).visible = 0;
+        if (IsNetGame()) SendStart();
+        Redraw();
+        break;
+    case kButtonPiaoYes:
+    case kButtonPiaoNo:
+        Button(kButtonPiaoYes).visible = Button(kButtonPiaoNo).visible = 0;
+        if (id == kButtonPiaoNo) Timer(kTimerClaimCount)->SetEnabled(false);
+        SendPiaoAnswer(id == kButtonPiaoYes);
         Redraw();
         break;
     default: break;  // 7 and 8 (settings and rules captions), 13 and 14 (chow), 23

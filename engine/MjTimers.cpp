@@ -44,7 +44,13 @@ void CMj::OnTimer(unsigned id) {
         return;
     case kTimerClaimCount:
         if (--countdown <= 0) {
-            PassClaim(0);
+            // An open piao prompt of variant 2 is answered no; else the claims are passed.
+            if (variant == 2 && Button(kButtonPiaoYes).visible) {
+                Button(kButtonPiaoYes).enabled = Button(kButtonPiaoNo).enabled = 0;
+                SendPiaoAnswer(false);
+            } else {
+                PassClaim(0);
+            }
             Timer(kTimerClaimCount)->SetEnabled(false);
         }
         Redraw();

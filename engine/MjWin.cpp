@@ -5,11 +5,10 @@
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "platform/MessageBox.h"
+#include "rules/Payment.h"
 
 namespace {
 constexpr int kChipFlightSpeed = 30;
-// Under the Official rules every payer adds the minimum to the fan total.
-constexpr int kOfficialBonus = 8;
 }  // namespace
 
 void CMj::DeclareWin(int winner) {
@@ -82,17 +81,12 @@ bool CMj::FinalWinTest(int winner) {
 }
 
 void CMj::PayScore(int winner, int fan, bool selfDrawn, int payer) {
-    const int amount = fan * unit;
-    if (selfDrawn) {
-        const int each = MinFan >= kOfficialMinFan ? amount + kOfficialBonus : amount;
-        for (int s = 0; s < kSeats; s++)
-            if (s != winner && !Player[s].hued) Transfer(s, winner, each);
-    } else if (MinFan == kOfficialMinFan) {
-        for (int s = 0; s < kSeats; s++)
-            if (s != winner) Transfer(s, winner, s == payer ? amount + kOfficialBonus : kOfficialBonus);
-    } else {
-        Transfer(payer, winner, amount);
-    }
+    bool won[kSeats];
+    for (int s = 0; s < kSeats; s++) won[s] = Player[s].hued != 0;
+    SeatPayment pay[kSeats];
+    WinPayments(winner, fan, unit, MinFan, selfDrawn, payer, won, pay);
+    for (int s = 0; s < kSeats; s++)
+        if (pay[s].pays) Transfer(s, winner, pay[s].points);
 }
 
 // One payment with its chip flight.

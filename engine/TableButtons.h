@@ -21,6 +21,8 @@ enum TableButtonId : int {
     kButtonPhrasesOpen = 18,   // opens the quick-phrase list
     kButtonPhrasesClose = 19,  // closes it
     kButtonReady = 22,
+    kButtonPiaoYes = 24,  // the piao prompt of table variant 2
+    kButtonPiaoNo = 25,
     kButtonMaximize = 26,
     kButtonSettings = 27,  // the menu's four entries, shown and hidden together
     kButtonWebsite = 28,

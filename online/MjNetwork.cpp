@@ -8,6 +8,8 @@
 #include "online/GameMsg.h"
 #include "online/LoginForm.h"
 #include "online/OnlineDialogs.h"
+#include "ui/DxGameChatWnd.h"
+#include "ui/DxLinkLabel.h"
 
 static_assert(kOutgoingRecordBytes == kGameMsgSize, "the table's record is a GameMsg");
 
@@ -18,6 +20,18 @@ constexpr int kButtonSendChat = 17;
 constexpr int kButtonInvite = 20;
 constexpr int kButtonPhrases = 21;
 
+// Online the table shows its chat log, the chat input with its send and phrase buttons, and
+// none of the offline game's link labels (which would still take clicks though undrawn).
+void ShowOnlineWidgets(CMj& mj, bool online) {
+    const std::uint8_t on = online ? 1 : 0;
+    if (mj.chatlog) mj.chatlog->visible = on;
+    if (mj.chatedit) mj.chatedit->visible = on;
+    mj.Button(kButtonSendChat).visible = on;
+    mj.Button(kButtonPhrases).visible = on;
+    for (CDxLinkLabel* link : mj.links)
+        if (link) link->visible = online ? 0 : 1;
+}
+
 }  // namespace
 
 int CMj::ServerSeatToLocal(int serverSeat) const { return (serverSeat + 4 - ownseat) % 4; }
@@ -25,7 +39,9 @@ int CMj::ServerSeatToLocal(int serverSeat) const { return (serverSeat + 4 - owns
 void CMj::ClearOutgoingRecord() { std::memset(outmsg, 0, sizeof outmsg); }
 
 void CMj::SendOutgoingRecord() {
-    if (DataModule1) DataModule1->SendRecord(outmsg, kGameMsgSize);
+    if (recordsink)
+        recordsink(outmsg);
+    else if (DataModule1) DataModule1->SendRecord(outmsg, kGameMsgSize);
 }
 
 void CMj::SendKeepAlive() {
@@ -48,11 +64,11 @@ void CMj::NetStart() {
     Button(kButtonNewGame).visible = 0;
     netgame = 1;
     ownseat = 0;
+    seated = 0;
     Timer(kTimerKeepAlive)->SetEnabled(true);
     Button(kButtonInvite).visible = 1;
     ShowDialogById(this, kLobbyId);
-    Button(kButtonSendChat).visible = 1;
-    Button(kButtonPhrases).visible = 1;
+    ShowOnlineWidgets(*this, true);
     bWildRule = 0;
     AvatarInfoList.clear();
     AvatarRequestList.clear();
@@ -71,8 +87,8 @@ void CMj::NetGameEnded() {
     state = kNoHand;
     Button(kButtonInvite).visible = 0;
     netgame = 0;
+    seated = 0;
     if (pLoginForm) pLoginForm->Show();
-    Button(kButtonSendChat).visible = 0;
-    Button(kButtonPhrases).visible = 0;
+    ShowOnlineWidgets(*this, false);
     Redraw();
 }

@@ -28,6 +28,7 @@ RegRequest DecodeRegRequest(const std::uint8_t* bytes);
 // The answer byte: what it means to the user.
 enum RegReply : int {
     kRegOk = 1,
+    kRegNameTaken = 2,  // as every byte not named here
     kRegNotCreated = 5,
     kRegClosed = 9,
     kRegForbiddenCharacters = 10,

@@ -29,6 +29,7 @@
 #include "shell/Addresses.h"
 #include "shell/AdviceForm.h"
 #include "shell/InstallRecord.h"
+#include "shell/LobbyPanes.h"
 #include "shell/Modal.h"
 #include "shell/QtText.h"
 #include "shell/TableEvents.h"
@@ -65,6 +66,8 @@ bool TMainForm::StartUp(QRect screen) {
     InstallWindowServices();
     bNetMode = FirstArgument() == kNetworkArgument;
     bNetworkStart = bNetMode ? 1 : 0;
+    // A "NetWork" start shows its connection hint while the table loads in the hidden window.
+    if (bNetMode) CurrentOnlineWindows()->ShowHint();
     ChooseTableStyle();
     bFullScreen = 0;
     if (!platform::ResourceFolderExists()) {
@@ -157,12 +160,15 @@ void TMainForm::InstallWindowServices() {
     }
     onlineWindows_ = std::make_unique<QtOnlineWindows>(window_.get());
     InstallOnlineWindows(onlineWindows_.get());
+    lobbyWindows_ = std::make_unique<QtLobbyWindows>(window_.get());
+    InstallLobbyWindows(lobbyWindows_.get());
     servicesInstalled_ = true;
 }
 
 void TMainForm::RemoveWindowServices() {
     if (!servicesInstalled_) return;
     if (CurrentOnlineWindows() == onlineWindows_.get()) InstallOnlineWindows(nullptr);
+    if (CurrentLobbyWindows() == lobbyWindows_.get()) InstallLobbyWindows(nullptr);
     if (desktop_ && platform::CurrentDesktop() == desktop_.get()) platform::InstallDesktop(nullptr);
     if (platform::CurrentWindowPoster() == window_.get()) platform::InstallWindowPoster(nullptr);
     if (platform::CurrentTimerService() == &window_->Timers()) platform::InstallTimerService(nullptr);

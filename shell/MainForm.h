@@ -28,6 +28,7 @@ class RendererPresentation;
 class TableEvents;
 class QEventLoop;
 class QtOnlineWindows;
+class QtLobbyWindows;
 class QTextBrowser;
 
 namespace platform {
@@ -123,6 +124,8 @@ public:
     // The hidden page panes of the window.
     QTextBrowser* Panel1 = nullptr;
     QTextBrowser* Banner = nullptr;
+    // Online play's lobby panes and talk windows; null until the window services are installed.
+    QtLobbyWindows* LobbyPanes() const { return lobbyWindows_.get(); }
 
 private:
     // Start-up steps (MainForm.cpp).
@@ -148,6 +151,7 @@ private:
     std::unique_ptr<platform::QtGameWindow> window_;
     std::unique_ptr<platform::QtDesktop> desktop_;
     std::unique_ptr<QtOnlineWindows> onlineWindows_;
+    std::unique_ptr<QtLobbyWindows> lobbyWindows_;  // online play's panes (shell/LobbyPanes.h)
     std::unique_ptr<RendererPresentation> presentation_;
     std::unique_ptr<CMj> table_;
     // The table's side of the window's events; exists exactly while the table does.

@@ -9,6 +9,7 @@
 #include "shell/AboutForm.h"
 #include "shell/Forms.h"
 #include "shell/LinkDlgForm.h"
+#include "shell/LobbyPanes.h"
 #include "shell/MainForm.h"
 #include "shell/Modal.h"
 
@@ -66,12 +67,15 @@ void TMainForm::WMNotice(const std::string& text) {
     platform::ShowMessage(text, kApplicationTitle, platform::MbIcon::Information);
 }
 
-// Online play: the talk window of that peer is closed, removed from the list and deleted.
-void TMainForm::WMTalkClosed(const std::string&) {}
+// The talk window of that peer is closed, removed from the list and deleted.
+void TMainForm::WMTalkClosed(const std::string& peer) {
+    if (lobbyWindows_) lobbyWindows_->TalkClosed(peer);
+}
 
+// The refusal, then the room list to pick another room.
 void TMainForm::WMRoomList(const std::string& text) {
     platform::ShowMessage(text, "Info", platform::MbIcon::Information);
-    // Online play: the room list window is shown modally here.
+    CurrentLobbyWindows()->ShowRoomList();
 }
 
 // A link notice that arrives while one is showing is dropped.

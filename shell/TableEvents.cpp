@@ -1,6 +1,7 @@
 #include "shell/TableEvents.h"
 
 #include "engine/Mj.h"
+#include "online/ChatGate.h"
 
 void TableEvents::OnLButtonDown(int x, int y, int button) {
     table_.OnLButtonDown(x, y, button, 1);
@@ -18,4 +19,7 @@ void TableEvents::OnChar(unsigned char gbkByte) { table_.OnKeyPress(gbkByte); }
 
 void TableEvents::OnPaint() { table_.Redraw(); }
 
-void TableEvents::OnTimer(int id) { table_.OnTimer(static_cast<unsigned>(id)); }
+// TalkTimer is the main window's own: its ticks never reach the table.
+void TableEvents::OnTimer(int id) {
+    if (!PassTimerToMainWindow(id)) table_.OnTimer(static_cast<unsigned>(id));
+}

@@ -22,8 +22,9 @@ QRect PrimaryScreenArea() {
     return screen ? screen->geometry() : QRect();
 }
 
-void ShowException(const std::exception& e) {
-    platform::ShowMessage(ToGbk(QString::fromLocal8Bit(e.what())), kApplicationTitle,
+// An exception that ends the program, shown with its message.
+void ShowException(const char* what) {
+    platform::ShowMessage(ToGbk(QString::fromLocal8Bit(what)), kApplicationTitle,
                           platform::MbIcon::Error);
 }
 
@@ -39,11 +40,14 @@ int WinMain(const std::vector<std::string>& args) {
     try {
         // The loop ends when the main window has agreed to close, not when a window closes.
         QApplication::setQuitOnLastWindowClosed(false);
-        // Online play: a "NetWork" start shows the connection hint window here.
+        // The main window's start-up shows a "NetWork" start's connection hint.
         ShellForms forms(args, PrimaryScreenArea());
         if (!forms.EndRequested()) QApplication::exec();
     } catch (const std::exception& e) {
-        ShowException(e);
+        ShowException(e.what());
+    } catch (...) {
+        // Anything else thrown is shown the same way, with an empty message.
+        ShowException("");
     }
     return 0;
 }

@@ -8,8 +8,11 @@
 #include "TableFixture.h"
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
+#include "online/LoginForm.h"
+#include "online/RegForm.h"
 #include "platform/WindowKeys.h"
 #include "ui/BitForm.h"
+#include "ui/DxEdit.h"
 
 namespace enginetest {
 namespace {
@@ -137,6 +140,43 @@ TEST_F(InputRouting, KeysNeverGoToTheOverlayBoxes) {
     t->OnKeyUp(platform::VK_ESCAPE);
     EXPECT_EQ(message.events, "");
     EXPECT_EQ(invite.events, "");
+}
+
+// The text of an edit.
+std::string Typed(const CDxEdit& edit) { return std::string(edit.text, static_cast<std::size_t>(edit.length)); }
+
+// Typing goes to the active dialog that takes it: the login dialog and the sign-up dialog (their
+// name edit has the focus here); with no dialog, an online game's chat line takes it, but not
+// Enter, and an offline game's does not.
+TEST_F(InputRouting, TypedCharactersGoToTheDialogThatTypesOrToTheOnlineChatLine) {
+    ASSERT_TRUE(pLoginForm && pRegForm && t->chatedit);
+    struct Case {
+        const char* name;
+        int activeForm;
+        std::uint8_t online;
+        CDxEdit* edit;  // the one that takes the typing, or none
+    } const cases[] = {
+        {"login dialog", CLoginForm::kId, 1, pLoginForm->NameEdit},
+        {"sign-up dialog", CRegForm::kId, 1, pRegForm->NameEdit},
+        {"online table", 0, 1, t->chatedit},
+        {"offline table", 0, 0, nullptr},
+        {"a dialog that takes no keys", kOptionsId, 1, nullptr},
+    };
+    CDxEdit* edits[] = {pLoginForm->NameEdit, pLoginForm->PassEdit, pRegForm->NameEdit, t->chatedit};
+    for (const Case& c : cases) {
+        for (CDxEdit* e : edits) {
+            e->length = 0;
+            e->focus = e != pLoginForm->PassEdit;
+        }
+        nActiveForm = c.activeForm;
+        t->netgame = c.online;
+        bMessageShown = 1;  // the message box takes no keys
+        for (int key : {'a', 'b'}) t->OnKeyPress(key);
+        if (c.activeForm == 0) t->OnKeyPress(platform::VK_RETURN);
+        for (CDxEdit* e : edits) EXPECT_EQ(Typed(*e), e == c.edit ? "ab" : "") << c.name;
+        EXPECT_EQ(message.events, "") << c.name;
+    }
+    t->netgame = 0;
 }
 
 TEST_F(InputRouting, TableKeysWaitWhileADialogIsActive) {

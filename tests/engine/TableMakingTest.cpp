@@ -17,7 +17,9 @@
 #include "ui/Dialogs.h"
 #include "ui/DxEdit.h"
 #include "ui/DxGameChatWnd.h"
-#include "ui/ShellForm.h"
+#include "online/InviteForm.h"
+#include "online/InviteMessage.h"
+#include "online/NetRoom.h"
 #include "online/ChooseNetForm.h"
 #include "online/LoginForm.h"
 #include "online/RegForm.h"
@@ -142,23 +144,22 @@ TEST_F(TableMaking, FifteenDialogsInTheirOrderEachInItsSlotAndGoneWithTheTable) 
     for (CBitForm* slot : DialogSlots) EXPECT_EQ(slot, nullptr);
 }
 
-// The lobby, the invitation form and the invitation prompt are shells until their part of
-// online play comes: shown, they become the active dialog (the prompt raises its own flag),
-// and they close again.
-TEST_F(TableMaking, TheOnlineShellsShowAndClose) {
+// The lobby and the invitation form become the active dialog and close again; the prompt
+// raises its own flag.
+TEST_F(TableMaking, TheOnlineDialogsShowAndClose) {
     auto h = Make();
-    for (CShellForm* form : std::initializer_list<CShellForm*>{pNetRoom, pInviteForm}) {
+    const std::pair<CBitForm*, int> forms[] = {{pNetRoom, CNetRoom::kId},
+                                               {pInviteForm, CInviteForm::kId}};
+    for (const auto& [form, id] : forms) {
         form->Show();
-        EXPECT_EQ(nActiveForm, form->id);
-        EXPECT_EQ(form->OnLButtonDown(1, 1), -1);
+        EXPECT_EQ(nActiveForm, id);
         form->Close();
         EXPECT_EQ(nActiveForm, 0);
     }
-    auto* prompt = static_cast<CShellForm*>(pInviteMessage);
-    prompt->Show();
+    pInviteMessage->Show();
     EXPECT_EQ(bInviteShown, 1);
     EXPECT_EQ(nActiveForm, 0);
-    prompt->Close();
+    pInviteMessage->Close();
     EXPECT_EQ(bInviteShown, 0);
 }
 

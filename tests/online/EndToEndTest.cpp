@@ -13,6 +13,8 @@
 #include "tests/online/OnlineTestSupport.h"
 #include "tests/online/ServerBench.h"
 #include "tools/testserver/TestServer.h"
+#include "ui/DxGameChatWnd.h"
+#include "ui/DxLinkLabel.h"
 
 using namespace onlinetest;
 using testserver::HostileCase;
@@ -20,6 +22,21 @@ using testserver::HostileOutcome;
 using testserver::HostileWhen;
 using testserver::ServerOptions;
 using testserver::TestServer;
+
+namespace {
+
+// Online the table shows its chat log, chat input and their buttons, and its link labels take
+// no clicks; offline the reverse.
+bool WidgetsShown(CMj& table, bool online) {
+    bool shown = table.chatlog->visible == online && table.chatedit->visible == online &&
+                 (table.Button(17).visible != 0) == online && (table.Button(21).visible != 0) == online;
+    for (const CDxLinkLabel* link : table.links) shown = shown && (link->visible != 0) == !online;
+    return shown;
+}
+bool OnlineWidgetsShown(CMj& table) { return WidgetsShown(table, true); }
+bool OfflineWidgetsShown(CMj& table) { return WidgetsShown(table, false); }
+
+}  // namespace
 
 TEST(EndToEnd, ARefusedLoginThenARetryThatWorks) {
     ServerBench s;
@@ -48,6 +65,7 @@ TEST(EndToEnd, TheTableSwitchesToOnlinePlayAndKeepsTheConnectionAlive) {
     EXPECT_EQ(b.table->state, kNoHand);
     EXPECT_FALSE(b.table->Button(kButtonNewGame).visible);
     EXPECT_TRUE(b.table->Button(20).visible);
+    EXPECT_TRUE(OnlineWidgetsShown(*b.table));
     EXPECT_TRUE(b.Clock().IsArmed(kTimerKeepAlive));
     EXPECT_FALSE(s.SawClientRecord(CS_KEEPALIVE));
     b.Clock().Advance(10000);
@@ -65,6 +83,7 @@ TEST(EndToEnd, ADisconnectReturnsToTheLoginDialog) {
     EXPECT_EQ(b.login->PassEdit->length, 0);
     EXPECT_FALSE(b.Clock().IsArmed(kTimerKeepAlive));
     EXPECT_FALSE(b.table->Button(20).visible);
+    EXPECT_TRUE(OfflineWidgetsShown(*b.table));
     EXPECT_TRUE(b.Boxes().Shown().empty());  // a server's close is no error
 }
 
@@ -127,6 +146,14 @@ TEST(EndToEnd, ASignUpRoundTrip) {
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
     EXPECT_TRUE(s.server.HasAccount("新来的"));
     EXPECT_FALSE(b.link->ClientSocket2.Active());
+
+    // The same name again is taken.
+    b.Boxes().Clear();
+    reg.Show();
+    OnlineBench::ClickButton(reg, CRegForm::kSubmit);
+    ASSERT_TRUE(Pump([&] { return !b.Boxes().Shown().empty(); }));
+    EXPECT_EQ(b.Boxes().Last().text, "已经被注册的帐号");
+    EXPECT_EQ(nActiveForm, CRegForm::kId);
 
     b.LogInAs("新来的", "pw2024");
     ASSERT_TRUE(Pump([&] { return s.Online(); }));

@@ -336,6 +336,7 @@ TEST_F(LinkTest, TheMainWindowsCloseLogsOffOnlyWhileOnline) {
     SendLogoff();  // not online yet
     EXPECT_TRUE(Game().TakeSent().empty());
     Game().Feed(LoginSuccess());
+    Game().TakeSent();  // the table preferences
     SendLogoff();
     EXPECT_EQ(Game().TakeSent(), Bytes(Encode(CsLogoff{})));
 }
@@ -369,4 +370,28 @@ TEST_F(LinkTest, ACommandLineStartThatLoggedInReturnsToTheLoginDialogOnADisconne
     EXPECT_TRUE(bench.Boxes().Shown().empty());
     EXPECT_FALSE(bench.windows.Saw("main closed"));
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
+}
+
+// The command line's "host" or "host:port": a port that is missing or no port at all gives
+// the game port.
+TEST(NetworkStartTarget, HostAndAnOptionalPort) {
+    const struct {
+        const char* text;
+        const char* host;
+        int port;
+    } cases[] = {
+        {"127.0.0.1", "127.0.0.1", 1982}, {"127.0.0.1:2000", "127.0.0.1", 2000},
+        {"game.lan:65535", "game.lan", 65535}, {"game.lan:1", "game.lan", 1},
+        {"game.lan:0", "game.lan", 1982},  {"game.lan:65536", "game.lan", 1982},
+        {"game.lan:", "game.lan", 1982},   {"game.lan:12a", "game.lan", 1982},
+        {"game.lan:-5", "game.lan", 1982}, {"game.lan:0002000", "game.lan", 1982},
+        {"", "", 1982},
+    };
+    for (const auto& c : cases) {
+        std::string host;
+        std::uint16_t port = 0;
+        ParseHostPort(c.text, kGamePort, &host, &port);
+        EXPECT_EQ(host, c.host) << c.text;
+        EXPECT_EQ(port, c.port) << c.text;
+    }
 }

@@ -34,6 +34,10 @@ protected:
         Connect();
         Game().Feed(LoginSuccess());
         ASSERT_TRUE(bench.table->IsNetGame());
+        // The login's success sends the table preferences.
+        const std::string prefs = Game().TakeSent();
+        ASSERT_EQ(prefs.size(), static_cast<std::size_t>(kGameMsgSize));
+        ASSERT_EQ(MsgType(reinterpret_cast<const std::uint8_t*>(prefs.data())), CS_TABLE_PREFS);
     }
 
     std::vector<std::string> NoticeTexts() { return onlinetest::NoticeTexts(bench); }

@@ -136,8 +136,10 @@ TEST_F(LinkTest, TabMovesTheFocusAndKeysGoToTheFocusedEdit) {
     bench.login->SetName("");
     ASSERT_TRUE(bench.login->NameEdit->focus);
     Type(*bench.login, "ab");
+    bench.login->PassEdit->caretOn = 0;
     bench.login->Login(9);
     EXPECT_TRUE(bench.login->PassEdit->focus);
+    EXPECT_TRUE(bench.login->PassEdit->caretOn);  // the caret shows at once in the edit
     EXPECT_FALSE(bench.login->NameEdit->focus);
     Type(*bench.login, "cd");
     bench.login->Login(8);

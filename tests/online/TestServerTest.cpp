@@ -22,9 +22,11 @@
 #include "online/RegRequest.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/testserver/FuzzSeeds.h"
+#include "tests/online/RawClient.h"
 #include "tools/testserver/TestServer.h"
 
 using namespace testserver;
+using onlinetest::RawClient;
 
 namespace {
 
@@ -36,50 +38,6 @@ std::string LoginRecord(const std::string& name, const std::string& password) {
     login.password = password;
     return Bytes(Encode(login));
 }
-
-// A blocking client on 127.0.0.1 for the server's tests.
-class RawClient {
-public:
-    explicit RawClient(std::uint16_t port) {
-        fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(port);
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    }
-    ~RawClient() { close(fd_); }
-
-    bool Connected() const { return connected_; }
-    void Send(const std::string& bytes) { send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL); }
-    // Up to `n` bytes, waiting at most `ms` for them; fewer when the server closes first.
-    std::string Receive(std::size_t n, int ms = 3000) {
-        std::string got;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (got.size() < n && std::chrono::steady_clock::now() < until) {
-            pollfd p{fd_, POLLIN, 0};
-            if (poll(&p, 1, 20) <= 0) continue;
-            char buffer[4096];
-            const ssize_t r = recv(fd_, buffer, std::min(sizeof buffer, n - got.size()), 0);
-            if (r <= 0) {
-                closed_ = true;
-                break;
-            }
-            got.append(buffer, static_cast<std::size_t>(r));
-        }
-        return got;
-    }
-    // True when the server closes the connection within `ms`.
-    bool ClosedWithin(int ms) {
-        Receive(1 << 20, ms);
-        return closed_;
-    }
-
-private:
-    int fd_ = -1;
-    bool connected_ = false;
-    bool closed_ = false;
-};
 
 class ServerTest : public ::testing::Test {
 protected:
@@ -132,6 +90,7 @@ TEST_F(ServerTest, LogsAUserInAndWritesBothDirectionsToTheTranscript) {
     const std::filesystem::path transcript = testsupport::ScratchFolder("server") / "transcript.txt";
     ServerOptions options;
     options.transcriptFile = transcript.string();
+    options.rooms.clear();  // the login alone
     StartServer(options);
     RawClient client(Server().GamePort());
     client.Send(LoginRecord("tester", "secret"));
@@ -208,6 +167,16 @@ TEST_F(ServerTest, TheSignUpChannelAnswersOneByteAndCreatesTheAccount) {
     RawClient game(Server().GamePort());
     game.Send(LoginRecord("新玩家", "pw1234"));
     EXPECT_EQ(game.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+
+    // The same name again is taken, and its password stays.
+    request.password = "other1";
+    RawClient again(Server().RegPort());
+    const RegRequestBytes second = EncodeRegRequest(request);
+    again.Send(std::string(second.begin(), second.end()));
+    EXPECT_EQ(again.Receive(2, 1000), std::string(1, char(kRegNameTaken)));
+    RawClient retry(Server().GamePort());
+    retry.Send(LoginRecord("新玩家", "other1"));
+    EXPECT_EQ(retry.Receive(kGameMsgSize)[0], char(SC_LOGIN_FAIL));
 }
 
 TEST_F(ServerTest, TheSignUpAnswerIsChosenAndNeedNotCreateTheAccount) {

@@ -27,6 +27,8 @@ TEST_F(AdviceTest, ShowsTheLocalPage) {
     EXPECT_FALSE(notice.Panel1->isVisible());
     EXPECT_FALSE(notice.bRemoteOk);
     EXPECT_TRUE(notice.CppWebBrowser2->toPlainText().contains(FromGbk("欢迎来到翠岭麻将")));
+    // The page lies over the advice lines of the window, so it carries them itself.
+    EXPECT_TRUE(notice.CppWebBrowser2->toPlainText().contains(FromGbk("适度游戏益智，沉溺游戏伤身；")));
     EXPECT_EQ(notice.CppWebBrowser2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(notice.CppWebBrowser2->frameShape(), QFrame::NoFrame);
     EXPECT_FALSE(notice.CheckBox1->isVisible()) << "the full-screen box is never shown";

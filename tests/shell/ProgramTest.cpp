@@ -19,6 +19,7 @@
 #include "shell/InstallRecord.h"
 #include "shell/WinMain.h"
 #include "tools/testserver/TestServer.h"
+#include "ui/Dialogs.h"
 
 namespace shelltest {
 namespace {
@@ -139,17 +140,21 @@ TEST_F(ProgramTest, NetworkStartLogsInShowsTheWindowAndLogsOffOnClose) {
 
     bool hiddenAtFirst = false;
     bool shownOnline = false;
+    int dialogOnline = -1;
     modal_.ThenExitWindow(true);
     WhenRunning([&] {
         hiddenAtFirst = !MainForm->Window().isVisible();
         Once([] { return MainForm->Table()->IsNetGame(); }, [&] {
             shownOnline = MainForm->Table()->IsNetGame() && MainForm->Window().isVisible();
+            dialogOnline = nActiveForm;
             MainForm->Window().close();
         });
     });
     EXPECT_EQ(WinMain({"NetWork", "tester", "secret", target}), 0);
     EXPECT_TRUE(hiddenAtFirst);
     EXPECT_TRUE(shownOnline);
+    EXPECT_EQ(dialogOnline, kLobbyId) << "straight to the lobby, no login dialog on the way";
+    EXPECT_TRUE(boxes_.Shown().empty());
     EXPECT_EQ(modal_.shown, std::vector<std::string>{"exit"});
     const auto loggedOff = [&] {
         for (const auto& entry : server.TranscriptEntries())

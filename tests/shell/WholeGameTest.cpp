@@ -23,6 +23,7 @@ namespace {
 struct Played {
     int hands = 0;
     int wins = 0;
+    int userWins = 0;  // hands the user won with the win button
     int userDiscards = 0;
     int userClaims = 0;  // pungs, chows and kongs the user made
     int steps = 0;
@@ -123,6 +124,7 @@ TEST_F(WholeGame, APersonPlaysAGameThroughTheWindowToItsEnd) {
         if (nActiveForm == kScoreFormId) {
             ++played.hands;
             for (const CMjPlayer& p : T().Player) played.wins += p.hued ? 1 : 0;
+            played.userWins += User().hued ? 1 : 0;
             EXPECT_EQ(enginetest::TableFault(T(), true), "") << "hand " << played.hands;
             if (played.hands == 1) {
                 hiddenDiscard = static_cast<int>(
@@ -170,11 +172,16 @@ TEST_F(WholeGame, APersonPlaysAGameThroughTheWindowToItsEnd) {
     EXPECT_TRUE(platform::FileExists(platform::ProgramPath("Save\\1.cmj")));
     EXPECT_EQ(played.hands, kHands);
     EXPECT_GT(played.userDiscards, 10);
-    EXPECT_GE(played.wins, 1);
+    EXPECT_GE(played.userWins, 1);
     EXPECT_GE(played.userClaims, 1);
+    // A chow among several options picked by a click on its tile (a kong among several
+    // choices does not come up in a seeded game: ChoicesAtTheWindowTest sets one up).
+    EXPECT_GE(person.chowPicks, 1);
     EXPECT_TRUE(boxRecorder.Shown().empty());
-    std::printf("hands %d, wins %d, user discards %d, user claims %d, steps %d\n", played.hands,
-                played.wins, played.userDiscards, played.userClaims, played.steps);
+    std::printf("hands %d, wins %d (the user's %d), user discards %d, user claims %d (chows "
+                "picked among several %d), steps %d\n",
+                played.hands, played.wins, played.userWins, played.userDiscards, played.userClaims,
+                person.chowPicks, played.steps);
 }
 
 }  // namespace

@@ -173,6 +173,10 @@ protected:
     public:
         explicit Person(WindowTable& w) : ScriptedUser(*w.table), w_(w) {}
 
+        // Chows and kongs picked by a tile click among several options.
+        int chowPicks = 0;
+        int kongPicks = 0;
+
     protected:
         void ClickButton(int id) override { w_.ClickButton(id); }
         void PlayTileAt(int position) override { w_.ClickTile(position); }
@@ -182,10 +186,12 @@ protected:
             int position = p.cardnum;
             for (int i = p.cardnum - 1; i >= 0; --i)
                 if (TileEqual(p.Mj[i], tile) && p.canplay[i]) position = i;
+            ++kongPicks;
             w_.ClickTile(position);
         }
         // A chow choice is picked by its lower hand tile, whose partner is the higher one.
         void PickChow(const tagMj& first, const tagMj&) override {
+            ++chowPicks;
             w_.ClickTile(Position(t_.Player[0], first));
         }
 

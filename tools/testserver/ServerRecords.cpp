@@ -17,7 +17,9 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
         case CS_LOGIN: OnLogin(c, record); return;
         case CS_LOGOFF: Close(c); return;
         case CS_SET_AVATAR: OnSetAvatar(c, record); return;
-        default: return;  // the keep-alive only keeps the connection open
+        default:
+            if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
+            return;  // the keep-alive only keeps the connection open
     }
 }
 
@@ -30,10 +32,14 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     CsLogin login;
     Decode(record, &login);
     bool known = false;
+    Account account;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         for (const Account& a : accounts_)
-            if (a.name == login.name && a.password == login.password) known = true;
+            if (a.name == login.name && a.password == login.password) {
+                known = true;
+                account = a;
+            }
     }
     if (!known) {
         Send(c, Bytes(Encode(ScLoginFail{options_.refusal})));
@@ -50,19 +56,25 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     }
     Send(c, Bytes(Encode(ScLoginSuccess{})));
     AnnounceDefaultPictures(c);
-    Account own;
-    if (AccountOf(c.name, &own)) AnnounceAvatar(c, own);
-    if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) Play(c, *hostile);
+    AnnounceAvatar(c, account);
+    if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) {
+        Play(c, *hostile);
+        return;
+    }
+    if (rooms_) rooms_->OnLogin(c.id, account);
 }
 
-// One answer byte; an answer of 1 creates the account when the server is told to.
+// One answer byte; an answer of 1 creates the account when the server is told to.  A name
+// that has an account already is answered as taken: a success would not be true.
 void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     if (const HostileCase* hostile = CaseFor(HostileWhen::kForSignUp)) {
         Play(c, *hostile);
         return;
     }
     const RegRequest request = DecodeRegRequest(reinterpret_cast<const std::uint8_t*>(bytes.data()));
-    if (options_.regReply == kRegOk && options_.regCreatesAccount && !HasAccount(request.name)) {
+    int reply = options_.regReply;
+    if (reply == kRegOk && HasAccount(request.name)) reply = kRegNameTaken;
+    if (reply == kRegOk && options_.regCreatesAccount) {
         Account account;
         account.name = request.name;
         account.password = request.password;
@@ -70,7 +82,7 @@ void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
         std::lock_guard<std::mutex> lock(mutex_);
         accounts_.push_back(account);
     }
-    Send(c, std::string(1, static_cast<char>(options_.regReply)));
+    Send(c, std::string(1, static_cast<char>(reply)));
     CloseAfterSending(c);
 }
 

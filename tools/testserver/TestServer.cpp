@@ -80,6 +80,9 @@ bool TestServer::Start(std::string* error) {
         return false;
     }
     transcript_.WriteTo(options_.transcriptFile);
+    if (!options_.rooms.empty())
+        rooms_ = std::make_unique<Rooms>(options_.rooms, options_.serverName, options_.minFan,
+                                         [this](int id, const GameMsg& r) { SendTo(id, r); });
     thread_ = std::thread([this] { Run(); });
     return true;
 }
@@ -122,6 +125,38 @@ int TestServer::OpenConnections() const {
     return openConnections_;
 }
 
+void TestServer::SendTo(int id, const GameMsg& record) {
+    for (auto& c : connections_)
+        if (c->id == id && !c->closed) Send(*c, std::string(record.begin(), record.end()));
+}
+
+void TestServer::WithRooms(const std::function<void(Rooms*)>& look) {
+    std::mutex done;
+    std::condition_variable finished;
+    bool ran = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        looks_.push_back([&] {
+            look(rooms_.get());
+            std::lock_guard<std::mutex> l(done);
+            ran = true;
+            finished.notify_one();
+        });
+    }
+    Wake();
+    std::unique_lock<std::mutex> wait(done);
+    finished.wait(wait, [&] { return ran || stopping_; });
+}
+
+void TestServer::RunPendingLooks() {
+    std::vector<std::function<void()>> looks;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        looks.swap(looks_);
+    }
+    for (auto& look : looks) look();
+}
+
 const HostileCase* TestServer::CaseFor(HostileWhen when) const {
     return hostile_ && hostile_->when == when ? hostile_ : nullptr;
 }
@@ -141,6 +176,7 @@ void TestServer::Run() {
             while (read(wake_[0], drain, sizeof drain) > 0) {
             }
         }
+        RunPendingLooks();
         if (fds[1].revents & POLLIN) Accept(gameListener_, false);
         if (fds[2].revents & POLLIN) Accept(regListener_, true);
         for (std::size_t i = 3; i < fds.size(); i++) {
@@ -307,6 +343,7 @@ void TestServer::Close(Connection& c) {
     }
     c.closed = true;
     close(c.fd);
+    if (rooms_ && c.loggedIn) rooms_->OnGone(c.id);
 }
 
 }  // namespace testserver

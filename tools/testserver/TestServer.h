@@ -9,6 +9,8 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -20,6 +22,7 @@
 #include "online/RegRequest.h"
 #include "tools/testserver/Accounts.h"
 #include "tools/testserver/HostileCases.h"
+#include "tools/testserver/Rooms.h"
 #include "tools/testserver/Transcript.h"
 
 namespace nettest {
@@ -33,12 +36,17 @@ struct ServerOptions {
     std::uint16_t regPort = 0;
     std::string accountFile;     // empty: the default accounts
     int idleTimeoutMs = 60000;   // a connection that sends nothing this long is closed
-    int regReply = kRegOk;       // the sign-up channel's answer byte
+    int regReply = kRegOk;       // the sign-up channel's answer byte (a known name: taken)
     bool regCreatesAccount = true;  // an answer of 1 creates the account
     std::string hostileCase;     // the id of the case to play; empty: none
     std::string transcriptFile;  // empty: the transcript stays in memory
     int dripPauseMs = 3;         // the pause between the bytes of a one-byte-per-read case
     std::string refusal = "帐号或密码错误";  // the text of SC_LOGIN_FAIL
+    // The rooms a login lists (none: the login is answered and nothing follows), the server's
+    // name in the room list, and the minimum fan of its tables.
+    std::vector<RoomConfig> rooms = DefaultRooms();
+    std::string serverName = "翠岭测试服务器";
+    int minFan = 8;
     // Pictures: the HTTP port (0: any free port), the folder the accounts' picture paths are
     // relative to (empty: the account file's folder), the default pictures announced after
     // every login (empty: none), and the pause between the slow route's pieces.
@@ -85,6 +93,8 @@ public:
     std::set<std::string> OnlineUsers() const;
     // Game and sign-up connections open now.
     int OpenConnections() const;
+    // Runs `look` on the server's thread with its rooms (null without rooms) and waits for it.
+    void WithRooms(const std::function<void(Rooms*)>& look);
 
 private:
     struct Connection;
@@ -105,6 +115,8 @@ private:
     void Close(Connection& c);
     int PollTimeoutMs() const;
     void Wake();
+    void SendTo(int id, const GameMsg& record);
+    void RunPendingLooks();
     const HostileCase* CaseFor(HostileWhen when) const;
     // A copy of the account of a name; false when there is none.
     bool AccountOf(const std::string& name, Account* account) const;
@@ -135,6 +147,8 @@ private:
     int nextId_ = 1;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
+    std::unique_ptr<Rooms> rooms_;
+    std::vector<std::function<void()>> looks_;  // under mutex_
 };
 
 }  // namespace testserver

@@ -1,0 +1,62 @@
+// The main window's lobby side as Qt widgets: the room tree `TreeView1`, the user list
+// `ListView1`, the invitation list `ListView2`, the user menu `PopupMenu1`, the quick-phrase
+// menu `PopupMenu2` and the private talk windows `TalkForms`.  They draw what online play keeps
+// (online/Lobby.h) and hand the user's choices back to it.
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "online/Lobby.h"
+
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TTalkForm;
+
+class QtLobbyWindows : public LobbyWindows {
+public:
+    // The panes are children of `mainWindow` (not owned).
+    explicit QtLobbyWindows(QWidget* mainWindow);
+    ~QtLobbyWindows() override;
+
+    void ListsChanged() override;
+    void ShowLobbyPanes(bool shown) override;
+    void ShowInviteList(bool shown, int x, int y) override;
+    void PopupUserMenu(const UserMenuState& menu, const std::string& user, int x, int y) override;
+    void PopupPhrases(int x, int y) override;
+    bool EditTablePrefs(TablePrefsFields& fields) override;
+    void ShowRoomList() override;
+    int TalkWindowCount() override { return static_cast<int>(TalkForms.size()); }
+    bool AddTalkLine(const std::string& peer, const std::string& line) override;
+    bool OpenTalkWindow(const std::string& peer) override;
+
+    // A talk window closed (WM_TALKCLOSED): removed and deleted.
+    void TalkClosed(const std::string& peer);
+    TTalkForm* FindTalk(const std::string& peer) const;
+
+    // The user list's events.
+    void ListView1ColumnClick(int column);
+    void ListView1MouseDown(QPoint point);
+    void TreeView1DblClick(QTreeWidgetItem* item);
+
+    QTreeWidget* TreeView1;
+    QTreeWidget* ListView1;
+    QTreeWidget* ListView2;
+    QMenu* PopupMenu1;
+    QMenu* PopupMenu2;
+    std::vector<std::unique_ptr<TTalkForm>> TalkForms;
+    // The last user menu shown and its user, for tests.
+    UserMenuState shownMenu;
+    std::string szMenuUser;
+
+private:
+    void FillUsers();
+    void FillRooms();
+    void FillInvites();
+    QWidget* main_;
+};

@@ -1,0 +1,335 @@
+// The lobby's records on a scripted link: the room list and the room entry, users and tables,
+// refusals, invitations, room chat and private talk.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "online/GameMsgClient.h"
+#include "online/InviteMessage.h"
+#include "online/Lobby.h"
+#include "online/NetRoom.h"
+#include "graphics/GraphicsGlobals.h"
+#include "platform/Blit.h"
+#include "tests/online/LinkTestSupport.h"
+#include "tests/support/PngWriter.h"
+#include "ui/DxChatWnd.h"
+#include "ui/InfoForm.h"
+
+using namespace onlinetest;
+
+namespace {
+
+// The lobby's windows, recorded.
+class LobbyRecorder : public LobbyWindows {
+public:
+    int TalkWindowCount() override { return static_cast<int>(talks.size()); }
+    bool AddTalkLine(const std::string& peer, const std::string& line) override {
+        for (auto& [name, lines] : talks)
+            if (name == peer) {
+                lines.push_back(line);
+                return true;
+            }
+        return false;
+    }
+    bool OpenTalkWindow(const std::string& peer) override {
+        talks.push_back({peer, {}});
+        return true;
+    }
+    void ShowRoomList() override { roomListShown++; }
+    std::vector<std::pair<std::string, std::vector<std::string>>> talks;
+    int roomListShown = 0;
+};
+
+ScUserInfo UserRecord(const std::string& name, int op = ScUserInfo::kAdd) {
+    ScUserInfo u;
+    u.op = op;
+    u.name = name;
+    u.score = 1000;
+    u.male = true;
+    u.games = 3;
+    u.wins = 2;
+    return u;
+}
+
+// The records of a type among the bytes sent.
+std::vector<GameMsg> SentOfType(const std::string& sent, int type) {
+    std::vector<GameMsg> out;
+    for (std::size_t at = 0; at + kGameMsgSize <= sent.size(); at += kGameMsgSize) {
+        GameMsg r;
+        std::copy_n(sent.begin() + static_cast<long>(at), kGameMsgSize, r.begin());
+        if (MsgType(r.data()) == type) out.push_back(r);
+    }
+    return out;
+}
+
+class LobbyRecords : public LinkTest {
+protected:
+    void SetUp() override {
+        InstallLobbyWindows(&windows);
+        ConnectAndLogIn();
+        Game().TakeSent();
+    }
+    void TearDown() override { InstallLobbyWindows(nullptr); }
+
+    void Feed(const GameMsg& record) { Game().Feed(Bytes(record)); }
+    void RoomList(int count) {
+        Feed(Encode(ScRoomListBegin{count, "测试服"}));
+        for (int r = 0; r < count; r++) Feed(Encode(ScRoomAdd{r, "房间" + std::to_string(r)}));
+        for (int r = 0; r < count; r++) Feed(Encode(ScRoomUserCount{r, 10 + r}));
+        Feed(Encode(ScServerUserCount{42}));
+        Feed(Encode(ScRoomListEnd{}));
+    }
+    void Enter(int room, const std::vector<std::string>& others) {
+        ScRoomInfo begin;
+        begin.contentsFollow = true;
+        Feed(Encode(begin));
+        for (const std::string& name : others) Feed(Encode(UserRecord(name)));
+        Feed(Encode(UserRecord("tester")));
+        ScRoomInfo entered;
+        entered.entered = true;
+        entered.room = room;
+        Feed(Encode(entered));
+    }
+    std::vector<std::string> ListNames() const {
+        std::vector<std::string> names;
+        for (const UserItem& row : Lobby.ListView1.rows) names.push_back(UserName(row.info));
+        return names;
+    }
+
+    LobbyRecorder windows;
+};
+
+}  // namespace
+
+TEST_F(LobbyRecords, TheRoomListFillsTheTreeAndAsksForTheRememberedRoomWithinRange) {
+    pNetRoom->RoomID = 7;
+    RoomList(5);
+    const RoomTree& tree = Lobby.TreeView1;
+    EXPECT_EQ(tree.server.text, "测试服(42人)");
+    ASSERT_EQ(tree.rooms.size(), 5u);
+    EXPECT_EQ(tree.rooms[2].text, "房间2(12人)");
+    EXPECT_TRUE(tree.expanded);
+    ASSERT_EQ(Lobby.roomList.size(), 5u);
+    EXPECT_EQ(Lobby.roomList[4].count, "14");
+    const auto asked = SentOfType(Game().TakeSent(), CS_ENTER_ROOM);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0][1], 0);
+    EXPECT_EQ(bInfoShown, 1);
+    EXPECT_EQ(static_cast<CInfoForm*>(pInfoForm)->text, "正在获取房间信息,请稍后...");
+}
+
+TEST_F(LobbyRecords, RecordsBeforeTheListAreIgnoredAndARepeatedListReplacesTheOld) {
+    Feed(Encode(ScRoomAdd{0, "早到"}));
+    Feed(Encode(ScRoomUserCount{0, 3}));
+    EXPECT_FALSE(Lobby.TreeView1.hasServer);
+    EXPECT_TRUE(Lobby.roomList.empty());
+    RoomList(3);
+    RoomList(2);
+    EXPECT_EQ(Lobby.TreeView1.rooms.size(), 2u);
+    EXPECT_EQ(Lobby.roomList.size(), 2u);
+    Feed(Encode(ScRoomAdd{5, "多余"}));  // beyond the count
+    EXPECT_EQ(Lobby.TreeView1.rooms.size(), 2u);
+}
+
+TEST_F(LobbyRecords, EnteringARoomListsItsUsersOwnRowFirstAndMarksTheRoom) {
+    RoomList(3);
+    Enter(2, {"甲", "乙"});
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"tester", "甲", "乙"}));
+    EXPECT_EQ(pNetRoom->room, 2);
+    EXPECT_EQ(pNetRoom->RoomID, 2);
+    EXPECT_EQ(bInfoShown, 0);
+    const auto& rooms = Lobby.TreeView1.rooms;
+    EXPECT_EQ(rooms[0].image, kTreeRoomImage);
+    EXPECT_EQ(rooms[1].image, kTreeRoomImage);
+    EXPECT_EQ(rooms[2].image, kTreeCurrentRoomImage);
+    EXPECT_EQ(std::string(Lobby.MyInfo.name), "tester");
+}
+
+TEST_F(LobbyRecords, UserRecordsAddUpdateAndRemoveRows) {
+    RoomList(1);
+    Enter(0, {"甲"});
+    ScUserInfo male = UserRecord("乙");
+    male.picture = 0;
+    Feed(Encode(male));
+    const UserItem* b = Lobby.ListView1.Find("乙");
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->info.avatar, 7);
+    EXPECT_EQ(b->avatarImage, 10);
+    EXPECT_EQ(WinRateText(b->info), "66%");
+    // A second add takes all its fields; the own row stays first.
+    ScUserInfo again = UserRecord("乙");
+    again.score = 2222;
+    again.kind = 1;
+    Feed(Encode(again));
+    EXPECT_EQ(Lobby.ListView1.Count(), 3);
+    EXPECT_EQ(Lobby.ListView1.Find("乙")->info.score, 2222);
+    EXPECT_EQ(Lobby.ListView1.Find("乙")->image, kImageMember);
+    ScUserInfo me = UserRecord("tester");
+    me.score = 5;
+    Feed(Encode(me));
+    EXPECT_EQ(ListNames().front(), "tester");
+    EXPECT_EQ(Lobby.MyInfo.score, 5);
+    // Updates: counters and the seat.
+    ScUserInfo seated = UserRecord("甲", ScUserInfo::kUpdate);
+    seated.atTable = true;
+    seated.table = 4;
+    seated.chair = 2;
+    Feed(Encode(seated));
+    EXPECT_EQ(Lobby.ListView1.Find("甲")->info.table, 4);
+    bench.TakeNotices();
+    // The own row is never removed; another's removal closes its talk window.
+    Feed(Encode(UserRecord("tester", ScUserInfo::kRemove)));
+    Feed(Encode(UserRecord("甲", ScUserInfo::kRemove)));
+    Feed(Encode(UserRecord("无名", ScUserInfo::kRemove)));
+    EXPECT_EQ(ListNames(), (std::vector<std::string>{"tester", "乙"}));
+    const auto notices = bench.TakeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], std::make_pair(WM_TALKCLOSED, std::string("甲")));
+}
+
+TEST_F(LobbyRecords, TableRecordsMarkTheSeatedUsers) {
+    RoomList(1);
+    Enter(0, {"甲"});
+    ScTableInfo table;
+    table.table = 9;
+    std::memcpy(table.info, "甲", 2);
+    table.info[84] = 1;   // seat 0 occupied
+    table.info[88] = 1;   // started
+    table.info[80] = 40;  // a picture out of range
+    Feed(Encode(table));
+    EXPECT_EQ(Lobby.ListView1.Find("甲")->tableImage, kImageStarted);
+    EXPECT_EQ(pNetRoom->GetTable(9)->picture[0], 6);  // the listed user's picture 7, minus 1
+    table.table = 120;  // beyond the tables: ignored
+    Feed(Encode(table));
+    EXPECT_EQ(pNetRoom->GetTable(120), nullptr);
+}
+
+TEST_F(LobbyRecords, ARefusedEntryPostsTheRoomListNoticeAndKeepsTheLists) {
+    RoomList(2);
+    Enter(0, {"甲"});
+    bench.TakeNotices();
+    ScRoomInfo refused;
+    refused.refusal = "房间已满";
+    Feed(Encode(refused));
+    const auto notices = bench.TakeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], std::make_pair(WM_ROOMLISTMSG, std::string("房间已满")));
+    EXPECT_EQ(Lobby.ListView1.Count(), 2);
+    EXPECT_EQ(pNetRoom->room, 0);
+}
+
+TEST_F(LobbyRecords, AnInvitationShowsOnlyInTheLobbyAndOnlyOnce) {
+    RoomList(1);
+    Enter(0, {"甲"});
+    auto* prompt = static_cast<CInviteMessage*>(pInviteMessage);
+    nActiveForm = 0;
+    Feed(Encode(ScInvite{3, "甲邀请你"}));
+    EXPECT_EQ(bInviteShown, 0);
+    nActiveForm = CNetRoom::kId;
+    Feed(Encode(ScInvite{3, "甲邀请你"}));
+    EXPECT_EQ(bInviteShown, 1);
+    EXPECT_EQ(prompt->table, 3);
+    EXPECT_EQ(bench.desktop.flashes, 1);
+    Feed(Encode(ScInvite{8, "乙邀请你"}));
+    EXPECT_EQ(prompt->table, 3);
+    EXPECT_EQ(prompt->text, "甲邀请你");
+}
+
+TEST_F(LobbyRecords, BackToTheRoomClosesTheWaitAndShowsTheLobby) {
+    bInfoShown = 1;
+    nActiveForm = 0;
+    bench.TakeNotices();
+    Feed(Encode(ScBackToRoom{"座位已有人"}));
+    EXPECT_EQ(bInfoShown, 0);
+    EXPECT_EQ(nActiveForm, CNetRoom::kId);
+    const auto notices = bench.TakeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].second, "座位已有人");
+}
+
+// Sixteen senders get windows; the seventeenth new sender's line goes to the room chat.
+TEST_F(LobbyRecords, TalkOpensAtMostSixteenWindows) {
+    for (int i = 0; i < 17; i++) {
+        ScTalk talk;
+        talk.sender = "u" + std::to_string(i);
+        talk.text = "hi";
+        Feed(Encode(talk));
+    }
+    ScTalk again;
+    again.sender = "u0";
+    again.text = "again";
+    Feed(Encode(again));
+    ScTalk refused;
+    refused.sender = "u1";
+    refused.text = "对方拒绝私聊";
+    refused.system = true;
+    Feed(Encode(refused));
+    ASSERT_EQ(windows.talks.size(), 16u);
+    EXPECT_EQ(windows.talks[0].second,
+              (std::vector<std::string>{"[u0]说: hi", "[u0]说: again"}));
+    EXPECT_EQ(windows.talks[1].second.back(), "[系统消息] 对方拒绝私聊");
+    EXPECT_GT(pNetRoom->chat->pages.count, 0);  // the seventeenth sender's line
+}
+
+namespace {
+
+// One table record: names by seat ("" empty), grey seats, started seats, in game.
+ScTableInfo TableRecord(int number, std::vector<std::string> names, std::vector<int> states,
+                        std::vector<int> ready, bool ingame) {
+    ScTableInfo t;
+    t.table = number;
+    for (int s = 0; s < 4; s++) {
+        std::memcpy(t.info + 20 * s, names[s].data(), std::min<std::size_t>(names[s].size(), 20));
+        t.info[84 + s] = static_cast<std::uint8_t>(names[s].empty() ? 0 : states[s]);
+        t.info[88 + s] = static_cast<std::uint8_t>(ready[s]);
+        t.info[80 + s] = static_cast<std::uint8_t>(s * 3);
+    }
+    t.info[92] = ingame;
+    return t;
+}
+
+}  // namespace
+
+// The lobby with users at several tables, written as MJ_TEST_OUT_DIR/online/lobby.png for a
+// person to look at.
+TEST_F(LobbyRecords, GoldenFrameOfTheLobbyWithUsersAtSeveralTables) {
+    RoomList(3);
+    const std::vector<std::string> names = {"玩家甲", "玩家乙", "老玩家", "超级玩家", "画像",
+                                            "管理员", "名字正好二十个字节长"};
+    Enter(1, names);
+    for (std::size_t i = 0; i < names.size(); i++) {
+        ScUserInfo u = UserRecord(names[i]);
+        u.picture = static_cast<int>(i) + 2;
+        Feed(Encode(u));
+    }
+    ScUserInfo me = UserRecord("tester");
+    me.score = 1234;
+    me.games = 40;
+    me.wins = 17;
+    me.escapes = 1;
+    me.picture = 8;
+    Feed(Encode(me));
+    Feed(Encode(TableRecord(0, {"玩家甲", "玩家乙", "", "老玩家"}, {1, 1, 0, 2}, {1, 0, 0, 1}, false)));
+    Feed(Encode(TableRecord(1, {"超级玩家", "画像", "管理员", "tester"}, {1, 1, 1, 1}, {1, 1, 1, 1}, true)));
+    Feed(Encode(TableRecord(4, {"", "", "名字正好二十个字节长", ""}, {0, 0, 1, 0}, {0, 0, 1, 0}, false)));
+    ScRoomChat red;
+    red.red = true;
+    red.text = "系统: 欢迎来到翠岭";
+    Feed(Encode(red));
+    ScRoomChat line;
+    line.text = "玩家甲说: 大家好";
+    Feed(Encode(line));
+    platform::Surface frame(800, 600);
+    platform::Surface* previous = lpDDSPla;
+    lpDDSPla = &frame;
+    pNetRoom->Draw();
+    lpDDSPla = previous;
+    // The grey seat and the table in game are drawn: the frame is not one colour.
+    int differing = 0;
+    for (int x = 28; x < 28 + 170 * 2; x++) differing += frame.Row(160)[x] != frame.Row(160)[28];
+    EXPECT_GT(differing, 0);
+    const auto dir = std::filesystem::path(MJ_TEST_OUT_DIR) / "online";
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(testsupport::WritePng(frame, (dir / "lobby.png").string()));
+}
