@@ -14,6 +14,8 @@
 #include "ClassicStage.h"
 #include "graphics/GraphicsGlobals.h"
 #include "online/AvatarCache.h"
+#include "online/GameMsgServer.h"
+#include "online/Lobby.h"
 #include "platform/Md5.h"
 #include "platform/Path.h"
 #include "tests/support/PngWriter.h"
@@ -61,7 +63,14 @@ testserver::ServerOptions Server(const std::vector<Sitter>& sitters) {
     return options;
 }
 
+// The user sits at the table and is listed in the room.
 void Sit(CMj& table, const Sitter& s) {
+    ScUserInfo row;
+    row.op = ScUserInfo::kAdd;
+    row.name = s.name;
+    row.userId = s.id;
+    row.male = s.sex == 1;
+    Lobby.ListView1.Add(row, "");
     CMjPlayer& p = table.Player[s.seat];
     p.occupied = 1;
     std::snprintf(p.name, sizeof p.name, "%s", s.name);
@@ -117,6 +126,7 @@ TEST(ClassicOnlineAvatars, SeatsShowDownloadedPicturesOnceCurrent) {
     table.avatarDownloads.Stop();
     server.Stop();
     table.netgame = 0;
+    Lobby.ListView1.Clear();
     for (int s = 0; s < 4; ++s) {
         table.Player[s].occupied = 0;
         draw.LoadSeatAvatar(s, table.Player[s].avatar + 1);
