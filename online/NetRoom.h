@@ -64,6 +64,8 @@ public:
     int ShowSeatUserInfo(int x, int y);
     int SitDown(int table, int chair);
     void AutoSeat();
+    // The avatar chooser for the user's own record.
+    void ShowAvatarChooser();
     int FreeSeatCount(int table);
     void SendTablePrefs();
     void ShowRoomPrefs();

@@ -144,7 +144,7 @@ void CNetRoom::OnButtonClicked(int index) {
             }
             break;
         case kAutoSeat: AutoSeat(); break;
-        case kAvatar: break;  // the avatar chooser comes with the avatars
+        case kAvatar: ShowAvatarChooser(); break;
         default: break;
     }
 }
@@ -178,6 +178,15 @@ int CNetRoom::FreeSeatCount(int table) {
 }
 
 // The fullest table that still has a free seat, the lowest number among equals.
+void CNetRoom::ShowAvatarChooser() {
+    const UserInfo& me = Lobby.MyInfo;
+    AvatarUser user;
+    user.sex = me.sex;
+    user.picture = me.avatar;
+    user.avatarId = me.userId;
+    CurrentOnlineWindows()->ShowAvatarChooser(user);
+}
+
 void CNetRoom::AutoSeat() {
     for (int need = 1; need <= 4; need++)
         for (int table = 0; table < kLobbyTables; table++)

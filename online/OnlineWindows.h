@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "online/AvatarChoice.h"
+
 // The proxy dialog's fields as the login dialog fills them and reads them back (GBK).
 struct ProxyFormFields {
     bool useProxy = false;
@@ -32,6 +34,8 @@ public:
     // program.
     virtual void ShowMainWindow() = 0;
     virtual void CloseMainWindow() = 0;
+    // The avatar chooser, for the user's record; with none installed nothing is shown.
+    virtual void ShowAvatarChooser(const AvatarUser& /*user*/) {}
 };
 
 void InstallOnlineWindows(OnlineWindows* windows);

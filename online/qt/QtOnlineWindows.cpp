@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "online/qt/AvatarForm.h"
 #include "online/qt/HintForm.h"
 #include "online/qt/ProxyForm.h"
 
@@ -28,4 +29,11 @@ void QtOnlineWindows::ShowMainWindow() {
 
 void QtOnlineWindows::CloseMainWindow() {
     if (mainWindow_) mainWindow_->close();
+}
+
+void QtOnlineWindows::ShowAvatarChooser(const AvatarUser& user) {
+    if (!AvatarForm) return;
+    AvatarForm->SetUser(user);
+    AvatarForm->show();
+    AvatarForm->raise();
 }

@@ -23,6 +23,8 @@ public:
     void CloseHint() override;
     void ShowMainWindow() override;
     void CloseMainWindow() override;
+    // The one chooser (AvatarForm), shown without blocking.
+    void ShowAvatarChooser(const AvatarUser& user) override;
 
     THintForm* Hint() const { return hint_.get(); }
 

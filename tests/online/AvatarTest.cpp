@@ -23,6 +23,7 @@
 #include "online/NetRoom.h"
 #include "platform/Md5.h"
 #include "tests/online/RawClient.h"
+#include "tests/support/PngWriter.h"
 #include "tests/online/ServerBench.h"
 #include "testsupport/graphics/TestGif.h"
 #include "tools/testserver/Accounts.h"
@@ -295,6 +296,16 @@ TEST_F(Avatars, TheUsersOwnPictureIsDownloadedVerifiedAndShownInTheLobby) {
     EXPECT_TRUE(Leftovers(s).empty());
     Tick(s);  // timer 6 hands the finished download to the lobby
     EXPECT_TRUE(LobbyShows(AvatarCachePath(2001)));
+
+    // The lobby with the downloaded picture, for a person to look at.
+    platform::Surface frame(800, 600);
+    platform::Surface* previous = lpDDSPla;
+    lpDDSPla = &frame;
+    pNetRoom->Draw();
+    lpDDSPla = previous;
+    const fs::path dir = fs::path(MJ_TEST_OUT_DIR) / "online";
+    fs::create_directories(dir);
+    EXPECT_TRUE(testsupport::WritePng(frame, (dir / "lobby_downloaded_avatar.png").string()));
 }
 
 // Another user enters the room: the server announces the picture before the user's row.
@@ -476,6 +487,17 @@ TEST_F(Avatars, TheServerAnnouncesPicturesAfterTheLoginSuccess) {
     ASSERT_TRUE(Decode(reinterpret_cast<const std::uint8_t*>(record.data()), &own));
     EXPECT_EQ(own.userId, 2001);
     EXPECT_EQ(own.url, "127.0.0.1:" + std::to_string(s.server.HttpPort()) + "/avatar/2001.gif");
+}
+
+TEST_F(Avatars, TheLobbysButtonOpensTheChooserForTheUsersRecord) {
+    ServerBench s(PictureServer());
+    ASSERT_TRUE(LogIn(s, "头像乙"));
+    pNetRoom->ShowAvatarChooser();
+    ASSERT_EQ(s.bench->windows.chooserUsers.size(), 1u);
+    const AvatarUser& user = s.bench->windows.chooserUsers[0];
+    EXPECT_EQ(user.sex, 0);
+    EXPECT_EQ(user.picture, 1);
+    EXPECT_EQ(user.avatarId, 2002);
 }
 
 // --- The chooser's save --------------------------------------------------------------------

@@ -56,6 +56,7 @@ public:
         if (onShowMain) onShowMain();
     }
     void CloseMainWindow() override { log.push_back("main closed"); }
+    void ShowAvatarChooser(const AvatarUser& user) override { chooserUsers.push_back(user); }
 
     bool Saw(const std::string& entry) const {
         for (const std::string& e : log)
@@ -65,6 +66,7 @@ public:
 
     std::vector<std::string> log;
     std::vector<ProxyFormFields> shownProxyFields;
+    std::vector<AvatarUser> chooserUsers;
     // Set: the dialog is confirmed after this edits the fields; unset: it is cancelled.
     std::function<void(ProxyFormFields&)> proxyAnswer;
     // Runs inside ShowMainWindow, as a nested event loop would.
