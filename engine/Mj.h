@@ -408,6 +408,9 @@ public:
     std::int32_t AvatarIdOf(const char* gbkName) const;
     // Timer 6: one finished download is shown (the lobby's own picture, the seats of that user).
     void TakeFinishedAvatar();
+    // Timers 5 and 6: the caret of the focused edit field of the active dialog (the names
+    // dialog, the login or the sign-up) and of the table's chat input changes phase.
+    void ToggleCarets();
 
 private:
     // Construction helpers.
