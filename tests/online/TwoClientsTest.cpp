@@ -83,16 +83,17 @@ TEST(TwoClients, MeetInTheLobbyChatTalkInviteAndSitAtOneTable) {
     Client first(a, "tester", "secret",
                  Args({"login", "room", "see:玩家甲", "chat:大家好", "heard:玩家甲说: 你好",
                   "talk:玩家甲:私聊一下", "sit:5:0", "seated:5:0:tester", "talked:玩家甲:准备好了",
-                  "invite:玩家甲", "seated:5:1:玩家甲", "rawsit:5:2", "back", "quit"}));
+                  "invite:玩家甲", "seated:5:1:玩家甲", "talk:玩家甲:坐好了", "rawsit:5:2", "back",
+                       "quit"}));
     Client second(b, platform::FromGbk("玩家甲"), "1234",
                   Args({"login", "room", "see:tester", "heard:tester说: 大家好", "chat:你好",
                    "talked:tester:私聊一下", "enter:2", "inroom:0", "talk:tester:准备好了",
-                   "invited", "accept", "seated:5:1:玩家甲", "quit"}));
+                   "invited", "accept", "seated:5:1:玩家甲", "talked:tester:坐好了", "quit"}));
     const QString outA = first.Finish();
     const QString outB = second.Finish();
     EXPECT_EQ(first.process.exitCode(), 0) << outA.toStdString();
     EXPECT_EQ(second.process.exitCode(), 0) << outB.toStdString();
-    EXPECT_TRUE(outA.contains("ok back")) << outA.toStdString();
+    EXPECT_TRUE(outA.contains("ok back")) << outA.toStdString() << outB.toStdString();
     EXPECT_TRUE(outB.contains("ok seated:5:1")) << outB.toStdString();
     EXPECT_TRUE(ServerSent(server, SC_INVITE));
     EXPECT_TRUE(ServerSent(server, SC_BACK_TO_ROOM));
