@@ -15,6 +15,7 @@
 #include "platform/Ini.h"
 #include "platform/Path.h"
 #include "tests/online/LinkTestSupport.h"
+#include "ui/DxGameChatWnd.h"
 #include "ui/InfoForm.h"
 
 using namespace onlinetest;
@@ -251,4 +252,32 @@ TEST_F(NetRoomTest, TheRoomChatInputGoesThroughTheFloodGate) {
     TalkTimerTimer();  // the main window's timer, 3000 ms after the first line
     room->OnChatKey(13);
     EXPECT_EQ(Sent().size(), 1u);
+}
+
+// Table chat: typed on the table and sent with Enter, or a quick phrase; one line in three
+// seconds, the refused one answered by a white line in the table's chat window; a phrase is cut
+// to 127 bytes.
+TEST_F(NetRoomTest, TableChatAndPhrasesShareTheFloodGate) {
+    bChatAllowed = 1;
+    nActiveForm = 0;
+    for (char c : std::string("hi")) bench.table->OnKeyPress(c);
+    bench.table->OnKeyDown(13);
+    auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    CsTableChat chat;
+    ASSERT_TRUE(Decode(sent[0].data(), &chat));
+    EXPECT_EQ(chat.text, "hi");
+    SendLobbyChat("大家好，很高兴见到各位！");
+    EXPECT_TRUE(Sent().empty());
+    const CChatPageList& pages = bench.table->chatlog->pages;
+    ASSERT_GT(pages.count, 0);
+    const CChatLine& last = pages.GetPage(pages.count - 1)->lines.Lines().back();
+    EXPECT_EQ(last.text, kChatFloodLine);
+    TalkTimerTimer();
+    SendLobbyChat(std::string(100, 'a') + std::string(100, '\xB0'));
+    sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_TRUE(Decode(sent[0].data(), &chat));
+    EXPECT_EQ(chat.text.size(), 126u);  // 127 would split the fourteenth character
+    EXPECT_EQ(sent[0][127], 0);
 }
