@@ -141,6 +141,7 @@ void QtLobbyWindows::FillInvites() {
 void QtLobbyWindows::ShowLobbyPanes(bool shown) {
     ListView1->setVisible(shown);
     TreeView1->setVisible(shown);
+    if (Banner) Banner->setVisible(shown);
     if (shown) ListView2->hide();
 }
 
