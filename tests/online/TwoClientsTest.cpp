@@ -47,6 +47,7 @@ public:
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((folder / "config").string()));
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "dummy");
+        if (env.contains("LSAN_OPTIONS")) env.insert("LSAN_OPTIONS", MJ_WIDGETS_LSAN_OPTIONS);
         process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(MJ_LOBBY_CLIENT_PROGRAM,
