@@ -281,3 +281,37 @@ TEST_F(NetRoomTest, TableChatAndPhrasesShareTheFloodGate) {
     EXPECT_EQ(chat.text.size(), 126u);  // 127 would split the fourteenth character
     EXPECT_EQ(sent[0][127], 0);
 }
+
+namespace {
+
+class MenuRecorder : public LobbyWindows {
+public:
+    void PopupUserMenu(const UserMenuState& menu, const std::string& user, int, int) override {
+        shown.push_back({user, menu});
+    }
+    std::vector<std::pair<std::string, UserMenuState>> shown;
+};
+
+}  // namespace
+
+// Online, a right press on an occupied seat's picture opens its player's menu with the table's
+// "与…交谈"; an empty seat's picture opens nothing.
+TEST_F(NetRoomTest, ARightPressOnASeatPictureOpensItsPlayersMenu) {
+    MenuRecorder menus;
+    InstallLobbyWindows(&menus);
+    nActiveForm = 0;
+    CMj& t = *bench.table;
+    Lobby.ListView1.rows.push_back(UserItem{});
+    std::strcpy(Lobby.ListView1.rows.back().info.name, "bob");
+    std::strcpy(t.Player[1].name, "bob");
+    t.Player[1].occupied = 1;
+    t.renderer.rcAvatar[1] = {654, 187, 794, 413};
+    t.renderer.rcAvatar[3] = {6, 187, 146, 413};
+    t.OnLButtonDown(700, 300, 1, 1);
+    t.OnLButtonDown(50, 300, 1, 1);  // seat 3 is empty
+    InstallLobbyWindows(nullptr);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.shown[0].first, "bob");
+    EXPECT_TRUE(menus.shown[0].second[N14].visible);
+    EXPECT_EQ(menus.shown[0].second[N14].caption, "与bob交谈");
+}
