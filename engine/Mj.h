@@ -493,6 +493,7 @@ private:
     void TableLeftUp(int x, int y);
     bool ClickLink(int x, int y);
     bool PortraitMenu(int x, int y);
+    platform::Rect PortraitOnScreen(int seat) const;
     bool HoverLinks(int x, int y);
     int LinksInUse() const;
     bool HandTakesMouse() const;

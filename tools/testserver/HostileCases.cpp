@@ -1,6 +1,7 @@
 #include "tools/testserver/HostileCases.h"
 
 #include "online/GameMsgServer.h"
+#include "tools/testserver/LobbyHostileCases.h"
 
 namespace testserver {
 
@@ -68,6 +69,13 @@ const std::vector<HostileCase> kCases = {
      HostileOutcome::kDisconnected, Nothing, "the sign-up channel closes without an answer"},
     {"signup-two-bytes", HostileWhen::kForSignUp, Delivery::kWhole, true, HostileOutcome::kIgnored,
      TwoBytes, "the sign-up channel answers two bytes"},
+    {"lobby-out-of-order", HostileWhen::kAfterLogin, Delivery::kWhole, false,
+     HostileOutcome::kIgnored, LobbyRecordsOutOfOrder,
+     "room records before the list, indexes and table numbers out of range, the own row removed"},
+    {"lobby-texts-unterminated", HostileWhen::kAfterLogin, Delivery::kWhole, false,
+     HostileOutcome::kIgnored, LobbyTextsUnterminated, "lobby texts without a terminator"},
+    {"lobby-floods", HostileWhen::kAfterLogin, Delivery::kWhole, false, HostileOutcome::kIgnored,
+     LobbyFloods, "endless users and rooms, talk from twenty senders"},
 };
 
 }  // namespace
