@@ -1,0 +1,224 @@
+// Whole hands between the test server's table and headless client tables, each user's seat
+// played by a script through the table's buttons and tile clicks.  At every sync point (an
+// SC_YOUR_TURN or SC_DISCARD sent to a person) the client's table must match the server's view
+// of it once the client has read that record.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "engine/Mj.h"
+#include "online/GameMsgServer.h"
+#include "testsupport/engine/HeadlessTable.h"
+#include "testsupport/online/NetTableInvariants.h"
+#include "tools/testserver/ServerTable.h"
+#include "ui/Dialogs.h"
+
+namespace onlinetest {
+namespace {
+
+using testserver::ServerTable;
+using testserver::TableOptions;
+using testserver::TableView;
+
+// The differences between a client's table and the server's view; empty when they agree.
+std::string Compare(const CMj& t, const TableView& v) {
+    auto local = [&](int s) { return t.ServerSeatToLocal(s); };
+    std::string diff;
+    auto check = [&](bool same, const std::string& what) {
+        if (!same) diff += what + "; ";
+    };
+    for (int s = 0; s < 4; s++) {
+        const CMjPlayer& p = t.Player[local(s)];
+        const testserver::SeatView& sv = v.seats[s];
+        const std::string seat = "seat " + std::to_string(s) + " ";
+        const int concealed = local(s) == 0 ? p.cardnum + (p.hasnew ? 1 : 0) : p.cardnum;
+        check(concealed == sv.concealed, seat + "concealed " + std::to_string(concealed) + " vs " +
+                                             std::to_string(sv.concealed));
+        check(p.gangnum == static_cast<int>(sv.melds.size()), seat + "meld count");
+        for (int m = 0; m < std::min<int>(p.gangnum, sv.melds.size()); m++) {
+            std::vector<int> keys;
+            for (int i = 0; i < p.Gang[m].num; i++) keys.push_back(TileKey(p.Gang[m].Mj[i]));
+            check(p.Gang[m].kind == sv.melds[m].kind && keys == sv.melds[m].tiles, seat + "meld");
+        }
+        std::vector<int> river;
+        for (int i = 0; i < p.rivernum; i++) river.push_back(TileKey(p.River[i]));
+        check(river == sv.river, seat + "river");
+        check(p.flowers == sv.flowers, seat + "flowers");
+        check((p.ting != 0) == sv.ready, seat + "ready");
+        check(p.menfeng == sv.seatWind, seat + "wind");
+    }
+    check(t.dealer == local(v.dealer), "dealer");
+    check(t.quanfeng == v.wind, "prevailing wind");
+    check(t.curplayer == local(v.current), "current seat");
+    check(t.taken == v.taken, "tiles taken " + std::to_string(t.taken) + " vs " + std::to_string(v.taken));
+    const bool shown = v.shownSeat >= 0;
+    check(t.discardshown == shown && (!shown || t.discardseat == local(v.shownSeat)), "discard on show");
+    return diff;
+}
+
+// One person: a headless table and the script that plays its user.
+struct Client {
+    explicit Client(unsigned seed) : headless(seed) {}
+    enginetest::HeadlessTable headless;
+    CMj& t() { return *headless.table; }
+    std::deque<GameMsg> inbox;
+    std::deque<std::pair<std::size_t, TableView>> syncs;  // views by the record they follow
+    std::size_t received = 0;
+    std::size_t delivered = 0;
+    int compared = 0;
+    bool startSent = false;  // the next hand was asked for from this score sheet
+};
+
+class Harness : public testserver::TableOutput {
+public:
+    Harness(TableOptions options, std::vector<int> people) : server(options, this) {
+        nActiveForm = 0;
+        for (int seat : people) {
+            auto c = std::make_unique<Client>(options.seed + seat);
+            c->t().recordsink = [this, seat](const std::uint8_t* r) {
+                GameMsg m;
+                std::copy(r, r + kGameMsgSize, m.begin());
+                toServer.push_back({seat, m});
+            };
+            c->t().NetStart();
+            clients[seat] = std::move(c);
+        }
+        // The view goes with the last record each person has been sent.
+        server.onSyncPoint = [this](const TableView& v) {
+            for (auto& [seat, c] : clients)
+                if (c->received > 0) c->syncs.push_back({c->received, v});
+        };
+        for (int seat : people) server.SeatUser(seat, "p" + std::to_string(seat), true, 7);
+    }
+
+    void SendTo(int seat, const GameMsg& record) override {
+        Client& c = *clients.at(seat);
+        c.inbox.push_back(record);
+        c.received++;
+    }
+
+    // Delivers records both ways and lets the scripts act until `hands` hands have ended.
+    void Play(int hands, int limit = 200000) {
+        for (auto& [seat, c] : clients) c->t().StartHand();
+        for (int step = 0; step < limit && server.View().handsPlayed < hands; step++) {
+            now += 50;
+            server.Tick(now);
+            bool moved = false;
+            for (auto& [seat, c] : clients) moved = Deliver(*c) || moved;
+            while (!toServer.empty()) {
+                auto [seat, m] = toServer.front();
+                toServer.pop_front();
+                server.OnRecord(seat, m.data());
+                moved = true;
+            }
+            if (!moved)
+                for (auto& [seat, c] : clients) Act(*c);
+        }
+        for (auto& [seat, c] : clients)
+            while (Deliver(*c)) {
+            }
+    }
+
+    bool Deliver(Client& c) {
+        if (c.inbox.empty()) return false;
+        const GameMsg m = c.inbox.front();
+        c.inbox.pop_front();
+        c.t().OnGameMsg(m.data());
+        c.delivered++;
+        EXPECT_EQ(BrokenInvariant(c.t()), "");
+        while (!c.syncs.empty() && c.syncs.front().first == c.delivered) {
+            const std::string diff = Compare(c.t(), c.syncs.front().second);
+            EXPECT_EQ(diff, "") << "after record " << c.delivered << " of type " << MsgType(m.data());
+            c.compared++;
+            c.syncs.pop_front();
+        }
+        return true;
+    }
+
+    // The user's script: a win when offered, then a kong, a pung, a chow; else pass; a discard
+    // of the drawn tile (or the last one); the next hand from the score sheet.
+    static void Act(Client& c) {
+        CMj& t = c.t();
+        CMjPlayer& p = t.Player[0];
+        if (t.state != kHandOver) c.startSent = false;
+        if (t.state == kHandOver && !c.startSent) {
+            c.startSent = true;
+            t.StartHand();
+            return;
+        }
+        if (t.Button(kButtonPass).visible && t.claimpending) {
+            for (int id : {kButtonWin, kButtonKong, kButtonPung, kButtonChow, kButtonPass}) {
+                if (!t.Button(id).enabled) continue;
+                t.OnButtonClick(id);
+                if (p.choosechow) {
+                    p.chowmj[0] = p.Chow[0].Mj[0];
+                    p.chowmj[1] = p.Chow[0].Mj[1];
+                    t.OnChowButton();
+                }
+                if (p.choosekong) {
+                    p.kongmj = p.Kong[0];
+                    t.OnKongButton();
+                }
+                return;
+            }
+        }
+        if (t.maydiscard && !t.claimpending && p.cardnum > 0) {
+            if (t.Button(kButtonPass).visible) t.OnButtonClick(kButtonPass);
+            p.select = p.hasnew ? p.cardnum : p.cardnum - 1;
+            t.AutoDiscard();
+        }
+    }
+
+    ServerTable server;
+    std::map<int, std::unique_ptr<Client>> clients;
+    std::deque<std::pair<int, GameMsg>> toServer;
+    long long now = 0;
+};
+
+struct Family {
+    const char* name;
+    int minFan;
+    bool wild;
+};
+
+class ServerHands : public ::testing::TestWithParam<Family> {};
+
+TEST_P(ServerHands, AUserPlaysWholeHandsInStepWithTheServer) {
+    TableOptions options;
+    options.minFan = GetParam().minFan;
+    options.wild = GetParam().wild;
+    for (unsigned seed : {3u, 11u}) {
+        options.seed = seed;
+        Harness h(options, {1});
+        h.Play(3);
+        EXPECT_EQ(h.server.View().handsPlayed, 3) << "seed " << seed;
+        EXPECT_GT(h.clients[1]->compared, 20);
+        EXPECT_EQ(h.clients[1]->t().state, kHandOver);
+        EXPECT_EQ(nActiveForm, kScoreFormId);
+        for (int s = 0; s < 4; s++)
+            EXPECT_EQ(h.clients[1]->t().Player[h.clients[1]->t().ServerSeatToLocal(s)].score,
+                      h.server.Score(s));
+        std::printf("%s seed %u: %d sync points compared, last hand taken %d\n", GetParam().name, seed,
+                    h.clients[1]->compared, h.server.View().taken);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, ServerHands,
+                         ::testing::Values(Family{"official", 8, false}, Family{"wild", 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ServerHandsTwoPeople, TwoUsersAndTwoRobotsPlayAHand) {
+    TableOptions options;
+    options.seed = 5;
+    Harness h(options, {0, 2});
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(h.clients[0]->compared, 5);
+    EXPECT_GT(h.clients[2]->compared, 5);
+}
+
+}  // namespace
+}  // namespace onlinetest
