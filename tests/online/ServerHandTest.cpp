@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -76,16 +77,7 @@ class Harness : public testserver::TableOutput {
 public:
     Harness(TableOptions options, std::vector<int> people) : server(options, this) {
         nActiveForm = 0;
-        for (int seat : people) {
-            auto c = std::make_unique<Client>(options.seed + seat);
-            c->t().recordsink = [this, seat](const std::uint8_t* r) {
-                GameMsg m;
-                std::copy(r, r + kGameMsgSize, m.begin());
-                toServer.push_back({seat, m});
-            };
-            c->t().NetStart();
-            clients[seat] = std::move(c);
-        }
+        for (int seat : people) clients[seat] = MakeClient(seat, options.seed + seat);
         // The view goes with the last record each person has been sent.
         server.onSyncPoint = [this](const TableView& v) {
             for (auto& [seat, c] : clients)
@@ -101,9 +93,11 @@ public:
     }
 
     // Delivers records both ways and lets the scripts act until `hands` hands have ended.
-    void Play(int hands, int limit = 200000) {
-        for (auto& [seat, c] : clients) c->t().StartHand();
+    void Play(int hands, const std::function<bool()>& stop = {}, int limit = 200000) {
+        for (auto& [seat, c] : clients)
+            if (c->t().state != kHandRunning) c->t().StartHand();
         for (int step = 0; step < limit && server.View().handsPlayed < hands; step++) {
+            if (stop && stop()) return;
             now += 50;
             server.Tick(now);
             bool moved = false;
@@ -120,6 +114,33 @@ public:
         for (auto& [seat, c] : clients)
             while (Deliver(*c)) {
             }
+    }
+
+    // The person's link ends and a new client logs in again: the restore must give it the
+    // table as the server has it.
+    std::string Reconnect(int seat) {
+        server.UserLost(seat);
+        // The old table goes first: a table and its services are the program's only ones.
+        clients[seat].reset();
+        clients[seat] = MakeClient(seat, 99);
+        server.RestoreUser(seat);
+        const TableView v = server.View();
+        Client& c = *clients[seat];
+        c.syncs.clear();
+        while (Deliver(c)) {
+        }
+        return Compare(c.t(), v);
+    }
+
+    std::unique_ptr<Client> MakeClient(int seat, unsigned seed) {
+        auto c = std::make_unique<Client>(seed);
+        c->t().recordsink = [this, seat](const std::uint8_t* r) {
+            GameMsg m;
+            std::copy(r, r + kGameMsgSize, m.begin());
+            toServer.push_back({seat, m});
+        };
+        c->t().NetStart();
+        return c;
     }
 
     bool Deliver(Client& c) {
@@ -209,6 +230,25 @@ TEST_P(ServerHands, AUserPlaysWholeHandsInStepWithTheServer) {
 INSTANTIATE_TEST_SUITE_P(Families, ServerHands,
                          ::testing::Values(Family{"official", 8, false}, Family{"wild", 0, true}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ServerHandRestore, AReconnectedUserGetsTheRunningHandBackAndPlaysItOut) {
+    TableOptions options;
+    options.seed = 11;
+    Harness h(options, {1});
+    // A moment with a discard on show and more than 53 tiles taken.
+    h.Play(1, [&] {
+        const TableView v = h.server.View();
+        return v.running && v.taken > 60 && v.shownSeat >= 0 && h.clients[1]->inbox.empty() &&
+               h.toServer.empty();
+    });
+    ASSERT_GT(h.server.View().taken, 60);
+    EXPECT_EQ(h.Reconnect(1), "");
+    EXPECT_TRUE(h.clients[1]->t().discardshown);
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(h.clients[1]->compared, 0);
+    EXPECT_EQ(h.clients[1]->t().state, kHandOver);
+}
 
 TEST(ServerHandsTwoPeople, TwoUsersAndTwoRobotsPlayAHand) {
     TableOptions options;
