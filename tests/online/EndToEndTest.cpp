@@ -11,6 +11,7 @@
 #include "platform/net/QtSocketFactory.h"
 #include "tests/online/LoopbackProxy.h"
 #include "tests/online/OnlineTestSupport.h"
+#include "tests/online/TableCompare.h"
 #include "tools/testserver/TestServer.h"
 
 using namespace onlinetest;
@@ -291,4 +292,119 @@ TEST(EndToEnd, EveryHostileCaseOfTheSignUpChannel) {
             EXPECT_EQ(reg.StatusLabel.text, "连接服务器失败，请检查网络。");
         }
     }
+}
+
+namespace {
+
+// The user's script over the link: the win when offered, else a pass; a discard of the drawn
+// tile; the next hand from the score sheet.  At each wait of the server on the user's discard
+// the table is compared with the server's view.
+struct LinkPlayer {
+    CMj& t;
+    ServerBench& s;
+    int compared = 0;
+    bool startSent = false;
+
+    void Act() {
+        CMjPlayer& p = t.Player[0];
+        if (t.state == kHandRunning) startSent = false;
+        if (t.state != kHandRunning && t.seated && !startSent) {
+            startSent = true;
+            if (t.Button(kButtonStart).visible)
+                t.OnButtonClick(kButtonStart);
+            else
+                t.StartHand();
+            return;
+        }
+        if (t.Button(kButtonPass).visible && t.claimpending) {
+            t.OnButtonClick(t.Button(kButtonWin).enabled ? kButtonWin : kButtonPass);
+            return;
+        }
+        if (!t.maydiscard || t.claimpending || p.cardnum <= 0) return;
+        testserver::TableView v;
+        int seat = 0;
+        if (s.server.TableViewOf("tester", &v, &seat) && v.current == seat) {
+            EXPECT_EQ(Compare(t, v), "");
+            compared++;
+        }
+        if (t.Button(kButtonPass).visible) t.OnButtonClick(kButtonPass);
+        p.select = p.hasnew ? p.cardnum : p.cardnum - 1;
+        t.AutoDiscard();
+    }
+};
+
+ServerOptions SeatingServer(int minFan, bool wild, unsigned seed) {
+    ServerOptions options;
+    options.seatOnLogin = true;
+    options.table.seed = seed;
+    options.table.minFan = minFan;
+    options.table.wild = wild;
+    return options;
+}
+
+}  // namespace
+
+// The client logs in, is seated with three robots and plays whole hands to the score sheet in
+// each rule family over 127.0.0.1.
+TEST(EndToEndHands, WholeHandsToTheScoreSheetInEachRuleFamily) {
+    for (const auto& [minFan, wild] : {std::pair<int, bool>{8, false}, std::pair<int, bool>{0, true}}) {
+        ServerBench s(SeatingServer(minFan, wild, 21));
+        OnlineBench& b = *s.bench;
+        b.LogInAs("tester", "secret");
+        ASSERT_TRUE(Pump([&] { return b.table->seated != 0; }));
+        EXPECT_EQ(b.table->ownseat, 0);
+        LinkPlayer player{*b.table, s};
+        testserver::TableView v;
+        int seat = 0;
+        ASSERT_TRUE(Pump(
+            [&] {
+                player.Act();
+                return s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= 2 &&
+                       b.table->state == kHandOver;
+            },
+            60000));
+        EXPECT_EQ(nActiveForm, kScoreFormId);
+        EXPECT_GT(player.compared, 10);
+        EXPECT_EQ(MinFan, minFan);
+    }
+}
+
+// The link drops in the middle of a hand; at the next login the running hand comes back.
+TEST(EndToEndHands, AReconnectionRestoresTheRunningHand) {
+    ServerOptions options = SeatingServer(8, false, 21);
+    options.table.robotThinkMs = 60;  // the hand still runs when the user is back
+    ServerBench s(options);
+    OnlineBench& b = *s.bench;
+    b.LogInAs("tester", "secret");
+    LinkPlayer player{*b.table, s};
+    testserver::TableView v;
+    int seat = 0;
+    ASSERT_TRUE(Pump(
+        [&] {
+            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
+                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
+                return true;
+            player.Act();
+            return false;
+        },
+        60000))
+        << "taken " << v.taken << " hands " << v.handsPlayed << " online " << s.Online();
+    b.link->CloseGameSocket();
+    ASSERT_TRUE(Pump([&] { return !s.Online(); }));
+    b.table->maydiscard = 0;  // what the last table showed does not count
+    b.LogInAs("tester", "secret");
+    // The robot played the seat meanwhile; the restored table goes on in step with the server
+    // from the user's next turn.
+    ASSERT_TRUE(Pump([&] {
+        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
+               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", &v, &seat) &&
+               v.current == seat;
+    }, 20000));
+    EXPECT_EQ(Compare(*b.table, v), "");
+    ASSERT_TRUE(Pump(
+        [&] {
+            player.Act();
+            return b.table->state == kHandOver;
+        },
+        60000));
 }

@@ -16,7 +16,7 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
     switch (MsgType(record)) {
         case CS_LOGIN: OnLogin(c, record); return;
         case CS_LOGOFF: Close(c); return;
-        default: return;  // the keep-alive only keeps the connection open
+        default: OnTableRecord(c, record); return;  // the keep-alive only keeps it open
     }
 }
 
@@ -49,6 +49,7 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     }
     Send(c, Bytes(Encode(ScLoginSuccess{})));
     if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) Play(c, *hostile);
+    SeatAfterLogin(c);
 }
 
 // One answer byte; an answer of 1 creates the account when the server is told to.

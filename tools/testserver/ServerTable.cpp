@@ -3,7 +3,9 @@
 #include "tools/testserver/ServerTable.h"
 
 #include <algorithm>
+#include <fstream>
 #include <numeric>
+#include <sstream>
 
 #include "online/GameMsgServer.h"
 #include "rules/WildTile.h"
@@ -22,6 +24,20 @@ constexpr std::uint8_t kBlankTile = 0;
 bool IsFlowerTile(const tagMj& t) { return t.suit == kFlowerSuit; }
 
 }  // namespace
+
+std::vector<int> ReadWallFile(const std::string& path) {
+    std::ifstream in(path);
+    std::vector<int> wall;
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::replace(text.begin(), text.end(), ',', ' ');
+    std::istringstream words(text);
+    int index = 0;
+    while (words >> index) {
+        if (index < 0 || index > 143) return {};
+        wall.push_back(index);
+    }
+    return wall.size() == 144 ? wall : std::vector<int>();
+}
 
 ServerTable::ServerTable(TableOptions options, TableOutput* output)
     : options_(std::move(options)), output_(output), random_(options_.seed) {

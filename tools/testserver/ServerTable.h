@@ -33,6 +33,10 @@ struct TableOptions {
     int answerTimeoutMs = 25000;  // a person's time to answer
 };
 
+// A fixed wall from a file of 144 tile indexes (0..143) separated by blanks or commas, in
+// drawing order; empty when the file is missing or does not hold exactly 144 of them.
+std::vector<int> ReadWallFile(const std::string& path);
+
 // What a person at a seat is sent.
 class TableOutput {
 public:

@@ -19,6 +19,7 @@
 #include "online/RegRequest.h"
 #include "tools/testserver/Accounts.h"
 #include "tools/testserver/HostileCases.h"
+#include "tools/testserver/ServerTable.h"
 #include "tools/testserver/Transcript.h"
 
 namespace testserver {
@@ -34,6 +35,10 @@ struct ServerOptions {
     std::string transcriptFile;  // empty: the transcript stays in memory
     int dripPauseMs = 3;         // the pause between the bytes of a one-byte-per-read case
     std::string refusal = "帐号或密码错误";  // the text of SC_LOGIN_FAIL
+    // Each login seats the person at a table of three robots of its own, or gives a person
+    // who lost a running hand that hand back (until rooms seat people).
+    bool seatOnLogin = false;
+    TableOptions table;          // the rules and pace of the tables
 };
 
 class TestServer {
@@ -57,9 +62,12 @@ public:
     std::set<std::string> OnlineUsers() const;
     // Game and sign-up connections open now.
     int OpenConnections() const;
+    // The view of the table where `name` sits, and the seat; false when the name sits nowhere.
+    bool TableViewOf(const std::string& name, TableView* view, int* seat) const;
 
 private:
     struct Connection;
+    class TableLink;
 
     void Run();
     void Accept(int listener, bool signUp);
@@ -78,6 +86,11 @@ private:
     int PollTimeoutMs() const;
     void Wake();
     const HostileCase* CaseFor(HostileWhen when) const;
+    // Tables (ServerTables.cpp).
+    void SeatAfterLogin(Connection& c);
+    void OnTableRecord(Connection& c, const std::uint8_t* record);
+    void TableLost(Connection& c);
+    void TickTables();
 
     ServerOptions options_;
     const HostileCase* hostile_ = nullptr;
@@ -95,6 +108,9 @@ private:
     int nextId_ = 1;
     std::atomic<bool> stopping_{false};
     std::thread thread_;
+    std::vector<std::unique_ptr<TableLink>> tables_;
+    // The tables, for the tests' views; a lost connection may be noticed inside a table's send.
+    mutable std::recursive_mutex tableMutex_;
 };
 
 }  // namespace testserver

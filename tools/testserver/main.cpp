@@ -3,6 +3,8 @@
 //
 //   mj_testserver [--game-port N] [--reg-port N] [--accounts FILE] [--idle-timeout-ms N]
 //                 [--reg-reply N] [--reg-creates 0|1] [--hostile ID] [--transcript FILE]
+//                 [--seat-on-login 0|1] [--seed N] [--rules official|wild] [--fixed-wall FILE]
+//                 [--robot-think-ms N] [--answer-timeout-ms N]
 //   mj_testserver --list-hostile            the hostile cases, one a line
 //   mj_testserver --write-accounts FILE     the default accounts as an account file
 //   mj_testserver --write-fuzz-seeds DIR    each hostile case's bytes as a fuzz seed
@@ -21,9 +23,16 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: mj_testserver [--game-port N] [--reg-port N] [--accounts FILE] "
                  "[--idle-timeout-ms N] [--reg-reply N] [--reg-creates 0|1] [--hostile ID] "
-                 "[--transcript FILE] | --list-hostile | --write-accounts FILE | "
+                 "[--transcript FILE] [--seat-on-login 0|1] [--seed N] [--rules official|wild] "
+                 "[--fixed-wall FILE] [--robot-think-ms N] [--answer-timeout-ms N] | --list-hostile | --write-accounts FILE | "
                  "--write-fuzz-seeds DIR\n");
     return 2;
+}
+
+// "official": minimum 8 without the wild tile; "wild": minimum 0 with it.
+void SetRules(const std::string& family, testserver::TableOptions* table) {
+    table->wild = family == "wild";
+    table->minFan = table->wild ? 0 : 8;
 }
 
 int ListHostile() {
@@ -86,6 +95,18 @@ int main(int argc, char** argv) {
             options.hostileCase = value;
         else if (arg == "--transcript")
             options.transcriptFile = value;
+        else if (arg == "--seat-on-login")
+            options.seatOnLogin = std::atoi(value) != 0;
+        else if (arg == "--seed")
+            options.table.seed = static_cast<unsigned>(std::atoi(value));
+        else if (arg == "--rules")
+            SetRules(value, &options.table);
+        else if (arg == "--fixed-wall")
+            options.table.fixedWall = testserver::ReadWallFile(value);
+        else if (arg == "--robot-think-ms")
+            options.table.robotThinkMs = std::atoi(value);
+        else if (arg == "--answer-timeout-ms")
+            options.table.answerTimeoutMs = std::atoi(value);
         else if (arg == "--write-accounts")
             return WriteAccounts(value);
         else if (arg == "--write-fuzz-seeds")
