@@ -220,7 +220,7 @@ TEST(EndToEnd, ALoginThroughEachKindOfProxy) {
 // The hostile cases of the link and the login: the client survives each as the table says.
 TEST(EndToEnd, EveryHostileCaseOfTheLinkAndTheLogin) {
     for (const HostileCase& hostile : testserver::HostileCases()) {
-        if (hostile.when == HostileWhen::kForSignUp) continue;
+        if (hostile.when == HostileWhen::kForSignUp || hostile.when == HostileWhen::kSeatedMidHand) continue;
         SCOPED_TRACE(hostile.id);
         ServerOptions options;
         options.hostileCase = hostile.id;
@@ -304,6 +304,7 @@ struct LinkPlayer {
     ServerBench& s;
     int compared = 0;
     bool startSent = false;
+    bool compare = true;
 
     void Act() {
         CMjPlayer& p = t.Player[0];
@@ -323,7 +324,7 @@ struct LinkPlayer {
         if (!t.maydiscard || t.claimpending || p.cardnum <= 0) return;
         testserver::TableView v;
         int seat = 0;
-        if (s.server.TableViewOf("tester", &v, &seat) && v.current == seat) {
+        if (compare && s.server.TableViewOf("tester", &v, &seat) && v.current == seat) {
             EXPECT_EQ(Compare(t, v), "");
             compared++;
         }
@@ -407,4 +408,31 @@ TEST(EndToEndHands, AReconnectionRestoresTheRunningHand) {
             return b.table->state == kHandOver;
         },
         60000));
+}
+
+// The hostile cases of a running hand over the link: the client stays connected, keeps its
+// table sound after every record and plays on to the end of the hand.
+TEST(EndToEndHands, EveryHostileCaseOfARunningHand) {
+    for (const HostileCase& hostile : testserver::HostileCases()) {
+        if (hostile.when != HostileWhen::kSeatedMidHand) continue;
+        SCOPED_TRACE(hostile.id);
+        ServerOptions options = SeatingServer(8, false, 21);
+        options.hostileCase = hostile.id;
+        ServerBench s(options);
+        OnlineBench& b = *s.bench;
+        b.LogInAs("tester", "secret");
+        LinkPlayer player{*b.table, s};
+        player.compare = false;  // the hostile records put the client off the server's view
+        testserver::TableView v;
+        int seat = 0;
+        Pump(
+            [&] {
+                EXPECT_EQ(BrokenInvariant(*b.table), "");
+                player.Act();
+                return s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= 1;
+            },
+            3000);
+        EXPECT_TRUE(s.Online());
+        EXPECT_TRUE(b.link->ClientSocket1.Connected());
+    }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/Mj.h"
+#include "testsupport/online/NetTableInvariants.h"
 #include "tools/testserver/ServerTable.h"
 
 namespace onlinetest {

@@ -42,6 +42,7 @@ public:
     std::unique_ptr<ServerTable> owned;
     ServerTable* table = nullptr;
     std::string names[kTableSeats];  // the people seated, by seat
+    bool hostilePlayed = false;
 
 private:
     TestServer& server_;

@@ -7,10 +7,17 @@
 namespace testserver {
 
 
+// A hostile case of a running hand goes out once, after the user's first turn is offered.
 void TestServer::TableLink::SendTo(int seat, const GameMsg& record) {
-    for (auto& c : server_.connections_)
-        if (!c->closed && c->loggedIn && c->table == table && c->seat == seat)
-            server_.Send(*c, std::string(record.begin(), record.end()));
+    for (auto& c : server_.connections_) {
+        if (c->closed || !c->loggedIn || c->table != table || c->seat != seat) continue;
+        server_.Send(*c, std::string(record.begin(), record.end()));
+        const HostileCase* hostile = server_.CaseFor(HostileWhen::kSeatedMidHand);
+        if (hostile && !hostilePlayed && MsgType(record.data()) == SC_YOUR_TURN) {
+            hostilePlayed = true;
+            server_.Play(*c, *hostile);
+        }
+    }
 }
 
 constexpr int kUserSeat = 0;

@@ -8,6 +8,7 @@
 //   mj_testserver --list-hostile            the hostile cases, one a line
 //   mj_testserver --write-accounts FILE     the default accounts as an account file
 //   mj_testserver --write-fuzz-seeds DIR    each hostile case's bytes as a fuzz seed
+//   mj_testserver --write-nettable-seeds DIR  the table cases as the online table target's seeds
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -25,7 +26,7 @@ int Usage() {
                  "[--idle-timeout-ms N] [--reg-reply N] [--reg-creates 0|1] [--hostile ID] "
                  "[--transcript FILE] [--seat-on-login 0|1] [--seed N] [--rules official|wild] "
                  "[--fixed-wall FILE] [--robot-think-ms N] [--answer-timeout-ms N] | --list-hostile | --write-accounts FILE | "
-                 "--write-fuzz-seeds DIR\n");
+                 "--write-fuzz-seeds DIR | --write-nettable-seeds DIR\n");
     return 2;
 }
 
@@ -110,7 +111,9 @@ int main(int argc, char** argv) {
         else if (arg == "--write-accounts")
             return WriteAccounts(value);
         else if (arg == "--write-fuzz-seeds")
-            return testserver::WriteFuzzSeeds(value) ? 0 : 1;
+            return testserver::WriteFuzzSeeds(testserver::RecordReaderSeeds(), value) ? 0 : 1;
+        else if (arg == "--write-nettable-seeds")
+            return testserver::WriteFuzzSeeds(testserver::NetTableSeeds(), value) ? 0 : 1;
         else
             return Usage();
     }
