@@ -124,9 +124,12 @@ private:
     void OnAction(int seat, const std::uint8_t* record);
     void Discard(int seat, const tagMj& tile, bool ready);
     void CollectClaims();
+    void WaitForClaims(Wait wait);
     void AnswerClaim(int seat, int action, const tagMj& a, const tagMj& b);
     void ResolveClaims();
     void ExecutePung(int seat);
+    void TakeDiscardInto(int seat, unsigned char kind);
+    void Announce(int seat, int action, const tagMj& tile, int detail, std::uint8_t third = 0);
     void ExecuteChow(int seat);
     void ExposedKong(int seat);
     void OwnKong(int seat, const tagMj& tile);

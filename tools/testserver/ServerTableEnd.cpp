@@ -33,12 +33,7 @@ void ServerTable::Win(int winner, const tagMj& tile, int kind, int discarder) {
     scorer_.Hu(&w, tiles, w.cardnum, seen_, TilesLeft());
     w.hued = 1;
     if (kind == 0) discardShown_ = false;
-    ScSendAction a;
-    a.seat = winner;
-    a.action = kWinAction;
-    a.tile = Index(tile);
-    a.detail = kind;
-    SendAll(Encode(a));
+    Announce(winner, kWinAction, tile, kind);
 
     bool won[kPaymentSeats] = {};
     won[winner] = true;

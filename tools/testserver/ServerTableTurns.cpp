@@ -123,14 +123,21 @@ void ServerTable::CollectClaims() {
             chowTiles_[s][1] = p.chowmj[1];
         }
     }
-    if (std::any_of(std::begin(asked_), std::end(asked_), [](bool a) { return a; })) {
-        AwaitPeople(Wait::kClaims, [this] {
-            std::fill(std::begin(asked_), std::end(asked_), false);
-            ResolveClaims();
-        });
+    WaitForClaims(Wait::kClaims);
+}
+
+// People asked are waited for (a silence counts as a pass); robots' claims are settled after
+// their pause.
+void ServerTable::WaitForClaims(Wait wait) {
+    wait_ = wait;
+    if (std::none_of(std::begin(asked_), std::end(asked_), [](bool a) { return a; })) {
+        Schedule(options_.robotThinkMs, [this] { ResolveClaims(); });
         return;
     }
-    Schedule(options_.robotThinkMs, [this] { ResolveClaims(); });
+    AwaitPeople(wait, [this] {
+        std::fill(std::begin(asked_), std::end(asked_), false);
+        ResolveClaims();
+    });
 }
 
 // A person's answer; a claim that was not offered, or a chow whose tiles do not complete a
@@ -187,19 +194,19 @@ void ServerTable::ResolveClaims() {
 }
 
 void ServerTable::ExecutePung(int seat) {
-    CMjPlayer& p = seats_[seat]->p;
-    p.DeleteMjN(discard_, 2);
-    GetMj meld = MakeGroup(kKindPung, discard_);
-    p.open[p.gangnum] = 1;
-    p.Gang[p.gangnum++] = meld;
-    MarkSeen(discard_, 2);
-    discardShown_ = false;
-    ScSendAction a;
-    a.seat = seat;
-    a.action = kPung;
-    a.tile = Index(discard_);
-    SendAll(Encode(a));
+    TakeDiscardInto(seat, kKindPung);
     AfterMeld(seat);
+}
+
+// The discard and two (pung) or three (kong) of the seat's tiles make an exposed meld.
+void ServerTable::TakeDiscardInto(int seat, unsigned char kind) {
+    CMjPlayer& p = seats_[seat]->p;
+    const int fromHand = kind == kKindKong ? 3 : 2;
+    p.DeleteMjN(discard_, fromHand);
+    AppendMeld(p, MakeMeld(kind, discard_, discard_, discard_, discard_), 1);
+    MarkSeen(discard_, fromHand);
+    discardShown_ = false;
+    Announce(seat, kind == kKindKong ? kKong : kPung, discard_, 0);
 }
 
 void ServerTable::ExecuteChow(int seat) {
@@ -209,19 +216,11 @@ void ServerTable::ExecuteChow(int seat) {
     p.DeleteMj(b);
     tagMj run[3] = {discard_, a, b};
     SortTiles(run, 3);
-    GetMj meld = MakeGroup(kKindChow, run[0]);
-    p.open[p.gangnum] = 1;
-    p.Gang[p.gangnum++] = meld;
+    AppendMeld(p, MakeMeld(kKindChow, run[0], run[1], run[2], run[2]), 1);
     MarkSeen(a, 1);
     MarkSeen(b, 1);
     discardShown_ = false;
-    ScSendAction msg;
-    msg.seat = seat;
-    msg.action = kChow;
-    msg.tile = Index(discard_);
-    msg.detail = Index(a);
-    msg.third = Index(b);
-    SendAll(Encode(msg));
+    Announce(seat, kChow, discard_, Index(a), Index(b));
     AfterMeld(seat);
 }
 
@@ -243,22 +242,7 @@ void ServerTable::AfterMeld(int seat) {
 }
 
 void ServerTable::ExposedKong(int seat) {
-    CMjPlayer& p = seats_[seat]->p;
-    p.DeleteMjN(discard_, 3);
-    GetMj meld = MakeGroup(kKindPung, discard_);
-    meld.kind = kKindKong;
-    meld.num = 4;
-    meld.Mj[3] = discard_;
-    p.open[p.gangnum] = 1;
-    p.Gang[p.gangnum++] = meld;
-    MarkSeen(discard_, 3);
-    discardShown_ = false;
-    ScSendAction a;
-    a.seat = seat;
-    a.action = kKong;
-    a.tile = Index(discard_);
-    a.detail = 0;
-    SendAll(Encode(a));
+    TakeDiscardInto(seat, kKindKong);
     Draw(seat, true);
 }
 
@@ -269,18 +253,8 @@ void ServerTable::OwnKong(int seat, const tagMj& tile) {
     p.hasnew = 0;
     if (p.CountMj(tile) == 4) {
         p.DeleteMjN(tile, 4);
-        GetMj meld = MakeGroup(kKindPung, tile);
-        meld.kind = kKindKong;
-        meld.num = 4;
-        meld.Mj[3] = tile;
-        p.open[p.gangnum] = 0;
-        p.Gang[p.gangnum++] = meld;
-        ScSendAction a;
-        a.seat = seat;
-        a.action = kKong;
-        a.tile = Index(tile);
-        a.detail = 1;
-        SendAll(Encode(a));
+        AppendMeld(p, MakeMeld(kKindKong, tile, tile, tile, tile), 0);
+        Announce(seat, kKong, tile, 1);
         Draw(seat, true);
         return;
     }
@@ -302,15 +276,7 @@ void ServerTable::OwnKong(int seat, const tagMj& tile) {
         asked_[s] = true;
         Send(s, Encode(options));
     }
-    wait_ = Wait::kRob;
-    if (std::any_of(std::begin(asked_), std::end(asked_), [](bool a) { return a; })) {
-        AwaitPeople(Wait::kRob, [this] {
-            std::fill(std::begin(asked_), std::end(asked_), false);
-            ResolveClaims();
-        });
-        return;
-    }
-    Schedule(options_.robotThinkMs, [this] { ResolveClaims(); });
+    WaitForClaims(Wait::kRob);
 }
 
 void ServerTable::CompleteAddedKong() {
@@ -327,13 +293,19 @@ void ServerTable::CompleteAddedKong() {
     }
     MarkSeen(robTile_, 1);
     robSeat_ = -1;
+    Announce(seat, kKong, robTile_, 2);
+    Draw(seat, true);
+}
+
+// SC_SEND_ACTION to everyone: a seat's meld or win.
+void ServerTable::Announce(int seat, int action, const tagMj& tile, int detail, std::uint8_t third) {
     ScSendAction a;
     a.seat = seat;
-    a.action = kKong;
-    a.tile = Index(robTile_);
-    a.detail = 2;
+    a.action = action;
+    a.tile = Index(tile);
+    a.detail = detail;
+    a.third = third;
     SendAll(Encode(a));
-    Draw(seat, true);
 }
 
 // The scorer's test of the seat's hand with the tile (already in the hand when self-drawn).
