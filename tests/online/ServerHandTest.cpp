@@ -301,6 +301,29 @@ TEST(ServerHandRestore, AReconnectedUserGetsTheRunningHandBackAndPlaysItOut) {
     EXPECT_EQ(h.clients[1]->t().state, kHandOver);
 }
 
+// A fixed wall that deals flowers to every seat and puts flowers on the first draws and on
+// the replacements: the dealt and in-play replacements stay in step with the server.
+TEST(ServerHandFixedWall, FlowersDealtAndDrawnAreReplacedInStep) {
+    TableOptions options;
+    std::vector<int> wall;
+    for (int i = 0; i < 136; i++) wall.push_back((i * 37) % 136);  // the 136 suit and honour tiles
+    const int flowers[] = {136, 137, 138, 139, 140, 141, 142, 143};
+    // Dealt (positions 0..3: one to each seat), the first draw and the back's replacements.
+    const int at[] = {0, 1, 2, 3, 52, 53};
+    for (int k = 0; k < 6; k++) wall.insert(wall.begin() + at[k], flowers[k]);
+    wall.push_back(flowers[6]);
+    wall.push_back(flowers[7]);
+    ASSERT_EQ(wall.size(), 144u);
+    options.fixedWall = wall;
+    Harness h(options, {1});
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(h.clients[1]->compared, 10);
+    int flowersSeen = 0;
+    for (const CMjPlayer& p : h.clients[1]->t().Player) flowersSeen += p.flowers;
+    EXPECT_GE(flowersSeen, 5);
+}
+
 TEST(ServerHandsTwoPeople, TwoPeopleAndTwoRobotsPlayHands) {
     TableOptions options;
     options.seed = 5;
