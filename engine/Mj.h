@@ -29,6 +29,7 @@
 #include "ui/DxLinkLabel.h"
 #include "rules/GbHu.h"
 #include "rules/MjAi.h"
+#include "rules/WildTile.h"
 
 // One pending claim on the current discard, or one option of the user's own turn.
 struct ClaimInfo {
@@ -87,13 +88,6 @@ enum HandState : std::uint8_t {
     kHandOver = 2,
 };
 
-// How the wild tile of a hand is chosen.
-enum WildRuleKind : int {
-    kWildFixedFlower = 1,  // flower 1 is wild and flowers stay in the hands
-    kWildNextTile = 2,     // the tile after the indicator
-    kWildPreviousTile = 3, // the tile before it
-};
-
 constexpr int kWallTiles = 144;
 // Seconds of the online discard and claim countdowns.
 constexpr int kOnlineCountdown = 10;
@@ -124,9 +118,6 @@ class CDxLinkLabel;
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;
 
-// The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
-// before); winds and dragons each wrap within their own group.
-tagMj WildFromIndicator(const tagMj& indicator, int kind);
 
 // The rules in force: the win minimum (8 Official, 0 the other family), the wild-tile rule and
 // the wild tile of the hand.  The scorer, the computer player and the seats hold copies.
