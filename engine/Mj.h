@@ -395,7 +395,7 @@ public:
     bool EnsureAvatar(const GetAvatar& avatar);
     // For drawing code: EnsureAvatar of the record of that id; false when there is none.
     bool FindPendingAvatar(std::int32_t id);
-    // The user id the server announced for a user name; 0 when none.
+    // The user id of a name in the room's user list; 0 when the name is not listed.
     std::int32_t AvatarIdOf(const char* gbkName) const;
     // Timer 6: one finished download is shown (the lobby's own picture, the seats of that user).
     void TakeFinishedAvatar();

@@ -107,11 +107,13 @@ CMj::CMj(TablePresentation* presentation)
     InitFanNameTable();
 }
 
-// The program is closing before anything goes, so that a running download ends its loop; the
-// settings are written while every dialog still holds its own; the music and the sound object
-// go after the dialogs that may play, the renderer and the seats last, with the members.
+// The program is closing before anything goes: a running download is aborted and its thread
+// joined; the settings are written while every dialog still holds its own; the music and the
+// sound object go after the dialogs that may play, the renderer and the seats last, with the
+// members.
 CMj::~CMj() {
     bAppClosing = 1;
+    avatarDownloads.Stop();
     WriteOptions(platform::ProgramPath("SET.ini"));
     DeleteChatWindows();
     for (auto& timer : timers_) timer.reset();

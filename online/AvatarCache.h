@@ -51,8 +51,3 @@ bool AcceptableAvatarAddress(std::string_view address);
 std::string AvatarCachePath(std::int32_t id);
 // The file a download of `target` goes to first: the target's folder and "<id>.tmp".
 std::string AvatarTemporaryPath(const std::string& target, std::int32_t id);
-
-// The lobby's reload of the user's own picture from the cache file at a game path; the lobby
-// sets it, null reloads nothing.
-using OwnAvatarReload = void (*)(const std::string& gbkPath);
-extern OwnAvatarReload pfnReloadOwnAvatar;

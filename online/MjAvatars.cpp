@@ -6,10 +6,10 @@
 #include "engine/Mj.h"
 #include "graphics/ImageLoader.h"
 #include "online/GameMsgServer.h"
+#include "online/Lobby.h"
+#include "online/NetRoom.h"
 #include "online/NetworkStart.h"
 #include "platform/Path.h"
-
-OwnAvatarReload pfnReloadOwnAvatar = nullptr;
 
 namespace {
 
@@ -30,8 +30,7 @@ LoadAvatar JobFor(const GetAvatar& avatar, const std::string& target) {
 
 // The lobby shows the user's own picture once it decodes.
 void ReloadOwnAvatar(std::int32_t id) {
-    const std::string path = AvatarCachePath(id);
-    if (pfnReloadOwnAvatar && GIsGifFile(path)) pfnReloadOwnAvatar(path);
+    if (pNetRoom && GIsGifFile(AvatarCachePath(id))) pNetRoom->LoadUserAvatar();
 }
 
 }  // namespace
@@ -72,8 +71,8 @@ bool CMj::FindPendingAvatar(std::int32_t id) {
 }
 
 std::int32_t CMj::AvatarIdOf(const char* gbkName) const {
-    const GetAvatar* avatar = FindByName(AvatarInfoList, gbkName);
-    return avatar ? avatar->id : 0;
+    const UserItem* user = Lobby.ListView1.Find(gbkName);
+    return user ? user->info.userId : 0;
 }
 
 void CMj::TakeFinishedAvatar() {

@@ -5,6 +5,7 @@
 // close during a download.  The avatar chooser's save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -15,7 +16,13 @@
 #include "online/AvatarChoice.h"
 #include "online/GameMsgClient.h"
 #include "online/GameMsgServer.h"
+#include "graphics/GraphicsGlobals.h"
+#include "graphics/ImageLoader.h"
+#include "graphics/SurfaceRegistry.h"
+#include "online/Lobby.h"
+#include "online/NetRoom.h"
 #include "platform/Md5.h"
+#include "tests/online/RawClient.h"
 #include "tests/online/ServerBench.h"
 #include "testsupport/graphics/TestGif.h"
 #include "tools/testserver/Accounts.h"
@@ -95,6 +102,52 @@ TEST(AvatarDownloads, TakesTheNewestJobFirstAndHoldsAtMost99) {
     EXPECT_FALSE(tables.WaitForJob(&job));
 }
 
+// --- Records the table keeps ----------------------------------------------------------------
+
+GameMsg AvatarRecord(const std::string& name, std::int32_t id, const std::string& digest,
+                     const std::string& url) {
+    ScAvatarInfo info;
+    info.name = name;
+    info.userId = id;
+    info.digest = digest;
+    info.url = url;
+    return Encode(info);
+}
+
+// No thread runs: the table was never put online, so what is queued stays queued.
+TEST(AvatarRecords, BadRecordsAreIgnoredAndALaterRecordForAKnownNameToo) {
+    OnlineBench b;
+    CMj& t = *b.table;
+    const std::string good = "900150983cd24fb0d6963f7d28e17f72";
+    const GameMsg bad[] = {
+        AvatarRecord("甲", 1, "900150983cd24fb0d6963f7d28e17f7", "h/a.gif"),   // short
+        AvatarRecord("甲", 1, "900150983cd24fb0d6963f7d28e17fzz", "h/a.gif"),  // not hex
+        AvatarRecord("甲", 1, good, "me@h/a.gif"),
+        AvatarRecord("甲", 1, good, ""),
+        AvatarRecord("甲", -1, good, "h/a.gif"),
+    };
+    for (const GameMsg& r : bad) t.OnGameMsg(r.data());
+    EXPECT_TRUE(t.AvatarInfoList.empty());
+
+    t.OnGameMsg(AvatarRecord("甲", 1, good, "h/a.gif").data());
+    t.OnGameMsg(AvatarRecord("甲", 2, good, "h/b.gif").data());
+    ASSERT_EQ(t.AvatarInfoList.size(), 1u);
+    EXPECT_EQ(t.AvatarInfoList[0].address, "h/a.gif");
+    // Drawing asks twice; one download is queued.
+    EXPECT_FALSE(t.FindPendingAvatar(1));
+    EXPECT_FALSE(t.FindPendingAvatar(1));
+    EXPECT_FALSE(t.FindPendingAvatar(2));
+    EXPECT_EQ(t.avatarDownloads.QueuedJobs(), 1);
+}
+
+TEST(AvatarRecords, AFloodOfNewNamesStopsBeingKept) {
+    OnlineBench b;
+    CMj& t = *b.table;
+    for (int i = 0; i < 2500; ++i)
+        t.OnGameMsg(AvatarRecord("u" + std::to_string(i), i, "900150983cd24fb0d6963f7d28e17f72", "h/a.gif").data());
+    EXPECT_EQ(t.AvatarInfoList.size(), 2000u);
+}
+
 // --- Against the test server ---------------------------------------------------------------
 
 constexpr const char* kNotAGifBody = "this is no picture\n";
@@ -169,21 +222,34 @@ struct SeatLoads : TablePresentation {
     std::vector<std::pair<int, int>> loads;
 };
 
-std::vector<std::string> ownReloads;
-void RecordOwnReload(const std::string& path) { ownReloads.push_back(path); }
-
+// In the classic style, where the lobby and the seats show the users' own pictures.
 class Avatars : public ::testing::Test {
 protected:
+    // Each bench stands for one run of the program, whose surface registry fills once; the
+    // test process's registry would fill up over many benches, and a full one reloads nothing.
     void SetUp() override {
-        ownReloads.clear();
-        pfnReloadOwnAvatar = &RecordOwnReload;
+        style_ = bNewStyle;
+        bNewStyle = 0;
+        SurfaceCount = 0;
     }
-    void TearDown() override { pfnReloadOwnAvatar = nullptr; }
+    void TearDown() override { bNewStyle = style_; }
 
     static CMj& Table(ServerBench& s) { return *s.bench->table; }
+    // Logged in, and in the first room with the user's own row listed.
     static bool LogIn(ServerBench& s, const std::string& name) {
+        Lobby.ListView1.Clear();  // an earlier bench's rows
         s.bench->LogInAs(name, "pw1234");
-        return Pump([&] { return s.Online(); });
+        return Pump([&] { return s.Online() && Lobby.ListView1.Find(name) != nullptr; });
+    }
+    // The lobby's own picture is the one at the path.
+    static bool LobbyShows(const std::string& gbkPath) {
+        platform::Surface* picture = nullptr;
+        platform::Rect rect;
+        GLoadImage(gbkPath, &picture, &rect, false);
+        const bool same = pNetRoom->ownAvatarShown && rect.right == pNetRoom->ownAvatarRect.right &&
+                          rect.bottom == pNetRoom->ownAvatarRect.bottom;
+        delete picture;
+        return same;
     }
     static bool DownloadsDone(ServerBench& s, int ms = 10000) {
         return Pump([&] { return !Table(s).avatarDownloads.Busy(); }, ms);
@@ -203,6 +269,8 @@ protected:
     }
     // Timer 6's tick.
     static void Tick(ServerBench& s) { s.bench->Clock().Advance(500); }
+    std::uint8_t style_ = 0;
+
     static fs::path Cached(ServerBench& s, std::int32_t id) {
         return s.bench->Folder() / "Avatar" / (std::to_string(id) + ".gif");
     }
@@ -225,18 +293,24 @@ TEST_F(Avatars, TheUsersOwnPictureIsDownloadedVerifiedAndShownInTheLobby) {
     ASSERT_TRUE(DownloadsDone(s));
     EXPECT_EQ(ReadFile(Cached(s, 2001)), UserNamed("头像甲").picture);
     EXPECT_TRUE(Leftovers(s).empty());
-    EXPECT_TRUE(ownReloads.empty());  // the finished download waits for timer 6
-    Tick(s);
-    EXPECT_EQ(ownReloads, std::vector<std::string>{AvatarCachePath(2001)});
+    Tick(s);  // timer 6 hands the finished download to the lobby
+    EXPECT_TRUE(LobbyShows(AvatarCachePath(2001)));
 }
 
+// Another user enters the room: the server announces the picture before the user's row.
 TEST_F(Avatars, AnOccupiedSeatShowsItsDownloadOnceItIsCurrent) {
     SeatLoads seats;
     ServerBench s(PictureServer(), &seats);
     ASSERT_TRUE(LogIn(s, "头像甲"));
     CMj& t = Table(s);
+    CodecClient other(s.server.GamePort());
+    other.LogIn("头像乙", "pw1234");
+    ASSERT_TRUE(other.Expect(SC_ROOM_LIST_END));
+    other.Send(Encode(CsEnterRoom{0}));
+    ASSERT_TRUE(Pump([&] { return Lobby.ListView1.Find("头像乙") != nullptr; }));
+    ASSERT_EQ(t.AvatarInfoList.size(), 2u);  // announced in lower case: compared without case
+    EXPECT_EQ(t.AvatarInfoList[1].name, "头像乙");
     Seat(t, 2, "头像乙");
-    Announce(s, "头像乙");  // announced in lower case: digests compare without case
     EXPECT_EQ(t.AvatarIdOf("头像乙"), 2002);
     EXPECT_FALSE(t.FindPendingAvatar(2002));  // asked for by drawing: queued
     ASSERT_TRUE(DownloadsDone(s));
@@ -297,7 +371,6 @@ TEST_F(Avatars, TheCacheIsUsedOnTheNextStartAndAStaleOneIsReplaced) {
         ASSERT_TRUE(DownloadsDone(first));
         kept = ReadFile(Cached(first, 2001));
     }
-    ownReloads.clear();
     const std::string stale = testsupport::MakeTestGif(50, 50, 9);
     ServerBench next(PictureServer(), nullptr, [&](const fs::path& folder) {
         fs::create_directories(folder / "Avatar");
@@ -307,7 +380,7 @@ TEST_F(Avatars, TheCacheIsUsedOnTheNextStartAndAStaleOneIsReplaced) {
     ASSERT_TRUE(LogIn(next, "头像甲"));
     CMj& t = Table(next);
     // The own picture is current: shown at once, nothing requested.
-    ASSERT_TRUE(Pump([&] { return !ownReloads.empty(); }));
+    EXPECT_TRUE(LobbyShows(AvatarCachePath(2001)));
     EXPECT_TRUE(t.AvatarRequestList.empty());
     EXPECT_FALSE(t.avatarDownloads.Busy());
     // Another user's is stale: fetched again and replaced.
@@ -372,19 +445,32 @@ TEST_F(Avatars, ClosingDuringADownloadEndsWithinAboutASecond) {
     EXPECT_TRUE(left.empty());
 }
 
+// The hostile server's avatar case: the connection stays, and the table keeps nothing.
+TEST_F(Avatars, TheHostileServersBadAvatarRecordsAreNotKept) {
+    ServerOptions options;
+    options.hostileCase = "avatar-bad-records";
+    ServerBench s(options);
+    s.bench->LogInAs("tester", "secret");
+    ASSERT_TRUE(Pump([&] { return s.Online(); }));
+    Settle(300);
+    EXPECT_TRUE(s.bench->link->ClientSocket1.Connected());
+    EXPECT_TRUE(Table(s).AvatarInfoList.empty());
+    EXPECT_EQ(Table(s).avatarDownloads.QueuedJobs(), 0);
+}
+
 // --- What the server sends -----------------------------------------------------------------
 
 TEST_F(Avatars, TheServerAnnouncesPicturesAfterTheLoginSuccess) {
     ServerBench s(PictureServer(testsupport::MakeTestGif(64, 80, 5)));
     ASSERT_TRUE(LogIn(s, "头像甲"));
-    ASSERT_TRUE(Pump([&] { return Table(s).AvatarInfoList.size() == 1; }));
     std::vector<int> sent;
     for (const auto& e : s.server.TranscriptEntries())
         if (!e.fromClient && !e.signUp) sent.push_back(e.type);
-    // The room list follows; the pictures come first.
-    ASSERT_GE(sent.size(), 3u);
-    EXPECT_EQ(std::vector<int>(sent.begin(), sent.begin() + 3),
-              (std::vector<int>{SC_LOGIN_SUCCESS, SC_AVATAR_INFO, SC_AVATAR_INFO}));
+    ASSERT_GE(sent.size(), 4u);
+    EXPECT_EQ(sent.front(), SC_LOGIN_SUCCESS);
+    EXPECT_EQ(sent[1], SC_AVATAR_INFO);  // the default male picture
+    EXPECT_EQ(sent[2], SC_AVATAR_INFO);  // the user's own, before any record shows the user
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), SC_AVATAR_INFO), 2);
     ScAvatarInfo own;
     const std::string record = s.server.AvatarInfoFor("头像甲");
     ASSERT_TRUE(Decode(reinterpret_cast<const std::uint8_t*>(record.data()), &own));
@@ -417,13 +503,9 @@ TEST_F(Avatars, TheChooserSavesOnlyPicturesOfTheUsersSex) {
     EXPECT_EQ(boxes[0].text, "性别不符，无法修改资料！");
     EXPECT_EQ(boxes[1].text, "资料修改成功！");
     EXPECT_EQ(boxes[0].caption, "翠岭");
-    // The server takes the last choice sent and answers with the user's record.
+    // The server takes the last choice sent and answers with the user's row.
     ASSERT_TRUE(Pump([&] { return s.server.PictureOf("头像乙") == 12; }));
-    ASSERT_TRUE(Pump([&] {
-        for (const auto& e : s.server.TranscriptEntries())
-            if (!e.fromClient && e.type == SC_USER_INFO) return true;
-        return false;
-    }));
+    ASSERT_TRUE(Pump([&] { return Lobby.ListView1.Find("头像乙")->info.avatar == 12; }));
 }
 
 }  // namespace

@@ -40,6 +40,36 @@ std::string UnterminatedRefusal() {
     return Bytes(msg);
 }
 
+// Avatar records the client must not keep: digests short, not hexadecimal or unterminated;
+// addresses with a user part, a space, a backslash, or filling their field; a negative id.
+std::string BadAvatarRecords() {
+    const std::string digest = "900150983cd24fb0d6963f7d28e17f72";
+    const struct {
+        std::int32_t id;
+        const char* digest;
+        const char* url;
+    } rows[] = {
+        {7, "900150983cd24fb0", "127.0.0.1/a.gif"},
+        {7, "900150983cd24fb0d6963f7d28e17fZZ", "127.0.0.1/a.gif"},
+        {7, digest.c_str(), "me@127.0.0.1/a.gif"},
+        {7, digest.c_str(), "127.0.0.1/a b.gif"},
+        {7, digest.c_str(), "127.0.0.1\\a.gif"},
+        {-7, digest.c_str(), "127.0.0.1/a.gif"},
+    };
+    std::string bytes;
+    for (const auto& row : rows) {
+        ScAvatarInfo info;
+        info.userId = row.id;
+        info.name = "坏头像";
+        info.digest = row.digest;
+        info.url = row.url;
+        bytes += Bytes(Encode(info));
+    }
+    GameMsg full = Encode(ScAvatarInfo{});
+    for (int i = 8; i < kGameMsgSize; i++) full[i] = 'a';  // no terminator anywhere
+    return bytes + Bytes(full);
+}
+
 std::string Nothing() { return std::string(); }
 
 std::string Join(std::initializer_list<GameMsg> records) {
@@ -242,6 +272,9 @@ const std::vector<HostileCase> kCases = {
      "draws past the wall, a sixth meld, a 53rd river tile, counts driven below 0"},
     {"dice-flood", HostileWhen::kSeatedMidHand, Delivery::kWhole, false, HostileOutcome::kHandled,
      DiceFlood, "40 SC_DICE in a row"},
+    {"avatar-bad-records", HostileWhen::kAfterLogin, Delivery::kWhole, false,
+     HostileOutcome::kIgnored, BadAvatarRecords,
+     "avatar records with bad digests, addresses, ids and no terminators"},
 };
 
 }  // namespace

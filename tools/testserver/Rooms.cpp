@@ -298,6 +298,21 @@ void Rooms::Start(LobbyUser& u) {
     if (onTableStart) onTableStart(u.room, u.table);
 }
 
+void Rooms::SetPicture(int conn, int picture) {
+    Operation op(*this);
+    LobbyUser* u = FindUser(conn);
+    if (!u) return;
+    if (picture >= 1 && picture <= 12) u->account.picture = picture;
+    if (u->room < 0) {
+        Post(conn, UserRecord(*u, ScUserInfo::kAdd));
+        return;
+    }
+    ToRoom(u->room, UserRecord(*u, ScUserInfo::kAdd));
+    if (u->table < 0) return;
+    ToTable(u->room, u->table, TableUsersRecord(u->room, u->table));
+    ToRoom(u->room, TableRecord(u->room, u->table, false));
+}
+
 void Rooms::SetInGame(int room, int table, bool ingame) {
     Operation op(*this);
     if (!Table(room, table)) return;

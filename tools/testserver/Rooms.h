@@ -66,6 +66,11 @@ public:
     // A record of a logged-in user; false when it is not a lobby record.
     bool OnRecord(int conn, const std::uint8_t* record);
 
+    // CS_SET_AVATAR: a picture 1..12 becomes the user's (another keeps the old one); the user's
+    // add record goes to the room again (to the user alone outside a room), and where the user
+    // sits, the table's seat records to the table and its state to the room.
+    void SetPicture(int conn, int picture);
+
     // What tests and the hand play read.
     const LobbyUser* User(int conn) const;
     const LobbyTable* Table(int room, int table) const;

@@ -51,22 +51,17 @@ std::map<std::string, nettest::Route> FailureRoutes(int slowMs) {
     return routes;
 }
 
-// The user's SC_USER_INFO add, as the room list shows it.
-std::string UserInfoAdd(const Account& a) {
-    ScUserInfo info;
-    info.op = ScUserInfo::kAdd;
-    info.name = a.name;
-    info.score = a.score;
-    info.male = a.sex == 1;
-    info.games = a.games;
-    info.wins = a.wins;
-    info.counter1 = a.counter1;
-    info.escapes = a.escapes;
-    info.counter2 = a.counter2;
-    info.kind = a.kind;
-    info.userId = a.userId;
-    info.picture = a.picture;
-    return Bytes(Encode(info));
+// The users a record shows with their pictures: an SC_USER_INFO add, the seats of
+// SC_TABLE_USERINFO.
+std::vector<std::string> NamesShown(const GameMsg& record) {
+    std::vector<std::string> names;
+    ScUserInfo user;
+    if (Decode(record.data(), &user) && user.op == ScUserInfo::kAdd) names.push_back(user.name);
+    ScTableUserInfo seats;
+    if (Decode(record.data(), &seats))
+        for (const MsgTableSeat& seat : seats.seats)
+            if (seat.status != 0) names.push_back(seat.name);
+    return names;
 }
 
 }  // namespace
@@ -152,27 +147,24 @@ void TestServer::AnnounceDefaultPictures(Connection& c) {
     for (const std::string& record : defaultRecords_) Send(c, record);
 }
 
-// A picture number 1..12 is taken; every logged-in user is sent the user's record again (an
-// unchanged one when the number is out of range: every request is answered).
+void TestServer::AnnounceShownUsers(Connection& c, const GameMsg& record) {
+    for (const std::string& name : NamesShown(record)) {
+        Account shown;
+        if (AccountOf(name, &shown)) AnnounceAvatar(c, shown);
+    }
+}
+
+// The choice is the room's to answer; it is also kept with the account for later logins.
 void TestServer::OnSetAvatar(Connection& c, const std::uint8_t* record) {
     if (!c.loggedIn) return;
     CsSetAvatar choice;
     Decode(record, &choice);
-    Account account;
-    {
+    if (choice.picture >= kFirstPicture && choice.picture <= kLastPicture) {
         std::lock_guard<std::mutex> lock(mutex_);
         for (Account& a : accounts_)
-            if (a.name == c.name) {
-                if (choice.picture >= kFirstPicture && choice.picture <= kLastPicture) a.picture = choice.picture;
-                account = a;
-            }
+            if (a.name == c.name) a.picture = choice.picture;
     }
-    const std::string answer = UserInfoAdd(account);
-    for (auto& other : connections_)
-        if (other->loggedIn && !other->closed) {
-            AnnounceAvatar(*other, account);
-            Send(*other, answer);
-        }
+    if (rooms_) rooms_->SetPicture(c.id, choice.picture);
 }
 
 }  // namespace testserver

@@ -128,7 +128,10 @@ int TestServer::OpenConnections() const {
 
 void TestServer::SendTo(int id, const GameMsg& record) {
     for (auto& c : connections_)
-        if (c->id == id && !c->closed) Send(*c, std::string(record.begin(), record.end()));
+        if (c->id == id && !c->closed) {
+            AnnounceShownUsers(*c, record);
+            Send(*c, std::string(record.begin(), record.end()));
+        }
 }
 
 void TestServer::WithRooms(const std::function<void(Rooms*)>& look) {

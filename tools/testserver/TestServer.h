@@ -134,6 +134,8 @@ private:
     // Sends a user's SC_AVATAR_INFO on a connection, once per connection.
     void AnnounceAvatar(Connection& c, const Account& shown);
     void AnnounceDefaultPictures(Connection& c);
+    // Before a record that shows users with their pictures: their SC_AVATAR_INFO.
+    void AnnounceShownUsers(Connection& c, const GameMsg& record);
     void OnSetAvatar(Connection& c, const std::uint8_t* record);
     // Tables (ServerTables.cpp).
     void SeatAfterLogin(Connection& c);
