@@ -62,14 +62,15 @@ function(mj_test name)
     MJ_GAME_DIR="${MJ_GAME_DIR}")
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/out)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
-  # Every discovered test runs headless, with the sanitizer's options.  Set by a script that
+  # Every discovered test runs headless, with the sanitizer's options, and a test that waits
+  # (a modal window nobody answers) fails after five minutes instead of holding the run.  Set by a script that
   # CTest reads after the test list, since gtest_discover_tests' PROPERTIES would split the
   # list of variables into separate arguments and keep only the first.
   set(env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ${MJ_SANITIZER_TEST_ENV} ${T_ENV})
   set(env_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
   file(WRITE ${env_script}
     "if(${name}_TESTS)\n"
-    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==])\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT [==[${env}]==] TIMEOUT 300)\n"
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_script})
 endfunction()

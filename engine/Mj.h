@@ -29,6 +29,7 @@
 #include "ui/DxLinkLabel.h"
 #include "rules/GbHu.h"
 #include "rules/MjAi.h"
+#include "rules/WildTile.h"
 
 // One pending claim on the current discard, or one option of the user's own turn.
 struct ClaimInfo {
@@ -87,13 +88,6 @@ enum HandState : std::uint8_t {
     kHandOver = 2,
 };
 
-// How the wild tile of a hand is chosen.
-enum WildRuleKind : int {
-    kWildFixedFlower = 1,  // flower 1 is wild and flowers stay in the hands
-    kWildNextTile = 2,     // the tile after the indicator
-    kWildPreviousTile = 3, // the tile before it
-};
-
 constexpr int kWallTiles = 144;
 // Seconds of the online discard and claim countdowns.
 constexpr int kOnlineCountdown = 10;
@@ -124,9 +118,6 @@ class CDxLinkLabel;
 // The text links under the table.
 constexpr int kMaxLinkLabels = 10;
 
-// The wild tile an indicator points to under wild-rule kind 2 (the next tile) or 3 (the one
-// before); winds and dragons each wrap within their own group.
-tagMj WildFromIndicator(const tagMj& indicator, int kind);
 
 // The rules in force: the win minimum (8 Official, 0 the other family), the wild-tile rule and
 // the wild tile of the hand.  The scorer, the computer player and the seats hold copies.
@@ -408,6 +399,9 @@ public:
     std::int32_t AvatarIdOf(const char* gbkName) const;
     // Timer 6: one finished download is shown (the lobby's own picture, the seats of that user).
     void TakeFinishedAvatar();
+    // Timers 5 and 6: the caret of the focused edit field of the active dialog (the names
+    // dialog, the login or the sign-up) and of the table's chat input changes phase.
+    void ToggleCarets();
 
 private:
     // Construction helpers.
@@ -490,6 +484,7 @@ private:
     void TableLeftUp(int x, int y);
     bool ClickLink(int x, int y);
     bool PortraitMenu(int x, int y);
+    platform::Rect PortraitOnScreen(int seat) const;
     bool HoverLinks(int x, int y);
     int LinksInUse() const;
     bool HandTakesMouse() const;

@@ -10,24 +10,6 @@ namespace {
 
 constexpr int kClaimFlightSpeed = 30;
 
-GetMj MakeMeld(std::uint8_t kind, const tagMj& a, const tagMj& b, const tagMj& c, const tagMj& d) {
-    GetMj meld;
-    meld.Mj[0] = a;
-    meld.Mj[1] = b;
-    meld.Mj[2] = c;
-    meld.Mj[3] = d;
-    meld.num = kind == kKindKong ? 4 : 3;
-    meld.kind = kind;
-    return meld;
-}
-
-// Appends a meld; `open` is 0 for a concealed kong.
-void AppendMeld(CMjPlayer& p, const GetMj& meld, std::uint8_t open) {
-    if (p.gangnum >= 5) return;
-    p.open[p.gangnum] = open;
-    p.Gang[p.gangnum++] = meld;
-}
-
 // The seat's pung of the tile becomes a kong in place.
 void PromotePung(CMjPlayer& p, const tagMj& tile) {
     for (int i = 0; i < p.gangnum; i++) {

@@ -133,11 +133,21 @@ void CMj::TableLeftDown(int x, int y) {
     }
 }
 
+// Where a seat's picture stands on the table: the classic panel's picture as last drawn, or the
+// new style's figure (the left half of its picture: the figure at rest).
+platform::Rect CMj::PortraitOnScreen(int seat) const {
+    const platform::Rect& drawn = renderer.rcAvatar[seat];
+    if (drawn.right > drawn.left || seat == 0) return drawn;
+    const MjPoint at = renderer.FigurePos[seat];
+    const platform::Rect& picture = renderer.rcPortrait[seat];
+    return {at.x, at.y, at.x + picture.right / 2, at.y + picture.bottom};
+}
+
 // Online, a right press on an occupied seat's portrait opens the user menu of its player
 // (tested seat 3, 1, 2, 0).
 bool CMj::PortraitMenu(int x, int y) {
     for (int seat : {3, 1, 2, 0}) {
-        const platform::Rect& r = renderer.rcPortrait[seat];
+        const platform::Rect r = PortraitOnScreen(seat);
         if (!Player[seat].occupied || x < r.left || x >= r.right || y < r.top || y >= r.bottom)
             continue;
         const CMjPlayer& p = Player[seat];

@@ -1,6 +1,10 @@
 // Timer ticks: every pause, countdown and animation step of the table is a timer whose tick
 // does one step and redraws.
 #include "engine/Mj.h"
+#include "online/OnlineDialogs.h"
+#include "ui/DxEdit.h"
+#include "ui/Dialogs.h"
+#include "ui/InputNameDlg.h"
 #include "platform/Timer.h"
 #include "rules/Random.h"
 
@@ -16,6 +20,15 @@ constexpr std::uint8_t kFaceBlink = 11;
 constexpr int kLinkPairs = 5;
 
 }  // namespace
+
+void CMj::ToggleCarets() {
+    const auto toggle = [](CDxEdit* edit) {
+        if (edit && edit->focus) edit->caretOn = !edit->caretOn;
+    };
+    if (nActiveForm == kInputNameDlgId && pInputNameDlg) toggle(pInputNameDlg->nameEdit.get());
+    toggle(FocusedOnlineEdit(nActiveForm));
+    toggle(chatedit);
+}
 
 void CMj::OnTimer(unsigned id) {
     switch (id) {
@@ -57,12 +70,14 @@ void CMj::OnTimer(unsigned id) {
         return;
     case kTimerBlink:
         blink = !blink;
+        ToggleCarets();
         Redraw();
         return;
     case kTimerIdle:
         portraitphase = (portraitphase + 1) % 4;
         RestartMusicWhenEnded();
         TakeFinishedAvatar();
+        ToggleCarets();
         Redraw();
         return;
     case kTimerKeepAlive: SendKeepAlive(); return;

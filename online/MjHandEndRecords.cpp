@@ -115,6 +115,8 @@ void CMj::OnTableRestore(const std::uint8_t* record) {
     RestoreRivers(record);
 }
 
+// The record carries no wild tile: a restored hand of the wild rule keeps the "no wild tile
+// yet" of SC_ENTER_TABLE until the next deal names one.
 void CMj::RestoreTable(const std::uint8_t* record) {
     ScTableRestore m;
     Decode(record, &m);

@@ -5,6 +5,7 @@
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "online/GameMsg.h"
+#include "online/OnlineDialogs.h"
 #include "platform/MessageBox.h"
 #include "ui/Dialogs.h"
 
@@ -88,7 +89,7 @@ void CMj::QuitOnlineTable() {
     outmsg[0] = CS_LEAVE_GAME;
     SendOutgoingRecord();
     seated = 0;
-    nActiveForm = kLobbyId;
+    ShowDialogById(this, kLobbyId);
     state = kNoHand;
     MusicOff();
     for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})

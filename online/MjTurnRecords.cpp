@@ -32,19 +32,6 @@ constexpr int kWinRobbed = 2;
 
 bool SeatInRange(int seat) { return seat >= 0 && seat < kSeats; }
 
-void AddMeld(CMjPlayer& p, std::uint8_t kind, const tagMj& a, const tagMj& b, const tagMj& c) {
-    if (p.gangnum < 0 || p.gangnum >= kMaxMelds) return;
-    GetMj& g = p.Gang[p.gangnum];
-    g = GetMj();
-    g.Mj[0] = a;
-    g.Mj[1] = b;
-    g.Mj[2] = c;
-    g.Mj[3] = a;
-    g.num = kind == kKindKong ? 4 : 3;
-    g.kind = kind;
-    p.open[p.gangnum++] = 1;
-}
-
 // Another seat gives up tiles it holds face down; its count never goes below 0.
 void TakeHidden(CMjPlayer& p, int n) { p.cardnum = std::max(0, p.cardnum - n); }
 
@@ -256,7 +243,7 @@ void CMj::NetPung(int seat, const tagMj& tile) {
     } else {
         TakeHidden(p, 2);
     }
-    AddMeld(p, kKindPung, tile, tile, tile);
+    AppendMeld(p, MakeMeld(kKindPung, tile, tile, tile, tile), 1);
     NetMeldDone(seat);
 }
 
@@ -290,7 +277,7 @@ void CMj::NetKong(int seat, const tagMj& tile, int kind) {
         TakeHidden(p, fromHand);
     }
     if (kind != kKongAdded) {
-        AddMeld(p, kKindKong, tile, tile, tile);
+        AppendMeld(p, MakeMeld(kKindKong, tile, tile, tile, tile), kind != kKongConcealed);
         return;
     }
     for (int i = 0; i < p.MeldCount(); i++) {
@@ -358,6 +345,6 @@ void CMj::NetChow(int seat, const tagMj& tile, const tagMj& a, const tagMj& b) {
     }
     tagMj run[3] = {tile, a, b};
     SortTiles(run, 3);
-    AddMeld(p, kKindChow, run[0], run[1], run[2]);
+    AppendMeld(p, MakeMeld(kKindChow, run[0], run[1], run[2], run[2]), 1);
     NetMeldDone(seat);
 }

@@ -18,6 +18,12 @@ bool PassKeyToOnlineDialog(int activeForm, int key) {
     return false;
 }
 
+CDxEdit* FocusedOnlineEdit(int activeForm) {
+    if (activeForm == CLoginForm::kId && pLoginForm) return pLoginForm->FocusEdit;
+    if (activeForm == CRegForm::kId && pRegForm) return pRegForm->FocusEdit;
+    return nullptr;
+}
+
 bool PassTimerToOnlineDialog(unsigned id) {
     if (pLoginForm && pLoginForm->OnTimer(id)) return true;
     return pRegForm && pRegForm->OnTimer(id);

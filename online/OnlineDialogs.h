@@ -6,10 +6,15 @@
 #include "ui/Dialogs.h"
 
 class CMj;
+class CDxEdit;
 
 // A key typed while dialog `activeForm` is active: the login dialog (12) and the sign-up
 // dialog (13) take it.  False for other dialogs.
 bool PassKeyToOnlineDialog(int activeForm, int key);
+
+// The focused edit field of the login (12) or sign-up (13) dialog when `activeForm` is one of
+// them; null otherwise.
+CDxEdit* FocusedOnlineEdit(int activeForm);
 
 // A timer tick that is not the table's: true when an online dialog's timer took it (the login
 // time-out, the sign-up's answer time-out).

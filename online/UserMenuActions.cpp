@@ -5,10 +5,12 @@
 #include "engine/Mj.h"
 #include "graphics/FrameDialogs.h"
 #include "online/ChatGate.h"
+#include "online/DataModule.h"
 #include "online/GameMsgClient.h"
 #include "online/Lobby.h"
 #include "online/NetRoom.h"
 #include "online/NetworkStart.h"
+#include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "ui/DxEdit.h"
 #include "ui/DxGameChatWnd.h"
@@ -91,17 +93,20 @@ void UserMenuAdmin(const std::string& name, int action) {
     SendLobbyRecord(Encode(admin));
 }
 
+// At most 127 bytes, cut at a character boundary, so the record always ends in a zero byte.
 void SendLobbyChat(const std::string& gbkText) {
     if (!TakeChatTurn()) {
         RefuseFlood();
         return;
     }
-    SendLobbyRecord(Encode(CsTableChat{gbkText.substr(0, 127)}));
+    const std::size_t n = platform::GbkClampLength(gbkText.data(), gbkText.size(), 127);
+    SendLobbyRecord(Encode(CsTableChat{gbkText.substr(0, n)}));
 }
 
 // Only online, connected, with a line typed.
 void SendTableChatLine() {
     if (!pMj || !pMj->IsNetGame() || !pMj->chatedit || pMj->chatedit->length == 0) return;
+    if (!DataModule1 || !DataModule1->ClientSocket1.Active()) return;
     CDxEdit& edit = *pMj->chatedit;
     if (!TakeChatTurn()) {
         RefuseFlood();

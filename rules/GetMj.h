@@ -44,6 +44,18 @@ inline GetMj MakeGroup(unsigned char kind, const tagMj& tile) {
     return g;
 }
 
+// A meld of four tile slots: a kong uses all four, a pung or chow the first three.
+inline GetMj MakeMeld(unsigned char kind, const tagMj& a, const tagMj& b, const tagMj& c, const tagMj& d) {
+    GetMj meld;
+    meld.Mj[0] = a;
+    meld.Mj[1] = b;
+    meld.Mj[2] = c;
+    meld.Mj[3] = d;
+    meld.num = kind == kKindKong ? 4 : 3;
+    meld.kind = kind;
+    return meld;
+}
+
 // Two tiles of a run with one missing.
 inline GetMj MakePartial(const tagMj& low, const tagMj& high) {
     GetMj g;

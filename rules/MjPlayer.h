@@ -128,3 +128,11 @@ public:
     // Settles the long-term plan of a computer seat from the hand-shape evaluator.
     void ChoosePlan();
 };
+
+// Appends a meld to the seat's melds unless all five are made; `open` is 0 for a concealed
+// kong.
+inline void AppendMeld(CMjPlayer& p, const GetMj& meld, unsigned char open) {
+    if (p.gangnum < 0 || p.gangnum >= kMaxMelds) return;
+    p.open[p.gangnum] = open;
+    p.Gang[p.gangnum++] = meld;
+}

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QBrush>
+#include <QCursor>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include "online/qt/RoomListForm.h"
 #include "online/qt/TalkForm.h"
 #include "platform/Desktop.h"
+#include "shell/Modal.h"
 #include "shell/QtText.h"
 
 namespace {
@@ -72,9 +74,10 @@ QtLobbyWindows::QtLobbyWindows(QWidget* mainWindow)
                          [phrase] { SendLobbyChat(phrase); });
     QObject::connect(ListView1->header(), &QHeaderView::sectionClicked,
                      [this](int column) { ListView1ColumnClick(column); });
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(ListView1, &QWidget::customContextMenuRequested,
-                     [this](QPoint p) { ListView1MouseDown(p); });
+    // Any button pressed on a row opens the user menu.
+    QObject::connect(ListView1, &QTreeWidget::itemPressed, [this](QTreeWidgetItem*, int) {
+        ListView1MouseDown(ListView1->viewport()->mapFromGlobal(QCursor::pos()));
+    });
     QObject::connect(TreeView1, &QTreeWidget::itemDoubleClicked,
                      [this](QTreeWidgetItem* item, int) { TreeView1DblClick(item); });
     QObject::connect(ListView2, &QTreeWidget::currentItemChanged,
@@ -141,6 +144,7 @@ void QtLobbyWindows::FillInvites() {
 void QtLobbyWindows::ShowLobbyPanes(bool shown) {
     ListView1->setVisible(shown);
     TreeView1->setVisible(shown);
+    if (Banner) Banner->setVisible(shown);
     if (shown) ListView2->hide();
 }
 
@@ -195,7 +199,7 @@ void QtLobbyWindows::PopupPhrases(int x, int y) {
 bool QtLobbyWindows::EditTablePrefs(TablePrefsFields& fields) {
     TNetSetForm form(main_);
     form.Fill(fields);
-    if (form.exec() != QDialog::Accepted) return false;
+    if (ShowModal(form) != QDialog::Accepted) return false;
     fields = form.Read();
     return true;
 }
@@ -203,7 +207,7 @@ bool QtLobbyWindows::EditTablePrefs(TablePrefsFields& fields) {
 void QtLobbyWindows::ShowRoomList() {
     TRoomListForm form(main_);
     form.Fill();
-    form.exec();
+    ShowModal(form);
 }
 
 TTalkForm* QtLobbyWindows::FindTalk(const std::string& peer) const {

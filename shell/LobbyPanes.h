@@ -47,6 +47,7 @@ public:
     QTreeWidget* TreeView1;
     QTreeWidget* ListView1;
     QTreeWidget* ListView2;
+    QWidget* Banner = nullptr;  // the main window's banner pane, shown with the lobby
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
     std::vector<std::unique_ptr<TTalkForm>> TalkForms;

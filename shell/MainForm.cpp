@@ -161,6 +161,7 @@ void TMainForm::InstallWindowServices() {
     onlineWindows_ = std::make_unique<QtOnlineWindows>(window_.get());
     InstallOnlineWindows(onlineWindows_.get());
     lobbyWindows_ = std::make_unique<QtLobbyWindows>(window_.get());
+    lobbyWindows_->Banner = Banner;
     InstallLobbyWindows(lobbyWindows_.get());
     servicesInstalled_ = true;
 }

@@ -121,5 +121,33 @@ TEST_F(TableButtons, HiddenOrDisabledButtonsTakeNoClick) {
     EXPECT_FALSE(MenuShown());
 }
 
+// The kong button on the user's own turn with no kong to make, and the chow button with no
+// chow to make, act as pass; a click on any claim button first disables all six.
+TEST_F(TableButtons, KongAndChowButtonsWithNothingToMakeActAsPass) {
+    // The user's own turn with a win offered; the kong button is shown and enabled with it.
+    Hand(0, "123m456m789m123p5p");
+    Drawn(0, "5p");
+    t->curplayer = 0;
+    t->GiveMj(true);
+    ASSERT_TRUE(t->claimpending && t->Button(kButtonWin).enabled);
+    t->Button(kButtonKong).enabled = 1;
+    Click(kButtonKong);
+    EXPECT_FALSE(t->claimpending);
+    EXPECT_TRUE(t->maydiscard);  // passed: the user discards
+    EXPECT_EQ(t->Player[0].gangnum, 0);
+    for (int id : kClaimButtons) EXPECT_FALSE(t->Button(id).enabled) << id;
+
+    // Seat 3's discard that the user could pung but not chow.
+    Midhand(3);
+    Hand(0, "123m 456p 789s 55z 23m");
+    Discards(3, "5z");
+    ASSERT_TRUE(t->claimpending);
+    t->Button(kButtonChow).enabled = 1;
+    Click(kButtonChow);
+    EXPECT_EQ(t->Player[0].gangnum, 0);
+    EXPECT_FALSE(t->Player[0].choosechow);
+    EXPECT_EQ(t->Player[3].rivernum, 1);  // passed: the discard went to the river
+}
+
 }  // namespace
 }  // namespace enginetest

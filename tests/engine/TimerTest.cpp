@@ -1,5 +1,8 @@
 // The timer map: what each timer of the table and the seats is set up as and does on its tick.
 #include "TableFixture.h"
+#include "ui/Dialogs.h"
+#include "ui/DxEdit.h"
+#include "ui/InputNameDlg.h"
 
 namespace enginetest {
 namespace {
@@ -116,6 +119,38 @@ TEST_F(Timers, TimerSixTurnsThePortraitPhase) {
         t->OnTimer(kTimerIdle);
         EXPECT_EQ(t->portraitphase, tick % 4);
     }
+}
+
+// Timer 6 offline and online, timer 5 online: the focused edit of the active dialog and the
+// table's chat input blink; an edit without the focus, or of a dialog not shown, keeps its caret.
+TEST_F(Timers, TheCaretTimersBlinkTheFocusedEdits) {
+    struct Case {
+        unsigned timer;
+        int activeForm;
+        bool namesCaretBlinks;
+    };
+    const Case cases[] = {
+        {kTimerIdle, kInputNameDlgId, true},
+        {kTimerBlink, kInputNameDlgId, true},
+        {kTimerIdle, kModeFormId, false},
+    };
+    for (const Case& c : cases) {
+        CDxEdit& names = *pInputNameDlg->nameEdit;
+        names.focus = 1;
+        names.caretOn = 1;
+        t->chatedit->caretOn = 1;
+        nActiveForm = c.activeForm;
+        t->OnTimer(c.timer);
+        EXPECT_EQ(names.caretOn, c.namesCaretBlinks ? 0 : 1) << c.timer << " " << c.activeForm;
+        EXPECT_EQ(t->chatedit->caretOn, 0) << c.timer;
+        t->OnTimer(c.timer);
+        EXPECT_EQ(names.caretOn, 1);
+        EXPECT_EQ(t->chatedit->caretOn, 1);
+    }
+    pInputNameDlg->nameEdit->focus = 0;
+    nActiveForm = kInputNameDlgId;
+    t->OnTimer(kTimerIdle);
+    EXPECT_EQ(pInputNameDlg->nameEdit->caretOn, 1) << "an edit without the focus keeps its caret";
 }
 
 TEST_F(Timers, AFlowerDrawnInPlayIsReplacedAfterTwelveTicks) {

@@ -12,6 +12,7 @@
 #include "tests/online/LoopbackProxy.h"
 #include "tests/online/OnlineTestSupport.h"
 #include "tests/online/ServerBench.h"
+#include "tests/online/TableCompare.h"
 #include "tools/testserver/TestServer.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
@@ -202,7 +203,7 @@ TEST(EndToEnd, ALoginThroughEachKindOfProxy) {
 // The hostile cases of the link and the login: the client survives each as the table says.
 TEST(EndToEnd, EveryHostileCaseOfTheLinkAndTheLogin) {
     for (const HostileCase& hostile : testserver::HostileCases()) {
-        if (hostile.when == HostileWhen::kForSignUp) continue;
+        if (hostile.when == HostileWhen::kForSignUp || hostile.when == HostileWhen::kSeatedMidHand) continue;
         SCOPED_TRACE(hostile.id);
         ServerOptions options;
         options.hostileCase = hostile.id;
@@ -273,5 +274,148 @@ TEST(EndToEnd, EveryHostileCaseOfTheSignUpChannel) {
         if (hostile.expected != HostileOutcome::kIgnored) {
             EXPECT_EQ(reg.StatusLabel.text, "连接服务器失败，请检查网络。");
         }
+    }
+}
+
+namespace {
+
+// The user's script over the link: the win when offered, else a pass; a discard of the drawn
+// tile; the next hand from the score sheet.  At each wait of the server on the user's discard
+// the table is compared with the server's view.
+struct LinkPlayer {
+    CMj& t;
+    ServerBench& s;
+    int compared = 0;
+    bool startSent = false;
+    bool compare = true;
+
+    void Act() {
+        CMjPlayer& p = t.Player[0];
+        if (t.state == kHandRunning) startSent = false;
+        if (t.state != kHandRunning && t.seated && !startSent) {
+            startSent = true;
+            if (t.Button(kButtonStart).visible)
+                t.OnButtonClick(kButtonStart);
+            else
+                t.StartHand();
+            return;
+        }
+        if (t.Button(kButtonPass).visible && t.claimpending) {
+            t.OnButtonClick(t.Button(kButtonWin).enabled ? kButtonWin : kButtonPass);
+            return;
+        }
+        if (!t.maydiscard || t.claimpending || p.cardnum <= 0) return;
+        testserver::TableView v;
+        int seat = 0;
+        if (compare && s.server.TableViewOf("tester", &v, &seat) && v.current == seat) {
+            EXPECT_EQ(Compare(t, v), "");
+            compared++;
+        }
+        if (t.Button(kButtonPass).visible) t.OnButtonClick(kButtonPass);
+        p.select = p.hasnew ? p.cardnum : p.cardnum - 1;
+        t.AutoDiscard();
+    }
+};
+
+ServerOptions SeatingServer(int minFan, bool wild, unsigned seed) {
+    ServerOptions options;
+    options.seatOnLogin = true;
+    options.table.seed = seed;
+    options.table.minFan = minFan;
+    options.table.wild = wild;
+    return options;
+}
+
+}  // namespace
+
+// The client logs in, is seated with three robots and plays whole hands to the score sheet in
+// each rule family over 127.0.0.1.
+TEST(EndToEndHands, WholeHandsToTheScoreSheetInEachRuleFamily) {
+    for (const auto& [minFan, wild] : {std::pair<int, bool>{8, false}, std::pair<int, bool>{0, true}}) {
+        ServerBench s(SeatingServer(minFan, wild, 21));
+        OnlineBench& b = *s.bench;
+        b.LogInAs("tester", "secret");
+        ASSERT_TRUE(Pump([&] { return b.table->seated != 0; }));
+        EXPECT_EQ(b.table->ownseat, 0);
+        LinkPlayer player{*b.table, s};
+        testserver::TableView v;
+        int seat = 0;
+        ASSERT_TRUE(Pump(
+            [&] {
+                player.Act();
+                return s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= 2 &&
+                       b.table->state == kHandOver;
+            },
+            60000));
+        EXPECT_EQ(nActiveForm, kScoreFormId);
+        EXPECT_GT(player.compared, 10);
+        EXPECT_EQ(MinFan, minFan);
+    }
+}
+
+// The link drops in the middle of a hand; at the next login the running hand comes back.
+TEST(EndToEndHands, AReconnectionRestoresTheRunningHand) {
+    ServerOptions options = SeatingServer(8, false, 21);
+    options.table.robotThinkMs = 60;  // the hand still runs when the user is back
+    ServerBench s(options);
+    OnlineBench& b = *s.bench;
+    b.LogInAs("tester", "secret");
+    LinkPlayer player{*b.table, s};
+    testserver::TableView v;
+    int seat = 0;
+    ASSERT_TRUE(Pump(
+        [&] {
+            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
+                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
+                return true;
+            player.Act();
+            return false;
+        },
+        60000))
+        << "taken " << v.taken << " hands " << v.handsPlayed << " online " << s.Online();
+    b.link->CloseGameSocket();
+    ASSERT_TRUE(Pump([&] { return !s.Online(); }));
+    b.table->maydiscard = 0;  // what the last table showed does not count
+    b.LogInAs("tester", "secret");
+    // The robot played the seat meanwhile; the restored table goes on in step with the server
+    // from the user's next turn.
+    ASSERT_TRUE(Pump([&] {
+        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
+               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", &v, &seat) &&
+               v.current == seat;
+    }, 20000));
+    EXPECT_EQ(Compare(*b.table, v), "");
+    ASSERT_TRUE(Pump(
+        [&] {
+            player.Act();
+            return b.table->state == kHandOver;
+        },
+        60000));
+}
+
+// The hostile cases of a running hand over the link: the client stays connected, keeps its
+// table sound after every record and plays on to the end of the hand.
+TEST(EndToEndHands, EveryHostileCaseOfARunningHand) {
+    for (const HostileCase& hostile : testserver::HostileCases()) {
+        if (hostile.when != HostileWhen::kSeatedMidHand) continue;
+        SCOPED_TRACE(hostile.id);
+        ServerOptions options = SeatingServer(8, false, 21);
+        options.hostileCase = hostile.id;
+        ServerBench s(options);
+        OnlineBench& b = *s.bench;
+        b.LogInAs("tester", "secret");
+        LinkPlayer player{*b.table, s};
+        player.compare = false;  // the hostile records put the client off the server's view
+        testserver::TableView v;
+        int seat = 0;
+        Pump(
+            [&] {
+                EXPECT_EQ(BrokenInvariant(*b.table), "");
+                player.Act();
+                return s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= 1;
+            },
+            3000);
+        EXPECT_TRUE(s.Online());
+        EXPECT_TRUE(b.link->ClientSocket1.Connected());
     }
 }

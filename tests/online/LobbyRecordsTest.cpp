@@ -8,11 +8,13 @@
 #include "online/GameMsgClient.h"
 #include "online/InviteMessage.h"
 #include "online/Lobby.h"
+#include "online/LobbyRecords.h"
 #include "online/NetRoom.h"
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Blit.h"
 #include "tests/online/LinkTestSupport.h"
 #include "tests/support/PngWriter.h"
+#include "tools/testserver/HostileCases.h"
 #include "ui/DxChatWnd.h"
 #include "ui/InfoForm.h"
 
@@ -332,4 +334,24 @@ TEST_F(LobbyRecords, GoldenFrameOfTheLobbyWithUsersAtSeveralTables) {
     const auto dir = std::filesystem::path(MJ_TEST_OUT_DIR) / "online";
     std::filesystem::create_directories(dir);
     EXPECT_TRUE(testsupport::WritePng(frame, (dir / "lobby.png").string()));
+}
+
+// The lobby's hostile cases leave the lists within their bounds: the own row first when listed,
+// at most 4,096 users, no more rooms than the list announced, the room entered within range, at
+// most 16 talk windows.
+TEST_F(LobbyRecords, HostileLobbyCasesKeepTheListsWithinBounds) {
+    for (const testserver::HostileCase& hostile : testserver::HostileCases()) {
+        if (std::string(hostile.id).rfind("lobby-", 0) != 0) continue;
+        SCOPED_TRACE(hostile.id);
+        Game().Feed(hostile.bytes());
+        EXPECT_TRUE(bench.table->IsNetGame());
+        EXPECT_LE(Lobby.ListView1.Count(), kMaxListedUsers);
+        if (const UserItem* me = Lobby.ListView1.Find("tester")) {
+            EXPECT_EQ(me, &Lobby.ListView1.rows.front());
+        }
+        EXPECT_LE(static_cast<int>(Lobby.TreeView1.rooms.size()), pNetRoom->roomcount);
+        EXPECT_TRUE(pNetRoom->room == -1 || pNetRoom->room < pNetRoom->roomcount);
+        EXPECT_LE(windows.TalkWindowCount(), kMaxTalkWindows);
+        EXPECT_EQ(pNetRoom->GetTable(100), nullptr);
+    }
 }

@@ -15,6 +15,7 @@
 #include "platform/Ini.h"
 #include "platform/Path.h"
 #include "tests/online/LinkTestSupport.h"
+#include "ui/DxGameChatWnd.h"
 #include "ui/InfoForm.h"
 
 using namespace onlinetest;
@@ -251,4 +252,66 @@ TEST_F(NetRoomTest, TheRoomChatInputGoesThroughTheFloodGate) {
     TalkTimerTimer();  // the main window's timer, 3000 ms after the first line
     room->OnChatKey(13);
     EXPECT_EQ(Sent().size(), 1u);
+}
+
+// Table chat: typed on the table and sent with Enter, or a quick phrase; one line in three
+// seconds, the refused one answered by a white line in the table's chat window; a phrase is cut
+// to 127 bytes.
+TEST_F(NetRoomTest, TableChatAndPhrasesShareTheFloodGate) {
+    bChatAllowed = 1;
+    nActiveForm = 0;
+    for (char c : std::string("hi")) bench.table->OnKeyPress(c);
+    bench.table->OnKeyDown(13);
+    auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    CsTableChat chat;
+    ASSERT_TRUE(Decode(sent[0].data(), &chat));
+    EXPECT_EQ(chat.text, "hi");
+    SendLobbyChat("大家好，很高兴见到各位！");
+    EXPECT_TRUE(Sent().empty());
+    const CChatPageList& pages = bench.table->chatlog->pages;
+    ASSERT_GT(pages.count, 0);
+    const CChatLine& last = pages.GetPage(pages.count - 1)->lines.Lines().back();
+    EXPECT_EQ(last.text, kChatFloodLine);
+    TalkTimerTimer();
+    SendLobbyChat(std::string(100, 'a') + std::string(100, '\xB0'));
+    sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_TRUE(Decode(sent[0].data(), &chat));
+    EXPECT_EQ(chat.text.size(), 126u);  // 127 would split the fourteenth character
+    EXPECT_EQ(sent[0][127], 0);
+}
+
+namespace {
+
+class MenuRecorder : public LobbyWindows {
+public:
+    void PopupUserMenu(const UserMenuState& menu, const std::string& user, int, int) override {
+        shown.push_back({user, menu});
+    }
+    std::vector<std::pair<std::string, UserMenuState>> shown;
+};
+
+}  // namespace
+
+// Online, a right press on an occupied seat's picture opens its player's menu with the table's
+// "与…交谈"; an empty seat's picture opens nothing.
+TEST_F(NetRoomTest, ARightPressOnASeatPictureOpensItsPlayersMenu) {
+    MenuRecorder menus;
+    InstallLobbyWindows(&menus);
+    nActiveForm = 0;
+    CMj& t = *bench.table;
+    Lobby.ListView1.rows.push_back(UserItem{});
+    std::strcpy(Lobby.ListView1.rows.back().info.name, "bob");
+    std::strcpy(t.Player[1].name, "bob");
+    t.Player[1].occupied = 1;
+    t.renderer.rcAvatar[1] = {654, 187, 794, 413};
+    t.renderer.rcAvatar[3] = {6, 187, 146, 413};
+    t.OnLButtonDown(700, 300, 1, 1);
+    t.OnLButtonDown(50, 300, 1, 1);  // seat 3 is empty
+    InstallLobbyWindows(nullptr);
+    ASSERT_EQ(menus.shown.size(), 1u);
+    EXPECT_EQ(menus.shown[0].first, "bob");
+    EXPECT_TRUE(menus.shown[0].second[N14].visible);
+    EXPECT_EQ(menus.shown[0].second[N14].caption, "与bob交谈");
 }

@@ -234,11 +234,16 @@ TEST(TestServerProgram, PrintsItsPortsServesAndEndsOnSigterm) {
 
 // The record reader's fuzz corpus holds the hostile cases as the table has them.
 TEST(TestServerHostileCases, TheFuzzSeedsAreTheTablesBytes) {
-    for (const FuzzSeed& seed : RecordReaderSeeds()) {
-        std::ifstream in(std::string(MJ_FUZZ_CORPUS_DIR) + "/fuzz_records/" + seed.name, std::ios::binary);
-        ASSERT_TRUE(in) << seed.name << ": run mj_testserver --write-fuzz-seeds fuzz/corpus/fuzz_records";
-        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_EQ(bytes, seed.bytes) << seed.name;
+    const std::pair<const char*, std::vector<FuzzSeed>> corpora[] = {
+        {"fuzz_records", RecordReaderSeeds()}, {"fuzz_nettable", NetTableSeeds()}};
+    for (const auto& [target, seeds] : corpora) {
+        for (const FuzzSeed& seed : seeds) {
+            std::ifstream in(std::string(MJ_FUZZ_CORPUS_DIR) + "/" + target + "/" + seed.name, std::ios::binary);
+            ASSERT_TRUE(in) << seed.name << ": run mj_testserver --write-fuzz-seeds fuzz/corpus/fuzz_records "
+                                            "and --write-nettable-seeds fuzz/corpus/fuzz_nettable";
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            EXPECT_EQ(bytes, seed.bytes) << seed.name;
+        }
     }
 }
 

@@ -99,7 +99,7 @@ wait_still() {
 # Pixels that differ between two screenshots inside a rectangle of the screen.
 changed() {
     local geometry=$1 a=$2 b=$3
-    compare -metric AE "$a[$geometry]" "$b[$geometry]" null: 2>&1 || true
+    compare -metric AE "${a}[${geometry}]" "${b}[${geometry}]" null: 2>&1 || true
 }
 
 (cd "$game" && SDL_AUDIODRIVER=dummy exec ./mahjong >"$out/game.log" 2>&1) &

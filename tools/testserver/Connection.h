@@ -1,5 +1,5 @@
 // One connection of the test server, game or sign-up channel: what it has received and has
-// still to send, and where it stands.  Used by the server's own files only.
+// still to send, and where it stands; and the link from a table to its people's connections.  Used by the server's own files only.
 #pragma once
 
 #include <chrono>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "online/RecordFramer.h"
+#include "tools/testserver/ServerTable.h"
 #include "tools/testserver/TestServer.h"
 
 namespace testserver {
@@ -31,6 +32,22 @@ struct TestServer::Connection {
     bool loggedIn = false;
     std::string name;
     std::set<std::string> announced;  // users whose SC_AVATAR_INFO went out here
+    ServerTable* table = nullptr;  // where the person sits
+    int seat = -1;
+};
+
+// What a table sends to a seat goes to the connection logged in under the seat's name.
+class TestServer::TableLink : public TableOutput {
+public:
+    explicit TableLink(TestServer& server) : server_(server) {}
+    void SendTo(int seat, const GameMsg& record) override;
+    std::unique_ptr<ServerTable> owned;
+    ServerTable* table = nullptr;
+    std::string names[kTableSeats];  // the people seated, by seat
+    bool hostilePlayed = false;
+
+private:
+    TestServer& server_;
 };
 
 }  // namespace testserver

@@ -13,8 +13,11 @@ struct FuzzSeed {
     std::string bytes;
 };
 std::vector<FuzzSeed> RecordReaderSeeds();
+// The online table's seeds: the cases of tables and hands, each as the table target reads
+// it (a byte for where the table stands, then each record followed by a clock byte of 0).
+std::vector<FuzzSeed> NetTableSeeds();
 
 // Writes the seeds into `folder`; false when one cannot be written.
-bool WriteFuzzSeeds(const std::string& folder);
+bool WriteFuzzSeeds(const std::vector<FuzzSeed>& seeds, const std::string& folder);
 
 }  // namespace testserver

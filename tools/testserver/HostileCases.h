@@ -15,6 +15,7 @@ enum class HostileWhen {
     kForLogin,         // in place of the answer to CS_LOGIN
     kAfterLogin,       // right after SC_LOGIN_SUCCESS
     kForSignUp,        // in place of the sign-up channel's answer byte
+    kSeatedMidHand,    // seated at a running hand, after the user's first turn is offered
 };
 
 enum class Delivery {

@@ -18,8 +18,11 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
         case CS_LOGOFF: Close(c); return;
         case CS_SET_AVATAR: OnSetAvatar(c, record); return;
         default:
-            if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
-            return;  // the keep-alive only keeps the connection open
+            // A person seated by the login plays at that table; anyone else is in the rooms.
+            // The keep-alive only keeps the connection open.
+            if (c.table) OnTableRecord(c, record);
+            else if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
+            return;
     }
 }
 
@@ -57,11 +60,12 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
     Send(c, Bytes(Encode(ScLoginSuccess{})));
     AnnounceDefaultPictures(c);
     AnnounceAvatar(c, account);
-    if (const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin)) {
-        Play(c, *hostile);
-        return;
-    }
-    if (rooms_) rooms_->OnLogin(c.id, account);
+    const HostileCase* hostile = CaseFor(HostileWhen::kAfterLogin);
+    if (hostile) Play(c, *hostile);
+    if (options_.seatOnLogin)
+        SeatAfterLogin(c);
+    else if (!hostile && rooms_)
+        rooms_->OnLogin(c.id, account);
 }
 
 // One answer byte; an answer of 1 creates the account when the server is told to.  A name

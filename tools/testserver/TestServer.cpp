@@ -95,6 +95,7 @@ void TestServer::Stop() {
         if (!c->closed) Close(*c);
     connections_.clear();
     http_.reset();
+    tables_.clear();
     for (int* fd : {&gameListener_, &regListener_, &wake_[0], &wake_[1]})
         if (*fd >= 0) {
             close(*fd);
@@ -194,6 +195,7 @@ void TestServer::Run() {
             }
             if (!c.closed && (fds[i].revents & POLLOUT)) Flush(c);
         }
+        TickTables();
         for (std::size_t i = 0; i < connections_.size(); i++)
             if (!connections_[i]->closed) Tick(*connections_[i]);
         connections_.erase(std::remove_if(connections_.begin(), connections_.end(),
@@ -339,6 +341,7 @@ void TestServer::Tick(Connection& c) {
 // The server's own state goes first, so that a client that sees the close sees it too.
 void TestServer::Close(Connection& c) {
     if (c.closed) return;
+    TableLost(c);
     {
         std::lock_guard<std::mutex> lock(mutex_);
         openConnections_--;

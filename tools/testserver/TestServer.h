@@ -23,6 +23,7 @@
 #include "tools/testserver/Accounts.h"
 #include "tools/testserver/HostileCases.h"
 #include "tools/testserver/Rooms.h"
+#include "tools/testserver/ServerTable.h"
 #include "tools/testserver/Transcript.h"
 
 namespace nettest {
@@ -55,6 +56,10 @@ struct ServerOptions {
     std::string malePicture;
     std::string femalePicture;
     int slowPictureMs = 50;
+    // Each login seats the person at a table of three robots of its own, or gives a person
+    // who lost a running hand that hand back (until rooms seat people).
+    bool seatOnLogin = false;
+    TableOptions table;          // the rules and pace of the tables
 };
 
 // The HTTP routes that fail, for accounts whose picture path names one: a picture that takes
@@ -95,9 +100,12 @@ public:
     int OpenConnections() const;
     // Runs `look` on the server's thread with its rooms (null without rooms) and waits for it.
     void WithRooms(const std::function<void(Rooms*)>& look);
+    // The view of the table where `name` sits, and the seat; false when the name sits nowhere.
+    bool TableViewOf(const std::string& name, TableView* view, int* seat) const;
 
 private:
     struct Connection;
+    class TableLink;
 
     void Run();
     void Accept(int listener, bool signUp);
@@ -129,6 +137,11 @@ private:
     // Before a record that shows users with their pictures: their SC_AVATAR_INFO.
     void AnnounceShownUsers(Connection& c, const GameMsg& record);
     void OnSetAvatar(Connection& c, const std::uint8_t* record);
+    // Tables (ServerTables.cpp).
+    void SeatAfterLogin(Connection& c);
+    void OnTableRecord(Connection& c, const std::uint8_t* record);
+    void TableLost(Connection& c);
+    void TickTables();
 
     ServerOptions options_;
     const HostileCase* hostile_ = nullptr;
@@ -151,6 +164,9 @@ private:
     std::thread thread_;
     std::unique_ptr<Rooms> rooms_;
     std::vector<std::function<void()>> looks_;  // under mutex_
+    std::vector<std::unique_ptr<TableLink>> tables_;
+    // The tables, for the tests' views; a lost connection may be noticed inside a table's send.
+    mutable std::recursive_mutex tableMutex_;
 };
 
 }  // namespace testserver

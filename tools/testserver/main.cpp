@@ -5,9 +5,12 @@
 //                 [--pictures DIR] [--male-picture FILE] [--female-picture FILE]
 //                 [--idle-timeout-ms N]
 //                 [--reg-reply N] [--reg-creates 0|1] [--hostile ID] [--transcript FILE]
+//                 [--seat-on-login 0|1] [--seed N] [--rules official|wild] [--fixed-wall FILE]
+//                 [--robot-think-ms N] [--answer-timeout-ms N]
 //   mj_testserver --list-hostile            the hostile cases, one a line
 //   mj_testserver --write-accounts FILE     the default accounts as an account file
 //   mj_testserver --write-fuzz-seeds DIR    each hostile case's bytes as a fuzz seed
+//   mj_testserver --write-nettable-seeds DIR  the table cases as the online table target's seeds
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -24,9 +27,16 @@ int Usage() {
                  "usage: mj_testserver [--game-port N] [--reg-port N] [--http-port N] "
                  "[--accounts FILE] [--pictures DIR] [--male-picture FILE] [--female-picture FILE] "
                  "[--idle-timeout-ms N] [--reg-reply N] [--reg-creates 0|1] [--hostile ID] "
-                 "[--transcript FILE] | --list-hostile | --write-accounts FILE | "
-                 "--write-fuzz-seeds DIR\n");
+                 "[--transcript FILE] [--seat-on-login 0|1] [--seed N] [--rules official|wild] "
+                 "[--fixed-wall FILE] [--robot-think-ms N] [--answer-timeout-ms N] | --list-hostile | --write-accounts FILE | "
+                 "--write-fuzz-seeds DIR | --write-nettable-seeds DIR\n");
     return 2;
+}
+
+// "official": minimum 8 without the wild tile; "wild": minimum 0 with it.
+void SetRules(const std::string& family, testserver::TableOptions* table) {
+    table->wild = family == "wild";
+    table->minFan = table->wild ? 0 : 8;
 }
 
 int ListHostile() {
@@ -97,10 +107,24 @@ int main(int argc, char** argv) {
             options.hostileCase = value;
         else if (arg == "--transcript")
             options.transcriptFile = value;
+        else if (arg == "--seat-on-login")
+            options.seatOnLogin = std::atoi(value) != 0;
+        else if (arg == "--seed")
+            options.table.seed = static_cast<unsigned>(std::atoi(value));
+        else if (arg == "--rules")
+            SetRules(value, &options.table);
+        else if (arg == "--fixed-wall")
+            options.table.fixedWall = testserver::ReadWallFile(value);
+        else if (arg == "--robot-think-ms")
+            options.table.robotThinkMs = std::atoi(value);
+        else if (arg == "--answer-timeout-ms")
+            options.table.answerTimeoutMs = std::atoi(value);
         else if (arg == "--write-accounts")
             return WriteAccounts(value);
         else if (arg == "--write-fuzz-seeds")
-            return testserver::WriteFuzzSeeds(value) ? 0 : 1;
+            return testserver::WriteFuzzSeeds(testserver::RecordReaderSeeds(), value) ? 0 : 1;
+        else if (arg == "--write-nettable-seeds")
+            return testserver::WriteFuzzSeeds(testserver::NetTableSeeds(), value) ? 0 : 1;
         else
             return Usage();
     }

@@ -1,0 +1,339 @@
+// Whole hands between the test server's table and headless client tables, each user's seat
+// played by a script through the table's buttons and tile clicks.  At every sync point (an
+// SC_YOUR_TURN or SC_DISCARD sent to a person) the client's table must match the server's view
+// of it once the client has read that record.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "engine/Mj.h"
+#include "online/GameMsgClient.h"
+#include "online/GameMsgServer.h"
+#include "testsupport/engine/HeadlessTable.h"
+#include "testsupport/online/NetTableInvariants.h"
+#include "tests/online/TableCompare.h"
+#include "tools/testserver/ServerTable.h"
+#include "ui/Dialogs.h"
+
+namespace onlinetest {
+namespace {
+
+using testserver::ServerTable;
+using testserver::TableOptions;
+using testserver::TableView;
+
+// One person: a headless table and the script that plays its user.
+struct Client {
+    explicit Client(unsigned seed) : headless(seed) {}
+    enginetest::HeadlessTable headless;
+    CMj& t() { return *headless.table; }
+    std::deque<GameMsg> inbox;
+    std::deque<std::pair<std::size_t, TableView>> syncs;  // views by the record they follow
+    std::size_t received = 0;
+    std::size_t delivered = 0;
+    int compared = 0;
+    bool startSent = false;  // the next hand was asked for from this score sheet
+};
+
+// A second person played at the level of records: the table object is the program's one, so
+// a second table cannot live beside the first in one process.  It keeps its own tiles from the
+// records, passes every offer, discards its drawn tile and starts every hand.
+struct RecordPerson {
+    std::vector<tagMj> hand;
+    tagMj drawn{};
+    bool hasDrawn = false;
+
+    void Read(const std::uint8_t* r, std::deque<std::pair<int, GameMsg>>* out, int seat) {
+        auto send = [&](GameMsg m) { out->push_back({seat, m}); };
+        switch (MsgType(r)) {
+            case SC_DEAL: {
+                ScDeal deal;
+                Decode(r, &deal);
+                hand.clear();
+                for (int i = 0; i < deal.count; i++) hand.push_back(TileFromIndex(deal.hand[i]));
+                hasDrawn = false;
+                return;
+            }
+            case SC_FLOWER: {
+                ScFlower f;
+                Decode(r, &f);
+                if (f.seat != seat) return;
+                if (f.inPlay) {
+                    Take(drawn);
+                    drawn = TileFromIndex(f.tiles[0]);
+                    hand.push_back(drawn);
+                    return;
+                }
+                for (int k = 0; k < f.count; k++) {
+                    for (auto& t : hand)
+                        if (t.suit == kFlowerSuit) {
+                            t = TileFromIndex(f.tiles[k]);
+                            break;
+                        }
+                }
+                return;
+            }
+            case SC_DRAW_TILE:
+                drawn = TileFromIndex(r[3]);
+                hand.push_back(drawn);
+                hasDrawn = true;
+                return;
+            case SC_YOUR_TURN: {
+                if (r[2] != 0) send(Encode(CsAction{}));
+                GameMsg d = NewGameMsg(CS_DISCARD);
+                d[3] = TileToIndex(hasDrawn ? drawn : hand.back());
+                send(d);
+                return;
+            }
+            case SC_DISCARD:
+                if (r[3] == seat) {
+                    Take(TileFromIndex(r[4]));
+                    hasDrawn = false;
+                }
+                return;
+            case SC_ACTION_OPTIONS: send(Encode(CsAction{})); return;
+            case SC_HAND_END:
+                if (r[2] == ScHandEnd::kResult) send(NewGameMsg(CS_START));
+                return;
+            default: return;
+        }
+    }
+    void Take(const tagMj& tile) {
+        for (auto it = hand.begin(); it != hand.end(); ++it)
+            if (TileEqual(*it, tile)) {
+                hand.erase(it);
+                return;
+            }
+    }
+};
+
+class Harness : public testserver::TableOutput {
+public:
+    // `people` play on client tables; `recordSeat`, when 0..3, is a second person played by
+    // records.
+    Harness(TableOptions options, std::vector<int> people, int recordSeat = -1)
+        : server(options, this), rawSeat(recordSeat) {
+        nActiveForm = 0;
+        for (int seat : people) clients[seat] = MakeClient(seat, options.seed + seat);
+        if (rawSeat >= 0) {
+            server.SeatUser(rawSeat, "raw", false, 2);
+            toServer.push_back({rawSeat, NewGameMsg(CS_START)});
+        }
+        // The view goes with the last record each person has been sent.
+        server.onSyncPoint = [this](const TableView& v) {
+            for (auto& [seat, c] : clients)
+                if (c->received > 0) c->syncs.push_back({c->received, v});
+        };
+        for (int seat : people) server.SeatUser(seat, "p" + std::to_string(seat), true, 7);
+    }
+
+    void SendTo(int seat, const GameMsg& record) override {
+        if (seat == rawSeat) {
+            raw.Read(record.data(), &toServer, seat);
+            return;
+        }
+        Client& c = *clients.at(seat);
+        c.inbox.push_back(record);
+        c.received++;
+    }
+
+    // Delivers records both ways and lets the scripts act until `hands` hands have ended.
+    void Play(int hands, const std::function<bool()>& stop = {}, int limit = 200000) {
+        for (auto& [seat, c] : clients)
+            if (c->t().state != kHandRunning) c->t().StartHand();
+        for (int step = 0; step < limit && server.View().handsPlayed < hands; step++) {
+            if (stop && stop()) return;
+            now += 50;
+            server.Tick(now);
+            bool moved = false;
+            for (auto& [seat, c] : clients) moved = Deliver(*c) || moved;
+            while (!toServer.empty()) {
+                auto [seat, m] = toServer.front();
+                toServer.pop_front();
+                server.OnRecord(seat, m.data());
+                moved = true;
+            }
+            if (!moved)
+                for (auto& [seat, c] : clients) Act(*c);
+        }
+        for (auto& [seat, c] : clients)
+            while (Deliver(*c)) {
+            }
+    }
+
+    // The person's link ends and a new client logs in again: the restore must give it the
+    // table as the server has it.
+    std::string Reconnect(int seat) {
+        server.UserLost(seat);
+        // The old table goes first: a table and its services are the program's only ones.
+        clients[seat].reset();
+        clients[seat] = MakeClient(seat, 99);
+        server.RestoreUser(seat);
+        const TableView v = server.View();
+        Client& c = *clients[seat];
+        c.syncs.clear();
+        while (Deliver(c)) {
+        }
+        return Compare(c.t(), v);
+    }
+
+    std::unique_ptr<Client> MakeClient(int seat, unsigned seed) {
+        auto c = std::make_unique<Client>(seed);
+        c->t().recordsink = [this, seat](const std::uint8_t* r) {
+            GameMsg m;
+            std::copy(r, r + kGameMsgSize, m.begin());
+            toServer.push_back({seat, m});
+        };
+        c->t().NetStart();
+        return c;
+    }
+
+    bool Deliver(Client& c) {
+        if (c.inbox.empty()) return false;
+        const GameMsg m = c.inbox.front();
+        c.inbox.pop_front();
+        c.t().OnGameMsg(m.data());
+        c.delivered++;
+        EXPECT_EQ(BrokenInvariant(c.t()), "");
+        while (!c.syncs.empty() && c.syncs.front().first == c.delivered) {
+            const std::string diff = Compare(c.t(), c.syncs.front().second);
+            EXPECT_EQ(diff, "") << "after record " << c.delivered << " of type " << MsgType(m.data());
+            c.compared++;
+            c.syncs.pop_front();
+        }
+        return true;
+    }
+
+    // The user's script: a win when offered, then a kong, a pung, a chow; else pass; a discard
+    // of the drawn tile (or the last one); the next hand from the score sheet.
+    static void Act(Client& c) {
+        CMj& t = c.t();
+        CMjPlayer& p = t.Player[0];
+        if (t.state != kHandOver) c.startSent = false;
+        if (t.state == kHandOver && !c.startSent) {
+            c.startSent = true;
+            t.StartHand();
+            return;
+        }
+        if (t.Button(kButtonPass).visible && t.claimpending) {
+            for (int id : {kButtonWin, kButtonKong, kButtonPung, kButtonChow, kButtonPass}) {
+                if (!t.Button(id).enabled) continue;
+                t.OnButtonClick(id);
+                if (p.choosechow) {
+                    p.chowmj[0] = p.Chow[0].Mj[0];
+                    p.chowmj[1] = p.Chow[0].Mj[1];
+                    t.OnChowButton();
+                }
+                if (p.choosekong) {
+                    p.kongmj = p.Kong[0];
+                    t.OnKongButton();
+                }
+                return;
+            }
+        }
+        if (t.maydiscard && !t.claimpending && p.cardnum > 0) {
+            if (t.Button(kButtonPass).visible) t.OnButtonClick(kButtonPass);
+            p.select = p.hasnew ? p.cardnum : p.cardnum - 1;
+            t.AutoDiscard();
+        }
+    }
+
+    ServerTable server;
+    std::map<int, std::unique_ptr<Client>> clients;
+    std::deque<std::pair<int, GameMsg>> toServer;
+    long long now = 0;
+    int rawSeat = -1;
+    RecordPerson raw;
+};
+
+struct Family {
+    const char* name;
+    int minFan;
+    bool wild;
+};
+
+class ServerHands : public ::testing::TestWithParam<Family> {};
+
+TEST_P(ServerHands, AUserPlaysWholeHandsInStepWithTheServer) {
+    TableOptions options;
+    options.minFan = GetParam().minFan;
+    options.wild = GetParam().wild;
+    for (unsigned seed : {3u, 11u}) {
+        options.seed = seed;
+        Harness h(options, {1});
+        h.Play(3);
+        EXPECT_EQ(h.server.View().handsPlayed, 3) << "seed " << seed;
+        EXPECT_GT(h.clients[1]->compared, 20);
+        EXPECT_EQ(h.clients[1]->t().state, kHandOver);
+        EXPECT_EQ(nActiveForm, kScoreFormId);
+        for (int s = 0; s < 4; s++)
+            EXPECT_EQ(h.clients[1]->t().Player[h.clients[1]->t().ServerSeatToLocal(s)].score,
+                      h.server.Score(s));
+        std::printf("%s seed %u: %d sync points compared, last hand taken %d\n", GetParam().name, seed,
+                    h.clients[1]->compared, h.server.View().taken);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, ServerHands,
+                         ::testing::Values(Family{"official", 8, false}, Family{"wild", 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ServerHandRestore, AReconnectedUserGetsTheRunningHandBackAndPlaysItOut) {
+    TableOptions options;
+    options.seed = 11;
+    Harness h(options, {1});
+    // A moment with a discard on show and more than 53 tiles taken.
+    h.Play(1, [&] {
+        const TableView v = h.server.View();
+        return v.running && v.taken > 60 && v.shownSeat >= 0 && h.clients[1]->inbox.empty() &&
+               h.toServer.empty();
+    });
+    ASSERT_GT(h.server.View().taken, 60);
+    EXPECT_EQ(h.Reconnect(1), "");
+    EXPECT_TRUE(h.clients[1]->t().discardshown);
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(h.clients[1]->compared, 0);
+    EXPECT_EQ(h.clients[1]->t().state, kHandOver);
+}
+
+// A fixed wall that deals flowers to every seat and puts flowers on the first draws and on
+// the replacements: the dealt and in-play replacements stay in step with the server.
+TEST(ServerHandFixedWall, FlowersDealtAndDrawnAreReplacedInStep) {
+    TableOptions options;
+    std::vector<int> wall;
+    for (int i = 0; i < 136; i++) wall.push_back((i * 37) % 136);  // the 136 suit and honour tiles
+    const int flowers[] = {136, 137, 138, 139, 140, 141, 142, 143};
+    // Dealt (positions 0..3: one to each seat), the first draw and the back's replacements.
+    const int at[] = {0, 1, 2, 3, 52, 53};
+    for (int k = 0; k < 6; k++) wall.insert(wall.begin() + at[k], flowers[k]);
+    wall.push_back(flowers[6]);
+    wall.push_back(flowers[7]);
+    ASSERT_EQ(wall.size(), 144u);
+    options.fixedWall = wall;
+    Harness h(options, {1});
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(h.clients[1]->compared, 10);
+    int flowersSeen = 0;
+    for (const CMjPlayer& p : h.clients[1]->t().Player) flowersSeen += p.flowers;
+    EXPECT_GE(flowersSeen, 5);
+}
+
+TEST(ServerHandsTwoPeople, TwoPeopleAndTwoRobotsPlayHands) {
+    TableOptions options;
+    options.seed = 5;
+    Harness h(options, {0}, 2);
+    h.Play(2);
+    EXPECT_EQ(h.server.View().handsPlayed, 2);
+    EXPECT_GT(h.clients[0]->compared, 20);
+    EXPECT_TRUE(h.server.HasPerson(2));
+    EXPECT_TRUE(h.clients[0]->t().Player[2].occupied);
+}
+
+}  // namespace
+}  // namespace onlinetest
