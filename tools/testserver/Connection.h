@@ -44,6 +44,8 @@ public:
     std::unique_ptr<ServerTable> owned;
     ServerTable* table = nullptr;
     std::string names[kTableSeats];  // the people seated, by seat
+    int room = -1;                   // the rooms' table it plays; -1: a table of the login
+    int roomTable = -1;
     bool hostilePlayed = false;
 
 private:

@@ -30,10 +30,13 @@ struct Rooms::Operation {
 };
 
 void Rooms::FlushOutbox() {
-    while (!outbox_.empty()) {
+    while (!outbox_.empty() || !later_.empty()) {
         std::vector<std::pair<int, GameMsg>> out;
         out.swap(outbox_);
         for (const auto& [conn, record] : out) send_(conn, record);
+        std::vector<std::function<void()>> hooks;
+        hooks.swap(later_);
+        for (const auto& hook : hooks) hook();
     }
 }
 
@@ -235,6 +238,7 @@ void Rooms::EnterRoom(LobbyUser& u, int room) {
     Post(u.conn, Encode(entered));
     for (const auto& [conn, other] : users_)
         if (other.room == room && conn != u.conn) Post(conn, UserRecord(u, ScUserInfo::kAdd));
+    if (onRoomEntered) Later([this, conn = u.conn, room] { onRoomEntered(conn, room); });
 }
 
 void Rooms::LeaveRoom(LobbyUser& u) {
@@ -295,7 +299,20 @@ void Rooms::Start(LobbyUser& u) {
     ToRoom(u.room, TableRecord(u.room, u.table, false));
     for (const LobbySeat& s : t.seats)
         if (s.conn != kNoConnection && !s.started) return;
-    if (onTableStart) onTableStart(u.room, u.table);
+    if (onTableStart) Later([this, room = u.room, table = u.table] { onTableStart(room, table); });
+}
+
+void Rooms::SeatAgain(int conn, int table, int chair) {
+    Operation op(*this);
+    LobbyUser* u = FindUser(conn);
+    if (!u || u->room < 0 || u->table >= 0 || !Table(u->room, table) || chair < 0 || chair > 3) return;
+    LobbyTable& t = TableAt(u->room, table);
+    if (t.seats[chair].conn != kNoConnection) return;
+    t.seats[chair] = {conn, true};
+    t.ingame = true;
+    u->table = table;
+    u->chair = chair;
+    BroadcastSeat(*u, u->room, table);
 }
 
 void Rooms::SetPicture(int conn, int picture) {

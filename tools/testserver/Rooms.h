@@ -76,9 +76,15 @@ public:
     const LobbyTable* Table(int room, int table) const;
     int RoomCount() const { return static_cast<int>(config_.size()); }
 
-    // The hand play: a table starts (every person has started) and ends.
+    // The hand play: a table starts (every person has started) and ends.  The hooks run after
+    // the records of the operation that called them have gone out.
     std::function<void(int room, int table)> onTableStart;
     void SetInGame(int room, int table, bool ingame);
+    // A user entered a room (after SC_ROOM_INFO "entered"): the hand play may give a lost
+    // running hand back, and seats the user again with SeatAgain (its table records are the
+    // hand play's; the room is told).
+    std::function<void(int conn, int room)> onRoomEntered;
+    void SeatAgain(int conn, int table, int chair);
 
 private:
     void EnterRoom(LobbyUser& u, int room);
@@ -97,6 +103,7 @@ private:
     // while they are sent (which leaves its room) never changes the users being walked.
     void Post(int conn, const GameMsg& record) { outbox_.emplace_back(conn, record); }
     void FlushOutbox();
+    void Later(std::function<void()> hook) { later_.push_back(std::move(hook)); }
     struct Operation;
 
     LobbyUser* FindUser(int conn);
@@ -118,6 +125,7 @@ private:
     std::map<int, LobbyUser> users_;  // by connection id
     std::vector<std::vector<LobbyTable>> tables_;
     std::vector<std::pair<int, GameMsg>> outbox_;
+    std::vector<std::function<void()>> later_;  // hooks, run after the outbox is sent
     int depth_ = 0;
 };
 

@@ -18,10 +18,10 @@ void TestServer::OnRecord(Connection& c, const std::uint8_t* record) {
         case CS_LOGOFF: Close(c); return;
         case CS_SET_AVATAR: OnSetAvatar(c, record); return;
         default:
-            // A person seated by the login plays at that table; anyone else is in the rooms.
-            // The keep-alive only keeps the connection open.
-            if (c.table) OnTableRecord(c, record);
-            else if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
+            // A seated person's hand records go to the table; the rest (chat, talk, leaving
+            // the table) to the rooms.  The keep-alive only keeps the connection open.
+            if (c.table && OnTableRecord(c, record)) return;
+            if (rooms_ && c.loggedIn) rooms_->OnRecord(c.id, record);
             return;
     }
 }

@@ -85,13 +85,18 @@ void ServerTable::SendStarts() {
     SendAll(Encode(start));
 }
 
-void ServerTable::SeatUser(int seat, const std::string& name, bool male, int picture) {
+void ServerTable::SeatStarted(int seat, const std::string& name, bool male, int picture) {
     Seat& s = *seats_[seat];
     s.status = 1;
     s.name = name;
     s.male = male;
     s.picture = picture;
-    s.started = false;
+    s.started = true;
+}
+
+void ServerTable::SeatUser(int seat, const std::string& name, bool male, int picture) {
+    SeatStarted(seat, name, male, picture);
+    seats_[seat]->started = false;
     ScEnterTable enter;
     enter.ownSeat = seat;
     enter.showStart = !running_;
@@ -102,6 +107,12 @@ void ServerTable::SeatUser(int seat, const std::string& name, bool male, int pic
     SendUserInfo();
     SendStarts();
     if (!running_) wait_ = Wait::kStart;
+}
+
+void ServerTable::StartIfReady() {
+    if (!running_ && std::all_of(std::begin(seats_), std::end(seats_),
+                                 [](const auto& s) { return s->status != 1 || s->started; }))
+        StartHand();
 }
 
 void ServerTable::UserLost(int seat) {

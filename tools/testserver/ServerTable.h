@@ -79,6 +79,10 @@ public:
     // A person takes a seat (the sit-down's answer joins here): SC_ENTER_TABLE to the person,
     // SC_TABLE_USERINFO and SC_USER_START to everyone at the table.
     void SeatUser(int seat, const std::string& name, bool male, int picture);
+    // A person the lobby seated and who has started there: the lobby sent the seat's records,
+    // so nothing goes out.  StartIfReady then deals once every person has started.
+    void SeatStarted(int seat, const std::string& name, bool male, int picture);
+    void StartIfReady();
     // The person's connection ended: a robot plays the seat, which shows as offline.
     void UserLost(int seat);
     // The person came back: the table as it stands, and what the table waits for.

@@ -26,9 +26,7 @@ void ServerTable::OnRecord(int seat, const std::uint8_t* record) {
         case CS_START:
             seats_[seat]->started = true;
             SendStarts();
-            if (!running_ && std::all_of(std::begin(seats_), std::end(seats_),
-                                         [](const auto& s) { return s->status != 1 || s->started; }))
-                StartHand();
+            StartIfReady();
             return;
         case CS_DISCARD: OnDiscard(seat, record); return;
         case CS_ACTION: OnAction(seat, record); return;

@@ -1,6 +1,7 @@
-// The test server's tables on its connections: a person seated at a table of their own with
-// three robots after the login (until the lobby's sit-down seats people), the records of a
-// seated person, a lost connection, and the restore of a running hand at the next login.
+// The test server's tables on its connections: the rooms' tables once their people have
+// started (robots in the empty chairs), or with the option a person seated at a table of their
+// own with three robots after the login; the records of a seated person, a lost connection, and
+// the restore of a running hand (at the entry into the table's room, or at the next login).
 #include "online/GameMsgClient.h"
 #include "tools/testserver/Connection.h"
 
@@ -28,6 +29,7 @@ void TestServer::SeatAfterLogin(Connection& c) {
     if (!options_.seatOnLogin) return;
     std::lock_guard<std::recursive_mutex> lock(tableMutex_);
     for (auto& link : tables_) {
+        if (link->room >= 0) continue;  // the rooms' tables come back at the room's entry
         for (int s = 0; s < kTableSeats; s++) {
             if (link->names[s] != c.name || link->table->HasPerson(s)) continue;
             c.table = link->table;
@@ -47,15 +49,87 @@ void TestServer::SeatAfterLogin(Connection& c) {
     tables_.push_back(std::move(link));
 }
 
-void TestServer::OnTableRecord(Connection& c, const std::uint8_t* record) {
-    if (!c.table) return;
+TestServer::Connection* TestServer::ConnectionOf(int id) {
+    for (auto& c : connections_)
+        if (c->id == id && !c->closed) return c.get();
+    return nullptr;
+}
+
+void TestServer::JoinRoomsToTables() {
+    rooms_->onTableStart = [this](int room, int table) { StartRoomTable(room, table); };
+    rooms_->onRoomEntered = [this](int conn, int room) { RestoreInRoom(conn, room); };
+}
+
+// The lobby sent the seats' records; the table takes its people as they sit, started, and
+// deals.  A table whose hand still runs (its people lost) is kept for their return.  The lobby
+// announces no wild tile, so its tables play without one.
+void TestServer::StartRoomTable(int room, int table) {
+    const LobbyTable* lobby = rooms_->Table(room, table);
+    if (!lobby) return;
     std::lock_guard<std::recursive_mutex> lock(tableMutex_);
-    if (MsgType(record) == CS_LEAVE_GAME) {
-        c.table->UserLeft(c.seat);
-        c.table = nullptr;
-        return;
+    TableLink* link = nullptr;
+    for (auto& l : tables_)
+        if (l->room == room && l->roomTable == table && !l->table->View().running) link = l.get();
+    if (!link) {
+        TableOptions options = options_.table;
+        options.minFan = options_.minFan;
+        options.wild = false;
+        tables_.push_back(std::make_unique<TableLink>(*this));
+        link = tables_.back().get();
+        link->owned = std::make_unique<ServerTable>(options, link);
+        link->table = link->owned.get();
+        link->room = room;
+        link->roomTable = table;
     }
-    c.table->OnRecord(c.seat, record);
+    rooms_->SetInGame(room, table, true);
+    for (int s = 0; s < kTableSeats; s++) {
+        Connection* c = ConnectionOf(lobby->seats[s].conn);
+        const LobbyUser* u = rooms_->User(lobby->seats[s].conn);
+        if (!c || !u) continue;
+        link->names[s] = c->name;
+        c->table = link->table;
+        c->seat = s;
+        link->table->SeatStarted(s, c->name, u->account.sex == 1, u->account.picture);
+    }
+    link->table->StartIfReady();
+}
+
+// A person who lost a running hand of a table in this room gets it back, and the room sees them
+// seated again.
+void TestServer::RestoreInRoom(int conn, int room) {
+    Connection* c = ConnectionOf(conn);
+    if (!c || c->table) return;
+    std::lock_guard<std::recursive_mutex> lock(tableMutex_);
+    for (auto& link : tables_) {
+        if (link->room != room || !link->table->View().running) continue;
+        for (int s = 0; s < kTableSeats; s++) {
+            if (link->names[s] != c->name || link->table->HasPerson(s)) continue;
+            c->table = link->table;
+            c->seat = s;
+            link->table->RestoreUser(s);
+            rooms_->SeatAgain(conn, link->roomTable, s);
+            return;
+        }
+    }
+}
+
+// The hand's records go to the table.  Leaving puts a robot in the seat for good and goes on to
+// the rooms, which stand the person up; chat and the rest are the rooms'.
+bool TestServer::OnTableRecord(Connection& c, const std::uint8_t* record) {
+    std::lock_guard<std::recursive_mutex> lock(tableMutex_);
+    switch (MsgType(record)) {
+        case CS_LEAVE_GAME:
+            c.table->UserLeft(c.seat);
+            for (auto& link : tables_)
+                if (link->table == c.table && link->room >= 0) link->names[c.seat].clear();
+            c.table = nullptr;
+            return false;
+        case CS_START:
+        case CS_DISCARD:
+        case CS_ACTION:
+        case CS_FLOWER_COUNT: c.table->OnRecord(c.seat, record); return true;
+        default: return false;
+    }
 }
 
 void TestServer::TableLost(Connection& c) {

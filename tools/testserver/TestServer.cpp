@@ -83,6 +83,7 @@ bool TestServer::Start(std::string* error) {
     if (!options_.rooms.empty())
         rooms_ = std::make_unique<Rooms>(options_.rooms, options_.serverName, options_.minFan,
                                          [this](int id, const GameMsg& r) { SendTo(id, r); });
+    if (rooms_) JoinRoomsToTables();
     thread_ = std::thread([this] { Run(); });
     return true;
 }

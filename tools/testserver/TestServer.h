@@ -139,7 +139,12 @@ private:
     void OnSetAvatar(Connection& c, const std::uint8_t* record);
     // Tables (ServerTables.cpp).
     void SeatAfterLogin(Connection& c);
-    void OnTableRecord(Connection& c, const std::uint8_t* record);
+    void JoinRoomsToTables();
+    void StartRoomTable(int room, int table);
+    void RestoreInRoom(int conn, int room);
+    Connection* ConnectionOf(int id);
+    // True when the table took the record; other records go on to the rooms.
+    bool OnTableRecord(Connection& c, const std::uint8_t* record);
     void TableLost(Connection& c);
     void TickTables();
 

@@ -1,0 +1,176 @@
+// Hands at the rooms' tables of the test server: people enter a room, sit down and start, and
+// the server plays the hand there with robots in the empty chairs; a person who lost a running
+// hand gets it back on entering the room again.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <utility>
+
+#include "online/GameMsgClient.h"
+#include "online/GameMsgServer.h"
+#include "online/NetRoom.h"
+#include "tests/online/LinkPlayer.h"
+#include "tests/online/RawClient.h"
+#include "tests/online/RecordPerson.h"
+#include "tests/online/ServerBench.h"
+#include "tests/online/TableCompare.h"
+
+using namespace onlinetest;
+using testserver::ServerOptions;
+using testserver::TableView;
+
+namespace {
+
+ServerOptions RoomServer(int robotThinkMs) {
+    ServerOptions options;
+    options.minFan = 8;
+    options.table.seed = 21;
+    options.table.robotThinkMs = robotThinkMs;
+    return options;
+}
+
+// The client logs in, enters the first room (its room list asks for it) and sits down.
+void SitInRoom(ServerBench& s, int table, int chair) {
+    OnlineBench& b = *s.bench;
+    b.LogInAs("tester", "secret");
+    ASSERT_TRUE(Pump([] { return pNetRoom && pNetRoom->room == 0 && !bInfoShown; }));
+    ASSERT_EQ(pNetRoom->SitDown(table, chair), 1);
+    ASSERT_TRUE(Pump([&] { return b.table->seated != 0; }));
+    EXPECT_EQ(b.table->ownseat, chair);
+}
+
+// A scripted person on the record codec: logs in, enters room 0 and sits down; then plays its
+// seat as RecordPerson does.
+struct CodecPerson {
+    CodecClient client;
+    RecordPerson person;
+    int seat;
+    int handEnds = 0;
+
+    CodecPerson(std::uint16_t port, int table, int chair) : client(port), seat(chair) {
+        client.LogIn("玩家甲", "1234");
+        EXPECT_TRUE(client.Expect(SC_ROOM_LIST_END));
+        client.Send(Encode(CsEnterRoom{0}));
+        for (;;) {
+            const auto info = client.Expect(SC_ROOM_INFO);
+            EXPECT_TRUE(info);
+            ScRoomInfo r;
+            if (!info || (Decode(info->data(), &r) && r.entered)) break;
+        }
+        client.Send(Encode(CsSitDown{table, chair}));
+        EXPECT_TRUE(client.Expect(SC_ENTER_TABLE));
+        client.seen.clear();
+    }
+    // Reads what has come and answers it.
+    void Poll() {
+        client.Expect(-1, 3);  // whatever comes within a moment
+        std::deque<std::pair<int, GameMsg>> out;
+        while (!client.seen.empty()) {
+            const GameMsg r = client.seen.front();
+            client.seen.pop_front();
+            handEnds += MsgType(r.data()) == SC_HAND_END && r[2] == ScHandEnd::kResult;
+            person.Read(r.data(), &out, seat);
+        }
+        for (const auto& [s, record] : out) client.Send(record);
+    }
+};
+
+// Where the server wrote an entry of `type` after entry `from`; -1 when it did not.
+int SentAfter(const testserver::TestServer& server, std::size_t from, int type) {
+    const auto entries = server.TranscriptEntries();
+    for (std::size_t i = from; i < entries.size(); i++)
+        if (!entries[i].fromClient && !entries[i].signUp && entries[i].type == type) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace
+
+// The client at chair 0 and a scripted person at chair 1 of table 4 both start; the server
+// deals and plays the hand to the score sheet with two robots, and at each of the client's
+// discards its seats match the server's view.
+TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
+    ServerBench s(RoomServer(0));
+    OnlineBench& b = *s.bench;
+    SitInRoom(s, 4, 0);
+    CodecPerson other(s.server.GamePort(), 4, 1);
+    ASSERT_TRUE(Pump([&] { return b.table->Player[b.table->ServerSeatToLocal(1)].occupied != 0; }));
+    other.client.Send(NewGameMsg(CS_START));
+    LinkPlayer player{*b.table, s};
+    TableView v;
+    int seat = 0;
+    ASSERT_TRUE(Pump(
+        [&] {
+            other.Poll();
+            player.Act();
+            return other.handEnds >= 1 && b.table->state == kHandOver;
+        },
+        60000))
+        << "running " << (s.server.TableViewOf("tester", &v, &seat) && v.running) << " taken " << v.taken
+        << " state " << b.table->state << " ends " << other.handEnds << " hand " << other.person.hand.size();
+    ASSERT_TRUE(s.server.TableViewOf("tester", &v, &seat));
+    EXPECT_EQ(seat, 0);
+    EXPECT_EQ(v.handsPlayed, 1);
+    EXPECT_GT(player.compared, 5);
+    EXPECT_EQ(nActiveForm, kScoreFormId);
+    // The seat records went out once, at the sit-down: the table that took over sent none.
+    int enters = 0;
+    for (const auto& e : s.server.TranscriptEntries()) enters += !e.fromClient && e.type == SC_ENTER_TABLE;
+    EXPECT_EQ(enters, 2);
+    s.server.WithRooms([](testserver::Rooms* rooms) { EXPECT_TRUE(rooms->Table(0, 4)->ingame); });
+}
+
+// The link drops in the middle of a hand at a room's table; the next login alone gives nothing
+// back, the entry into the room (after its "entered") restores the hand, which then goes on in
+// step with the server to its end.
+TEST(RoomHands, ALostHandComesBackOnEnteringTheRoomAgain) {
+    ServerBench s(RoomServer(60));  // the hand still runs when the user is back
+    OnlineBench& b = *s.bench;
+    SitInRoom(s, 7, 2);
+    LinkPlayer player{*b.table, s};
+    TableView v;
+    int seat = 0;
+    ASSERT_TRUE(Pump(
+        [&] {
+            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
+                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
+                return true;
+            player.Act();
+            return false;
+        },
+        60000))
+        << "taken " << v.taken;
+    b.link->CloseGameSocket();
+    ASSERT_TRUE(Pump([&] { return !s.Online(); }));
+    b.table->maydiscard = 0;  // what the last table showed does not count
+    const std::size_t before = s.server.TranscriptEntries().size();
+    b.LogInAs("tester", "secret");
+    ASSERT_TRUE(Pump([&] {
+        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
+               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", &v, &seat) &&
+               v.current == seat;
+    }, 20000));
+    EXPECT_EQ(seat, 2);
+    EXPECT_EQ(b.table->ownseat, 2);
+    EXPECT_EQ(Compare(*b.table, v), "");
+    // The restore follows the room's contents, not the login.
+    const int restored = SentAfter(s.server, before, SC_TABLE_RESTORE);
+    ASSERT_GE(restored, 0);
+    int entered = -1;
+    const auto entries = s.server.TranscriptEntries();
+    for (int i = static_cast<int>(before); i < restored; i++)
+        if (!entries[i].fromClient && entries[i].type == SC_ROOM_INFO) entered = i;
+    EXPECT_GE(entered, 0);
+    EXPECT_GT(SentAfter(s.server, before, SC_ROOM_LIST_END), -1);
+    EXPECT_LT(SentAfter(s.server, before, SC_ROOM_LIST_END), entered);
+    // The room sees the user seated again.
+    s.server.WithRooms([](testserver::Rooms* rooms) {
+        EXPECT_NE(rooms->Table(0, 7)->seats[2].conn, testserver::kNoConnection);
+    });
+    ASSERT_TRUE(Pump(
+        [&] {
+            player.Act();
+            return b.table->state == kHandOver;
+        },
+        60000));
+}
