@@ -324,36 +324,15 @@ TEST(EndToEndHands, AReconnectionRestoresTheRunningHand) {
     OnlineBench& b = *s.bench;
     b.LogInAs("tester", "secret");
     LinkPlayer player{*b.table, s};
-    testserver::TableView v;
-    int seat = 0;
-    ASSERT_TRUE(Pump(
-        [&] {
-            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
-                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
-                return true;
-            player.Act();
-            return false;
-        },
-        60000))
-        << "taken " << v.taken << " hands " << v.handsPlayed << " online " << s.Online();
-    b.link->CloseGameSocket();
-    ASSERT_TRUE(Pump([&] { return !s.Online(); }));
-    b.table->maydiscard = 0;  // what the last table showed does not count
+    ASSERT_TRUE(PlayToMidHandAndDrop(b, s, player));
     b.LogInAs("tester", "secret");
     // The robot played the seat meanwhile; the restored table goes on in step with the server
     // from the user's next turn.
-    ASSERT_TRUE(Pump([&] {
-        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
-               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", &v, &seat) &&
-               v.current == seat;
-    }, 20000));
+    testserver::TableView v;
+    int seat = 0;
+    ASSERT_TRUE(WaitForRestoredTurn(b, s, &v, &seat));
     EXPECT_EQ(Compare(*b.table, v), "");
-    ASSERT_TRUE(Pump(
-        [&] {
-            player.Act();
-            return b.table->state == kHandOver;
-        },
-        60000));
+    ASSERT_TRUE(PlayToHandEnd(b, player));
 }
 
 // The hostile cases of a running hand over the link: the client stays connected, keeps its

@@ -48,4 +48,47 @@ struct LinkPlayer {
     }
 };
 
+// Plays until the user is to discard with a discard on show and more than 60 tiles taken (what
+// a restore must carry), then drops the link; false when that moment does not come or the
+// table stays online.  What the last table showed does not count afterwards.
+inline bool PlayToMidHandAndDrop(OnlineBench& b, ServerBench& s, LinkPlayer& player) {
+    testserver::TableView v;
+    int seat = 0;
+    const bool reached = Pump(
+        [&] {
+            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
+                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
+                return true;
+            player.Act();
+            return false;
+        },
+        60000);
+    EXPECT_TRUE(reached) << "taken " << v.taken << " hands " << v.handsPlayed;
+    if (!reached) return false;
+    b.link->CloseGameSocket();
+    if (!Pump([&] { return !s.Online(); })) return false;
+    b.table->maydiscard = 0;
+    return true;
+}
+
+// Waits until the table, back online, is at the user's turn of a running hand and the server
+// waits on the same seat; its view and the seat are left in `v` and `seat`.
+inline bool WaitForRestoredTurn(OnlineBench& b, ServerBench& s, testserver::TableView* v, int* seat) {
+    return Pump([&] {
+        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
+               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", v, seat) &&
+               v->current == *seat;
+    }, 20000);
+}
+
+// Plays the running hand to its score sheet.
+inline bool PlayToHandEnd(OnlineBench& b, LinkPlayer& player) {
+    return Pump(
+        [&] {
+            player.Act();
+            return b.table->state == kHandOver;
+        },
+        60000);
+}
+
 }  // namespace onlinetest

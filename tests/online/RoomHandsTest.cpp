@@ -128,28 +128,12 @@ TEST(RoomHands, ALostHandComesBackOnEnteringTheRoomAgain) {
     OnlineBench& b = *s.bench;
     SitInRoom(s, 7, 2);
     LinkPlayer player{*b.table, s};
-    TableView v;
-    int seat = 0;
-    ASSERT_TRUE(Pump(
-        [&] {
-            if (s.server.TableViewOf("tester", &v, &seat) && v.running && v.taken > 60 &&
-                v.current == seat && v.shownSeat >= 0 && b.table->maydiscard)
-                return true;
-            player.Act();
-            return false;
-        },
-        60000))
-        << "taken " << v.taken;
-    b.link->CloseGameSocket();
-    ASSERT_TRUE(Pump([&] { return !s.Online(); }));
-    b.table->maydiscard = 0;  // what the last table showed does not count
+    ASSERT_TRUE(PlayToMidHandAndDrop(b, s, player));
     const std::size_t before = s.server.TranscriptEntries().size();
     b.LogInAs("tester", "secret");
-    ASSERT_TRUE(Pump([&] {
-        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
-               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", &v, &seat) &&
-               v.current == seat;
-    }, 20000));
+    TableView v;
+    int seat = 0;
+    ASSERT_TRUE(WaitForRestoredTurn(b, s, &v, &seat));
     EXPECT_EQ(seat, 2);
     EXPECT_EQ(b.table->ownseat, 2);
     EXPECT_EQ(Compare(*b.table, v), "");
@@ -167,10 +151,5 @@ TEST(RoomHands, ALostHandComesBackOnEnteringTheRoomAgain) {
     s.server.WithRooms([](testserver::Rooms* rooms) {
         EXPECT_NE(rooms->Table(0, 7)->seats[2].conn, testserver::kNoConnection);
     });
-    ASSERT_TRUE(Pump(
-        [&] {
-            player.Act();
-            return b.table->state == kHandOver;
-        },
-        60000));
+    ASSERT_TRUE(PlayToHandEnd(b, player));
 }
