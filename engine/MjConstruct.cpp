@@ -28,11 +28,11 @@ std::uint8_t bMusicPlaying = 0;
 namespace {
 
 // The table's timers in the order they are made, with their intervals at construction.
-struct TimerSpec {
+struct TimerSetting {
     unsigned id;
     int interval;
 };
-constexpr TimerSpec kTimerSpecs[kTableTimerCount] = {
+constexpr TimerSetting kTimerSettings[kTableTimerCount] = {
     {kTimerStep, 10000},       {kTimerReveal, 100000},   {kTimerDiscardCount, 1000},
     {kTimerClaimCount, 1000},  {kTimerBlink, 200},       {kTimerIdle, 500},
     {kTimerKeepAlive, 10000},  {kTimerClaims, 100},      {kTimerPung, 500},
@@ -130,8 +130,8 @@ CMj::~CMj() {
 void CMj::CreateTimers() {
     for (int i = 0; i < kTableTimerCount; i++) {
         timers_[i] = std::make_unique<CMjTimer>();
-        timers_[i]->id = kTimerSpecs[i].id;
-        timers_[i]->interval = kTimerSpecs[i].interval;
+        timers_[i]->id = kTimerSettings[i].id;
+        timers_[i]->interval = kTimerSettings[i].interval;
     }
     for (unsigned id : kRunningTimers) Timer(id)->SetEnabled(true);
 }

@@ -17,13 +17,13 @@ constexpr MjPoint kChatEditAt{256, 563};
 constexpr platform::Rect kChatLogRect{10, 65, 250, 190};
 constexpr platform::Rect kPhraseListRect{408, 430, 648, 560};
 
-struct LinkSpec {
+struct LinkEntry {
     MjPoint at;
     const char* caption;
     const char* address;
 };
 // The two links the table shows offline; online more come from the server, a pair at a time.
-constexpr LinkSpec kLinks[] = {
+constexpr LinkEntry kLinks[] = {
     {{265, 572}, "访问翠岭网站", "https://cuiling.example/"},
     {{485, 572}, "每日精选小游戏,免费玩", "https://cuiling.example/moregames?from=cuiling"},
 };
@@ -65,7 +65,7 @@ void CMj::DeleteChatWindows() {
 void CMj::SetUpLinkLabels() {
     for (int i = 0; i < kMaxLinkLabels; i++) links[i] = &linkLabels_[i];
     linkcount = 0;
-    for (const LinkSpec& link : kLinks) {
+    for (const LinkEntry& link : kLinks) {
         links[linkcount]->Set(link.at.x, link.at.y, link.caption, link.address);
         linkcount++;
     }
@@ -73,12 +73,4 @@ void CMj::SetUpLinkLabels() {
 
 // The pictures follow the table style chosen at start-up; which buttons show follows the
 // renderer's style (the classic table has a close button of its own).
-void CMj::SetUpButtons() {
-    for (const TableButtonSpec& spec : kTableButtonSpecs)
-        buttons.Add(bNewStyle ? spec.newStyleBitmap : spec.classicBitmap, spec.caption);
-    for (int id = 0; id < kTableButtonCount; id++) {
-        const TableButtonSpec& spec = kTableButtonSpecs[id];
-        Button(id).enabled = spec.disabled ? 0 : 1;
-        Button(id).visible = (renderer.bClassic ? spec.shownInClassic : spec.shownInNewStyle) ? 1 : 0;
-    }
-}
+void CMj::SetUpButtons() { AddTableButtons(buttons, bNewStyle != 0, renderer.bClassic != 0); }

@@ -1,5 +1,7 @@
 #include "engine/TableButtons.h"
 
+#include "ui/BitButtonArray.h"
+
 namespace {
 constexpr bool kDisabled = true;
 constexpr bool kEnabled = false;
@@ -7,7 +9,7 @@ constexpr bool kShown = true;
 constexpr bool kHidden = false;
 }  // namespace
 
-const TableButtonSpec kTableButtonSpecs[kTableButtonCount] = {
+const TableButtonDef kTableButtonDefs[kTableButtonCount] = {
     {"Graphic\\peng.bmp", "Graphic\\peng.bmp", "", kDisabled, kHidden, kHidden},
     {"Graphic\\gang.bmp", "Graphic\\gang.bmp", "", kDisabled, kHidden, kHidden},
     {"Graphic\\hu.bmp", "Graphic\\hu.bmp", "", kDisabled, kHidden, kHidden},
@@ -45,3 +47,12 @@ const TableButtonSpec kTableButtonSpecs[kTableButtonCount] = {
     {"Graphic\\NewStyle\\帮助.bmp", "Graphic\\NewStyle\\帮助.bmp", "", kEnabled, kHidden, kHidden},
     {"Graphic\\NewStyle\\离开.bmp", "Graphic\\NewStyle\\离开.bmp", "", kEnabled, kHidden, kHidden},
 };
+
+void AddTableButtons(CBitButtonArray& buttons, bool newStylePictures, bool classicTable) {
+    for (const TableButtonDef& def : kTableButtonDefs) {
+        buttons.Add(newStylePictures ? def.newStyleBitmap : def.classicBitmap, def.caption);
+        CBitButton& button = *buttons.GetButton(buttons.count - 1);
+        button.enabled = def.disabled ? 0 : 1;
+        button.visible = (classicTable ? def.shownInClassic : def.shownInNewStyle) ? 1 : 0;
+    }
+}

@@ -33,7 +33,7 @@ enum TableButtonId : int {
 
 // How a button is made: a bitmap for each table style (a file under the program folder or a
 // resource name) and a caption; then its state after construction.
-struct TableButtonSpec {
+struct TableButtonDef {
     const char* classicBitmap;
     const char* newStyleBitmap;
     const char* caption;
@@ -43,7 +43,14 @@ struct TableButtonSpec {
 };
 
 // In id order.
-extern const TableButtonSpec kTableButtonSpecs[kTableButtonCount];
+extern const TableButtonDef kTableButtonDefs[kTableButtonCount];
+
+class CBitButtonArray;
+
+// Adds the 31 buttons in id order, with the pictures of the new style or the classic one, and
+// sets each one's state after construction: enabled, and shown as the classic or the new-style
+// table shows it.
+void AddTableButtons(CBitButtonArray& buttons, bool newStylePictures, bool classicTable);
 
 // The claim buttons that show and hide together: pung, kong, win, pass, chow and ready.
 constexpr int kClaimButtons[] = {kButtonPung, kButtonKong, kButtonWin,

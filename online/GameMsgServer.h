@@ -142,7 +142,7 @@ struct MsgRiver {
 struct ScTableRestore {
     static constexpr int kType = SC_TABLE_RESTORE;
     int part = 0;  // 1: table and hand; any other value: the rivers
-    // Part 1.
+    // Record 1 (`part` 1).
     int variant = 0;                          // 2
     int count = 0;                            // 3
     std::uint8_t hand[kMsgHandTiles] = {};    // 4..
@@ -160,7 +160,7 @@ struct ScTableRestore {
     int flowers[kMsgSeats] = {};              // 37..40
     bool ready[kMsgSeats] = {};               // 41..44 == 1
     MsgSeatMelds melds[kMsgSeats];            // from 51
-    // Part 2: from byte 3.
+    // Record 2: from byte 3.
     MsgRiver rivers[kMsgSeats];
 };
 

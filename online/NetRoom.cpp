@@ -23,11 +23,11 @@ namespace {
 
 constexpr char kSection[] = "UserSet";
 
-struct ButtonSpec {
+struct RoomButton {
     const char* picture;
     const char* hint;
 };
-constexpr ButtonSpec kButtons[] = {
+constexpr RoomButton kButtons[] = {
     {"Graphic\\NetForm\\prev.bmp", "游戏设置"},
     {"Graphic\\NetForm\\next.bmp", "访问游戏网站"},
     {"Graphic\\NetForm\\Close.bmp", "退出大厅"},
@@ -55,7 +55,7 @@ void WriteInt(const char* key, int value, const std::string& path) {
 CNetRoom::CNetRoom(std::string_view backgroundPath, CMj* ownerTable)
     : CBitForm(backgroundPath, ownerTable) {
     ClearTables();
-    for (const ButtonSpec& b : kButtons) {
+    for (const RoomButton& b : kButtons) {
         buttons.Add(b.picture, "");
         buttons.GetButton(buttons.count - 1)->hint = b.hint;
     }

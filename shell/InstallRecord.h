@@ -10,11 +10,11 @@
 // The executable's full path on disk, as the record holds it.
 std::string InstalledExePath();
 
-// Part 1, written at every start before anything else: the game's own key.
+// The first half of the record, written at every start before anything else: the game's own key.
 void WriteGameInstallRecord();
-// Part 2, written by the main window at every start: the portal's key with ExePath.
+// The second half, written by the main window at every start: the portal's key with ExePath.
 void WritePortalInstallRecord();
 
-// The keys of the two parts.
+// The keys of the two halves.
 extern const char kGameInstallKey[];
 extern const char kPortalInstallKey[];

@@ -110,8 +110,8 @@ TEST_F(Construction, OnlyTheMenuButtonIsShownAndTheClaimButtonsAreOffAndDisabled
     for (int id : kClaimButtons) EXPECT_FALSE(t.Button(id).enabled) << id;
     EXPECT_TRUE(t.Button(kButtonDiscard).enabled);
     EXPECT_FALSE(t.claimpending);
-    EXPECT_STREQ(kTableButtonSpecs[4].caption, "出");
-    EXPECT_TRUE(kTableButtonSpecs[kButtonClose].shownInClassic);
+    EXPECT_STREQ(kTableButtonDefs[4].caption, "出");
+    EXPECT_TRUE(kTableButtonDefs[kButtonClose].shownInClassic);
 }
 
 TEST_F(Construction, TheRulesStartOfficialWithoutAWildTileEverywhere) {

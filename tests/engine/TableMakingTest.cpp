@@ -48,11 +48,11 @@ TEST_F(TableMaking, TheButtonsTakeThePicturesAndStateOfTheTableStyle) {
         ASSERT_EQ(t.buttons.count, kTableButtonCount);
         EXPECT_EQ(t.renderer.bClassic, newStyle ? 0 : 1);
         for (int id = 0; id < kTableButtonCount; id++) {
-            const TableButtonSpec& spec = kTableButtonSpecs[id];
+            const TableButtonDef& def = kTableButtonDefs[id];
             const CBitButton& b = t.Button(id);
             ASSERT_NE(b.picture, nullptr) << id;
-            EXPECT_EQ(b.picture->Name(), newStyle ? spec.newStyleBitmap : spec.classicBitmap) << id;
-            EXPECT_EQ(b.caption, spec.caption) << id;
+            EXPECT_EQ(b.picture->Name(), newStyle ? def.newStyleBitmap : def.classicBitmap) << id;
+            EXPECT_EQ(b.caption, def.caption) << id;
             const bool shown = id == kButtonMenu || (id == kButtonClose && !newStyle);
             EXPECT_EQ(b.visible, shown) << "style " << int(newStyle) << ", button " << id;
         }

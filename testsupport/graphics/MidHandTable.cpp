@@ -10,15 +10,10 @@ namespace tabletest {
 
 namespace {
 
-// The table buttons made from their new-style pictures, shown as the table object shows them
-// after it is made.
+// The table buttons of the style, in the state the table object gives them when it is made.
 CBitButtonArray* MakeButtons(bool newStyle) {
     auto* buttons = new CBitButtonArray();
-    for (const TableButtonSpec& spec : kTableButtonSpecs) {
-        buttons->Add(newStyle ? spec.newStyleBitmap : spec.classicBitmap, spec.caption);
-        const bool shown = newStyle ? spec.shownInNewStyle : spec.shownInClassic;
-        buttons->GetButton(buttons->count - 1)->visible = shown ? 1 : 0;
-    }
+    AddTableButtons(*buttons, newStyle, !newStyle);
     return buttons;
 }
 
