@@ -63,9 +63,9 @@ function(mj_test name)
   file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/out)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   # Every discovered test runs headless, with the sanitizer's options, and a test that waits
-  # (a modal window nobody answers) fails after five minutes instead of holding the run.  Set by a script that
-  # CTest reads after the test list, since gtest_discover_tests' PROPERTIES would split the
-  # list of variables into separate arguments and keep only the first.
+  # (a modal window nobody answers) fails after five minutes instead of holding the run.  Set
+  # by a script that CTest reads after the test list, since gtest_discover_tests' PROPERTIES
+  # would split the list of variables into separate arguments and keep only the first.
   set(env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ${MJ_SANITIZER_TEST_ENV} ${T_ENV})
   set(env_script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
   file(WRITE ${env_script}
