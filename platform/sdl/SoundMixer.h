@@ -1,6 +1,7 @@
 // Our software mixer: every playing buffer, the sound-file channel and the music are summed
-// and brought to 16-bit stereo through a peak limiter, so coinciding sounds never clip.  An audio output (SdlAudioOutput) pulls the mix through
-// Mix(); tests call Mix() directly and look at the samples.
+// and brought to 16-bit stereo through a peak limiter, so coinciding sounds never clip.  An
+// audio output (SdlAudioOutput) pulls the mix through Mix(); tests call Mix() directly and
+// look at the samples.
 #pragma once
 
 #include <cstddef>
