@@ -61,7 +61,9 @@ struct Source {
 };
 
 Source Measure(const std::string& gamePath, int sign) {
-    Source s{gamePath, *platform::LoadWavFile(platform::ProgramPath(gamePath))};
+    const auto wav = platform::LoadWavFile(platform::ProgramPath(gamePath));
+    EXPECT_TRUE(wav) << gamePath;
+    Source s{gamePath, wav.value_or(platform::WavSound{})};
     const std::vector<std::int16_t> stereo = platform::WavToStereo16(s.wav, SoundMixer::kSampleRate);
     for (std::size_t i = 0; i < stereo.size(); i += kChannels) {
         if (sign * stereo[i] <= s.peak) continue;
