@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -32,7 +33,8 @@ const NoDeviceCase kCases[] = {
 // Opens the output in a child process with the case's environment; returns what the child
 // wrote to standard error.  `opened` tells whether the output opened after all.
 std::string StandardErrorOfOutput(const NoDeviceCase& c, bool* opened) {
-    const std::string log = std::string(MJ_TEST_OUT_DIR) + "/no_device_stderr.txt";
+    // One file per test process: CTest runs the cases side by side.
+    const std::string log = std::string(MJ_TEST_OUT_DIR) + "/no_device_stderr_" + std::to_string(getpid()) + ".txt";
     const pid_t child = fork();
     if (child == 0) {
         const int fd = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -47,7 +49,9 @@ std::string StandardErrorOfOutput(const NoDeviceCase& c, bool* opened) {
     waitpid(child, &status, 0);
     *opened = !WIFEXITED(status) || WEXITSTATUS(status) != 0;
     std::ifstream in(log);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string said{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::remove(log.c_str());
+    return said;
 }
 
 }  // namespace
