@@ -1,7 +1,7 @@
-// Plays offline hands (one unless told otherwise) headless with the program's real sound system, as a player hears it
-// through the sound device, and measures what the device was given.  The table runs on the
-// virtual clock kept in step with the wall clock, so the device pulls the mix in real time;
-// seat 0 is played by the scripted user.  Run it with SDL_AUDIODRIVER=disk: SDL writes the
+// Plays offline hands (one unless told otherwise) headless with the program's real sound
+// system, as a player hears them through the sound device, and measures what the device was
+// given.  The table runs on the virtual clock kept in step with the wall clock, so the device
+// pulls the mix in real time; seat 0 is played by the scripted user.  Run it with SDL_AUDIODRIVER=disk: SDL writes the
 // device's 16-bit stereo into SDL_DISKAUDIOFILE, and the tool reads that file back at the end
 // and prints its peak and the count of samples at full scale.
 //
@@ -17,13 +17,13 @@
 #include <string>
 #include <thread>
 
+#include "graphics/FrameDialogs.h"
 #include "platform/Music.h"
 #include "platform/Path.h"
 #include "platform/Sound.h"
 #include "platform/WholeFile.h"
 #include "platform/sdl/AudioSystem.h"
 #include "testsupport/engine/HeadlessTable.h"
-#include "graphics/FrameDialogs.h"
 
 namespace {
 
