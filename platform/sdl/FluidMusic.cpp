@@ -16,10 +16,10 @@ constexpr std::size_t kMaxSongBytes = 4u << 20;
 // General MIDI soundfonts run from a few to a few hundred megabytes.
 constexpr std::size_t kMaxSoundFontBytes = 512u << 20;
 
-// The synthesiser's output gain.  At FluidSynth's default (0.2) a General MIDI song sits about
-// 20 dB under the game's effects and voices, which are normalised close to full scale; at this
-// gain the background song sits about 4 dB under them and peaks near 0.6 of full scale.
-constexpr double kMusicGain = 1.4;
+// The synthesiser's output gain.  The game's effects and voices share one loudness (the RMS
+// of their loudest 400 ms at -20 dB of full scale); at this gain the background song sits
+// about 4 dB under them and peaks near 0.3 of full scale, leaving the mix room for the calls.
+constexpr double kMusicGain = 0.72;
 
 // A Standard MIDI File starts with its 14-byte "MThd" header chunk.
 bool LooksLikeMidi(const std::string& bytes) {

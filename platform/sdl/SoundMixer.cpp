@@ -165,8 +165,7 @@ void SoundMixer::Mix(std::int16_t* out, std::size_t frames) {
         music_->Render(musicBuffer_.data(), frames);
         for (std::size_t i = 0; i < samples; ++i) accum_[i] += musicBuffer_[i];
     }
-    for (std::size_t i = 0; i < samples; ++i)
-        out[i] = static_cast<std::int16_t>(std::clamp<std::int32_t>(accum_[i], INT16_MIN, INT16_MAX));
+    limiter_.Process(accum_.data(), out, frames);
 }
 
 }  // namespace platform

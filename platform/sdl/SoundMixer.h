@@ -1,6 +1,7 @@
 // Our software mixer: every playing buffer, the sound-file channel and the music are summed
-// into 16-bit stereo and clipped.  An audio output (SdlAudioOutput) pulls the mix through
-// Mix(); tests call Mix() directly and look at the samples.
+// and brought to 16-bit stereo through a peak limiter, so coinciding sounds never clip.  An
+// audio output (SdlAudioOutput) pulls the mix through Mix(); tests call Mix() directly and
+// look at the samples.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,7 @@
 
 #include "platform/Sound.h"
 #include "platform/Wav.h"
+#include "platform/sdl/Limiter.h"
 
 namespace platform {
 
@@ -53,7 +55,8 @@ public:
     void SetOutputOpen(bool open);
 
     // Renders `frames` frames of interleaved stereo into `out` and advances every playing
-    // sound; buffers that reach their end stop.
+    // sound; buffers that reach their end stop.  The sum goes through the limiter: no sample
+    // leaves louder than Limiter::kCeiling.
     void Mix(std::int16_t* out, std::size_t frames);
 
     struct Voice;  // one buffer's samples and play state (the mixer's own)
@@ -72,6 +75,7 @@ private:
     std::shared_ptr<Voice> beep_;                  // the default beep, one of the live voices
     MixerSource* music_ = nullptr;
     bool outputOpen_ = false;
+    Limiter limiter_{kSampleRate, kChannels};
     std::vector<std::int32_t> accum_;
     std::vector<std::int16_t> musicBuffer_;
 };

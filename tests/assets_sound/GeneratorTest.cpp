@@ -1,9 +1,11 @@
-// The generator's own pieces: the WAVE writer and the voice clean-up.
+// The generator's own pieces: the WAVE writer, the voice clean-up and the common level.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "WaveReader.h"
+#include "tools/sound/Level.h"
 #include "tools/sound/Synth.h"
 #include "tools/sound/Voice.h"
 #include "tools/sound/Wave.h"
@@ -56,14 +58,49 @@ TEST(Resample, KeepsDurationAndPitch) {
     EXPECT_NEAR(crossings, 882, 2);
 }
 
-TEST(Normalise, ScalesThePeakAndLeavesSilenceAlone) {
-    soundgen::Signal s = {0.1f, -0.4f, 0.2f};
-    soundgen::Normalise(s, 0.8f);
-    EXPECT_FLOAT_EQ(s[1], -0.8f);
-    EXPECT_FLOAT_EQ(s[0], 0.2f);
+// A tone of the given amplitude at 1 kHz, `seconds` long.
+soundgen::Signal ToneOf(double amp, double seconds) {
+    soundgen::Signal s(static_cast<std::size_t>(seconds * soundgen::kSampleRate));
+    for (std::size_t i = 0; i < s.size(); ++i)
+        s[i] = float(amp * std::sin(2 * 3.14159265358979 * 1000 * i / soundgen::kSampleRate));
+    return s;
+}
+
+float Peak(const soundgen::Signal& s) {
+    float peak = 0;
+    for (float x : s) peak = std::max(peak, std::fabs(x));
+    return peak;
+}
+
+TEST(Level, BringsASteadySoundToTheCommonLoudness) {
+    // A sine's RMS is 3 dB under its peak: far under the ceiling at the common loudness.
+    for (double amp : {0.01, 0.3, 1.0}) {
+        soundgen::Signal s = ToneOf(amp, 1.0);
+        soundgen::Level(s);
+        EXPECT_NEAR(soundgen::LoudnessDb(s), soundgen::kLoudnessDb, 0.05) << amp;
+        EXPECT_NEAR(Peak(s), std::pow(10.0, (soundgen::kLoudnessDb + 3.01) / 20), 0.002) << amp;
+    }
+}
+
+TEST(Level, StopsAClickAtThePeakCeilingAndLeavesSilenceAlone) {
+    // One loud sample in 400 ms of near silence: its RMS is far under its peak.
+    soundgen::Signal click(soundgen::kSampleRate, 0.0f);
+    click[100] = 0.2f;
+    soundgen::Level(click);
+    EXPECT_FLOAT_EQ(Peak(click), soundgen::kPeakCeiling);
+    EXPECT_LT(soundgen::LoudnessDb(click), soundgen::kLoudnessDb - 6);
     soundgen::Signal quiet(3, 0.0f);
-    soundgen::Normalise(quiet, 0.8f);
+    soundgen::Level(quiet);
     EXPECT_EQ(quiet, soundgen::Signal(3, 0.0f));
+}
+
+TEST(LoudnessDb, IsTheLoudestFourHundredMilliseconds) {
+    // Two seconds of quiet with 400 ms of a louder tone in them: the loud part counts.
+    soundgen::Signal s = ToneOf(0.01, 2.0);
+    const soundgen::Signal loud = ToneOf(0.5, 0.4);
+    std::copy(loud.begin(), loud.end(), s.begin() + soundgen::kSampleRate);
+    EXPECT_NEAR(soundgen::LoudnessDb(s), 20 * std::log10(0.5 / std::sqrt(2.0)), 0.3);
+    EXPECT_EQ(soundgen::LoudnessDb(soundgen::Signal(10, 0.0f)), -200.0);
 }
 
 }  // namespace

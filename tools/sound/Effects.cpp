@@ -6,13 +6,12 @@
 #include <variant>
 #include <vector>
 
+#include "tools/sound/Level.h"
 #include "tools/sound/Synth.h"
 
 namespace soundgen {
 
 namespace {
-
-constexpr float kEffectPeak = 0.8f;
 
 // Dice shaken and rolling out: a run of hard clicks, each a bright noise burst with a short
 // wooden ring, coming closer together and softer as the dice settle.
@@ -198,7 +197,7 @@ Signal MakeEffect(EffectRecipe recipe) {
     } else {
         s = Recipes().at(recipe)();
     }
-    Normalise(s, kEffectPeak);
+    Level(s);
     return s;
 }
 

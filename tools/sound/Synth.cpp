@@ -118,12 +118,5 @@ void AddBell(Signal& s, double start, double hz, double amp, double decay) {
                     Envelope{0.001, decay * p.decay}});
 }
 
-void Normalise(Signal& s, float peak) {
-    float top = 0;
-    for (float x : s) top = std::max(top, std::fabs(x));
-    if (top <= 0) return;
-    const float k = peak / top;
-    for (float& x : s) x *= k;
-}
 
 }  // namespace soundgen

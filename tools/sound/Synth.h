@@ -67,7 +67,4 @@ void Add(Signal& s, const Vowel& v);
 // A struck bell or metal: the base tone and its inharmonic partials, each dying faster.
 void AddBell(Signal& s, double start, double hz, double amp, double decay);
 
-// Scales the signal so its largest magnitude is `peak`; a silent signal stays as it is.
-void Normalise(Signal& s, float peak);
-
 }  // namespace soundgen

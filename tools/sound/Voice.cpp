@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "platform/Gbk.h"
+#include "tools/sound/Level.h"
 #include "tools/sound/Synth.h"
 
 namespace soundgen {
 
 namespace {
 
-constexpr float kVoicePeak = 0.89f;        // about -1 dB
 constexpr float kSilenceFraction = 0.02f;  // below 2 % of the peak counts as silence
 constexpr double kMarginSeconds = 0.012;
 constexpr double kEdgeFadeSeconds = 0.006;
@@ -69,7 +69,7 @@ Signal VoiceSynth::Speak(std::string_view gbkWords, Speaker speaker) {
     std::transform(pcm.begin(), pcm.end(), raw.begin(), [](short x) { return x / 32768.0f; });
     Signal voice = TrimSilence(Resample(raw, rate_, kSampleRate), kSilenceFraction, kMarginSeconds);
     FadeEdges(voice);
-    Normalise(voice, kVoicePeak);
+    Level(voice);
     return voice;
 }
 

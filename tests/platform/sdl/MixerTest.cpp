@@ -53,12 +53,28 @@ TEST_F(MixerTest, NothingPlayingMixesSilence) {
     EXPECT_EQ(Mix(64), Constant(64, 0));
 }
 
-TEST_F(MixerTest, TwoBuffersSumAndClip) {
+TEST_F(MixerTest, TwoBuffersSumAndTheLimiterHoldsTheirPeaksUnderFullScale) {
     auto a = Buffer({1000, 20000, -20000, 30000});
     auto b = Buffer({234, 20000, -20000, -30000});
     a->Play();
     b->Play();
-    EXPECT_EQ(Mix(4), (std::vector<std::int16_t>{1234, 32767, -32768, 0}));
+    EXPECT_EQ(Mix(4), (std::vector<std::int16_t>{1234, Limiter::kCeiling, -Limiter::kCeiling, 0}));
+}
+
+TEST_F(MixerTest, AfterALoudBurstTheLimiterGivesBackFullLevelWithin100Ms) {
+    // 50 ms of two buffers near full scale over a steady quiet sound of half a second.
+    constexpr std::size_t kBurst = SoundMixer::kSampleRate / 20;
+    constexpr std::size_t k100Ms = SoundMixer::kSampleRate / 10;
+    auto loud = Buffer(Constant(kBurst, 30000));
+    auto louder = Buffer(Constant(kBurst, 30000));
+    auto steady = Buffer(Constant(SoundMixer::kSampleRate / 2, 1000));
+    for (auto* b : {loud.get(), louder.get(), steady.get()}) b->Play();
+    const auto burst = Mix(kBurst);
+    EXPECT_EQ(*std::max_element(burst.begin(), burst.end()), Limiter::kCeiling);
+    const auto after = Mix(k100Ms);
+    EXPECT_LT(after.front(), 1000);  // the gain is still down as the burst ends ...
+    EXPECT_GE(after.back(), 990);    // ... and back within 1 % 100 ms later
+    EXPECT_TRUE(std::is_sorted(after.begin(), after.end()));  // rising without a wobble
 }
 
 TEST_F(MixerTest, VolumeIsHundredthsOfADecibel) {
@@ -193,7 +209,7 @@ TEST_F(MixerTest, MusicSourceIsAddedIn) {
     auto buffer = Buffer(Constant(4, 5000));
     buffer->Play();
     mixer_.SetMusicSource(&tone);
-    EXPECT_EQ(Mix(4), Constant(4, 32767));
+    EXPECT_EQ(Mix(4), Constant(4, Limiter::kCeiling));
     mixer_.SetMusicSource(nullptr);
     EXPECT_EQ(Mix(1), Constant(1, 0));
 }
