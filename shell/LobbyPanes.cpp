@@ -236,6 +236,8 @@ bool QtLobbyWindows::OpenTalkWindow(const std::string& peer) {
     return true;
 }
 
+void QtLobbyWindows::CloseTalkWindows() { TalkForms.clear(); }
+
 void QtLobbyWindows::TalkClosed(const std::string& peer) {
     for (auto it = TalkForms.begin(); it != TalkForms.end(); ++it)
         if ((*it)->PeerName() == peer) {
