@@ -236,7 +236,15 @@ bool QtLobbyWindows::OpenTalkWindow(const std::string& peer) {
     return true;
 }
 
-void QtLobbyWindows::CloseTalkWindows() { TalkForms.clear(); }
+// Each is deleted once back in the event loop: the end of online play may come from inside a
+// talk window's own send, whose window must outlive it.
+void QtLobbyWindows::CloseTalkWindows() {
+    for (std::unique_ptr<TTalkForm>& form : TalkForms) {
+        form->hide();
+        form.release()->deleteLater();
+    }
+    TalkForms.clear();
+}
 
 void QtLobbyWindows::TalkClosed(const std::string& peer) {
     for (auto it = TalkForms.begin(); it != TalkForms.end(); ++it)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -182,6 +183,8 @@ const MarkCase kMarkCases[] = {
     {"a marked drawn tile, all marked", true, true, true, 13, true},
     {"an unmarked drawn tile", false, true, false, 13, true},
 };
+
+void PrintTo(const MarkCase& c, std::ostream* os) { *os << c.what; }
 
 class MarkedTiles : public NetTable, public ::testing::WithParamInterface<MarkCase> {};
 

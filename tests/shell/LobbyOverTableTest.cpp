@@ -2,6 +2,8 @@
 // player sits down, once a lost hand comes back, and once online play ends (talk windows with
 // them); the banner shows the program folder's own page; the server's message boxes come one
 // at a time, a few waiting, however many the server sends.
+#include <QCoreApplication>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
@@ -22,6 +24,7 @@
 #include "online/MainWindowNotices.h"
 #include "online/NetRoom.h"
 #include "online/NoticeBoxQueue.h"
+#include "online/qt/TalkForm.h"
 #include "shell/LobbyPanes.h"
 #include "shell/MainForm.h"
 #include "shell/QtText.h"
@@ -104,9 +107,14 @@ TEST_F(LobbyOverTableTest, NoLobbyPaneStaysOverTheTable) {
     panes->ShowInviteList(true, 10, 10);
     panes->OpenTalkWindow("bob");
     panes->OpenTalkWindow("amy");
+    QPointer<TTalkForm> talk = panes->FindTalk("bob");
     table->NetGameEnded();
     EXPECT_EQ(Shown(), "");
     EXPECT_EQ(panes->TalkWindowCount(), 0);
+    ASSERT_TRUE(talk);
+    EXPECT_TRUE(talk->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(talk);
 }
 
 // The score sheet and a new hand's reset close the invitation list.
