@@ -515,6 +515,9 @@ private:
     void OnDeal(const std::uint8_t* record);
     void OnFlower(const std::uint8_t* record);
     void OnTableChat(const std::uint8_t* record);
+    // Presses on the online table (MjTableClicks.cpp).
+    bool PickPhraseAt(int x, int y);
+    bool MarkRefusesSelected() const;
     void NetThrowDice(int seat, int die1, int die2, bool effectFirst);
     void NetSetWinds(int wind);
     void NetTakeFront(int n);

@@ -4,6 +4,7 @@
 
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
+#include "online/Lobby.h"
 #include "platform/Desktop.h"
 #include "rules/Random.h"
 
@@ -293,6 +294,7 @@ void CMj::ShowClaimButtons(bool show) {
 
 void CMj::ResetTable() {
     ShowClaimButtons(false);
+    CurrentLobbyWindows()->ShowInviteList(false, 0, 0);
     Timer(kTimerStep)->SetEnabled(false);
     chosen = 0;
     curplayer = 0;

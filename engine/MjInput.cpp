@@ -113,7 +113,7 @@ void CMj::TableRightDown() {
 }
 
 void CMj::TableLeftDown(int x, int y) {
-    if (buttons.MouseDown(x, y) >= 0 || (chatlog && chatlog->MouseDown(x, y)) ||
+    if (PickPhraseAt(x, y) || buttons.MouseDown(x, y) >= 0 || (chatlog && chatlog->MouseDown(x, y)) ||
         (phraselist && phraselist->MouseDown(x, y)) || ClickLink(x, y)) {
         Redraw();
         return;
@@ -128,7 +128,7 @@ void CMj::TableLeftDown(int x, int y) {
         if (p.canplay[p.select]) OnKongButton();
     } else if (exchangemode == kMarkingTiles) {
         MarkExchangeTile(x, y);
-    } else {
+    } else if (!MarkRefusesSelected()) {
         AutoDiscard();
     }
 }

@@ -95,6 +95,8 @@ public:
     virtual int TalkWindowCount() { return 0; }
     virtual bool AddTalkLine(const std::string&, const std::string&) { return false; }
     virtual bool OpenTalkWindow(const std::string&) { return false; }
+    // Online play ended: every talk window closes.
+    virtual void CloseTalkWindows() {}
 };
 
 void InstallLobbyWindows(LobbyWindows* windows);

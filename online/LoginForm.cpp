@@ -9,6 +9,7 @@
 #include "online/OnlineAddresses.h"
 #include "online/OnlineDialogs.h"
 #include "online/OnlineWindows.h"
+#include "online/RegForm.h"
 #include "platform/Desktop.h"
 #include "platform/Ini.h"
 #include "platform/MessageBox.h"
@@ -63,7 +64,7 @@ CLoginForm::CLoginForm(std::string_view backgroundPath, CMj* ownerTable)
     buttons.Add("Graphic\\LoginForm\\Close.bmp", "");
     buttons.Add("Graphic\\LoginForm\\Reg.bmp", "");
     buttons.Add("Graphic\\LoginForm\\Daili.bmp", "");
-    buttons.GetButton(kSignUpPage)->hint = "免费注册为翠岭的会员";
+    buttons.GetButton(kSignUp)->hint = "免费注册为翠岭的会员";
     NameEdit->textColor = kWhite;
     PassEdit->textColor = kWhite;
     PassEdit->password = 1;
@@ -102,7 +103,7 @@ void CLoginForm::Close() { Redraw(); }
 void CLoginForm::SetPos(int newX, int newY) {
     CBitForm::SetPos(newX, newY);
     buttons.SetPos(kEnter, newX + 294, newY + 409);
-    buttons.SetPos(kSignUpPage, newX + 402, newY + 409);
+    buttons.SetPos(kSignUp, newX + 402, newY + 409);
     buttons.SetPos(kBack, newX + 402, newY + 460);
     buttons.SetPos(kProxy, newX + 294, newY + 460);
     NameEdit->SetPos(newX + 287, newY + 289);
@@ -135,7 +136,7 @@ int CLoginForm::OnLButtonUp(int px, int py) {
             nActiveForm = kModeFormId;
             Redraw();
             break;
-        case kSignUpPage: platform::OpenUrl(kSignUpPageUrl); break;
+        case kSignUp: ShowDialogById(owner, CRegForm::kId); break;
         case kProxy:
             Redraw();
             ShowProxySettings();

@@ -1,4 +1,4 @@
-// The login dialog (id 12): account name and password, the log-in, back, sign-up page and proxy
+// The login dialog (id 12): account name and password, the log-in, back, sign-up and proxy
 // buttons, a status line, and a 30-second time-out while the connection is made.  It keeps the
 // proxy settings (SET.ini, edited in the proxy dialog) and remembers the last account name in
 // Network.cfg.
@@ -17,7 +17,7 @@
 
 class CLoginForm : public CBitForm {
 public:
-    enum ButtonId : int { kEnter = 0, kBack = 1, kSignUpPage = 2, kProxy = 3 };
+    enum ButtonId : int { kEnter = 0, kBack = 1, kSignUp = 2, kProxy = 3 };
     static constexpr int kId = kLoginFormId;
     static constexpr unsigned kTimerId = 200;
     static constexpr int kTimeoutSeconds = 30;

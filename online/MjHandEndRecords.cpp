@@ -8,6 +8,7 @@
 #include "engine/Mj.h"
 #include "graphics/DxSound.h"
 #include "online/GameMsgServer.h"
+#include "online/OnlineDialogs.h"
 #include "platform/Desktop.h"
 #include "ui/Dialogs.h"
 
@@ -122,7 +123,7 @@ void CMj::RestoreTable(const std::uint8_t* record) {
     Decode(record, &m);
     ResetTable();
     variant = m.variant == 0 ? 1 : m.variant;
-    if (nActiveForm == kLobbyId) nActiveForm = 0;
+    CloseDialogById(this, kLobbyId);
     state = kHandRunning;
     maydiscard = 0;
     ownseat = m.ownSeat;

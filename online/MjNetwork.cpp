@@ -6,8 +6,11 @@
 #include "graphics/FrameDialogs.h"
 #include "online/DataModule.h"
 #include "online/GameMsg.h"
+#include "online/Lobby.h"
 #include "online/LoginForm.h"
+#include "online/NetRoom.h"
 #include "online/OnlineDialogs.h"
+#include "ui/DxChatWnd.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/DxLinkLabel.h"
 
@@ -67,6 +70,7 @@ void CMj::NetStart() {
     seated = 0;
     Timer(kTimerKeepAlive)->SetEnabled(true);
     Button(kButtonInvite).visible = 1;
+    if (pNetRoom) pNetRoom->chat->Clear();
     ShowDialogById(this, kLobbyId);
     ShowOnlineWidgets(*this, true);
     bWildRule = 0;
@@ -75,12 +79,16 @@ void CMj::NetStart() {
     avatarDownloads.StartThread();
 }
 
-// The connection ended: the online timers stop, the table is cleared and the login dialog
-// comes back with an empty password.
+// The connection ended: the lobby's panes and the talk windows go, the online timers stop,
+// the table is cleared and the login dialog comes back with an empty password.
 void CMj::NetGameEnded() {
     bInfoShown = 0;
     bInviteShown = 0;
     Button(kButtonStart).visible = 0;
+    LobbyWindows* windows = CurrentLobbyWindows();
+    windows->ShowLobbyPanes(false);
+    windows->ShowInviteList(false, 0, 0);
+    windows->CloseTalkWindows();
     for (unsigned id : {kTimerDiscardCount, kTimerClaimCount, kTimerBlink, kTimerKeepAlive})
         Timer(id)->SetEnabled(false);
     ResetTable();

@@ -9,6 +9,8 @@
 #include "graphics/DxSound.h"
 #include "graphics/FrameDialogs.h"
 #include "online/GameMsgServer.h"
+#include "online/Lobby.h"
+#include "online/OnlineDialogs.h"
 #include "platform/Desktop.h"
 #include "platform/Sleep.h"
 #include "ui/Dialogs.h"
@@ -27,11 +29,19 @@ constexpr tagMj kNoWild = {8, 8};
 constexpr int kNetBreakOffset[kSeats] = {0, 54, 36, 18};
 
 constexpr int kBlinkMs = 200;
+// A deal's hand: 13 tiles, or 14 for a dealer whose last one is its draw.
+constexpr int kDealtWithDraw = 14;
 constexpr unsigned kDiceFrameMs = 10;
 constexpr unsigned kDicePauseMs = 500;
 constexpr int kFlowerFlashFrames = 12;
 
 bool SeatInRange(int seat) { return seat >= 0 && seat < kSeats; }
+
+// The kind of a user of the room's list (a listed member's mark); 0 for a name not listed.
+int UserKindOf(const char* name) {
+    const UserItem* user = Lobby.ListView1.Find(name);
+    return user ? user->info.kind : 0;
+}
 bool DieInRange(int die) { return die >= 1 && die <= 6; }
 
 }  // namespace
@@ -54,8 +64,8 @@ void CMj::OnEnterTable(const std::uint8_t* record) {
     variant = msg.variant;
     ResetTable();
     state = kNoHand;
-    if (nActiveForm == kLobbyId) nActiveForm = 0;
-    PlayMusic();
+    // The lobby's close hides its panes beside the table and starts the table's music.
+    CloseDialogById(this, kLobbyId);
     MinFan = hu.minfan = ai.minfan = msg.minFan;
     bWildRule = msg.wildRule ? 1 : 0;
     if (bWildRule) {
@@ -88,8 +98,7 @@ void CMj::OnTableUserInfo(const std::uint8_t* record) {
         std::memset(p.name, 0, sizeof p.name);
         std::memcpy(p.name, seat.name.data(), std::min(seat.name.size(), sizeof p.name - 1));
         p.sex = seat.male ? 1 : 0;
-        // The user list that would give the user's kind belongs to the lobby.
-        p.usermark = 0;
+        p.usermark = p.occupied ? UserKindOf(p.name) : 0;
     }
     for (int s = 0; s < kSeats; s++) {
         const int local = ServerSeatToLocal(s);
@@ -177,14 +186,15 @@ void CMj::NetTakeFront(int n) {
 
 void CMj::OnDeal(const std::uint8_t* record) {
     ScDeal msg;
-    if (!seated || !Decode(record, &msg) || msg.count < 0 || msg.count > 13 ||
+    if (!seated || !Decode(record, &msg) || msg.count < 0 || msg.count > kDealtWithDraw ||
         msg.extraTaken < 0 || msg.extraTaken > kWallTiles)
         return;
     StopOffer();
     ResetTable();
     CMjPlayer& user = Player[0];
-    user.hasnew = 0;
-    user.cardnum = msg.count;
+    // A dealer's fourteenth tile is its drawn tile, marked in the drawn tile's place.
+    user.hasnew = msg.count == kDealtWithDraw ? 1 : 0;
+    user.cardnum = msg.count - user.hasnew;
     markedcount = 0;
     int flowers = 0;
     for (int i = 0; i < msg.count; i++) {
@@ -193,6 +203,7 @@ void CMj::OnDeal(const std::uint8_t* record) {
         markedcount += user.lock[i];
         if (user.Mj[i].suit == kFlowerSuit) flowers++;
     }
+    if (user.hasnew) user.newmj = user.Mj[user.cardnum];
     user.SortHand();
     for (int s = 1; s < kSeats; s++) Player[s].cardnum = 13;
     discardshown = 0;

@@ -37,3 +37,12 @@ void ShowDialogById(CMj* owner, int id) {
     nActiveForm = id;
     if (owner) owner->Redraw();
 }
+
+void CloseDialogById(CMj* owner, int id) {
+    if (CBitForm* dialog = DialogForId(id)) {
+        dialog->Close();
+        return;
+    }
+    if (nActiveForm == id) nActiveForm = 0;
+    if (owner) owner->Redraw();
+}

@@ -23,3 +23,6 @@ bool PassTimerToOnlineDialog(unsigned id);
 // Makes the dialog of an id the active one: its own Show when the slot has a dialog, else the
 // id alone; then the table redraws.
 void ShowDialogById(CMj* owner, int id);
+// Closes the dialog of an id through its own Close (the lobby's hides its panes beside the
+// table); with no dialog in the slot, the id alone stops being the active one.
+void CloseDialogById(CMj* owner, int id);

@@ -236,6 +236,16 @@ bool QtLobbyWindows::OpenTalkWindow(const std::string& peer) {
     return true;
 }
 
+// Each is deleted once back in the event loop: the end of online play may come from inside a
+// talk window's own send, whose window must outlive it.
+void QtLobbyWindows::CloseTalkWindows() {
+    for (std::unique_ptr<TTalkForm>& form : TalkForms) {
+        form->hide();
+        form.release()->deleteLater();
+    }
+    TalkForms.clear();
+}
+
 void QtLobbyWindows::TalkClosed(const std::string& peer) {
     for (auto it = TalkForms.begin(); it != TalkForms.end(); ++it)
         if ((*it)->PeerName() == peer) {

@@ -34,6 +34,7 @@ public:
     int TalkWindowCount() override { return static_cast<int>(TalkForms.size()); }
     bool AddTalkLine(const std::string& peer, const std::string& line) override;
     bool OpenTalkWindow(const std::string& peer) override;
+    void CloseTalkWindows() override;
 
     // A talk window closed (WM_TALKCLOSED): removed and deleted.
     void TalkClosed(const std::string& peer);

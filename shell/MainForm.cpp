@@ -54,7 +54,9 @@ TMainForm::TMainForm(std::vector<std::string> args, QRect screen)
     window_->setAcceptDrops(false);
     Panel1 = NewWebPane(window_.get(), 154, 227, 495, 294);
     Panel1->hide();
+    // The lobby's banner shows the program folder's own page.
     Banner = NewWebPane(window_.get(), 162, 1, 285, 52);
+    if (NavigatePane(*Banner, platform::ProgramPath("ad\\banner.htm"))) FinishPage(*Banner, true);
     Banner->hide();
     endRequested_ = !StartUp(screen);
 }

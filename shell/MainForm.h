@@ -18,9 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageBox.h"
 #include "platform/WindowEvents.h"
 #include "platform/WindowPlacement.h"
 #include "online/MainWindowNotices.h"
+#include "online/NoticeBoxQueue.h"
 #include "shell/UpdateDownload.h"
 
 class CMj;
@@ -161,6 +163,10 @@ private:
     bool downloadConnected_ = false;
     QEventLoop* downloadLoop_ = nullptr;
     CInstallerDownload download_;
+    // The server's message boxes (WM_NOTICEMSG), one shown at a time.
+    NoticeBoxQueue noticeBoxes_{[](const std::string& text) {
+        platform::ShowMessage(text, kApplicationTitle, platform::MbIcon::Information);
+    }};
 };
 
 // The main window, the window itself, and the globals of the start-up.

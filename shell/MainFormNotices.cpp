@@ -63,9 +63,7 @@ void TMainForm::WMDropFiles(const std::vector<std::string>& gbkPaths) {
     }
 }
 
-void TMainForm::WMNotice(const std::string& text) {
-    platform::ShowMessage(text, kApplicationTitle, platform::MbIcon::Information);
-}
+void TMainForm::WMNotice(const std::string& text) { noticeBoxes_.Offer(text); }
 
 // The talk window of that peer is closed, removed from the list and deleted.
 void TMainForm::WMTalkClosed(const std::string& peer) {

@@ -7,12 +7,6 @@
 #include "platform/Path.h"
 #include "ui/WidgetDraw.h"
 
-namespace {
-
-constexpr int kFrameInset = 5;  // the buttons and the background stand 5 pixels out
-
-}  // namespace
-
 CChatWindow::CChatWindow(std::string_view upPath, std::string_view downPath,
                          std::string_view backgroundPath)
     : pageUp(std::make_unique<CBitButton>(platform::ProgramPath(upPath))),

@@ -15,6 +15,8 @@
 
 class CChatWindow {
 public:
+    // The page buttons and the background stand this far out of the text rectangle.
+    static constexpr int kFrameInset = 5;
     CChatWindow(const CChatWindow&) = delete;
     CChatWindow& operator=(const CChatWindow&) = delete;
 

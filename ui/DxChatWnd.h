@@ -19,6 +19,9 @@ public:
     // page.
     void Draw(int opacity);
 
+    // The background fitted to the frame 5 pixels around the text rectangle.
+    void DrawFittedBackground(int opacity) const;
+
     int barTop = 0;
     int barBottom = 0;
     int barX = 0;

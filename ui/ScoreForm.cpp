@@ -7,6 +7,7 @@
 #include "engine/Mj.h"
 #include "graphics/AlphaBlend.h"
 #include "graphics/SurfaceHelpers.h"
+#include "online/Lobby.h"
 #include "ui/Dialogs.h"
 #include "ui/FanNames.h"
 #include "ui/WidgetDraw.h"
@@ -124,6 +125,7 @@ void CScoreForm::Show() {
     buttons.GetButton(kDown)->visible = won;
     firstLine = 0;
     visible = 1;
+    CurrentLobbyWindows()->ShowInviteList(false, 0, 0);
     nActiveForm = kScoreFormId;
     Redraw();
 }

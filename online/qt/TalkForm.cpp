@@ -43,14 +43,18 @@ TTalkForm::TTalkForm(const std::string& gbkPeer)
 void TTalkForm::AddLine(const std::string& gbkLine) { Memo1->append(platform::FromGbk(gbkLine)); }
 
 // An empty input is refused with a system line; a longer text goes out cut to 100 bytes and
-// shows whole.
+// shows whole.  A text that could not go out (the link is down) says so and stays in the input.
 void TTalkForm::Button1Click() {
     const std::string text = platform::ToGbk(Memo2->toPlainText());
     if (text.empty()) {
         AddLine("[系统消息] 请不要发送空消息");
         AddLine("");
+    } else if (!SendLobbyRecord(Encode(CsTalk{peer_, text.substr(0, kTalkBytes)}))) {
+        AddLine(kTalkNotSentLine);
+        AddLine("");
+        Memo2->setFocus();
+        return;
     } else {
-        SendLobbyRecord(Encode(CsTalk{peer_, text.substr(0, kTalkBytes)}));
         AddLine("[我说]: " + text);
         AddLine(" ");
     }

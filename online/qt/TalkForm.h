@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The line a text that could not be sent leaves in the conversation.
+inline constexpr char kTalkNotSentLine[] = "[系统消息] 与服务器的连接已断开，消息未发送";
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;

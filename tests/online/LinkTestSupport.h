@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,17 @@ namespace onlinetest {
 inline std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), msg.end()); }
 inline std::string LoginSuccess() { return Bytes(Encode(ScLoginSuccess{})); }
 inline std::string LoginFail(const std::string& text) { return Bytes(Encode(ScLoginFail{text})); }
+
+// The records of a type among the bytes sent.
+inline std::vector<GameMsg> SentOfType(const std::string& sent, int type) {
+    std::vector<GameMsg> out;
+    for (std::size_t at = 0; at + kGameMsgSize <= sent.size(); at += kGameMsgSize) {
+        GameMsg r;
+        std::copy_n(sent.begin() + static_cast<long>(at), kGameMsgSize, r.begin());
+        if (MsgType(r.data()) == type) out.push_back(r);
+    }
+    return out;
+}
 
 class LinkTest : public ::testing::Test {
 protected:

@@ -54,17 +54,6 @@ ScUserInfo UserRecord(const std::string& name, int op = ScUserInfo::kAdd) {
     return u;
 }
 
-// The records of a type among the bytes sent.
-std::vector<GameMsg> SentOfType(const std::string& sent, int type) {
-    std::vector<GameMsg> out;
-    for (std::size_t at = 0; at + kGameMsgSize <= sent.size(); at += kGameMsgSize) {
-        GameMsg r;
-        std::copy_n(sent.begin() + static_cast<long>(at), kGameMsgSize, r.begin());
-        if (MsgType(r.data()) == type) out.push_back(r);
-    }
-    return out;
-}
-
 class LobbyRecords : public LinkTest {
 protected:
     void SetUp() override {
@@ -334,6 +323,34 @@ TEST_F(LobbyRecords, GoldenFrameOfTheLobbyWithUsersAtSeveralTables) {
     const auto dir = std::filesystem::path(MJ_TEST_OUT_DIR) / "online";
     std::filesystem::create_directories(dir);
     EXPECT_TRUE(testsupport::WritePng(frame, (dir / "lobby.png").string()));
+}
+
+// The room chat's background ends at its frame: below the frame, where the chat input stands,
+// the lobby looks the same with the chat shown and hidden.
+TEST_F(LobbyRecords, TheRoomChatStaysAboveTheChatInput) {
+    ScRoomChat line;
+    line.text = "玩家甲说: 大家好";
+    Feed(Encode(line));
+    auto draw = [](platform::Surface& frame) {
+        platform::Surface* previous = lpDDSPla;
+        lpDDSPla = &frame;
+        pNetRoom->Draw();
+        lpDDSPla = previous;
+    };
+    platform::Surface shown(800, 600), hidden(800, 600);
+    draw(shown);
+    pNetRoom->chat->visible = 0;
+    draw(hidden);
+    pNetRoom->chat->visible = 1;
+    const int frameBottom = pNetRoom->chat->rect.bottom + CChatWindow::kFrameInset;
+    int differing = 0;
+    for (int y = frameBottom; y < 600; y++)
+        for (int x = 0; x < 800; x++) differing += shown.Row(y)[x] != hidden.Row(y)[x];
+    EXPECT_EQ(differing, 0);
+    // Above it the chat is drawn.
+    int drawn = 0;
+    for (int x = 40; x < 540; x++) drawn += shown.Row(500)[x] != hidden.Row(500)[x];
+    EXPECT_GT(drawn, 400);
 }
 
 // The lobby's hostile cases leave the lists within their bounds: the own row first when listed,

@@ -10,6 +10,7 @@ const std::vector<DataFile>& DataFiles() {
         {"Chat.txt", "Chat.txt", DataKind::WordList},        // quick phrases, one word each
         {"ad\\pop.htm", "ad/pop.htm", DataKind::Page},       // the start notice's local page
         {"ad\\closead.htm", "ad/closead.htm", DataKind::Page},  // the exit window's page
+        {"ad\\banner.htm", "ad/banner.htm", DataKind::Page},    // the lobby's banner
     };
     return files;
 }

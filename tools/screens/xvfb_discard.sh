@@ -19,14 +19,10 @@ for tool in Xvfb xdotool import compare; do
     command -v "$tool" >/dev/null || { echo "$tool is missing" >&2; exit 1; }
 done
 
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb_common.sh"
+
 xvfb_pid=""
 game_pid=""
-# Ends the program, then the X server, each by its own process id.
-stop() {
-    [[ -n "$1" ]] || return 0
-    kill "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
 finish() {
     set +e
     stop "$game_pid"
@@ -39,41 +35,11 @@ mkdir -p "$out"
 cp -a "$build/game" "$game"
 rm -rf "$game/Save"
 
-# The first free display of :60 to :69; the server is up once a client can read its size.
-for n in $(seq 60 69); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    if timeout 10 bash -c 'until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.2; done' &&
-        kill -0 "$xvfb_pid" 2>/dev/null; then
-        break
-    fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-done
-[[ -n "$xvfb_pid" ]] || { echo "no free display from :60 to :69" >&2; exit 1; }
-echo "X server on $DISPLAY"
-
-shot() {
-    import -window root "$out/$1.png"
-    echo "wrote $out/$1.png"
-}
+start_xvfb 60 69
 
 # The id of the first window whose title matches, waiting up to 30 s for it.
 window() {
     timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1
-}
-
-# A move onto a point of a window, a second move inside it (buttons light up on the way) and a
-# click of the left button.
-click() {
-    local win=$1 x=$2 y=$3
-    xdotool mousemove --window "$win" "$x" "$y"
-    sleep 0.3
-    xdotool mousemove --window "$win" "$((x + 1))" "$y"
-    sleep 0.3
-    xdotool click 1
 }
 
 # Waits until three screenshots 1.5 s apart are the same: the table stands still while it waits

@@ -1,0 +1,236 @@
+// What a player does and sees at the online table: a quick phrase picked from the open list,
+// the marked tiles of variant 4, a listed user's mark at the table, a dealer's fourteen-tile
+// deal, the room chat of a new login, private talk while the link is down, and the server's
+// message boxes one at a time.
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "online/ChatGate.h"
+#include "online/GameMsgClient.h"
+#include "online/Lobby.h"
+#include "online/NetRoom.h"
+#include "online/NoticeBoxQueue.h"
+#include "online/qt/TalkForm.h"
+#include "platform/qt/QtGbk.h"
+#include "tests/online/LinkTestSupport.h"
+#include "tests/online/NetTableFixture.h"
+#include "ui/DxChatWnd.h"
+#include "ui/DxGameChatWnd.h"
+
+using namespace onlinetest;
+
+namespace {
+
+// Logged in over a scripted link, the user seated at server seat 0.
+class OnlineTable : public LinkTest {
+protected:
+    void SetUp() override {
+        ConnectAndLogIn();
+        bChatAllowed = 1;
+        Game().TakeSent();
+    }
+    CMj& T() { return *bench.table; }
+    void Feed(const GameMsg& record) { Game().Feed(Bytes(record)); }
+
+    void Sit(const std::vector<std::pair<std::string, int>>& seats) {
+        ScEnterTable enter;
+        enter.variant = 1;
+        enter.minFan = 8;
+        Feed(Encode(enter));
+        ScTableUserInfo info;
+        for (std::size_t s = 0; s < seats.size(); s++) {
+            info.seats[s].name = seats[s].first;
+            info.seats[s].status = seats[s].second;
+            info.pictures[s] = 1;
+        }
+        Feed(Encode(info));
+    }
+    // Seated, dealt a plain hand, the user's turn with a drawn tile.
+    void AtOwnTurn() {
+        Sit({{"tester", 1}});
+        ScDice dice;
+        dice.wind = 1;
+        for (int& d : dice.dice) d = 3;
+        Feed(Encode(dice));
+        ScDeal deal;
+        deal.count = 13;
+        for (int i = 0; i < 13; i++) deal.hand[i] = Idx(i % 9 + 1, i / 9);
+        Feed(Encode(deal));
+        Feed(Encode(ScOtherDraw{0}));
+        Feed(Encode(ScDrawTile{Idx(5, 2)}));
+        Feed(Encode(ScYourTurn{}));
+        ASSERT_TRUE(T().maydiscard);
+    }
+};
+
+// A phrase under the mouse goes out as table chat and the list closes; the press does not
+// reach the hand, whose selected tile would otherwise be played.
+TEST_F(OnlineTable, APickedPhraseIsSentAsTableChatAndNeverPlaysTheSelectedTile) {
+    AtOwnTurn();
+    CDxGameChatWnd& list = *T().phraselist;
+    list.visible = 1;
+    T().Player[0].select = 2;
+    const int x = list.rect.left + 20;
+    const int y = list.rect.top + 4;
+    T().OnMouseMove(x, y);
+    const char* phrase = list.GetLineAt(x, y);
+    ASSERT_NE(phrase, nullptr) << "no phrase under the mouse";
+    const std::string expected = phrase;
+    Game().TakeSent();
+    T().OnLButtonDown(x, y, 0, 1);
+    const std::string sent = Game().TakeSent();
+    EXPECT_TRUE(SentOfType(sent, CS_DISCARD).empty());
+    const auto chat = SentOfType(sent, CS_TABLE_CHAT);
+    ASSERT_EQ(chat.size(), 1u);
+    CsTableChat line;
+    ASSERT_TRUE(Decode(chat[0].data(), &line));
+    EXPECT_EQ(line.text, expected);
+    EXPECT_EQ(list.visible, 0);
+    EXPECT_TRUE(T().maydiscard);
+}
+
+TEST_F(OnlineTable, AListedUsersMarkShowsAtTheTable) {
+    ScRoomInfo begin;
+    begin.contentsFollow = true;
+    Feed(Encode(begin));
+    ScUserInfo member;
+    member.op = ScUserInfo::kAdd;
+    member.name = "会员";
+    member.kind = 2;
+    Feed(Encode(member));
+    ScUserInfo plain = member;
+    plain.name = "tester";
+    plain.kind = 0;
+    Feed(Encode(plain));
+    Sit({{"tester", 1}, {"会员", 1}, {"路人", 1}});
+    EXPECT_EQ(T().Player[T().ServerSeatToLocal(1)].usermark, 2);
+    EXPECT_EQ(T().Player[T().ServerSeatToLocal(2)].usermark, 0);  // not in the room's list
+    EXPECT_EQ(T().Player[0].usermark, 0);
+}
+
+TEST_F(OnlineTable, ANewLoginStartsWithAnEmptyRoomChat) {
+    pNetRoom->AddChatLine("旧的一行", 0);
+    ASSERT_GE(pNetRoom->chat->currentPage, 0);
+    Game().Hangup();
+    ASSERT_FALSE(T().IsNetGame());
+    ConnectAndLogIn();
+    EXPECT_EQ(pNetRoom->chat->currentPage, -1);
+}
+
+// A line that went out shows whole under "[我说]"; with the link down it says it was not sent
+// and stays in the input.
+TEST_F(OnlineTable, PrivateTalkShowsAsSentOnlyWhenItWasSent) {
+    TTalkForm form("bob");
+    form.Memo2->setPlainText(QString(150, 'x'));
+    form.Button1Click();
+    const auto talk = SentOfType(Game().TakeSent(), CS_TALK);
+    ASSERT_EQ(talk.size(), 1u);
+    CsTalk record;
+    ASSERT_TRUE(Decode(talk[0].data(), &record));
+    EXPECT_EQ(record.text, std::string(100, 'x'));
+    EXPECT_TRUE(form.Memo1->toPlainText().contains(platform::FromGbk("[我说]: " + std::string(150, 'x'))));
+    EXPECT_TRUE(form.Memo2->toPlainText().isEmpty());
+
+    Game().Hangup();
+    form.Memo1->clear();
+    form.Memo2->setPlainText("hello");
+    form.Button1Click();
+    EXPECT_TRUE(Game().TakeSent().empty());
+    EXPECT_TRUE(form.Memo1->toPlainText().contains(platform::FromGbk(kTalkNotSentLine)));
+    EXPECT_FALSE(form.Memo1->toPlainText().contains(platform::FromGbk("[我说]")));
+    EXPECT_EQ(form.Memo2->toPlainText(), "hello");
+}
+
+// --- The table's records, without a link --------------------------------------------------
+
+TEST_F(NetTable, ADealersFourteenthTileIsItsDrawnTile) {
+    Sit();
+    std::vector<std::uint8_t> hand = PlainHand();
+    hand.push_back(Idx(7, 2));
+    Deal(hand);
+    const CMjPlayer& user = t.Player[0];
+    EXPECT_EQ(user.cardnum, 13);
+    EXPECT_TRUE(user.hasnew);
+    EXPECT_TRUE(TileEqual(user.newmj, MakeTile(7, 2)));
+    EXPECT_EQ(t.state, kHandRunning);
+}
+
+// Variant 4 marks the flower of value 1 in the user's hand.  Cases: which hand tiles are
+// marked, whether the drawn tile is, the tile selected (13: the drawn tile), and whether the
+// press plays it.
+struct MarkCase {
+    const char* what;
+    bool handAllMarked;
+    bool handFirstMarked;
+    bool drawnMarked;
+    int select;
+    bool plays;
+};
+const MarkCase kMarkCases[] = {
+    {"an unmarked hand tile", false, true, false, 5, true},
+    {"a marked hand tile, the hand not all marked", false, true, false, 0, false},
+    {"a marked hand tile, all marked, the drawn tile not", true, true, false, 0, true},
+    {"a marked hand tile, all marked, the drawn tile too", true, true, true, 0, false},
+    {"a marked drawn tile, the hand not all marked", false, false, true, 13, false},
+    {"a marked drawn tile, all marked", true, true, true, 13, true},
+    {"an unmarked drawn tile", false, true, false, 13, true},
+};
+
+void PrintTo(const MarkCase& c, std::ostream* os) { *os << c.what; }
+
+class MarkedTiles : public NetTable, public ::testing::WithParamInterface<MarkCase> {};
+
+TEST_P(MarkedTiles, AMarkedTileIsPlayedOnlyAsTheRuleAllows) {
+    const MarkCase& c = GetParam();
+    ScEnterTable enter;
+    enter.variant = 4;
+    enter.minFan = 8;
+    Feed(Encode(enter));
+    Deal(PlainHand());
+    UserDraws(Idx(6, 2));
+    ASSERT_TRUE(t.maydiscard);
+    CMjPlayer& user = t.Player[0];
+    for (int i = 0; i < user.cardnum; i++) user.lock[i] = c.handAllMarked;
+    user.lock[0] = c.handFirstMarked || c.handAllMarked;
+    user.lock[user.cardnum] = c.drawnMarked;
+    user.select = c.select;
+    sent.clear();
+    t.OnLButtonDown(400, 300, 0, 1);
+    EXPECT_EQ(Sent(CS_DISCARD).size(), c.plays ? 1u : 0u) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Variant4, MarkedTiles, ::testing::ValuesIn(kMarkCases));
+
+// --- The message box queue ------------------------------------------------------------------
+
+// A box that stands for a modal one: while it shows, more notices arrive.
+TEST(NoticeBoxQueue, OneBoxAtATimeAFewWaitingTheRestDropped) {
+    std::vector<std::string> shown;
+    int depth = 0;
+    int deepest = 0;
+    NoticeBoxQueue* self = nullptr;
+    NoticeBoxQueue queue([&](const std::string& text) {
+        shown.push_back(text);
+        deepest = std::max(deepest, ++depth);
+        if (text == "1")
+            for (int i = 2; i <= 200; i++) self->Offer(std::to_string(i));
+        --depth;
+    });
+    self = &queue;
+    queue.Offer("1");
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(queue.Waiting(), 0u);
+    queue.Offer("later");
+    EXPECT_EQ(shown.back(), "later");
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+// The main window's lobby panes as a player meets them: shown with the lobby, gone once the
+// player sits down, once a lost hand comes back, and once online play ends (talk windows with
+// them); the banner shows the program folder's own page; the server's message boxes come one
+// at a time, a few waiting, however many the server sends.
+#include <QCoreApplication>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ShellTestSupport.h"
+#include "engine/Mj.h"
+#include "graphics/FrameDialogs.h"
+#include "ui/Dialogs.h"
+#include "online/GameMsgServer.h"
+#include "online/MainWindowNotices.h"
+#include "online/NetRoom.h"
+#include "online/NoticeBoxQueue.h"
+#include "online/qt/TalkForm.h"
+#include "shell/LobbyPanes.h"
+#include "shell/MainForm.h"
+#include "shell/QtText.h"
+#include "shell/ShellForms.h"
+
+namespace shelltest {
+namespace {
+
+class LobbyOverTableTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        forms_ = std::make_unique<ShellForms>(std::vector<std::string>{kRegServerArgument}, kScreen);
+        ASSERT_FALSE(forms_->EndRequested());
+        table = forms_->Main().Table();
+        panes = forms_->Main().LobbyPanes();
+        table->recordsink = [](const std::uint8_t*) {};  // the server is not asked here
+    }
+    void TearDown() override {
+        forms_.reset();
+        ShellTest::TearDown();
+    }
+
+    void Feed(const GameMsg& record) { table->OnGameMsg(record.data()); }
+
+    // Which of the five panes beside the table show.
+    std::string Shown() const {
+        std::string shown;
+        if (!panes->TreeView1->isHidden()) shown += "tree ";
+        if (!panes->ListView1->isHidden()) shown += "users ";
+        if (!panes->Banner->isHidden()) shown += "banner ";
+        if (!panes->ListView2->isHidden()) shown += "invites ";
+        return shown;
+    }
+
+    void SitDown() {
+        ScEnterTable enter;
+        enter.ownSeat = 1;
+        enter.variant = 1;
+        enter.minFan = 8;
+        Feed(Encode(enter));
+    }
+
+    static ScTableRestore Restore() {
+        ScTableRestore r;
+        r.part = 1;
+        r.ownSeat = 1;
+        r.count = 13;
+        for (int i = 0; i < 13; i++) r.hand[i] = static_cast<std::uint8_t>(i * 4);
+        for (int& c : r.concealed) c = 13;
+        r.dice[0] = 2;
+        r.dice[1] = 4;
+        r.lastTaken = 60;
+        r.wind = 1;
+        return r;
+    }
+
+    std::unique_ptr<ShellForms> forms_;
+    CMj* table = nullptr;
+    QtLobbyWindows* panes = nullptr;
+};
+
+TEST_F(LobbyOverTableTest, NoLobbyPaneStaysOverTheTable) {
+    table->NetStart();
+    EXPECT_EQ(Shown(), "tree users banner ");
+    SitDown();
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(nActiveForm, 0);
+
+    // Back in the lobby, the invitation list open; a lost hand comes back.
+    pNetRoom->Show();
+    panes->ShowInviteList(true, 10, 10);
+    EXPECT_EQ(Shown(), "tree users banner invites ");
+    Feed(Encode(Restore()));
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(nActiveForm, 0);
+
+    // The link ends while the lobby, the invitation list and two talk windows are up.
+    pNetRoom->Show();
+    panes->ShowInviteList(true, 10, 10);
+    panes->OpenTalkWindow("bob");
+    panes->OpenTalkWindow("amy");
+    QPointer<TTalkForm> talk = panes->FindTalk("bob");
+    table->NetGameEnded();
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(panes->TalkWindowCount(), 0);
+    ASSERT_TRUE(talk);
+    EXPECT_TRUE(talk->isHidden());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(talk);
+}
+
+// The score sheet and a new hand's reset close the invitation list.
+TEST_F(LobbyOverTableTest, TheScoreSheetAndANewHandCloseTheInvitationList) {
+    table->NetStart();
+    SitDown();
+    panes->ShowInviteList(true, 10, 10);
+    DialogForId(kScoreFormId)->Show();
+    EXPECT_TRUE(panes->ListView2->isHidden());
+    panes->ShowInviteList(true, 10, 10);
+    table->ResetTable();
+    EXPECT_TRUE(panes->ListView2->isHidden());
+}
+
+TEST_F(LobbyOverTableTest, TheBannerShowsTheProgramFoldersOwnPage) {
+    EXPECT_TRUE(panes->Banner->isHidden());
+    const QString text = static_cast<QTextBrowser*>(panes->Banner)->toPlainText();
+    EXPECT_TRUE(text.contains(FromGbk("翠岭麻将"))) << text.toStdString();
+}
+
+// A message box that stands for a modal one: while it shows, the window goes on taking posted
+// notices, as a real box's own event loop lets it.
+class ModalBoxes : public platform::MessageBoxes {
+public:
+    platform::MbResult Show(const platform::MessageBoxRequest& request) override {
+        texts.push_back(request.text);
+        depth++;
+        deepest = std::max(deepest, depth);
+        if (onFirst) std::exchange(onFirst, nullptr)();
+        ProcessEvents();
+        depth--;
+        return platform::MbResult::Ok;
+    }
+    std::vector<std::string> texts;
+    int depth = 0;
+    int deepest = 0;
+    std::function<void()> onFirst;
+};
+
+TEST_F(LobbyOverTableTest, AFloodOfServerMessageBoxesShowsOneAtATimeAndAFewWaiting) {
+    ModalBoxes modal;
+    platform::testing::ScopedMessageBoxes installed(&modal);
+    modal.onFirst = [] {
+        for (int i = 0; i < 200; i++) PostNoticeText(WM_NOTICEMSG, "后" + std::to_string(i));
+    };
+    PostNoticeText(WM_NOTICEMSG, "第一条");
+    ProcessEvents();
+    EXPECT_EQ(modal.deepest, 1);
+    const std::vector<std::string> expected = {"第一条", "后0", "后1", "后2", "后3"};
+    ASSERT_EQ(modal.texts.size(), 1 + NoticeBoxQueue::kMaxWaiting);
+    EXPECT_EQ(modal.texts, expected);
+    // Once they are closed, the next box shows again.
+    PostNoticeText(WM_NOTICEMSG, "再一条");
+    ProcessEvents();
+    EXPECT_EQ(modal.texts.back(), "再一条");
+}
+
+}  // namespace
+}  // namespace shelltest
