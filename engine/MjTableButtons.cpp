@@ -36,7 +36,12 @@ void CMj::OnTableButton(int id) {
         if (pInviteForm) pInviteForm->FillAndShow();
         break;
     case kButtonPhrases: CurrentLobbyWindows()->PopupPhrases(mousex, mousey); break;
-    case kButtonSettings: ShowDialog(kSetFormId); break;
+    case kButtonSettings:
+        // The options dialog takes the mouse from here on; no move over the table would tell
+        // the button the pointer has left, so it would still be lit when the dialog closes.
+        Button(kButtonSettings).hover = 0;
+        ShowDialog(kSetFormId);
+        break;
     case kButtonWebsite:
         platform::OpenUrl(kHomePage);
         Redraw();

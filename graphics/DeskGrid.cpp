@@ -51,9 +51,52 @@ Search SearchFor(int seat, const DeskCursor& c, int columns, int rows) {
     }
 }
 
+// The next cell of a seat's walk after `cursor`: the next cell along its edge when `takes` it,
+// else the first cell of the search that `takes`.
+template <class Takes>
+bool NextCell(int seat, const DeskCursor& cursor, int columns, int rows, Takes takes,
+              DeskCursor* out) {
+    const Walk& walk = kWalks[seat];
+    DeskCursor cell{cursor.a + walk.stepA, cursor.b + walk.stepB};
+    if (OnEdge(seat, cell.a, cell.b, columns, rows) && takes(cell.a, cell.b)) {
+        *out = cell;
+        return true;
+    }
+    const Search search = SearchFor(seat, cursor, columns, rows);
+    for (int o = search.outer.first; search.outer.Contains(o); o += search.outer.step)
+        for (int i = search.inner.first; search.inner.Contains(i); i += search.inner.step) {
+            cell = walk.byRows ? DeskCursor{i, o} : DeskCursor{o, i};
+            if (takes(cell.a, cell.b)) {
+                *out = cell;
+                return true;
+            }
+        }
+    return false;
+}
+
+// The order in which a seat's walk fills the cells it gets: line by line from its edge
+// inwards, and along each line in the walk's direction.  A seat never goes back to a line it
+// has left, so its discards lie in this order.
+struct FillOrder {
+    Range outer, inner;
+    bool byRows;
+};
+
+FillOrder FillOrderOf(int seat, int columns, int rows) {
+    switch (seat) {
+    case 0: return {{rows - 1, 0, -1}, {0, columns - 1, +1}, true};
+    case 1: return {{columns - 1, 0, -1}, {rows - 1, 0, -1}, false};
+    case 2: return {{0, rows - 1, +1}, {columns - 1, 0, -1}, true};
+    default: return {{0, columns - 1, +1}, {0, rows - 1, +1}, false};
+    }
+}
+
 }  // namespace
 
-void DeskGrid::Clear() { std::memset(occupied, 0, sizeof occupied); }
+void DeskGrid::Clear() {
+    std::memset(occupied, 0, sizeof occupied);
+    std::memset(owner, 0, sizeof owner);
+}
 
 bool DeskGrid::IsFree(int a, int b) const {
     return a >= 0 && a < kDeskSize && b >= 0 && b < kDeskSize && occupied[a][b] == 0;
@@ -70,27 +113,48 @@ DeskCursor DeskGrid::StartCursor(int seat) const {
 
 bool DeskGrid::Place(int seat, DeskCursor& cursor, const tagMj& tile) {
     seat &= 3;
-    const Walk& walk = kWalks[seat];
-    DeskCursor cell{cursor.a + walk.stepA, cursor.b + walk.stepB};
-    bool found = OnEdge(seat, cell.a, cell.b, columns, rows) && IsFree(cell.a, cell.b);
-    if (!found) {
-        const Search search = SearchFor(seat, cursor, columns, rows);
-        for (int o = search.outer.first; !found && search.outer.Contains(o);
-             o += search.outer.step) {
-            for (int i = search.inner.first; search.inner.Contains(i); i += search.inner.step) {
-                cell = walk.byRows ? DeskCursor{i, o} : DeskCursor{o, i};
-                if (IsFree(cell.a, cell.b)) {
-                    found = true;
-                    break;
-                }
-            }
-        }
-    }
-    if (!found) return false;
+    DeskCursor cell;
+    const auto free = [this](int a, int b) { return IsFree(a, b); };
+    if (!NextCell(seat, cursor, columns, rows, free, &cell)) return false;
     cursor = cell;
     CopyTile(tiles[cell.a][cell.b], tile);
     occupied[cell.a][cell.b] = 1;
+    owner[cell.a][cell.b] = static_cast<std::uint8_t>(seat + 1);
     return true;
+}
+
+bool DeskGrid::CellOfDiscard(int seat, int k, DeskCursor* cell) const {
+    seat &= 3;
+    const FillOrder order = FillOrderOf(seat, columns, rows);
+    for (int o = order.outer.first; order.outer.Contains(o); o += order.outer.step)
+        for (int i = order.inner.first; order.inner.Contains(i); i += order.inner.step) {
+            const DeskCursor at = order.byRows ? DeskCursor{i, o} : DeskCursor{o, i};
+            if (owner[at.a][at.b] == seat + 1 && k-- == 0) {
+                *cell = at;
+                return true;
+            }
+        }
+    return false;
+}
+
+void DeskGrid::FindOwners(const River (&rivers)[4]) {
+    std::memset(owner, 0, sizeof owner);
+    for (int seat = 0; seat < 4; ++seat) {
+        DeskCursor cursor = StartCursor(seat);
+        const DeskCursor last = rivers[seat].last;
+        for (int k = 0; k < rivers[seat].count && !(cursor.a == last.a && cursor.b == last.b);
+             ++k) {
+            const tagMj& tile = rivers[seat].tiles[k];
+            const auto holds = [&](int a, int b) {
+                return a >= 0 && a < kDeskSize && b >= 0 && b < kDeskSize && occupied[a][b] &&
+                       owner[a][b] == 0 && TileEqual(tiles[a][b], tile);
+            };
+            DeskCursor cell;
+            if (!NextCell(seat, cursor, columns, rows, holds, &cell)) break;
+            owner[cell.a][cell.b] = static_cast<std::uint8_t>(seat + 1);
+            cursor = cell;
+        }
+    }
 }
 
 void DeskGrid::Save(std::vector<std::uint8_t>& out) const {
@@ -105,6 +169,7 @@ void DeskGrid::Save(std::vector<std::uint8_t>& out) const {
 
 void DeskGrid::Load(const std::uint8_t* bytes) {
     std::memcpy(occupied, bytes, kDeskCells);
+    std::memset(owner, 0, sizeof owner);
     const std::uint8_t* p = bytes + kDeskCells;
     for (auto& column : tiles)
         for (tagMj& t : column) {

@@ -26,10 +26,13 @@ struct DeskCursor {
 struct DeskGrid {
     tagMj tiles[kDeskSize][kDeskSize] = {};
     std::uint8_t occupied[kDeskSize][kDeskSize] = {};
+    // The seat whose discard lies in a cell, plus one (0 none known).  Not saved: a load works
+    // it out again from the seats' rivers (`FindOwners`).
+    std::uint8_t owner[kDeskSize][kDeskSize] = {};
     int columns = 0;  // first index in use (C)
     int rows = 0;     // second index in use (R)
 
-    // Frees every cell; the tiles stay as they are.
+    // Frees every cell and forgets its seat; the tiles stay as they are.
     void Clear();
 
     // True when (a, b) lies in the grid and holds no tile.
@@ -42,8 +45,24 @@ struct DeskGrid {
     // False (nothing placed, the cursor unchanged) when the seat finds no free cell.
     bool Place(int seat, DeskCursor& cursor, const tagMj& tile);
 
+    // The cell of the seat's discard number `k` (0 the first) that found a cell, in the order
+    // the seat filled them; false when the seat has fewer discards on the desk.
+    bool CellOfDiscard(int seat, int k, DeskCursor* cell) const;
+
+    // Works out which seat's discard lies in each occupied cell, from each seat's discards in
+    // order (its river) and its cursor: every seat walks its path again, taking the first
+    // occupied cell not yet given to a seat that holds its next discard.  The cells the walk
+    // passes over are taken to be other seats'.  Each seat's walk ends at its cursor (the last
+    // cell it filled; later discards found the desk full) or where its river does.
+    struct River {
+        const tagMj* tiles;
+        int count;
+        DeskCursor last;
+    };
+    void FindOwners(const River (&rivers)[4]);
+
     // Appends the 1,200 saved bytes to `out`.
     void Save(std::vector<std::uint8_t>& out) const;
-    // Takes the 1,200 saved bytes as they are.
+    // Takes the 1,200 saved bytes as they are; no cell's seat is known after it.
     void Load(const std::uint8_t* bytes);
 };

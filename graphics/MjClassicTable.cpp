@@ -82,7 +82,9 @@ void DrawRiver(CMjDraw& draw, const CMjPlayer& seat, const RiverWalk& walk) {
         }
         const bool crop = (walk.crop == RiverCrop::AfterFirstRow && i >= walk.firstRow) ||
                           (walk.crop == RiverCrop::AfterColumnStart && !columnStart);
-        if (walk.seat == 0)
+        if (draw.RiverTileHidden(walk.seat, i))
+            draw.DrawRiverBack(walk.seat, at.x, at.y, crop);
+        else if (walk.seat == 0)
             draw.DrawRiverTile(seat.River[i], at.x, at.y, crop);
         else
             draw.DrawLyingTile(seat.River[i], walk.seat, at.x, at.y, crop);
@@ -94,7 +96,7 @@ void DrawRiver(CMjDraw& draw, const CMjPlayer& seat, const RiverWalk& walk) {
 // --- Rivers ---------------------------------------------------------------------------------
 
 // The rivers lie in front of each seat, rows growing towards the centre; seats 0 and 2 in rows
-// of 11, the side seats in columns of 9.
+// of 11, the side seats in columns of 9.  A discard made with the hide item lies face down.
 void CMjDraw::DrawRiversClassic(CMjPlayer* seats) {
     const int wd = nDeskTileW;
     const int hd = nDeskTileH - kCoveredRows;

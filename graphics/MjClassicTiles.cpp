@@ -11,7 +11,8 @@ namespace {
 
 // The standing sheet's cell shown for a face-down tile and for the empty tile.
 constexpr int kFaceDownCell = 27;
-// The lying sheets keep their last cell for a tile of suit 8.
+// The lying sheets keep their last cell, a tile's back, for a tile of suit 8 and for a
+// discard lying face down.
 constexpr int kSpareSuit = 8;
 constexpr int kSpareCell = 42;
 // Rows of a lying or river tile that the next tile of its column or river covers.
@@ -117,6 +118,14 @@ void CMjDraw::DrawRiverTile(const tagMj& tile, int x, int y, bool cropBottom) {
     platform::Rect cell;
     if (StripCell(rcDeskTiles, tile, &cell))
         DrawKeyedCell(lpDDSDeskTiles, Cropped(cell, cropBottom), x, y);
+}
+
+void CMjDraw::DrawRiverBack(int seat, int x, int y, bool cropBottom) {
+    platform::Surface* sheet = seat == 0 ? lpDDSDeskTiles : lpDDSLaidTiles[seat & 3];
+    const platform::Rect& rect = seat == 0 ? rcDeskTiles : rcLaidTiles[seat & 3];
+    platform::Rect cell;
+    if (EqualCell(rect, kStripCells, kSpareCell, &cell))
+        DrawKeyedCell(sheet, Cropped(cell, cropBottom), x, y);
 }
 
 void CMjDraw::DrawRiverTileDim(const tagMj& tile, int x, int y) {

@@ -1,9 +1,13 @@
 // The renderer's desk grid: placing each discard into its seat's next free cell, the saved
 // bytes, and the new style's perspective drawing of the grid.
+#include <algorithm>
+#include <iterator>
+
 #include "engine/Mj.h"
 #include "rules/MjPlayer.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
+#include "graphics/TileCells.h"
 #include "platform/Blit.h"
 
 namespace {
@@ -54,7 +58,24 @@ void CMjDraw::SetDeskCell(int a, int b, std::uint8_t value) {
 
 void CMjDraw::SaveDesk(std::vector<std::uint8_t>& out) const { desk.Save(out); }
 
-void CMjDraw::LoadDesk(const std::uint8_t* bytes) { desk.Load(bytes); }
+// The saved grid does not say whose discard lies where; the seats' rivers and desk cursors,
+// loaded first, do.
+void CMjDraw::LoadDesk(const std::uint8_t* bytes) {
+    desk.Load(bytes);
+    if (pMj == nullptr) return;
+    DeskGrid::River rivers[4];
+    for (int s = 0; s < 4; ++s) {
+        const CMjPlayer& p = pMj->Player[s];
+        rivers[s] = {p.River, std::clamp(p.rivernum, 0, static_cast<int>(std::size(p.River))),
+                     DeskCursor{p.deskx, p.desky}};
+    }
+    desk.FindOwners(rivers);
+}
+
+bool CMjDraw::RiverTileHidden(int seat, int index) const {
+    DeskCursor cell;
+    return desk.CellOfDiscard(seat, index, &cell) && DeskMark(cell.a, cell.b) != 0;
+}
 
 // Columns 0 to 6 first, then from the right edge back to 7, so the tiles nearer the middle lie
 // over their outer neighbours; within a column from the far row to the near one.
@@ -67,9 +88,9 @@ void CMjDraw::DrawDesk() {
     for (int a = desk.columns - 1; a >= 7; --a) drawColumn(a);
 }
 
-// One desk tile in perspective: a keyed stretch of its cell of the column band's sheet.  The
-// mark byte (the table's per-cell mark) does not change the picture.  A tile outside the
-// sheet's 9 values and 4 suits draws nothing.
+// One desk tile in perspective: a keyed stretch of its cell of the column band's sheet, or,
+// when the cell's mark says its discard lies face down, of the lying back of the tile-body
+// sheet.  A tile outside the sheet's 9 values and 4 suits draws nothing.
 void CMjDraw::DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark) {
     if (tile.value < 1 || tile.value > 9 || tile.suit < 0 || tile.suit > 3) return;
     const int C = desk.columns;
@@ -80,6 +101,11 @@ void CMjDraw::DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark) {
     const int top = static_cast<int>(k * b * kCellH + DeskOrigin.y);
     const platform::Rect dst{left, top, static_cast<int>(k * kTileW + left),
                              static_cast<int>(k * kTileH + top)};
+    if (mark) {
+        platform::Blt(lpDDSPla, &dst, lpDDSPaiSheet, &kLyingBack,
+                      platform::kBltKeySrc | platform::kBltAlphaEdgeBlend);
+        return;
+    }
     // Every sheet is cut by the first sheet's cell size.
     const int cw = rcNewDiscard[0].right / 9;
     const int ch = rcNewDiscard[0].bottom / 4;

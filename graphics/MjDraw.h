@@ -90,7 +90,10 @@ public:
     void DrawDesk();
     void DrawDeskTile(const tagMj& tile, int a, int b, std::uint8_t mark);
     void SaveDesk(std::vector<std::uint8_t>& out) const;
+    // Takes the saved grid; the owner's seats, loaded before it, tell whose discards they are.
     void LoadDesk(const std::uint8_t* bytes);
+    // True when the seat's discard number `index` lies face down on the desk (the hide item).
+    bool RiverTileHidden(int seat, int index) const;
 
     // Frames (MjFrame.cpp).
     long RenderFrame(CMj* owner, const std::uint8_t* heights);
@@ -162,6 +165,8 @@ public:
     // from the new-style sheets (9 values by 4 suits); `size` is not used.
     void DrawTile(const tagMj& tile, int side, int x, int y, double scale, int size);
     void DrawTileUnscaled(const tagMj& tile, int side, int x, int y);
+    // The width of one of the user's laid-down tiles as DrawTile draws them.
+    int OwnLaidTileWidth() const;
     // One upright tile of the user's hand: the blank body, and with `face` the tile's face on
     // it; the dimmed one is blended at opacity 120.  `index` is not used.
     void DrawTileFace(const tagMj& tile, int x, int y, int index, bool face);
@@ -225,6 +230,9 @@ public:
     // A tile of the user's river (and of flights to it), from the desk-tile strip.
     void DrawRiverTile(const tagMj& tile, int x, int y, bool cropBottom);
     void DrawRiverTileDim(const tagMj& tile, int x, int y);
+    // A discard of `seat`'s river lying face down: the back in the spare cell of the seat's
+    // river sheet (the desk-tile strip for the user, the lying sheet for the others).
+    void DrawRiverBack(int seat, int x, int y, bool cropBottom);
     // The four hands with their drawn or winning tiles and melds; each stores its seat's
     // landing position while it is drawn as in play (seat 0: normal and exchange modes, seats
     // 1 to 3: face down).

@@ -12,6 +12,8 @@ namespace {
 constexpr int kOwnStep = 48;
 constexpr int kRaise = 15;
 constexpr int kDrawnGap = 20;
+// The user's melds lie 4 pixels apart.
+constexpr int kOwnMeldGap = 4;
 // A laid-down winning tile lies this much lower than the standing row.
 constexpr int kLaidDrop = 13;
 // Frames of the draw animation "Graphic\摸牌.bmp": 136 apart, 81 × 209 in the new style.
@@ -157,18 +159,22 @@ void CMjDraw::DrawOppositeHand(CMjPlayer* seat, std::uint8_t reveal) {
 }
 
 // The right-hand seat: a column running down towards the user, growing as it comes nearer;
-// the drawn tile above the column, the melds below it.
+// the drawn tile above the column, the melds below it.  The column starts at (570, 200), high
+// enough that a full hand, or four melds (wider, as they lie), ends above the row of claim
+// buttons at y 420.
 void CMjDraw::DrawRightHand(CMjPlayer* seat, std::uint8_t reveal) {
+    constexpr int kX = 570;
+    constexpr int kY = 200;
     const CMjPlayer& p = *seat;
-    Pen pen{570, 240};
+    Pen pen{kX, kY};
     int k = 0;
     if (!reveal) {
         if (p.hued)
-            DrawTile(p.hutile, 1, Trunc(570 - 14 * 0.72), Trunc(240 - 16 * 0.72), 0.72, k);
+            DrawTile(p.hutile, 1, Trunc(kX - 14 * 0.72), Trunc(kY - 16 * 0.72), 0.72, k);
         else if (p.hasnew)
-            DrawTileBack(Trunc(570 - 14 * 0.72 - 4 + 12), Trunc(240 - 16 * 0.72 - 4 - 16), 1, k,
+            DrawTileBack(Trunc(kX - 14 * 0.72 - 4 + 12), Trunc(kY - 16 * 0.72 - 4 - 16), 1, k,
                          0.7);
-        LandPos[1] = {Trunc(570 - 10.08 - 4), Trunc(240 - 12.96 - 4) - (p.hasnew ? 31 : 0)};
+        LandPos[1] = {Trunc(kX - 10.08 - 4), Trunc(kY - 12.96 - 4) - (p.hasnew ? 31 : 0)};
         for (int i = 0; i < RowCount(p); ++i, ++k) {
             const double s = SideScale(k);
             DrawTileBack(pen.x + (i == p.select ? 3 : 8), pen.y - 16, 1, k, s);
@@ -237,15 +243,18 @@ void CMjDraw::DrawLeftHand(CMjPlayer* seat, std::uint8_t reveal) {
 }
 
 // The user's melds lie at the left of the standing row, a kong's fourth tile on the middle one.
+// Their tiles lie side by side, one laid-down tile wide apart: at the standing hand's step
+// they would reach under its first tile (the row moves right by only three steps a meld).
 void CMjDraw::DrawOwnHand(CMjPlayer* seats) {
     const CMjPlayer& p = seats[0];
+    const int step = OwnLaidTileWidth();
     int x = 800 - OwnHandAnchor.x - 30;
     const int y = OwnHandAnchor.y;
     for (int m = 0; m < p.gangnum; ++m) {
         const GetMj& meld = p.Gang[m];
-        for (int t = 0; t < 3; ++t) DrawTile(meld.Mj[t], 0, x + kOwnStep * t, y, 1.0, t);
-        if (IsKong(meld)) DrawTile(meld.Mj[3], 0, x + kOwnStep, y - 20, 1.0, 3);
-        x += 3 * kOwnStep + 4;
+        for (int t = 0; t < 3; ++t) DrawTile(meld.Mj[t], 0, x + step * t, y, 1.0, t);
+        if (IsKong(meld)) DrawTile(meld.Mj[3], 0, x + step, y - 20, 1.0, 3);
+        x += 3 * step + kOwnMeldGap;
     }
 }
 

@@ -14,9 +14,8 @@
 
 namespace {
 
-// The blank upright tile of "Graphic\pai.bmp", and the standing back in its first cell.
+// The blank upright tile of "Graphic\pai.bmp".
 constexpr platform::Rect kTileBody{330, 0, 385, 75};
-constexpr platform::Rect kStandingBack{0, 0, 48, 75};
 // Where a face lies on the body: 5 pixels in (6 when dimmed) and 25 down.
 constexpr int kFaceX = 5;
 constexpr int kFaceDimX = 6;
@@ -25,6 +24,7 @@ constexpr int kFaceY = 25;
 // sheets have none for the flowers.
 constexpr int kFaceRows = 5;
 constexpr int kLaidRows = 4;
+constexpr int kLaidColumns = 9;
 // The laid-down sheet of the user's tiles that the table draws with (the third of five).
 constexpr int kOwnLaidSheet = 2;
 
@@ -45,7 +45,8 @@ constexpr int kPlateOpacity = 160;
 constexpr int kPlateBlinkOpacity = 120;
 constexpr int kPlateMarkOpacity = 220;
 
-// Score digits of "Graphic\NewStyle\num.bmp": ten of 12 × 17.
+// Score digits of "Graphic\NewStyle\num.bmp": ten of 12 × 17, then the minus sign.
+constexpr int kMinusCell = 10;
 constexpr int kDigitW = 12;
 constexpr int kDigitH = 17;
 constexpr int kScoreDigits = 9;
@@ -85,6 +86,8 @@ void CMjDraw::DrawTile(const tagMj& tile, int side, int x, int y, double scale, 
         Stretched(sheet, cell, {left, top, Trunc(left + 50 * scale), Trunc(top + 33 * scale)});
     }
 }
+
+int CMjDraw::OwnLaidTileWidth() const { return rcNewOwnLaid[kOwnLaidSheet].right / kLaidColumns; }
 
 void CMjDraw::DrawTileUnscaled(const tagMj& tile, int side, int x, int y) {
     DrawTile(tile, side, x, y, 1.0, 0);
@@ -270,8 +273,8 @@ void CMjDraw::DrawCenterPanel() {
     }
 }
 
-// A score up to 100,000,000 in the plate's digits, without leading zeros and without a sign
-// (a negative score shows its magnitude; 0 shows nothing); a larger one as text.
+// A score up to 100,000,000 in the plate's digits, without leading zeros (0 shows "0"), a
+// negative one after the minus sign; a larger one as text.
 void CMjDraw::DrawScores(CMj* owner) {
     if (owner == nullptr) return;
     for (int s = 0; s < 4; ++s) {
@@ -294,12 +297,15 @@ void CMjDraw::DrawScores(CMj* owner) {
             magnitude /= 10;
         }
         int first = 0;
-        while (first < kScoreDigits && digits[first] == 0) ++first;
-        for (int i = first; i < kScoreDigits; ++i) {
-            const int d = digits[i];
-            Blend(lpDDSNum, {d * kDigitW, 0, d * kDigitW + kDigitW, kDigitH},
-                  at.x + 30 + (i - first) * kDigitW, at.y + 18, kPlateMarkOpacity);
-        }
+        while (first < kScoreDigits - 1 && digits[first] == 0) ++first;
+        int x = at.x + 30;
+        const auto cell = [&](int c) {
+            Blend(lpDDSNum, {c * kDigitW, 0, c * kDigitW + kDigitW, kDigitH}, x, at.y + 18,
+                  kPlateMarkOpacity);
+            x += kDigitW;
+        };
+        if (v < 0) cell(kMinusCell);
+        for (int i = first; i < kScoreDigits; ++i) cell(digits[i]);
     }
 }
 

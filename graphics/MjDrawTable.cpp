@@ -14,9 +14,11 @@
 namespace {
 
 // The flower boxes of the new style: the box, the flower icon and the count of the seat's
-// flowers (pictures 2 to 9 for counts 0 to 7; eight flowers show the last picture).
+// flowers (pictures 2 to 9 for counts 0 to 7; eight flowers show the last picture).  The
+// user's box stands at the screen's left edge: the count, 25 pixels into the box, would
+// otherwise lie on the first tile of a full hand, which starts at x 52.
 constexpr FlowerBoxPlaces kFlowerBoxesNewStyle = {
-    {{28, 510}, {754, 300}, {475, 180}, {10, 300}}, {16, 14}, {25, 9}};
+    {{6, 510}, {754, 300}, {475, 180}, {10, 300}}, {16, 14}, {25, 9}};
 constexpr int kFlowerBoxOrder[4] = {3, 2, 1, 0};
 constexpr int kFlowerCountPictures = 8;
 

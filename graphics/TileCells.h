@@ -12,6 +12,11 @@ constexpr unsigned kKeyedCopy = platform::kBltFastWait | platform::kBltFastSrcCo
 constexpr unsigned kOpaqueCopy = platform::kBltFastWait;
 constexpr unsigned kKeyedStretch = platform::kBltKeySrc | platform::kBltAlphaEdgeBlend;
 
+// The backs the new style's tile-body sheet "Graphic\pai.bmp" holds beside its bodies: a
+// standing tile's (a tile played face down) and a lying tile's (a discard face down).
+constexpr platform::Rect kStandingBack{0, 0, 48, 75};
+constexpr platform::Rect kLyingBack{48, 25, 96, 75};
+
 // Opacity of dimmed tiles.
 constexpr int kDimOpacity = 120;
 

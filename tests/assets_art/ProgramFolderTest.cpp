@@ -130,7 +130,7 @@ const Limit kLimits[] = {
     {"Graphic\\下家牌背.bmp", 14, 39, 54, 39, 54},
     {"Graphic\\上家牌背.bmp", 14, 39, 54, 39, 54},
     {"Graphic\\对家牌背.bmp", 1, 168, 37, 10000, 10000},
-    {"Graphic\\NewStyle\\num.bmp", 10, 12, 17, 12, 17},
+    {"Graphic\\NewStyle\\num.bmp", 11, 12, 17, 12, 17},
     {"Graphic\\level.bmp", 20, 15, 1, 15, 16},
     {"Graphic\\pai.bmp", 13, 48, 75, 48, 75},
     {"Graphic\\摸牌.bmp", 9, 136, 209, 136, 209},

@@ -101,6 +101,22 @@ TEST_F(TableButtons, TheSettingsEntryShowsTheOptions) {
     nActiveForm = 0;
 }
 
+// Pointed at and clicked, the options entry is lit; the dialog then takes the mouse, and once
+// it closes the entry is drawn unlit again.
+TEST_F(TableButtons, TheOptionsEntryIsNotLitOnceTheOptionsClose) {
+    Click(kButtonMenu);
+    CBitButton& options = t->Button(kButtonSettings);
+    const int x = options.x + 10;
+    const int y = options.y + 10;
+    t->OnMouseMove(x, y);
+    ASSERT_TRUE(options.hover);
+    t->OnLButtonDown(x, y, 0, 1);
+    t->OnLButtonUp(x, y);
+    ASSERT_EQ(nActiveForm, 2);
+    nActiveForm = 0;
+    EXPECT_FALSE(options.hover);
+}
+
 TEST_F(TableButtons, TheQuietButtonsChangeNothing) {
     for (int id : {7, 8, 13, 14, 23, int{kButtonMaximize}}) {
         const int frames = shown.frames;

@@ -167,4 +167,71 @@ TEST(DeskGrid, CursorsAtTheGridsEdgeStayInside) {
         }
 }
 
+// A hand's discards: the seats in turn, some turns skipped (a claim moves the turn on), each
+// discard a tile of a shuffled set, so the same tile lies on the desk more than once.  Records
+// every seat's discards in order (its river) and the cell each found.
+struct PlayedDesk {
+    DeskGrid grid = LaidOutGrid();
+    DeskCursor cursors[4];
+    std::vector<tagMj> rivers[4];
+    std::vector<std::pair<int, int>> cells[4];
+
+    explicit PlayedDesk(int discards) {
+        for (int seat = 0; seat < 4; ++seat) cursors[seat] = grid.StartCursor(seat);
+        unsigned random = 12345;
+        int seat = 0;
+        for (int i = 0; i < discards; ++i) {
+            random = random * 1103515245u + 12345u;
+            const tagMj tile = Tile(static_cast<int>(random >> 16) % 27);
+            rivers[seat].push_back(tile);
+            if (grid.Place(seat, cursors[seat], tile))
+                cells[seat].emplace_back(cursors[seat].a, cursors[seat].b);
+            seat = (seat + 1 + (random >> 8) % 5 / 4) % 4;  // now and then a seat is skipped
+        }
+    }
+
+    DeskGrid::River River(int seat) const {
+        return {rivers[seat].data(), static_cast<int>(rivers[seat].size()), cursors[seat]};
+    }
+};
+
+// Each seat's discards on the desk are found in the order it made them, by the cell each one
+// took; a discard that found no cell, or one the seat never made, has none.
+TEST(DeskGrid, FindsEachSeatsDiscardsInTheOrderMade) {
+    for (int discards : {20, 60, 100}) {
+        const PlayedDesk desk(discards);
+        for (int seat = 0; seat < 4; ++seat) {
+            const auto& cells = desk.cells[seat];
+            for (int k = 0; k < static_cast<int>(cells.size()); ++k) {
+                DeskCursor cell;
+                ASSERT_TRUE(desk.grid.CellOfDiscard(seat, k, &cell)) << discards << " " << seat;
+                EXPECT_EQ(std::make_pair(cell.a, cell.b), cells[k]) << discards << " " << seat;
+            }
+            DeskCursor none;
+            EXPECT_FALSE(desk.grid.CellOfDiscard(seat, static_cast<int>(cells.size()), &none));
+        }
+    }
+}
+
+// A loaded grid does not know whose discards it holds; the seats' rivers and cursors tell it
+// again, also once the desk is full and the rivers run on past it.
+TEST(DeskGrid, ALoadFindsTheSeatsOfTheDiscardsFromTheRivers) {
+    for (int discards : {20, 60, 100}) {
+        const PlayedDesk desk(discards);
+        std::vector<std::uint8_t> bytes;
+        desk.grid.Save(bytes);
+        DeskGrid loaded = LaidOutGrid();
+        loaded.Load(bytes.data());
+        DeskCursor cell;
+        EXPECT_FALSE(loaded.CellOfDiscard(0, 0, &cell));
+        const DeskGrid::River rivers[4] = {desk.River(0), desk.River(1), desk.River(2),
+                                           desk.River(3)};
+        loaded.FindOwners(rivers);
+        for (int a = 0; a < C; ++a)
+            for (int b = 0; b < R; ++b)
+                EXPECT_EQ(loaded.owner[a][b], desk.grid.owner[a][b])
+                    << discards << " discards, cell " << a << ", " << b;
+    }
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "testsupport/graphics/MidHandTable.h"
 
+#include <cstring>
+
 #include "engine/TableButtons.h"
 #include "graphics/GraphicsGlobals.h"
 #include "platform/Path.h"
@@ -155,6 +157,7 @@ Stage& MidHand(const std::string& programFolder, TableStyle style) {
     table.Timer(kTimerReadyDraw)->enabled = false;
     SetSeats(table);
     SetWall(table);
+    std::memset(table.deskhidden, 0, sizeof table.deskhidden);
     SetDesk(stage);
     draw.nAnimKind = CMjDraw::kAnimNone;
     draw.bDiceShown = 0;

@@ -95,10 +95,13 @@ void TableFelt(QPainter& p) {
 
 void TableWood(QPainter& p) {
     Wood(p, QRectF(0, 0, 800, 600), QColor(120, 78, 44));
+    // The right-hand seat's column runs down towards the user more steeply than a table edge
+    // would; the felt reaches out under its near end.
     QPainterPath table;
     table.moveTo(170, 200);
-    table.lineTo(630, 200);
-    table.lineTo(760, 560);
+    table.lineTo(620, 200);
+    table.lineTo(800, 364);
+    table.lineTo(800, 560);
     table.lineTo(40, 560);
     table.closeSubpath();
     p.setRenderHint(QPainter::Antialiasing);

@@ -43,14 +43,24 @@ void PaintDie(QPainter& p, const QRectF& r, int value, double angle) {
     p.restore();
 }
 
+const QColor kDigitInk[] = {QColor(255, 214, 90), QColor(220, 40, 30), QColor(120, 255, 140),
+                            QColor(255, 255, 240)};
+
 void PaintDigit(QPainter& p, const QRectF& cell, int d, int look) {
-    static const QColor kInk[] = {QColor(255, 214, 90), QColor(220, 40, 30), QColor(120, 255, 140),
-                                  QColor(255, 255, 240)};
     if (look == DigitsGold) Plate(p, cell.adjusted(1, 1, -1, -1), QColor(70, 40, 20), QColor(36, 20, 10), 4);
     if (look == DigitsLed) Plate(p, cell.adjusted(0.5, 0.5, -0.5, -0.5), QColor(20, 40, 26), QColor(10, 24, 14), 2);
     const double m = std::max(1.0, cell.width() * 0.1);
-    FitText(p, cell.adjusted(m, m, -m, -m), QString::number(d), kInk[look], Face::Hei,
+    FitText(p, cell.adjusted(m, m, -m, -m), QString::number(d), kDigitInk[look], Face::Hei,
             look == DigitsScore ? cell.height() * 0.05 : 0);
+}
+
+// A minus sign in a digit's ink: a bar across the middle of the cell, as thick as a digit's
+// stroke.
+void PaintMinus(QPainter& p, const QRectF& cell, int look) {
+    const double t = std::max(2.0, std::round(cell.height() * 0.14));
+    const QRectF bar(cell.left() + cell.width() * 0.2, std::round(cell.center().y() - t / 2),
+                     cell.width() * 0.6, t);
+    p.fillRect(bar, kDigitInk[look]);
 }
 
 struct LabelColours {
@@ -150,8 +160,10 @@ void PaintBanner(QPainter& p, const AssetFile& f) {
             Face::Ming, 2.5);
 }
 
+// Ten digits, and in an eleventh cell, where the sheet has one, the minus sign.
 void PaintDigits(QPainter& p, const AssetFile& f) {
     for (int d = 0; d < 10; ++d) PaintDigit(p, CellOf(f, d), d, f.entry->variant);
+    if (f.entry->cols > 10) PaintMinus(p, CellOf(f, 10), f.entry->variant);
 }
 
 void PaintSigns(QPainter& p, const AssetFile& f) {

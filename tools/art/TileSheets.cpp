@@ -57,9 +57,13 @@ void PaintLyingSheet(QPainter& p, const AssetFile& f) {
     for (int c = 0; c < 43; ++c) {
         QRectF r = Cell(f, c, 0);
         // The lowest 8 rows are the tile's front edge: rivers and melds crop them off the
-        // tiles behind the first row.
-        PaintTile(p, r.adjusted(0.5, 0, -0.5, 0), ClassicTiles(), SheetTile(c), 0, 8,
-                  kTurns[seat]);
+        // tiles behind the first row.  The spare last cell is a tile lying face down, with
+        // the same front edge.
+        if (SheetTile(c).suit < 0)
+            PaintBack(p, r.adjusted(0.5, 0, -0.5, 0), ClassicTiles(), 8);
+        else
+            PaintTile(p, r.adjusted(0.5, 0, -0.5, 0), ClassicTiles(), SheetTile(c), 0, 8,
+                      kTurns[seat]);
     }
 }
 

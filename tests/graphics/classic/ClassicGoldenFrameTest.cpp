@@ -24,6 +24,12 @@ TEST(ClassicGoldenFrame, MidHandTableInTheClassicStyle) {
     SaveFrame(classictest::ClassicMidHand(), "mid_hand_classic.png");
 }
 
+// Two melds of the user's, four of the right-hand seat's, the user's second discard face down
+// in its river; the new style's twin is late_hand_melds_new_style.png.
+TEST(ClassicGoldenFrame, LateHandWithMeldsAndAHiddenDiscard) {
+    SaveFrame(classictest::ClassicLateHandWithMelds(), "late_hand_melds_classic.png");
+}
+
 TEST(ClassicGoldenFrame, LateHandWithLongRiversAndTheDice) {
     SaveFrame(classictest::ClassicLateHand(), "late_hand_classic.png");
 }

@@ -3,6 +3,7 @@
 // and scores, and what an empty online seat leaves out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -116,6 +117,25 @@ TEST_F(ClassicPanels, OwnNameAndTitle) {
     DrawRecorder online(*lpDDSPla);
     D().DrawOwnNameClassic(seats_);
     EXPECT_EQ(Texts(online), std::vector<std::string>({seats_[0].name}));
+}
+
+// The user's flower box, its flower and its count end above the user's name.
+TEST_F(ClassicPanels, TheUsersFlowerBoxLeavesItsNameClear) {
+    DrawRecorder drawn(*lpDDSPla);
+    tabletest::Compose(*stage_);
+    const std::vector<platform::DrawCall> texts = drawn.Of(DrawKind::DrawText);
+    const auto name = std::find_if(texts.begin(), texts.end(), [&](const platform::DrawCall& c) {
+        return c.text == seats_[0].name;
+    });
+    ASSERT_NE(name, texts.end());
+    int boxParts = 0;
+    for (platform::Surface* picture : D().lpDDSFlower)
+        for (const platform::DrawCall& call : drawn.From(picture)) {
+            if (call.dst.top < 500) continue;  // another seat's box
+            ++boxParts;
+            EXPECT_LE(call.dst.bottom, name->dst.top) << call.sourceName;
+        }
+    EXPECT_EQ(boxParts, 3);
 }
 
 // Chips at each seat's chips position (seats 2 and 0 moved to their fixed places), the level

@@ -30,10 +30,9 @@ inline void FillRiver(CMjPlayer& p, int count) {
     for (int i = 0; i < count; ++i) p.River[i] = T(i % 9 + 1, i / 9 % 3);
 }
 
-// The mid-hand position, its discards (those the stage lays on the new style's desk) in the
-// seats' rivers, and the level titles of the built program folder.
-inline tabletest::Stage& ClassicMidHand() {
-    tabletest::Stage& stage = tabletest::MidHand();
+// The stage's discards (those it lays on the new style's desk) in the seats' rivers, and the
+// level titles of the built program folder.
+inline tabletest::Stage& WithRivers(tabletest::Stage& stage) {
     CMjPlayer* seats = stage.table->Player;
     SetRiver(seats[0], {T(9, 0), T(1, 3), T(4, 3), T(2, 1)});
     SetRiver(seats[1], {T(6, 3), T(8, 0), T(3, 3)});
@@ -41,6 +40,14 @@ inline tabletest::Stage& ClassicMidHand() {
     SetRiver(seats[3], {T(2, 3), T(7, 1), T(4, 2), T(6, 2)});
     LoadLevelTable((std::filesystem::path(MJ_GAME_DIR) / "level.txt").string());
     return stage;
+}
+
+// The mid-hand position with its rivers.
+inline tabletest::Stage& ClassicMidHand() { return WithRivers(tabletest::MidHand()); }
+
+// The table tests' later position (melds, a face-down discard, signed scores) with its rivers.
+inline tabletest::Stage& ClassicLateHandWithMelds() {
+    return WithRivers(tabletest::LateHandWithMelds());
 }
 
 // Later in the hand: long rivers (the user's rises above its rows, the others' keep their

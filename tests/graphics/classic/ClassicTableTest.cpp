@@ -161,6 +161,38 @@ TEST_F(ClassicRivers, DrawnSeatZeroTwoThreeOneAndSkipTilesWithoutACell) {
                          d.lpDDSLaidTiles[1]}));
 }
 
+// A discard made with the hide item lies face down in its seat's river: the back in the spare
+// last cell of the river sheet, in the tile's place.  A saved desk, loaded again, still knows
+// it as the user's second discard.
+TEST(ClassicHiddenDiscard, LiesFaceDownInTheRiverAlsoAfterALoad) {
+    tabletest::Stage& stage = classictest::ClassicLateHandWithMelds();
+    CMjDraw& draw = *stage.draw;
+    const int wd = draw.nDeskTileW;
+    const auto river = [&] {
+        DrawRecorder drawn(*lpDDSPla);
+        draw.DrawRiversClassic(stage.table->Player);
+        return CopiesFrom(drawn, draw.lpDDSDeskTiles, DrawKind::BltFast);
+    };
+    const auto expectSecondFaceDown = [&](const char* when) {
+        const std::vector<platform::DrawCall> calls = river();
+        ASSERT_EQ(calls.size(), 4u) << when;
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            EXPECT_EQ(calls[i].src.left == 42 * wd, i == 1) << when << ", tile " << i;
+        EXPECT_EQ(CornerOf(calls[1]), At({255, 397})) << when;
+    };
+    expectSecondFaceDown("live");
+    std::vector<std::uint8_t> bytes;
+    draw.SaveDesk(bytes);
+    draw.ClearDesk();
+    draw.LoadDesk(bytes.data());
+    expectSecondFaceDown("loaded");
+
+    // The other seats' rivers keep their faces.
+    for (int seat = 1; seat < 4; ++seat)
+        for (int i = 0; i < stage.table->Player[seat].rivernum; ++i)
+            EXPECT_FALSE(draw.RiverTileHidden(seat, i)) << seat << ", " << i;
+}
+
 // --- Walls ----------------------------------------------------------------------------------
 
 struct WallCase {

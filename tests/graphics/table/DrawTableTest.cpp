@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "graphics/FrameDialogs.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceHelpers.h"
+#include "tests/support/PngWriter.h"
 #include "ui/BitButtonArray.h"
 #include "ui/BitForm.h"
 #include "ui/DxGameChatWnd.h"
@@ -79,7 +81,7 @@ TEST(DrawTable, NewStyleOrder) {
 TEST(DrawTable, LeavesEachSeatsLandingPosition) {
     tabletest::Stage& stage = tabletest::MidHand();
     tabletest::Compose(stage);
-    const std::vector<At> expected = {{724, 472}, {555, 192}, {214, 178}, {19, 440}};
+    const std::vector<At> expected = {{724, 472}, {555, 152}, {214, 178}, {19, 440}};
     for (int s = 0; s < 4; ++s)
         EXPECT_EQ(At({stage.draw->LandPos[s].x, stage.draw->LandPos[s].y}), expected[s]) << "seat " << s;
 }
@@ -141,6 +143,31 @@ TEST(DrawTable, PopupPanelUnderTheButtons) {
     EXPECT_LT(popup - calls.begin(), button - calls.begin());
 }
 
+// The open menu's panel reaches behind all four of its entries, the last one (leave) too;
+// saved as menu_open_new_style.png.
+TEST(DrawTable, PopupPanelReachesEveryMenuEntry) {
+    tabletest::Stage& stage = tabletest::MidHand();
+    for (int id = 27; id <= 30; ++id) stage.draw->pButtons->GetButton(id)->visible = 1;
+    DrawRecorder drawn(*lpDDSPla);
+    tabletest::Compose(stage);
+    const std::filesystem::path png = std::filesystem::path(MJ_TEST_OUT_DIR) / "menu_open_new_style.png";
+    EXPECT_TRUE(testsupport::WritePng(*lpDDSPla, png.string()));
+    const std::vector<platform::DrawCall> panel = drawn.From(lpDDSPopup);
+    ASSERT_EQ(panel.size(), 1u);
+    const platform::Rect& under = panel[0].dst;
+    for (int id = 27; id <= 30; ++id) {
+        CBitButton* entry = stage.draw->pButtons->GetButton(id);
+        const std::vector<platform::DrawCall> drawnEntry = drawn.From(entry->picture);
+        ASSERT_FALSE(drawnEntry.empty()) << id;
+        const platform::Rect& r = drawnEntry[0].dst;
+        EXPECT_TRUE(r.left >= under.left && r.top >= under.top && r.right <= under.right &&
+                    r.bottom <= under.bottom)
+            << "entry " << id << " at " << r.left << ", " << r.top << " - " << r.right << ", "
+            << r.bottom;
+        entry->visible = 0;
+    }
+}
+
 // Link labels are drawn offline only, as many as the table counts.
 TEST(DrawTable, LinksOfflineOnly) {
     tabletest::Stage& stage = tabletest::MidHand();
@@ -177,7 +204,7 @@ TEST(DrawTable, FlowerEffectAtTheSeat) {
         int frame;
         At at;
     };
-    const Case cases[] = {{0, 0, {700, 500}}, {1, 5, {535, 172}}, {3, 11, {0, 420}}};
+    const Case cases[] = {{0, 0, {700, 500}}, {1, 5, {535, 132}}, {3, 11, {0, 420}}};
     for (const Case& c : cases) {
         tabletest::Stage& stage = tabletest::MidHand();
         stage.table->Timer(kTimerFlower)->enabled = true;

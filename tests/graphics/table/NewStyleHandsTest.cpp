@@ -208,23 +208,23 @@ TEST(OtherSeats, OppositeSeat) {
     }
 }
 
-// Seat 1's column runs from the pen (570, 240) towards the user, each back at (pen + 8,
+// Seat 1's column runs from the pen (570, 200) towards the user, each back at (pen + 8,
 // pen − 16), scaled 0.74 for the first tile up to 0.92 for the tenth; the pen moves by
 // (14, 18) times the scale.  Its chow follows 12 lower and 3 to the right.  The drawn tile
 // stands above the column, drawn before it.
 const std::vector<platform::Rect> kRightBacks = {
-    {578, 224, 606, 263}, {588, 237, 617, 278}, {598, 250, 628, 292}, {608, 264, 639, 307},
-    {619, 278, 650, 322}, {630, 292, 662, 337}, {641, 307, 674, 353}, {653, 322, 687, 369},
-    {665, 337, 700, 385}, {677, 353, 712, 402},
+    {578, 184, 606, 223}, {588, 197, 617, 238}, {598, 210, 628, 252}, {608, 224, 639, 267},
+    {619, 238, 650, 282}, {630, 252, 662, 297}, {641, 267, 674, 313}, {653, 282, 687, 329},
+    {665, 297, 700, 345}, {677, 313, 712, 362},
 };
 const std::vector<platform::Rect> kRightChow = {
-    {683, 383, 730, 414}, {696, 399, 744, 430}, {709, 416, 758, 448}};
+    {683, 343, 730, 374}, {696, 359, 744, 390}, {709, 376, 758, 408}};
 
 TEST(OtherSeats, RightSeat) {
     const SeatCase cases[] = {
-        {"drawn tile", 11, true, false, -1, {{567, 208, 594, 245}}, {555, 192}},
-        {"no drawn tile", 10, false, false, -1, {}, {555, 223}},
-        {"won", 10, false, true, -1, {{558, 214, 594, 237}}, {555, 223}},
+        {"drawn tile", 11, true, false, -1, {{567, 168, 594, 205}}, {555, 152}},
+        {"no drawn tile", 10, false, false, -1, {}, {555, 183}},
+        {"won", 10, false, true, -1, {{558, 174, 594, 197}}, {555, 183}},
     };
     for (const SeatCase& c : cases) {
         SeatDrawing d = DrawSeat(1, c);
@@ -280,7 +280,8 @@ TEST(OtherSeats, RevealedHandsShowFacesAndKeepTheLandingPosition) {
     EXPECT_EQ(At({stage.draw->LandPos[2].x, stage.draw->LandPos[2].y}), At({1, 2}));
 }
 
-// The user's melds lie left of the row from x = 800 − 696 − 30 = 74, a kong's fourth tile 20
+// The user's melds lie left of the row from x = 800 − 696 − 30 = 74, their tiles side by side
+// (one laid-down tile, 36 pixels, apart) and 4 pixels between melds, a kong's fourth tile 20
 // higher on the middle one.
 TEST(OwnMelds, LieLeftOfTheRow) {
     tabletest::Stage& stage = tabletest::MidHand();
@@ -289,8 +290,8 @@ TEST(OwnMelds, LieLeftOfTheRow) {
     seats[0].gangnum = 2;
     DrawRecorder drawn(*lpDDSPla);
     stage.draw->DrawOwnHand(seats);
-    const std::vector<At> expected = {{74, 472}, {122, 472}, {170, 472},
-                                      {222, 472}, {270, 472}, {318, 472}, {270, 452}};
+    const std::vector<At> expected = {{74, 472}, {110, 472}, {146, 472},
+                                      {186, 472}, {222, 472}, {258, 472}, {222, 452}};
     EXPECT_EQ(tabletest::CornersOf(drawn, lpDDSNewOwnLaid[2]), expected);
 }
 

@@ -2,6 +2,7 @@
 // winds, names and scores, the flower boxes, the seat marks, the sparkles and the countdown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -154,8 +155,9 @@ TEST_F(Plates, NamesInWhiteOnThePlates) {
     EXPECT_EQ(names[1].font.weight, 600);
 }
 
-// Scores on seat 0's plate at (40, 560): digits 12 apart from (70, 578), no leading zeros, no
-// sign; above 100,000,000 the number as text at (102, 580).
+// Scores on seat 0's plate at (40, 560): cells 12 apart from (70, 578), no leading zeros but 0
+// itself, a negative score after the minus sign (cell 10); above 100,000,000 the number as
+// text at (102, 580).
 TEST_F(Plates, Scores) {
     struct Case {
         int score;
@@ -163,12 +165,13 @@ TEST_F(Plates, Scores) {
         const char* text;
     };
     const Case cases[] = {
-        {0, {}, nullptr},
+        {0, {0}, nullptr},
         {7, {7}, nullptr},
-        {-250, {2, 5, 0}, nullptr},
+        {-250, {10, 2, 5, 0}, nullptr},
+        {-3, {10, 3}, nullptr},
         {100000000, {1, 0, 0, 0, 0, 0, 0, 0, 0}, nullptr},
         {100000001, {}, "100000001"},
-        {INT_MIN, {1, 4, 7, 4, 8, 3, 6, 4, 8}, nullptr},
+        {INT_MIN, {10, 1, 4, 7, 4, 8, 3, 6, 4, 8}, nullptr},
     };
     for (const Case& c : cases) {
         for (CMjPlayer& p : stage.table->Player) p.score = 0;
@@ -176,7 +179,11 @@ TEST_F(Plates, Scores) {
         drawn.Clear();
         stage.draw->DrawScores(stage.table);
         std::vector<int> digits;
-        const std::vector<platform::DrawCall> cells = drawn.From(stage.draw->lpDDSNum);
+        std::vector<platform::DrawCall> cells = drawn.From(stage.draw->lpDDSNum);
+        // The other seats' plates show their 0.
+        cells.erase(std::remove_if(cells.begin(), cells.end(),
+                                   [](const platform::DrawCall& call) { return call.dst.top != 578; }),
+                    cells.end());
         for (std::size_t i = 0; i < cells.size(); ++i) {
             digits.push_back(cells[i].src.left / 12);
             EXPECT_EQ(Corner(cells[i]), At({70 + 12 * static_cast<int>(i), 578})) << c.score;
@@ -206,13 +213,13 @@ TEST(FlowerBoxes, CountPictures) {
     DrawRecorder drawn(*lpDDSPla);
     tabletest::Compose(stage);
     EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[0]),
-              std::vector<At>({{10, 300}, {475, 180}, {754, 300}, {28, 510}}));
+              std::vector<At>({{10, 300}, {475, 180}, {754, 300}, {6, 510}}));
     EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[1]),
-              std::vector<At>({{26, 314}, {491, 194}, {770, 314}, {44, 524}}));
+              std::vector<At>({{26, 314}, {491, 194}, {770, 314}, {22, 524}}));
     EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[9]), std::vector<At>({{35, 309}}));
     EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[3]), std::vector<At>({{500, 189}}));
     EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[2]), std::vector<At>({{779, 309}}));
-    EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[4]), std::vector<At>({{53, 519}}));
+    EXPECT_EQ(tabletest::CornersOf(drawn, draw.lpDDSFlower[4]), std::vector<At>({{31, 519}}));
 }
 
 TEST(SeatMarks, ReadyMarksInSeatOrderThreeOneZeroTwo) {

@@ -40,6 +40,48 @@ Stage& MidHand() {
     return MidHand(folder, kStageStyle);
 }
 
+namespace {
+
+tagMj T(int value, int suit) {
+    return tagMj{static_cast<signed char>(value), static_cast<signed char>(suit)};
+}
+
+GetMj Meld(std::initializer_list<tagMj> tiles, unsigned char kind) {
+    GetMj meld;
+    for (const tagMj& t : tiles) meld.Mj[meld.num++] = t;
+    meld.kind = kind;
+    return meld;
+}
+
+}  // namespace
+
+DeskCursor HiddenDiscardCell(const Stage& stage) {
+    DeskCursor cell{-1, -1};
+    stage.draw->desk.CellOfDiscard(0, 1, &cell);
+    return cell;
+}
+
+Stage& LateHandWithMelds() {
+    Stage& stage = MidHand();
+    CMjPlayer* seats = stage.table->Player;
+    CMjPlayer& own = seats[0];
+    own.cardnum = 7;
+    own.Mj[own.cardnum] = own.newmj;
+    own.Gang[own.gangnum++] = Meld({T(2, 2), T(3, 2), T(4, 2)}, kKindChow);
+    CMjPlayer& right = seats[1];
+    right.cardnum = 1;
+    right.hasnew = 0;
+    right.action = 0;
+    right.Gang[right.gangnum++] = Meld({T(5, 0), T(5, 0), T(5, 0)}, kKindPung);
+    right.Gang[right.gangnum++] = Meld({T(4, 3), T(4, 3), T(4, 3), T(4, 3)}, kKindKong);
+    right.Gang[right.gangnum++] = Meld({T(8, 2), T(8, 2), T(8, 2)}, kKindPung);
+    const DeskCursor hidden = HiddenDiscardCell(stage);
+    stage.table->deskhidden[hidden.a * kDeskSize + hidden.b] = 1;
+    own.score = -250;
+    seats[2].score = 0;
+    return stage;
+}
+
 bool SameRect(const platform::Rect& a, const platform::Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

@@ -16,6 +16,14 @@ namespace tabletest {
 // or the classic one when built with MJ_STAGE_CLASSIC.
 Stage& MidHand();
 
+// Later in the hand, on the mid-hand stage: the user holds seven tiles and the drawn one
+// beside two melds (the pung of west and a chow of 2, 3, 4 dots); the right-hand seat holds one
+// tile beside four melds (a chow, a pung, a kong, a pung); the user's second discard lies face
+// down (the hide item); the user's score is −250 and the opposite seat's 0.
+Stage& LateHandWithMelds();
+// The desk cell of the user's face-down discard.
+DeskCursor HiddenDiscardCell(const Stage& stage);
+
 bool SameRect(const platform::Rect& a, const platform::Rect& b);
 
 // Where a recorded copy or blend put its picture's top-left corner.
