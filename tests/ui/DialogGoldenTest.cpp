@@ -3,6 +3,10 @@
 // dialog's own picture at its place.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "DialogTestSupport.h"
 #include "SavedGameCases.h"
 #include "ui/InfoForm.h"
@@ -27,6 +31,34 @@ protected:
         EXPECT_GT(ui_test::CountDifferences(frame, *presentation.draw.lpDDSRoom, area), 0) << name;
         WriteGolden(name);
     }
+
+    // Seat 1 won with seven fan lines, kongs among its melds; all four seats are named.
+    void AWin() {
+        const char* names[4] = {"阿福", "小资妹", "陈钱贵", "梦雨柔"};
+        const int gains[4] = {-8, 56, -40, -8};
+        for (int s = 0; s < 4; ++s) {
+            std::snprintf(table.Player[s].name, sizeof table.Player[s].name, "%s", names[s]);
+            table.Player[s].gain = gains[s];
+        }
+        CMjPlayer& w = table.Player[1];
+        w.hued = 1;
+        w.fan = 32;
+        w.flowers = 2;
+        w.winmj = MakeTile(7, 2);
+        w.gangnum = 2;
+        w.Gang[0].num = 3;
+        for (int k = 0; k < 3; ++k) w.Gang[0].Mj[k] = MakeTile(5, kHonourSuit);
+        w.Gang[1].num = 4;
+        for (int k = 0; k < 4; ++k) w.Gang[1].Mj[k] = MakeTile(1, kHonourSuit);
+        w.splitnum = 3;
+        for (int g = 0; g < 2; ++g) {
+            w.Split[g].num = 3;
+            for (int k = 0; k < 3; ++k) w.Split[g].Mj[k] = MakeTile(3 * g + 1 + k, 2);
+        }
+        w.Split[2].num = 2;
+        w.Split[2].Mj[0] = w.Split[2].Mj[1] = MakeTile(7, 2);
+        for (int f : {16, 48, 55, 59, 60, 70, 79}) w.FanFlag[f] = 1;
+    }
 };
 
 TEST_F(DialogGoldenTest, StartScreenSlotsAndConfirmation) {
@@ -46,38 +78,125 @@ TEST_F(DialogGoldenTest, StartScreenSlotsAndConfirmation) {
 }
 
 TEST_F(DialogGoldenTest, ScoreSheetAfterAWinAndAfterAnExhaustedWall) {
-    const char* names[4] = {"阿福", "小资妹", "陈钱贵", "梦雨柔"};
-    const int gains[4] = {-8, 56, -40, -8};
-    for (int s = 0; s < 4; ++s) {
-        std::snprintf(table.Player[s].name, sizeof table.Player[s].name, "%s", names[s]);
-        table.Player[s].gain = gains[s];
-    }
-    CMjPlayer& w = table.Player[1];
-    w.hued = 1;
-    w.fan = 32;
-    w.flowers = 2;
-    w.winmj = MakeTile(7, 2);
-    w.gangnum = 2;
-    w.Gang[0].num = 3;
-    for (int k = 0; k < 3; ++k) w.Gang[0].Mj[k] = MakeTile(5, kHonourSuit);
-    w.Gang[1].num = 4;
-    for (int k = 0; k < 4; ++k) w.Gang[1].Mj[k] = MakeTile(1, kHonourSuit);
-    w.splitnum = 3;
-    for (int g = 0; g < 2; ++g) {
-        w.Split[g].num = 3;
-        for (int k = 0; k < 3; ++k) w.Split[g].Mj[k] = MakeTile(3 * g + 1 + k, 2);
-    }
-    w.Split[2].num = 2;
-    w.Split[2].Mj[0] = w.Split[2].Mj[1] = MakeTile(7, 2);
-    for (int f : {16, 48, 55, 59, 60, 70, 79}) w.FanFlag[f] = 1;
+    AWin();
     pScoreForm->Show();
     ExpectDrawn(*pScoreForm, "score_win");
     Click(*pScoreForm, CScoreForm::kDown);
     WriteGolden("score_win_scrolled");
-    w.hued = 0;
+    table.Player[1].hued = 0;
     pScoreForm->Show();
     ExpectDrawn(*pScoreForm, "score_exhausted");
 }
+
+// --- Legibility of the score sheet ---------------------------------------------------------
+
+std::uint16_t Rgb565(int r, int g, int b) {
+    return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+}
+const std::uint16_t kWhiteInk = Rgb565(255, 255, 255);
+const std::uint16_t kOrangeInk = Rgb565(255, 190, 0);
+
+// WCAG relative luminance of an RGB565 pixel, its channels widened to 8 bits.
+double Luminance(std::uint16_t px) {
+    auto linear = [](int v8) {
+        const double c = v8 / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const int r = px >> 11 & 31, g = px >> 5 & 63, b = px & 31;
+    return 0.2126 * linear(r << 3 | r >> 2) + 0.7152 * linear(g << 2 | g >> 4) +
+           0.0722 * linear(b << 3 | b >> 2);
+}
+
+double Contrast(std::uint16_t a, std::uint16_t b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Where the sheet writes a text, relative to its corner, and in which colour.
+struct TextArea {
+    platform::Rect rect;
+    std::uint16_t ink;
+    std::string what;
+};
+
+std::vector<TextArea> ScoreSheetTexts() {
+    std::vector<TextArea> areas;
+    for (int i = 0; i < CScoreForm::kVisibleLines; ++i) {
+        const int top = 248 + 25 * i;
+        areas.push_back({{28, top, 158, top + 32}, kWhiteInk, "fan name " + std::to_string(i)});
+        areas.push_back({{130, top, 200, top + 32}, kOrangeInk, "fan value " + std::to_string(i)});
+    }
+    areas.push_back({{80, 410, 160, 442}, kOrangeInk, "fan total"});
+    areas.push_back({{271, 359, 402, 391}, kWhiteInk, "seat 0"});
+    areas.push_back({{363, 310, 450, 342}, kWhiteInk, "seat 1"});
+    areas.push_back({{284, 260, 375, 292}, kWhiteInk, "seat 2"});
+    areas.push_back({{217, 310, 304, 342}, kWhiteInk, "seat 3"});
+    return areas;
+}
+
+enum class TableLook { Tiles, White };
+
+class ScoreSheetContrastTest : public DialogGoldenTest,
+                               public ::testing::WithParamInterface<TableLook> {
+protected:
+    // The table under the sheet: rows of white tiles with their coloured faces, or all white
+    // (the lightest any table can be).
+    void LayTable(TableLook look) {
+        platform::Surface& room = *presentation.draw.lpDDSRoom;
+        platform::ColorFill(&room, nullptr, kWhiteInk);
+        if (look == TableLook::White) return;
+        platform::Surface* tiles = nullptr;
+        platform::Rect rect{};
+        GLoadBitmap("Graphic\\ScoreForm\\mj.bmp", &tiles, &rect, false);
+        ASSERT_NE(tiles, nullptr);
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x) {
+                const std::uint16_t px = tiles->Row(y % rect.bottom)[(x + y / rect.bottom * 97) %
+                                                                     rect.right];
+                if (px != ColorKey) room.Row(y)[x] = px;
+            }
+        delete tiles;
+    }
+    std::vector<std::uint16_t> Pixels() const {
+        std::vector<std::uint16_t> copy;
+        for (int y = 0; y < 600; ++y) copy.insert(copy.end(), frame.Row(y), frame.Row(y) + 800);
+        return copy;
+    }
+};
+
+// Every fan line, the total and the four seat names keep a contrast of at least 4.5 : 1 with
+// every pixel behind them (the same sheet after an exhausted wall, which writes nothing there).
+TEST_P(ScoreSheetContrastTest, TextStandsOutFromTheSheetOverAnyTable) {
+    LayTable(GetParam());
+    AWin();
+    pScoreForm->Show();
+    const std::vector<std::uint16_t> written = Pixels();
+    WriteGolden(GetParam() == TableLook::Tiles ? "score_over_tiles" : "score_over_white");
+    table.Player[1].hued = 0;
+    pScoreForm->Show();
+    const std::vector<std::uint16_t> behind = Pixels();
+    double lowest = 100;
+    for (const TextArea& area : ScoreSheetTexts()) {
+        platform::Rect ink{800, 600, 0, 0};
+        for (int y = pScoreForm->y + area.rect.top; y < pScoreForm->y + area.rect.bottom; ++y)
+            for (int x = pScoreForm->x + area.rect.left; x < pScoreForm->x + area.rect.right; ++x)
+                if (written[y * 800 + x] == area.ink)
+                    ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                           std::max(ink.bottom, y + 1)};
+        ASSERT_LT(ink.left, ink.right) << area.what << ": no text written";
+        double least = 100;
+        for (int y = ink.top; y < ink.bottom; ++y)
+            for (int x = ink.left; x < ink.right; ++x)
+                least = std::min(least, Contrast(area.ink, behind[y * 800 + x]));
+        EXPECT_GE(least, 4.5) << area.what;
+        lowest = std::min(lowest, least);
+    }
+    RecordProperty("lowest_contrast", std::to_string(lowest));
+    std::printf("lowest contrast of the score sheet's text: %.2f : 1\n", lowest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, ScoreSheetContrastTest,
+                         ::testing::Values(TableLook::Tiles, TableLook::White));
 
 TEST_F(DialogGoldenTest, NamesAndRules) {
     pInputNameDlg->Show();

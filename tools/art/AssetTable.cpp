@@ -161,12 +161,12 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\LoadForm\\newgame.bmp", 0, 0, 5 * 70, 34, 5, 1, Art::Button, ButtonRound, u8"新游戏", K, false},
     {"Graphic\\LoadForm\\load.bmp", 0, 0, 5 * 170, 34, 5, 1, Art::Button, ButtonRound, "", K, false},
     {"Graphic\\LoadForm\\close.bmp", 0, 0, 5 * 100, 34, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},
-    {"Graphic\\MessageBox\\background.bmp", 0, 0, 250, 100, 1, 1, Art::Dialog, 1, u8"开始新游戏吗？", K, false},
+    {"Graphic\\MessageBox\\background.bmp", 0, 0, 280, 120, 1, 1, Art::Dialog, DialogRounded, u8"开始新游戏吗？", K, false},
     {"Graphic\\MessageBox\\queding.bmp", 0, 0, 5 * 72, 28, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
     {"Graphic\\MessageBox\\quxiao.bmp", 0, 0, 5 * 72, 28, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
 
     // Score sheet.
-    {"Graphic\\ScoreForm\\background.bmp", 0, 0, 500, 450, 1, 1, Art::Dialog, 0, u8"本局结果", O, false},
+    {"Graphic\\ScoreForm\\background.bmp", 0, 0, 500, 450, 1, 1, Art::Dialog, DialogScore, u8"本局结果", O, false},
     {"Graphic\\ScoreForm\\replay.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"继续", K, false},
     {"Graphic\\ScoreForm\\exit.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"离开", K, false},
     {"Graphic\\ScoreForm\\Exit.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"退出", K, false},
@@ -174,14 +174,14 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\ScoreForm\\down.bmp", 0, 0, 5 * 20, 20, 5, 1, Art::Button, ButtonArrowDown, "", K, false},
     {"Graphic\\ScoreForm\\barcenter.bmp", 0, 0, 20, 20, 1, 1, Art::Panel, 2, "", O, false},
     {"Graphic\\ScoreForm\\huangpai.bmp", 0, 0, 160, 56, 1, 1, Art::Label, LabelGrey, u8"荒庄", K, false},
-    {"Graphic\\ScoreForm\\he.bmp", 0, 0, 160, 56, 1, 1, Art::Label, LabelRed, u8"和牌", K, false},
+    {"Graphic\\ScoreForm\\he.bmp", 0, 0, 84, 56, 1, 1, Art::Label, LabelRed, u8"和牌", K, false},
     {"Graphic\\ScoreForm\\lresultnumber1.bmp", 0, 0, 10 * 23, 23, 10, 1, Art::Digits, DigitsScore, "", K, false},
     {"Graphic\\ScoreForm\\lresultnumber2.bmp", 0, 0, 10 * 17, 17, 10, 1, Art::Digits, DigitsScore, "", K, false},
     {"Graphic\\ScoreForm\\lresultSign1.bmp", 0, 0, 42, 21, 2, 1, Art::Signs, 0, "", K, false},
     {"Graphic\\ScoreForm\\lresultSign2.bmp", 0, 0, 28, 12, 2, 1, Art::Signs, 0, "", K, false},
 
     // Player names and rules.
-    {"Graphic\\InputName\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenMenu, u8"玩家与规则", O, false},
+    {"Graphic\\InputName\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenNames, u8"玩家与规则", O, false},
     {"Graphic\\InputName\\Edit.bmp", 0, 0, 160, 24, 1, 1, Art::EditField, 0, "", K, false},
     {"Graphic\\InputName\\checkbox1.bmp", 0, 0, 20, 20, 1, 1, Art::CheckBox, 0, "", K, false},
     {"Graphic\\InputName\\checkbox2.bmp", 0, 0, 20, 20, 1, 1, Art::CheckBox, 1, "", K, false},
@@ -193,7 +193,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\InputName\\Forbid.bmp", 0, 0, 40, 40, 1, 1, Art::Forbid, 0, "", K, false},
 
     // Options.
-    {"Graphic\\OptionForm\\background.bmp", 0, 0, 300, 260, 1, 1, Art::Dialog, 0, u8"游戏设置", O, false},
+    {"Graphic\\OptionForm\\background.bmp", 0, 0, 300, 260, 1, 1, Art::Dialog, DialogOptions, u8"游戏设置", O, false},
     {"Graphic\\OptionForm\\checkbox1.bmp", 0, 0, 20, 20, 1, 1, Art::CheckBox, 0, "", K, false},
     {"Graphic\\OptionForm\\checkbox2.bmp", 0, 0, 20, 20, 1, 1, Art::CheckBox, 1, "", K, false},
     {"Graphic\\OptionForm\\key.bmp", 0, 0, 14, 20, 1, 1, Art::Panel, 3, "", K, false},
@@ -201,15 +201,15 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\OptionForm\\Exit.bmp", 0, 0, 5 * 100, 32, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
 
     // Message boxes, invitations, item choice.
-    {"Graphic\\ShowMessage\\background.bmp", 0, 0, 250, 100, 1, 1, Art::Dialog, 1, "", K, false},
+    {"Graphic\\ShowMessage\\background.bmp", 0, 0, 250, 100, 1, 1, Art::Dialog, DialogRounded, "", K, false},
     {"Graphic\\ShowMessage\\queding.bmp", 0, 0, 5 * 80, 28, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
-    {"Graphic\\InviteForm\\background.bmp", 0, 0, 360, 300, 1, 1, Art::Dialog, 1, u8"邀请玩家", K, false},
+    {"Graphic\\InviteForm\\background.bmp", 0, 0, 360, 300, 1, 1, Art::Dialog, DialogRounded, u8"邀请玩家", K, false},
     {"Graphic\\InviteForm\\btinvite.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"邀请", K, false},
     {"Graphic\\InviteForm\\btcancel.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
-    {"Graphic\\InviteMessage\\background.bmp", 0, 0, 250, 110, 1, 1, Art::Dialog, 1, "", K, false},
+    {"Graphic\\InviteMessage\\background.bmp", 0, 0, 250, 110, 1, 1, Art::Dialog, DialogRounded, "", K, false},
     {"Graphic\\InviteMessage\\queding.bmp", 0, 0, 5 * 80, 28, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
     {"Graphic\\InviteMessage\\quxiao.bmp", 0, 0, 5 * 80, 28, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
-    {"Graphic\\Form\\item.bmp", 0, 0, 340, 150, 1, 1, Art::Dialog, 1, u8"选择道具", K, false},
+    {"Graphic\\Form\\item.bmp", 0, 0, 340, 150, 1, 1, Art::Dialog, DialogRounded, u8"选择道具", K, false},
     {"Graphic\\Button\\samecolor_item.bmp", 0, 0, 5 * 72, 72, 5, 1, Art::Button, ButtonItem, u8"清一色", K, false},
     {"Graphic\\Button\\pair_item.bmp", 0, 0, 5 * 72, 72, 5, 1, Art::Button, ButtonItem, u8"对子", K, false},
 
@@ -223,13 +223,13 @@ const std::vector<AssetEntry> kTable = {
     // Server lines, login, sign-up.
     {"Graphic\\ChooseNetForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenMenu, u8"选择线路", O, false},
     {"Graphic\\ChooseNetForm\\load.bmp", 0, 0, 5 * 200, 34, 5, 1, Art::Button, ButtonRound, "", K, false},
-    {"Graphic\\LoginForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenMenu, u8"登录", O, false},
+    {"Graphic\\LoginForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenLogin, u8"登录", O, false},
     {"Graphic\\LoginForm\\Enter.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"登录", K, false},
     {"Graphic\\LoginForm\\Close.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},
     {"Graphic\\LoginForm\\Reg.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"注册", K, false},
     {"Graphic\\LoginForm\\Daili.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"代理", K, false},
     {"Graphic\\LoginForm\\edit.bmp", 0, 0, 160, 24, 1, 1, Art::EditField, 0, "", K, false},
-    {"Graphic\\RegForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenMenu, u8"注册新账号", O, false},
+    {"Graphic\\RegForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenSignUp, u8"注册新账号", O, false},
     {"Graphic\\RegForm\\submit.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"提交", K, false},
     {"Graphic\\RegForm\\return.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},
     {"Graphic\\RegForm\\edit.bmp", 0, 0, 160, 24, 1, 1, Art::EditField, 0, "", K, false},
