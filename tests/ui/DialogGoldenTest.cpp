@@ -9,6 +9,11 @@
 
 #include "DialogTestSupport.h"
 #include "SavedGameCases.h"
+#include "online/ChooseNetForm.h"
+#include "online/InviteForm.h"
+#include "online/InviteMessage.h"
+#include "online/LoginForm.h"
+#include "online/RegForm.h"
 #include "ui/InfoForm.h"
 #include "ui/InputNameDlg.h"
 #include "ui/ItemForm.h"
@@ -86,6 +91,25 @@ TEST_F(DialogGoldenTest, ScoreSheetAfterAWinAndAfterAnExhaustedWall) {
     table.Player[1].hued = 0;
     pScoreForm->Show();
     ExpectDrawn(*pScoreForm, "score_exhausted");
+}
+
+// Pictures that the dialogs lay next to or over each other fit: the new-game confirmation
+// hides every slot button it lies over (none shows a sliver past its edge), and the score
+// sheet's win picture ends before the winning tile drawn right of it.
+TEST_F(DialogGoldenTest, PicturesFitWhereTheDialogsPlaceThem) {
+    const CBitForm& box = *pNewGameDlg;
+    const platform::Rect over{box.x, box.y, box.x + box.backgroundRect.right,
+                              box.y + box.backgroundRect.bottom};
+    for (int i = 0; i < pWelComForm->buttons.count; ++i) {
+        const CBitButton& b = *pWelComForm->buttons.GetButton(i);
+        const platform::Rect r{b.x, b.y, b.x + b.pictureRect.right / 5, b.y + b.GetHeight()};
+        const bool apart = r.right <= over.left || r.left >= over.right ||
+                           r.bottom <= over.top || r.top >= over.bottom;
+        const bool covered = r.left >= over.left && r.right <= over.right &&
+                             r.top >= over.top && r.bottom <= over.bottom;
+        EXPECT_TRUE(apart || covered) << "slot button " << i;
+    }
+    EXPECT_LE(15 + pScoreForm->winRect.right, 100);  // picture at x + 15, tile at x + 100
 }
 
 // --- Legibility of the score sheet ---------------------------------------------------------
@@ -228,6 +252,27 @@ TEST_F(DialogGoldenTest, OptionsMessageInformationAndItem) {
     pInfoForm->Close();
     pItemForm->Show();
     ExpectDrawn(*pItemForm, "item");
+}
+
+// The online dialogs before the link is up: the server lines of the default directory, the
+// login and sign-up screens with some text typed, the invitation dialog and prompt.
+TEST_F(DialogGoldenTest, ServerLinesLoginSignUpAndInvitations) {
+    pChooseNetForm->Show();
+    ExpectDrawn(*pChooseNetForm, "server_lines");
+    pLoginForm->SetName("afu2026");
+    pLoginForm->Show();
+    ExpectDrawn(*pLoginForm, "login");
+    pRegForm->Show();
+    for (char c : std::string("afu2026")) pRegForm->OnKeyPress(static_cast<unsigned char>(c));
+    ExpectDrawn(*pRegForm, "sign_up");
+    nActiveForm = 0;
+    pInviteForm->Show();
+    ExpectDrawn(*pInviteForm, "invite");
+    pInviteForm->Close();
+    static_cast<CInviteMessage*>(pInviteMessage)->text = "小资妹邀请你到第3桌一起游戏";
+    pInviteMessage->Show();
+    table.Redraw();
+    ExpectDrawn(*pInviteMessage, "invite_prompt");
 }
 
 }  // namespace

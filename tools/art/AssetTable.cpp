@@ -161,7 +161,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\LoadForm\\newgame.bmp", 0, 0, 5 * 70, 34, 5, 1, Art::Button, ButtonRound, u8"新游戏", K, false},
     {"Graphic\\LoadForm\\load.bmp", 0, 0, 5 * 170, 34, 5, 1, Art::Button, ButtonRound, "", K, false},
     {"Graphic\\LoadForm\\close.bmp", 0, 0, 5 * 100, 34, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},
-    {"Graphic\\MessageBox\\background.bmp", 0, 0, 280, 120, 1, 1, Art::Dialog, DialogRounded, u8"开始新游戏吗？", K, false},
+    {"Graphic\\MessageBox\\background.bmp", 0, 0, 280, 116, 1, 1, Art::Dialog, DialogRounded, u8"开始新游戏吗？\n新游戏保存时会替换这个存档", K, false},
     {"Graphic\\MessageBox\\queding.bmp", 0, 0, 5 * 72, 28, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
     {"Graphic\\MessageBox\\quxiao.bmp", 0, 0, 5 * 72, 28, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
 
@@ -229,7 +229,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\LoginForm\\Reg.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"注册", K, false},
     {"Graphic\\LoginForm\\Daili.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"代理", K, false},
     {"Graphic\\LoginForm\\edit.bmp", 0, 0, 160, 24, 1, 1, Art::EditField, 0, "", K, false},
-    {"Graphic\\RegForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenSignUp, u8"注册新账号", O, false},
+    {"Graphic\\RegForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenSignUp, u8"注册新帐号", O, false},
     {"Graphic\\RegForm\\submit.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"提交", K, false},
     {"Graphic\\RegForm\\return.bmp", 0, 0, 5 * 90, 32, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},
     {"Graphic\\RegForm\\edit.bmp", 0, 0, 160, 24, 1, 1, Art::EditField, 0, "", K, false},

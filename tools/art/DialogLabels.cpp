@@ -42,18 +42,22 @@ void Group(QPainter& p, const QRectF& r) {
     Plate(p, r, QColor(22, 70, 44, 200), QColor(16, 56, 34, 200), 10);
 }
 
-// The groove a slider's thumb runs in, with the meaning of its two ends below it.
-void SliderTrack(QPainter& p, double left, double right, double y, const char* low,
-                 const char* high) {
+// A slider between x 'left' and 'right' whose thumb stands at 'y': its caption above, the
+// meaning of its two ends at the caption's sides, and the groove the thumb runs in.  The thumb
+// (14 wide) runs 80 pixels right from the left end: the groove spans its middle over that run.
+void Slider(QPainter& p, double left, double right, double y, const char* caption,
+            const char* low, const char* high) {
+    Caption(p, QRectF(left, y - 25, right - left, 20), caption, kInk, 14, Qt::AlignCenter);
+    Caption(p, QRectF(left, y - 23, 16, 16), low, kInk, 12);
+    Caption(p, QRectF(right - 16, y - 23, 16, 16), high, kInk, 12,
+            Qt::AlignRight | Qt::AlignVCenter);
+    const double groove = y + 10;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(120, 90, 60), 1));
     p.setBrush(QColor(70, 46, 26));
-    p.drawRoundedRect(QRectF(left, y - 3, right - left, 6), 3, 3);
+    p.drawRoundedRect(QRectF(left + 3, groove - 3, 88, 6), 3, 3);
     p.restore();
-    Caption(p, QRectF(left - 4, y + 11, 30, 14), low, kInk, 12);
-    Caption(p, QRectF(right - 26, y + 11, 30, 14), high, kInk, 12,
-            Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace
@@ -80,12 +84,8 @@ void PaintNamesLabels(QPainter& p) {
 }
 
 void PaintOptionsLabels(QPainter& p) {
-    Caption(p, QRectF(35, 74, 95, 20), u8"音效音量", kInk, 14, Qt::AlignCenter);
-    Caption(p, QRectF(155, 74, 95, 20), u8"出牌速度", kInk, 14, Qt::AlignCenter);
-    // The thumb (14 wide) runs from the slider's left end 80 pixels right: the groove spans
-    // the thumb's middle over that run.
-    SliderTrack(p, 38, 126, 109, u8"小", u8"大");
-    SliderTrack(p, 158, 246, 109, u8"慢", u8"快");
+    Slider(p, 35, 130, 99, u8"音效音量", u8"小", u8"大");
+    Slider(p, 155, 250, 99, u8"出牌速度", u8"慢", u8"快");
     BoxCaption(p, 87, 131, 98, u8"动画效果", kInk);
     BoxCaption(p, 213, 131, 60, u8"语音报牌", kInk, 13);
     BoxCaption(p, 87, 179, 98, u8"背景音乐", kInk);

@@ -186,8 +186,12 @@ void PaintDialog(QPainter& p, const AssetFile& f) {
     const bool whiteText = f.entry->label[0] == '\0';
     DialogPanel(p, r, QString(), rounded ? 14 : 0, whiteText ? Paper::Dark : Paper::Cream);
     if (whiteText) return;
-    FitText(p, QRectF(20, 16, f.width - 40, 26), Utf8(f.entry->label), QColor(90, 40, 20),
-            Face::Hei);
+    // The question, and under the buttons what answering yes means (after a line break).
+    const QStringList lines = Utf8(f.entry->label).split('\n');
+    FitText(p, QRectF(20, 16, f.width - 40, 26), lines.front(), QColor(90, 40, 20), Face::Hei);
+    if (lines.size() > 1)
+        FitText(p, QRectF(30, f.height - 30, f.width - 60, 15), lines.back(),
+                QColor(120, 80, 50), Face::Hei);
 }
 
 void PaintPanel(QPainter& p, const AssetFile& f) {
