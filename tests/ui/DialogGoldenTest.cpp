@@ -112,6 +112,26 @@ TEST_F(DialogGoldenTest, PicturesFitWhereTheDialogsPlaceThem) {
     EXPECT_LE(15 + pScoreForm->winRect.right, 100);  // picture at x + 15, tile at x + 100
 }
 
+// Every shown button of a dialog drawn over the table stands on the dialog's own picture.
+TEST_F(DialogGoldenTest, ButtonsStandOnTheirDialogs) {
+    const std::pair<CBitForm*, const char*> forms[] = {
+        {pScoreForm, "score sheet"},  {pSetForm, "options"},   {pNewGameDlg, "new game"},
+        {pItemForm, "item"},          {pInviteForm, "invite"}, {pShowMessageForm, "message"},
+        {pInviteMessage, "invitation"}};
+    for (const auto& [form, name] : forms) {
+        for (int i = 0; i < form->buttons.count; ++i) {
+            const CBitButton& b = *form->buttons.GetButton(i);
+            if (!b.visible) continue;
+            EXPECT_GE(b.x, form->x) << name << " button " << i;
+            EXPECT_GE(b.y, form->y) << name << " button " << i;
+            EXPECT_LE(b.x + b.pictureRect.right / 5, form->x + form->backgroundRect.right)
+                << name << " button " << i;
+            EXPECT_LE(b.y + b.GetHeight(), form->y + form->backgroundRect.bottom)
+                << name << " button " << i;
+        }
+    }
+}
+
 // --- Legibility of the score sheet ---------------------------------------------------------
 
 std::uint16_t Rgb565(int r, int g, int b) {
@@ -273,6 +293,7 @@ TEST_F(DialogGoldenTest, ServerLinesLoginSignUpAndInvitations) {
     pInviteMessage->Show();
     table.Redraw();
     ExpectDrawn(*pInviteMessage, "invite_prompt");
+    pInviteMessage->Close();  // its flag outlives the table
 }
 
 }  // namespace

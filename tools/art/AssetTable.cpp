@@ -203,7 +203,7 @@ const std::vector<AssetEntry> kTable = {
     // Message boxes, invitations, item choice.
     {"Graphic\\ShowMessage\\background.bmp", 0, 0, 250, 100, 1, 1, Art::Dialog, DialogRounded, "", K, false},
     {"Graphic\\ShowMessage\\queding.bmp", 0, 0, 5 * 80, 28, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
-    {"Graphic\\InviteForm\\background.bmp", 0, 0, 360, 300, 1, 1, Art::Dialog, DialogRounded, u8"邀请玩家", K, false},
+    {"Graphic\\InviteForm\\background.bmp", 0, 0, 336, 356, 1, 1, Art::Dialog, DialogRounded, u8"邀请玩家\n选一位玩家，再按“邀请”", K, false},
     {"Graphic\\InviteForm\\btinvite.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"邀请", K, false},
     {"Graphic\\InviteForm\\btcancel.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"取消", K, false},
     {"Graphic\\InviteMessage\\background.bmp", 0, 0, 250, 110, 1, 1, Art::Dialog, DialogRounded, "", K, false},

@@ -171,27 +171,28 @@ void PaintScreen(QPainter& p, const AssetFile& f) {
 }
 
 void PaintDialog(QPainter& p, const AssetFile& f) {
-    // Rounded corners are cut away with the colour key; small boxes carry their question in
-    // the middle, above the buttons.
+    // Rounded corners are cut away with the colour key.  A label's first line is the dialog's
+    // title (large dialogs) or question (small boxes); a second line, after a line break, is a
+    // note: under a large dialog's title band, at the foot of a small box under its buttons.
     const int look = f.entry->variant;
     const bool rounded = look == DialogRounded;
-    QRectF r(0, 0, f.width, f.height);
+    const QRectF r(0, 0, f.width, f.height);
+    const QStringList lines = Utf8(f.entry->label).split('\n');
+    const QString note = lines.size() > 1 ? lines.back() : QString();
+    const QColor noteInk(120, 80, 50);
     if (f.height > 120) {
-        DialogPanel(p, r, Utf8(f.entry->label), rounded ? 14 : 0,
+        DialogPanel(p, r, lines.front(), rounded ? 14 : 0,
                     look == DialogScore ? Paper::Dark : Paper::Cream);
+        FitText(p, QRectF(20, 46, f.width - 40, 15), note, noteInk, Face::Hei);
         if (look == DialogOptions) PaintOptionsLabels(p);
         return;
     }
     // A small box without a question of its own shows the program's message in white.
-    const bool whiteText = f.entry->label[0] == '\0';
+    const bool whiteText = lines.front().isEmpty();
     DialogPanel(p, r, QString(), rounded ? 14 : 0, whiteText ? Paper::Dark : Paper::Cream);
     if (whiteText) return;
-    // The question, and under the buttons what answering yes means (after a line break).
-    const QStringList lines = Utf8(f.entry->label).split('\n');
     FitText(p, QRectF(20, 16, f.width - 40, 26), lines.front(), QColor(90, 40, 20), Face::Hei);
-    if (lines.size() > 1)
-        FitText(p, QRectF(30, f.height - 30, f.width - 60, 15), lines.back(),
-                QColor(120, 80, 50), Face::Hei);
+    FitText(p, QRectF(30, f.height - 30, f.width - 60, 15), note, noteInk, Face::Hei);
 }
 
 void PaintPanel(QPainter& p, const AssetFile& f) {
