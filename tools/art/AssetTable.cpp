@@ -157,7 +157,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\ModeForm\\btgame.bmp", 0, 0, 5 * 218, 40, 5, 1, Art::Button, ButtonRound, u8"单机游戏", K, false},
     {"Graphic\\ModeForm\\bthome.bmp", 0, 0, 5 * 218, 40, 5, 1, Art::Button, ButtonRound, u8"游戏主页", K, false},
     {"Graphic\\ModeForm\\moregame.bmp", 0, 0, 5 * 218, 40, 5, 1, Art::Button, ButtonRound, u8"更多游戏", K, false},
-    {"Graphic\\LoadForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenMenu, u8"游戏存档", O, false},
+    {"Graphic\\LoadForm\\background.bmp", 0, 0, 800, 600, 1, 1, Art::Screen, ScreenSlots, u8"游戏存档", O, false},
     {"Graphic\\LoadForm\\newgame.bmp", 0, 0, 5 * 70, 34, 5, 1, Art::Button, ButtonRound, u8"新游戏", K, false},
     {"Graphic\\LoadForm\\load.bmp", 0, 0, 5 * 170, 34, 5, 1, Art::Button, ButtonRound, "", K, false},
     {"Graphic\\LoadForm\\close.bmp", 0, 0, 5 * 100, 34, 5, 1, Art::Button, ButtonRound, u8"返回", K, false},

@@ -63,7 +63,7 @@ constexpr int NewStyleTiles = 0x100;
 enum TileBackView { BackStanding, BackSide, BackWallSide, BackWallFront, BackPerspOwn,
                     BackPerspSide, BackPerspOpposite, BackOwnSmall };
 enum ScreenLook { ScreenFelt, ScreenWood, ScreenLoading, ScreenMenu, ScreenLobby, ScreenNames,
-                  ScreenLogin, ScreenSignUp };
+                  ScreenLogin, ScreenSignUp, ScreenSlots };
 // Dialog pictures: square or with rounded corners keyed; the options dialog with its labels;
 // the score sheet on dark paper for its white and orange text.
 enum DialogLook { DialogSquare, DialogRounded, DialogOptions, DialogScore };

@@ -92,6 +92,15 @@ void PaintOptionsLabels(QPainter& p) {
     BoxCaption(p, 213, 179, 60, u8"全屏显示", kInk, 13);
 }
 
+void PaintSlotLabels(QPainter& p) {
+    // Load bars at (280, 278 + 40 i), 170 wide; the new-game buttons carry their own words.
+    Caption(p, QRectF(280, 250, 170, 22), u8"读取存档", kCream, 14, Qt::AlignCenter);
+    const char* numbers[] = {u8"1", u8"2", u8"3", u8"4", u8"5"};
+    for (int i = 0; i < 5; ++i)
+        Caption(p, QRectF(240, 278 + 40 * i, 32, 34), numbers[i], kCream, 16,
+                Qt::AlignRight | Qt::AlignVCenter);
+}
+
 void PaintLoginLabels(QPainter& p) {
     Group(p, QRectF(170, 262, 330, 130));
     EditCaption(p, 287, 289, u8"帐号：");

@@ -12,6 +12,9 @@ namespace art {
 void PaintNamesLabels(QPainter& p);
 // The options dialog: the four switches, the two sliders' captions, tracks and ends.
 void PaintOptionsLabels(QPainter& p);
+// The save slots: a number for each row (an empty slot's bar carries no caption) and what the
+// two columns do.
+void PaintSlotLabels(QPainter& p);
 // The login screen: the account and password captions.
 void PaintLoginLabels(QPainter& p);
 // The sign-up screen: the four edits' captions and the two sex boxes.

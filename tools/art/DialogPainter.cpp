@@ -166,6 +166,10 @@ void PaintScreen(QPainter& p, const AssetFile& f) {
             MenuScreen(p, label);
             PaintSignUpLabels(p);
             break;
+        case ScreenSlots:
+            MenuScreen(p, label);
+            PaintSlotLabels(p);
+            break;
         default: MenuScreen(p, label); break;
     }
 }
