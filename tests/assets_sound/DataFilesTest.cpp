@@ -107,7 +107,7 @@ TEST(LocalPages, AreGbkPagesThatNeedNothingFromTheNetwork) {
 TEST(LocalPages, TheStartNoticeNamesBothRuleFamilies) {
     const std::string html = GameFile("ad\\pop.htm");  // GBK, as the literals are
     EXPECT_NE(html.find("国标麻将（起和八番）"), std::string::npos);
-    EXPECT_NE(html.find("休闲麻将（不限番数"), std::string::npos);
+    EXPECT_NE(html.find("大众麻将（不限番数"), std::string::npos);
 }
 
 }  // namespace

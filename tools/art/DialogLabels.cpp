@@ -74,10 +74,10 @@ void PaintNamesLabels(QPainter& p) {
     Group(p, QRectF(528, 214, 246, 218));
     Caption(p, QRectF(540, 222, 236, 24), u8"游戏规则", kCream, 16);
     BoxCaption(p, 545, 258, 96, u8"国标麻将", kCream);
-    BoxCaption(p, 668, 258, 90, u8"休闲麻将", kCream);
+    BoxCaption(p, 668, 258, 90, u8"大众麻将", kCream);
     Caption(p, QRectF(569, 279, 96, 16), u8"八番起和", kDimCream, 12);
     Caption(p, QRectF(692, 279, 90, 16), u8"不限番数", kDimCream, 12);
-    Caption(p, QRectF(548, 297, 230, 16), u8"财神（休闲麻将可选）：", kDimCream, 12);
+    Caption(p, QRectF(548, 297, 230, 16), u8"财神（大众麻将可选）：", kDimCream, 12);
     BoxCaption(p, 551, 318, 200, u8"不用财神", kCream);
     BoxCaption(p, 552, 357, 200, u8"翻出牌的下一张为财神", kCream);
     BoxCaption(p, 552, 403, 200, u8"翻出牌的上一张为财神", kCream);
