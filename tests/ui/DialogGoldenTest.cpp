@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "DialogTestSupport.h"
@@ -134,27 +133,8 @@ TEST_F(DialogGoldenTest, ButtonsStandOnTheirDialogs) {
 
 // --- Legibility of the score sheet ---------------------------------------------------------
 
-std::uint16_t Rgb565(int r, int g, int b) {
-    return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
-}
 const std::uint16_t kWhiteInk = Rgb565(255, 255, 255);
 const std::uint16_t kOrangeInk = Rgb565(255, 190, 0);
-
-// WCAG relative luminance of an RGB565 pixel, its channels widened to 8 bits.
-double Luminance(std::uint16_t px) {
-    auto linear = [](int v8) {
-        const double c = v8 / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    const int r = px >> 11 & 31, g = px >> 5 & 63, b = px & 31;
-    return 0.2126 * linear(r << 3 | r >> 2) + 0.7152 * linear(g << 2 | g >> 4) +
-           0.0722 * linear(b << 3 | b >> 2);
-}
-
-double Contrast(std::uint16_t a, std::uint16_t b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // Where the sheet writes a text, relative to its corner, and in which colour.
 struct TextArea {
