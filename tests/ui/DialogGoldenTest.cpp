@@ -169,17 +169,14 @@ protected:
         platform::Surface& room = *presentation.draw.lpDDSRoom;
         platform::ColorFill(&room, nullptr, kWhiteInk);
         if (look == TableLook::White) return;
-        platform::Surface* tiles = nullptr;
-        platform::Rect rect{};
-        GLoadBitmap("Graphic\\ScoreForm\\mj.bmp", &tiles, &rect, false);
+        const auto tiles = GLoadPicture("Graphic\\ScoreForm\\mj.bmp");
         ASSERT_NE(tiles, nullptr);
+        const int w = tiles->Width(), h = tiles->Height();
         for (int y = 0; y < 600; ++y)
-            for (int x = 0; x < 800; ++x) {
-                const std::uint16_t px = tiles->Row(y % rect.bottom)[(x + y / rect.bottom * 97) %
-                                                                     rect.right];
+            for (int x = 0; x < 800; ++x) {  // each row of tiles shifted against the last
+                const std::uint16_t px = tiles->Row(y % h)[(x + y / h * 97) % w];
                 if (px != ColorKey) room.Row(y)[x] = px;
             }
-        delete tiles;
     }
     std::vector<std::uint16_t> Pixels() const {
         std::vector<std::uint16_t> copy;

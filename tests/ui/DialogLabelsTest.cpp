@@ -102,5 +102,15 @@ TEST_F(DialogLabelsTest, EveryBoxEditSliderAndSeatHasItsCaption) {
     for (const LabelPlace& place : places) EXPECT_GE(InkPixels(place), 20) << place.what;
 }
 
+// The name box stands on plain felt: no frame line or edge of the picture runs under it.
+TEST_F(DialogLabelsTest, TheNameBoxLiesOnPlainFelt) {
+    const CDxEdit& edit = *pInputNameDlg->nameEdit;
+    const LabelPlace around{pInputNameDlg,
+                            {edit.x - 4, edit.y - 2, edit.x + edit.backgroundRect.right + 4,
+                             edit.y + edit.backgroundRect.bottom + 4},
+                            "around the name box"};
+    EXPECT_EQ(InkPixels(around), 0);
+}
+
 }  // namespace
 }  // namespace dialog_test
