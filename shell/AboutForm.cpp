@@ -33,7 +33,7 @@ TAboutForm::TAboutForm(QWidget* owner)
     image->setPixmap(ProgramIcon());
     NewLabel(this, 80, 16, "翠岭 v4.2");
     NewLabel(this, 80, 34, "澄枫游戏");
-    NewLabel(this, 80, 59, "国标麻将，单机与网上对局。");
+    NewLabel(this, 80, 59, "国标麻将与大众麻将，单机与网上对局。");
     auto* close = new QPushButton(FromGbk("关闭"), this);
     close->setGeometry(336, 20, 65, 20);
     close->setDefault(true);

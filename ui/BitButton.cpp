@@ -82,7 +82,11 @@ void CBitButton::DrawFrame() const {
 }
 
 void CBitButton::DrawTexts() const {
-    WriteText(x + 8, y + 1, caption, platform::kIconTitleFont, InkOnly(0xFFFFFF));
+    // The caption (a save slot's or a server line's name) is centred on the button's face in
+    // the title font, so that it reads as the bar's label.
+    WriteTextIn({x, y, x + FrameWidth(), y + FrameHeight()}, caption, platform::kTitleFont,
+                platform::kDtCenter | platform::kDtVCenter | platform::kDtSingleLine,
+                InkOnly(0xFFFFFF));
     if (hover && y - kHintRise > 0)
         WriteText(x, y - kHintRise, hint, platform::kIconTitleFont, {0x000000, true, 0xFFFFFF});
 }

@@ -102,4 +102,12 @@ TEST(LocalPages, AreGbkPagesThatNeedNothingFromTheNetwork) {
     }
 }
 
+// The start notice tells of both rule families a new game offers, not of the Official rules
+// alone: a player who keeps the names dialog's choice plays the second family.
+TEST(LocalPages, TheStartNoticeNamesBothRuleFamilies) {
+    const std::string html = GameFile("ad\\pop.htm");  // GBK, as the literals are
+    EXPECT_NE(html.find("国标麻将（起和八番）"), std::string::npos);
+    EXPECT_NE(html.find("大众麻将（不限番数"), std::string::npos);
+}
+
 }  // namespace

@@ -174,6 +174,34 @@ TEST_F(ButtonTest, CaptionIsWhiteAndTheHintShowsAboveOnlyWhileHovered) {
     EXPECT_GT(CountDifferences(frame, Expected(1), above), 0);
 }
 
+// A save slot's caption is the label of its bar: centred on the face, not tucked in a corner.
+TEST_F(ButtonTest, TheCaptionIsCentredOnTheFace) {
+    CBitButton slot("Graphic\\LoadForm\\load.bmp");
+    slot.SetPos(kX, kY);
+    slot.SetCaption("档案1");
+    const int w = slot.pictureRect.right / 5;
+    const int h = slot.pictureRect.bottom;
+    Fill(kFelt);
+    slot.Draw();
+    // The caption's pixels: white where the bare frame is not.
+    platform::Surface bare(800, 600);
+    platform::ColorFill(&bare, nullptr, kFelt);
+    const platform::Rect src{0, 0, w, h};
+    platform::BltFast(&bare, kX, kY, slot.picture, &src,
+                      platform::kBltFastSrcColorKey | platform::kBltFastWait);
+    platform::Rect ink{800, 600, 0, 0};
+    for (int y = kY; y < kY + h; ++y)
+        for (int x = kX; x < kX + w; ++x)
+            if (frame.Row(y)[x] != bare.Row(y)[x]) {
+                ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                       std::max(ink.bottom, y + 1)};
+            }
+    ASSERT_LT(ink.left, ink.right);
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, kX + w / 2.0, 2.0);
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, kY + h / 2.0, 3.0);
+    EXPECT_GE(ink.bottom - ink.top, 12);  // the title font, not the small icon-title font
+}
+
 TEST_F(ButtonTest, HiddenButtonDrawsNothing) {
     button.SetCaption("发送");
     button.visible = 0;

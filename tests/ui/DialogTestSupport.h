@@ -3,6 +3,9 @@
 // table's offline dialogs, and frames composed of them by the table's renderer.
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -25,6 +28,27 @@
 namespace dialog_test {
 
 using ui_test::kFelt;
+
+inline std::uint16_t Rgb565(int r, int g, int b) {
+    return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
+}
+
+// WCAG relative luminance of an RGB565 pixel, its channels widened to 8 bits.
+inline double Luminance(std::uint16_t px) {
+    auto linear = [](int v8) {
+        const double c = v8 / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const int r = px >> 11 & 31, g = px >> 5 & 63, b = px & 31;
+    return 0.2126 * linear(r << 3 | r >> 2) + 0.7152 * linear(g << 2 | g >> 4) +
+           0.0722 * linear(b << 3 | b >> 2);
+}
+
+// The WCAG contrast ratio of two pixels, 1 to 21.
+inline double Contrast(std::uint16_t a, std::uint16_t b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // The table's frames through its renderer, with only the table's background picture loaded:
 // the dialog table of the frame, the overlay boxes, the presentation.  The table shows its own

@@ -28,7 +28,7 @@ enum class Art {
     Banner,          // claim banner with one large character
     Screen,          // 800 x 600 background (variant: ScreenLook)
     Logo,            // the start-up logo
-    Dialog,          // dialog background with a title (variant: 1 rounded corners keyed)
+    Dialog,          // dialog background with a title (variant: DialogLook)
     Button,          // five-frame button strip with a caption (variant: ButtonShape)
     CheckBox,        // variant 0 unchecked, 1 checked
     EditField,       // text edit frame
@@ -62,7 +62,11 @@ enum class Art {
 constexpr int NewStyleTiles = 0x100;
 enum TileBackView { BackStanding, BackSide, BackWallSide, BackWallFront, BackPerspOwn,
                     BackPerspSide, BackPerspOpposite, BackOwnSmall };
-enum ScreenLook { ScreenFelt, ScreenWood, ScreenLoading, ScreenMenu, ScreenLobby };
+enum ScreenLook { ScreenFelt, ScreenWood, ScreenLoading, ScreenMenu, ScreenLobby, ScreenNames,
+                  ScreenLogin, ScreenSignUp, ScreenSlots };
+// Dialog pictures: square or with rounded corners keyed; the options dialog with its labels;
+// the score sheet on dark paper for its white and orange text.
+enum DialogLook { DialogSquare, DialogRounded, DialogOptions, DialogScore };
 enum ButtonShape { ButtonPlain, ButtonRound, ButtonArrowUp, ButtonArrowDown, ButtonArrowLeft,
                    ButtonArrowRight, ButtonClose, ButtonGdi, ButtonGdiClose, ButtonThumb,
                    ButtonClaim, ButtonItem };

@@ -1,6 +1,7 @@
 // Backgrounds: the two tables, the full-screen dialogs, the smaller dialogs, panels, the logo
 // and the exit window.  One dialog-background painter serves every dialog.
 #include "tools/art/ArtKit.h"
+#include "tools/art/DialogLabels.h"
 #include "tools/art/Painters.h"
 #include "tools/art/TilePainter.h"
 
@@ -60,20 +61,23 @@ void Wood(QPainter& p, const QRectF& r, QColor base) {
 enum class Paper { Cream, Dark };
 
 // A dialog's panel: wood rim, cream paper (dark paper for the boxes the program writes white
-// text on), and the title in the top band.
+// text on), and the title in the top band.  The dark paper is dark enough that white and
+// orange text stay readable when the picture is blended over the table at 210 of 255, whatever
+// the table shows through.
 void DialogPanel(QPainter& p, const QRectF& r, const QString& title, double radius,
                  Paper paperKind = Paper::Cream) {
     p.setRenderHint(QPainter::Antialiasing);
     Plate(p, r, QColor(150, 98, 54), QColor(96, 58, 28), radius);
     QRectF paper = r.adjusted(6, 6, -6, -6);
     if (paperKind == Paper::Dark)
-        Plate(p, paper, QColor(44, 70, 56), QColor(26, 44, 34), radius * 0.7);
+        Plate(p, paper, QColor(30, 44, 36), QColor(18, 30, 24), radius * 0.7);
     else
         Plate(p, paper, QColor(250, 244, 226), QColor(232, 220, 190), radius * 0.7);
     if (title.isEmpty()) return;
     const double band = std::min(36.0, r.height() * 0.3);
+    const QColor ink = paperKind == Paper::Dark ? QColor(250, 230, 160) : QColor(110, 40, 20);
     FitText(p, QRectF(paper.left() + 12, paper.top() + 6, paper.width() - 24, band - 10), title,
-            QColor(110, 40, 20), Face::Hei);
+            ink, Face::Hei);
     p.setPen(QPen(QColor(180, 140, 90), 1));
     p.drawLine(QPointF(paper.left() + 10, paper.top() + band),
                QPointF(paper.right() - 10, paper.top() + band));
@@ -121,12 +125,14 @@ void LoadingScreen(QPainter& p, const QString& label) {
     FitText(p, QRectF(300, 440, 200, 30), label, QColor(230, 240, 230), Face::Hei);
 }
 
-void MenuScreen(QPainter& p, const QString& title) {
+// A full-screen dialog: felt inside a wood frame of 'inset' pixels, a gold line, the title.
+void MenuScreen(QPainter& p, const QString& title, double inset = 40) {
     Wood(p, QRectF(0, 0, 800, 600), QColor(110, 72, 40));
-    Felt(p, QRectF(40, 40, 720, 520), QColor(44, 122, 78), QColor(24, 80, 50));
+    const QRectF felt(inset, inset, 800 - 2 * inset, 600 - 2 * inset);
+    Felt(p, felt, QColor(44, 122, 78), QColor(24, 80, 50));
     p.setPen(QPen(QColor(212, 176, 96), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(48, 48, 704, 504));
+    p.drawRect(felt.adjusted(8, 8, -8, -8));
     FitText(p, QRectF(250, 70, 300, 60), title, QColor(250, 230, 160), Face::Ming, 1.5);
     Tile corner[] = {{3, 5}, {3, 6}};
     TileRow(p, 70, 70, 34, corner, 2);
@@ -150,25 +156,50 @@ void PaintScreen(QPainter& p, const AssetFile& f) {
         case ScreenWood: TableWood(p); break;
         case ScreenLoading: LoadingScreen(p, label); break;
         case ScreenLobby: LobbyScreen(p, label); break;
+        case ScreenNames:
+            // The name box stands at x 29: the felt reaches closer to the edge than elsewhere.
+            MenuScreen(p, label, 12);
+            PaintNamesLabels(p);
+            break;
+        case ScreenLogin:
+            MenuScreen(p, label);
+            PaintLoginLabels(p);
+            break;
+        case ScreenSignUp:
+            MenuScreen(p, label);
+            PaintSignUpLabels(p);
+            break;
+        case ScreenSlots:
+            MenuScreen(p, label);
+            PaintSlotLabels(p);
+            break;
         default: MenuScreen(p, label); break;
     }
 }
 
 void PaintDialog(QPainter& p, const AssetFile& f) {
-    // Variant 1: rounded corners cut away with the colour key; small boxes carry their question
-    // in the middle, above the buttons.
-    const bool rounded = f.entry->variant == 1;
-    QRectF r(0, 0, f.width, f.height);
+    // Rounded corners are cut away with the colour key.  A label's first line is the dialog's
+    // title (large dialogs) or question (small boxes); a second line, after a line break, is a
+    // note: under a large dialog's title band, at the foot of a small box under its buttons.
+    const int look = f.entry->variant;
+    const bool rounded = look == DialogRounded;
+    const QRectF r(0, 0, f.width, f.height);
+    const QStringList lines = Utf8(f.entry->label).split('\n');
+    const QString note = lines.size() > 1 ? lines.back() : QString();
+    const QColor noteInk(120, 80, 50);
     if (f.height > 120) {
-        DialogPanel(p, r, Utf8(f.entry->label), rounded ? 14 : 0);
+        DialogPanel(p, r, lines.front(), rounded ? 14 : 0,
+                    look == DialogScore ? Paper::Dark : Paper::Cream);
+        FitText(p, QRectF(20, 46, f.width - 40, 15), note, noteInk, Face::Hei);
+        if (look == DialogOptions) PaintOptionsLabels(p);
         return;
     }
     // A small box without a question of its own shows the program's message in white.
-    const bool whiteText = f.entry->label[0] == '\0';
+    const bool whiteText = lines.front().isEmpty();
     DialogPanel(p, r, QString(), rounded ? 14 : 0, whiteText ? Paper::Dark : Paper::Cream);
     if (whiteText) return;
-    FitText(p, QRectF(20, 16, f.width - 40, 26), Utf8(f.entry->label), QColor(90, 40, 20),
-            Face::Hei);
+    FitText(p, QRectF(20, 16, f.width - 40, 26), lines.front(), QColor(90, 40, 20), Face::Hei);
+    FitText(p, QRectF(30, f.height - 30, f.width - 60, 15), note, noteInk, Face::Hei);
 }
 
 void PaintPanel(QPainter& p, const AssetFile& f) {
