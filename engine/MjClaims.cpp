@@ -99,12 +99,21 @@ void CMj::AfterClaim(int seat) {
         return;
     }
     CMjPlayer& p = Player[0];
-    readyarmed = 0;
     if (p.cardnum > 0) {
         p.cardnum--;
         p.newmj = p.Mj[p.cardnum];
         p.hasnew = 1;
     }
+    OfferClaimantTurn();
+}
+
+// The user's turn after its pung or chow (also resumed from a saved game): no self-drawn win
+// and no own kong, only the discard, and the ready button when a discard leaves the hand ready
+// under the other rule family.  The tile under a resting mouse rises at once.
+void CMj::OfferClaimantTurn() {
+    CMjPlayer& p = Player[0];
+    readyarmed = 0;
+    ShowClaimButtons(false);
     if (MinFan == 0 && CanTing(0, p.Mj, p.cardnum + 1)) {
         SetButtonsForOffer();
         Button(kButtonReady).enabled = 1;
@@ -113,6 +122,7 @@ void CMj::AfterClaim(int seat) {
     }
     maydiscard = 1;
     Redraw();
+    OnMouseMove(mousex, mousey);
 }
 
 void CMj::ClaimKong(int seat) {
