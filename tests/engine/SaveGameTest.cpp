@@ -9,6 +9,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "SavedGameCases.h"
 #include "SelfPlay.h"
 #include "platform/WholeFile.h"
+#include "platform/WindowKeys.h"
 
 namespace enginetest {
 namespace {
@@ -143,6 +145,38 @@ TEST_F(SaveGameTest, EverySaveOfSeededWholeGamesReadsBack) {
     EXPECT_GT(afterClaims, 0);
     std::printf("[figures] %d saves read back, %d of them after the user's pung or chow\n", saves,
                 afterClaims);
+}
+
+// The hide item (F3) pressed at the user's turn goes through a save: the loaded game lays the
+// user's next discard face down, and that cell stays face down to the hand's end, until the
+// next hand clears the desk.  A game saved without the item clears a flag left on the table.
+TEST_F(SaveGameTest, TheHideItemGoesThroughASaveAndItsDiscardStaysFaceDownToTheHandsEnd) {
+    {
+        HeadlessTable h(5, &desk_);
+        PlayToUserTurn(h, 30);
+        CMj& t = *h.table;
+        ASSERT_TRUE(t.SaveProgress(Slot(2)));
+        t.Player[0].items[1] = 1;
+        t.OnKeyDown(platform::VK_F3);
+        ASSERT_TRUE(t.Player[0].hidemj);
+        ASSERT_TRUE(t.SaveProgress(Slot(1)));
+    }
+    HeadlessTable h(7, &desk_);
+    CMj& t = *h.table;
+    ASSERT_TRUE(t.LoadProgress(Slot(1)));
+    EXPECT_EQ(t.Player[0].hidemj, 1);
+    auto faceDown = [&t] { return std::count(std::begin(t.deskhidden), std::end(t.deskhidden), 1); };
+    ASSERT_TRUE(PlayUntil(h, [](CMj& c) { return !c.Player[0].hidemj; }));
+    EXPECT_EQ(faceDown(), 1) << "the user's discard lies face down";
+    ASSERT_TRUE(PlayUntil(h, [](CMj&) { return nActiveForm == 1; }));
+    EXPECT_EQ(faceDown(), 1) << "still face down at the hand's end";
+    nActiveForm = 0;
+    t.StartHand();
+    EXPECT_EQ(faceDown(), 0) << "a new hand clears the desk";
+
+    t.Player[0].hidemj = 1;
+    ASSERT_TRUE(t.LoadProgress(Slot(2)));
+    EXPECT_EQ(t.Player[0].hidemj, 0);
 }
 
 TEST_F(SaveGameTest, SavingIsRefusedOutsideTheUsersDiscardTurn) {
