@@ -104,10 +104,6 @@ struct DirServerInfo {
 };
 constexpr int kMaxDirServers = 5;
 
-// Quick-chat phrases: at most this many, each at most this many bytes (a phrase goes out in
-// one table-chat record).
-constexpr int kMaxChatPhrases = 100;
-constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
 struct SavedGame;
@@ -453,6 +449,7 @@ private:
     // Claim helpers.
     void AfterClaim(int seat);
     void OfferClaimantTurn();
+    void LastTileAsDrawn();
     void PassOnline();
     void ExposedKong(int seat, const tagMj& tile);
     void ConcealedKong(int seat, const tagMj& tile);

@@ -98,13 +98,17 @@ void CMj::AfterClaim(int seat) {
         GiveMj(true);
         return;
     }
-    CMjPlayer& p = Player[0];
-    if (p.cardnum > 0) {
-        p.cardnum--;
-        p.newmj = p.Mj[p.cardnum];
-        p.hasnew = 1;
-    }
+    LastTileAsDrawn();
     OfferClaimantTurn();
+}
+
+// The user's last hand tile stands as its drawn tile, so that it discards as after a draw.
+void CMj::LastTileAsDrawn() {
+    CMjPlayer& p = Player[0];
+    if (p.cardnum == 0) return;
+    p.cardnum--;
+    p.newmj = p.Mj[p.cardnum];
+    p.hasnew = 1;
 }
 
 // The user's turn after its pung or chow (also resumed from a saved game): no self-drawn win

@@ -183,9 +183,14 @@ bool CMj::LoadProgress(const std::string& gbkPath) {
 
 // The user's discard turn comes back: a seat that has won is scored again, the wall shows what
 // was taken, and the turn is offered without a draw: as after the user's pung or chow when the
-// file says the turn came so (or the user holds no drawn tile), else as after a draw.
+// file says the turn came so or the user holds no drawn tile (an older file's turn after a
+// claim, whose last hand tile then stands as the drawn tile, as the live table has it), else
+// as after a draw.
 void CMj::ResumeSavedHand() {
-    if (!Player[0].hasnew) nodraw = 1;
+    if (!Player[0].hasnew) {
+        nodraw = 1;
+        LastTileAsDrawn();
+    }
     for (CMjPlayer& p : Player) {
         if (!p.hued) continue;
         tagMj tiles[kMaxHandTiles + 1];
@@ -198,7 +203,7 @@ void CMj::ResumeSavedHand() {
     Redraw();
     curplayer = 0;
     chosen = 0;
-    if (nodraw && Player[0].hasnew)
+    if (nodraw)
         OfferClaimantTurn();
     else
         GiveMj(true);

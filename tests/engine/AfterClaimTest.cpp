@@ -5,7 +5,9 @@
 
 #include "HandPoints.h"
 #include "TableFixture.h"
+#include "engine/SaveGameFile.h"
 #include "platform/Path.h"
+#include "platform/WholeFile.h"
 
 namespace enginetest {
 namespace {
@@ -60,9 +62,11 @@ protected:
 
 // The live offer after the claim, and the same offer after a save and a load into a table that
 // has just been made: the win button stays dark, no win is on the table, and the user's turn
-// still counts as one without a draw.
+// still counts as one without a draw.  A file that holds the turn as the user's tiles without
+// a drawn tile and without the turn flag loads to the same offer.
 TEST_F(AfterClaim, ASaveRightAfterAPungOrChowLoadsToTheSameOffer) {
     const std::string path = platform::ProgramPath("Save\\1.cmj");
+    const std::string disk = platform::ToDiskPath(path);
     for (const ClaimCase& c : kClaims) {
         Claim(c);
         const CMjPlayer& live = t->Player[0];
@@ -70,25 +74,36 @@ TEST_F(AfterClaim, ASaveRightAfterAPungOrChowLoadsToTheSameOffer) {
         const std::string offer = OfferOf(*t);
         EXPECT_FALSE(t->Button(kButtonWin).enabled) << c.what;
         ASSERT_TRUE(t->SaveProgress(path)) << c.what;
+        const std::string saved = platform::ReadWholeFile(disk, kSavedGameBytes).value_or("");
+        SavedGame withoutDrawnTile = ReadSavedGame(saved).value_or(SavedGame{});
+        SavedSeat& user = withoutDrawnTile.seats[0];
+        ASSERT_EQ(user.nodraw, 1) << c.what;
+        user.hand[user.cardnum++] = user.newmj;
+        user.hasnew = 0;
+        user.nodraw = 0;
 
-        headless.reset();
-        headless = std::make_unique<HeadlessTable>(2, &shown, StandIns::kNone);
-        t = headless->table.get();
-        t->animate = 0;
-        ASSERT_TRUE(t->LoadProgress(path)) << c.what;
-        EXPECT_EQ(OfferOf(*t), offer) << c.what;
-        EXPECT_FALSE(t->Button(kButtonWin).enabled) << c.what;
-        for (int i = 0; i < t->claimnum; i++)
-            EXPECT_TRUE(t->claims[i].kind != kClaimWin || t->claims[i].declined) << c.what;
-        EXPECT_EQ(t->nodraw, 1) << c.what;
-        const CMjPlayer& loaded = t->Player[0];
-        EXPECT_EQ(rulestest::Str(loaded.Mj, loaded.cardnum + 1), c.left) << c.what;
+        for (const std::string& file : {saved, WriteSavedGame(withoutDrawnTile)}) {
+            ASSERT_TRUE(platform::ReplaceFileContents(disk, file));
+            headless.reset();
+            headless = std::make_unique<HeadlessTable>(2, &shown, StandIns::kNone);
+            t = headless->table.get();
+            t->animate = 0;
+            ASSERT_TRUE(t->LoadProgress(path)) << c.what;
+            EXPECT_EQ(OfferOf(*t), offer) << c.what;
+            EXPECT_FALSE(t->Button(kButtonWin).enabled) << c.what;
+            for (int i = 0; i < t->claimnum; i++)
+                EXPECT_TRUE(t->claims[i].kind != kClaimWin || t->claims[i].declined) << c.what;
+            EXPECT_EQ(t->nodraw, 1) << c.what;
+            const CMjPlayer& loaded = t->Player[0];
+            EXPECT_TRUE(loaded.hasnew) << c.what;
+            EXPECT_EQ(rulestest::Str(loaded.Mj, loaded.cardnum + 1), c.left) << c.what;
 
-        // The loaded turn plays on as the live one would: the user discards and seat 1 draws.
-        t->Player[0].select = t->Player[0].cardnum;
-        t->AutoDiscard();
-        EXPECT_EQ(t->Player[0].rivernum + t->Player[0].played, 1) << c.what;
-        EXPECT_EQ(t->nodraw, 0) << c.what;
+            // The loaded turn plays on as the live one would: the user discards.
+            t->Player[0].select = t->Player[0].cardnum;
+            t->AutoDiscard();
+            EXPECT_EQ(t->Player[0].rivernum + t->Player[0].played, 1) << c.what;
+            EXPECT_EQ(t->nodraw, 0) << c.what;
+        }
     }
 }
 
