@@ -180,6 +180,7 @@ void CheckSeat(Checker& c, const SavedSeat& s, const std::string& seat) {
 // (13 and one more), every other seat 13, each meld standing for three of them; only the user's
 // turn can have come through a claim.  Between hands the seats' tiles are not played on.
 void CheckRunningHand(Checker& c, const SavedGame& g) {
+    if (!c.ok()) return;  // the counts are known to be in range from here on
     if (g.state != kSavedHandRunning) {
         for (int s = 0; s < 4; ++s) c.In(g.seats[s].nodraw, 0, 0, "nodraw between hands");
         return;

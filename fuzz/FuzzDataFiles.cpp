@@ -17,21 +17,19 @@
 
 namespace {
 
-// One file in memory for every run, named by its descriptor.
-const std::string& InputFile() {
-    static const std::string path = [] {
-        const int fd = memfd_create("datafile", 0);
+// One file in memory for every run, named by its descriptor: nothing is left on disk.
+struct InputFile {
+    InputFile() : fd(memfd_create("datafile", MFD_CLOEXEC)) {
         if (fd < 0) std::abort();
-        return "/proc/self/fd/" + std::to_string(fd);
-    }();
-    return path;
-}
-
-void Put(const std::uint8_t* data, std::size_t size) {
-    const int fd = std::atoi(InputFile().c_str() + std::strlen("/proc/self/fd/"));
-    if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
-        std::abort();
-}
+        path = "/proc/self/fd/" + std::to_string(fd);
+    }
+    void Put(const std::uint8_t* data, std::size_t size) const {
+        if (ftruncate(fd, 0) != 0 || pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
+            std::abort();
+    }
+    int fd;
+    std::string path;
+};
 
 bool EndsOnACharacter(const char* text, std::size_t length) {
     return platform::GbkClampLength(text, length, length) == length;
@@ -62,10 +60,11 @@ void CheckPhrases(const std::vector<std::string>& phrases) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Put(data, size);
-    LoadLevelTable(InputFile());
+    static const InputFile file;
+    file.Put(data, size);
+    LoadLevelTable(file.path);
     CheckLevels();
-    const std::vector<std::string> phrases = ReadChatFile(InputFile());
+    const std::vector<std::string> phrases = ReadChatFile(file.path);
     CheckPhrases(phrases);
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     if (size <= kMaxChatFileBytes && phrases != SplitChatPhrases(bytes)) std::abort();

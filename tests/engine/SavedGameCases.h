@@ -163,6 +163,9 @@ inline const std::vector<DamageCase>& RunningDamageCases() {
         {SeatField(2, 20), I32(9), "seat 2 tiles for the turn"},
         {SeatField(3, 52), I32(0), "seat 3 tiles for the turn"},
         {SeatField(1, 206), U8(1), "seat 1 nodraw"},  // only the user's turn is saved
+        // A count out of range is named as such, and no sum of counts overflows.
+        {SeatField(0, 20), I32(0x7FFFFFFF), "seat 0 cardnum"},
+        {SeatField(1, 52), I32(0x7FFFFFFF), "seat 1 meldnum"},
     };
     return cases;
 }
