@@ -104,10 +104,6 @@ struct DirServerInfo {
 };
 constexpr int kMaxDirServers = 5;
 
-// Quick-chat phrases: at most this many, each at most this many bytes (a phrase goes out in
-// one table-chat record).
-constexpr int kMaxChatPhrases = 100;
-constexpr int kMaxChatPhraseBytes = 127;
 
 class CMj;
 struct SavedGame;
@@ -367,6 +363,9 @@ public:
     void SendKeepAlive();
     // A timer that is none of the table's: true when an online dialog's timer took it.
     bool OnOnlineTimer(unsigned id);
+    // The sign-up link, whose failure brings the link notices, is open.
+    bool NoticeLinkActive() const;
+    void ShowNextLinkPair();
     // The user's choices sent to the server: the selected tile as a discard; an action
     // (0 pass, 2 pung, 3 kong, 4 win, 5 chow); the request to start a hand; the answer to the
     // piao prompt of table variant 2.
@@ -449,6 +448,8 @@ private:
 
     // Claim helpers.
     void AfterClaim(int seat);
+    void OfferClaimantTurn();
+    void LastTileAsDrawn();
     void PassOnline();
     void ExposedKong(int seat, const tagMj& tile);
     void ConcealedKong(int seat, const tagMj& tile);

@@ -98,13 +98,26 @@ void CMj::AfterClaim(int seat) {
         GiveMj(true);
         return;
     }
+    LastTileAsDrawn();
+    OfferClaimantTurn();
+}
+
+// The user's last hand tile stands as its drawn tile, so that it discards as after a draw.
+void CMj::LastTileAsDrawn() {
+    CMjPlayer& p = Player[0];
+    if (p.cardnum == 0) return;
+    p.cardnum--;
+    p.newmj = p.Mj[p.cardnum];
+    p.hasnew = 1;
+}
+
+// The user's turn after its pung or chow (also resumed from a saved game): no self-drawn win
+// and no own kong, only the discard, and the ready button when a discard leaves the hand ready
+// under the other rule family.  The tile under a resting mouse rises at once.
+void CMj::OfferClaimantTurn() {
     CMjPlayer& p = Player[0];
     readyarmed = 0;
-    if (p.cardnum > 0) {
-        p.cardnum--;
-        p.newmj = p.Mj[p.cardnum];
-        p.hasnew = 1;
-    }
+    ShowClaimButtons(false);
     if (MinFan == 0 && CanTing(0, p.Mj, p.cardnum + 1)) {
         SetButtonsForOffer();
         Button(kButtonReady).enabled = 1;
@@ -113,6 +126,7 @@ void CMj::AfterClaim(int seat) {
     }
     maydiscard = 1;
     Redraw();
+    OnMouseMove(mousex, mousey);
 }
 
 void CMj::ClaimKong(int seat) {

@@ -3,12 +3,11 @@
 #include <cstring>
 #include <string>
 
+#include "engine/ChatPhrases.h"
 #include "engine/Mj.h"
 #include "ui/DxGameChatWnd.h"
-#include "platform/Gbk.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
-#include "platform/WholeFile.h"
 
 DirServerInfo DirServer[kMaxDirServers];
 int ServerNum = 0;
@@ -25,12 +24,7 @@ constexpr const char* kTelecomName = "电信服务器";
 constexpr const char* kNetcomHost = "127.0.0.1";
 constexpr const char* kTelecomHost = "127.0.0.1";
 
-// Chat.txt is a short list of phrases; anything longer is not a phrase list.
-constexpr std::size_t kMaxChatFileBytes = 64 * 1024;
-
 constexpr std::uint32_t kPhraseColor = 0xFFFFFF;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
 
 }  // namespace
 
@@ -53,27 +47,9 @@ void CMj::ReadDirServers(const std::string& gbkPath) {
     }
 }
 
-// Every run of characters between white space is one phrase, a line of the phrase list in
-// white.  GBK trail bytes are never white space, so a character is never split; a phrase longer
-// than one chat record is cut at a character boundary, and phrases past the list's limit are
-// dropped.
+// Each phrase of Chat.txt is a line of the phrase list in white.
 void CMj::ReadChatPhrases(const std::string& gbkPath) {
     if (!phraselist) return;
-    const auto bytes = platform::ReadWholeFile(platform::ToDiskPath(gbkPath), kMaxChatFileBytes);
-    if (!bytes) return;
-    const std::string& text = *bytes;
-    std::size_t pos = 0;
-    int count = 0;
-    while (pos < text.size() && count < kMaxChatPhrases) {
-        while (pos < text.size() && IsBlank(text[pos])) pos++;
-        std::size_t end = pos;
-        while (end < text.size() && !IsBlank(text[end])) end++;
-        if (end > pos) {
-            const std::size_t keep =
-                platform::GbkClampLength(text.data() + pos, end - pos, kMaxChatPhraseBytes);
-            phraselist->AddText(text.data() + pos, static_cast<int>(keep), kPhraseColor);
-            count++;
-        }
-        pos = end;
-    }
+    for (const std::string& phrase : ReadChatFile(gbkPath))
+        phraselist->AddText(phrase.data(), static_cast<int>(phrase.size()), kPhraseColor);
 }

@@ -37,6 +37,7 @@ void SaveSeat(const CMjPlayer& p, SavedSeat& out) {
     out.hued = p.hued;
     out.hutile = p.hutile;
     out.paidby = p.paidby;
+    out.hidemj = p.hidemj;
     out.gain = p.gain;
     out.score = p.score;
     out.deskx = p.deskx;
@@ -68,6 +69,7 @@ void LoadSeat(const SavedSeat& in, CMjPlayer& p) {
     p.hued = in.hued;
     p.hutile = in.hutile;
     p.paidby = in.paidby;
+    p.hidemj = in.hidemj;
     p.gain = in.gain;
     p.score = in.score;
     p.deskx = in.deskx;
@@ -96,6 +98,8 @@ SavedGame CMj::SaveRecord() const {
     SavedGame g;
     g.state = state;
     for (int s = 0; s < kSeats; ++s) SaveSeat(Player[s], g.seats[s]);
+    // Only the user's turn is ever saved in a running hand.
+    if (state == kHandRunning) g.seats[0].nodraw = nodraw;
     g.minFan = MinFan;
     g.quanfeng = quanfeng;
     g.dealer = dealer;
@@ -119,6 +123,7 @@ SavedGame CMj::SaveRecord() const {
 void CMj::TakeSaveRecord(const SavedGame& g) {
     state = g.state;
     for (int s = 0; s < kSeats; ++s) LoadSeat(g.seats[s], Player[s]);
+    nodraw = g.seats[0].nodraw;
     MinFan = g.minFan;
     quanfeng = g.quanfeng;
     dealer = g.dealer;
@@ -177,9 +182,15 @@ bool CMj::LoadProgress(const std::string& gbkPath) {
 }
 
 // The user's discard turn comes back: a seat that has won is scored again, the wall shows what
-// was taken, and the turn is offered without a draw.
+// was taken, and the turn is offered without a draw: as after the user's pung or chow when the
+// file says the turn came so or the user holds no drawn tile (an older file's turn after a
+// claim, whose last hand tile then stands as the drawn tile, as the live table has it), else
+// as after a draw.
 void CMj::ResumeSavedHand() {
-    nodraw = Player[0].hasnew ? 0 : 1;
+    if (!Player[0].hasnew) {
+        nodraw = 1;
+        LastTileAsDrawn();
+    }
     for (CMjPlayer& p : Player) {
         if (!p.hued) continue;
         tagMj tiles[kMaxHandTiles + 1];
@@ -192,7 +203,10 @@ void CMj::ResumeSavedHand() {
     Redraw();
     curplayer = 0;
     chosen = 0;
-    GiveMj(true);
+    if (nodraw)
+        OfferClaimantTurn();
+    else
+        GiveMj(true);
 }
 
 // Every stack full again, then the tiles taken off as the hand took them, with a counter that

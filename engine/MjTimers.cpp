@@ -68,9 +68,8 @@ void CMj::OnTimer(unsigned id) {
         }
         Redraw();
         return;
-    case kTimerBlink:
+    case kTimerBlink:  // the carets blink with the idle timer
         blink = !blink;
-        ToggleCarets();
         Redraw();
         return;
     case kTimerIdle:
@@ -111,11 +110,7 @@ void CMj::OnTimer(unsigned id) {
         return;
     case kTimer105: return;
     case kTimerLinks:
-        if (linkcount > 2 && nActiveForm == 0) {
-            linkpair++;
-            if (linkpair >= kLinkPairs || 2 * linkpair >= linkcount) linkpair = 0;
-            Redraw();
-        }
+        if (linkcount > 2 && nActiveForm == 0 && !NoticeLinkActive()) ShowNextLinkPair();
         return;
     case kTimerReadyDraw: OnReadyDrawTimer(); return;
     default: break;
@@ -134,6 +129,18 @@ void CMj::OnTimer(unsigned id) {
         // Nobody's: the user's portrait timer (10) and any stray id stop here.
         platform::KillTimer(static_cast<int>(id));
     }
+}
+
+// The link labels after the first two come from link notices: they show a pair at a time, in
+// turn.
+void CMj::ShowNextLinkPair() {
+    linkpair++;
+    if (linkpair >= kLinkPairs || 2 * linkpair >= linkcount) linkpair = 0;
+    for (CDxLinkLabel* label : links)
+        if (label) label->visible = 0;
+    for (int i = 2 * linkpair; i < 2 * linkpair + 2 && i < kMaxLinkLabels; i++)
+        if (links[i]) links[i]->visible = 1;
+    Redraw();
 }
 
 // A computer seat's portrait blinks now and then and shows its discard pose for a moment.

@@ -6,9 +6,10 @@ namespace {
 
 constexpr std::size_t kSignatureBytes = 10;
 constexpr int kMeldReservedBytes = 10;  // after the open byte
-constexpr int kSeatReservedBytes = 4;
+constexpr int kSeatReservedBytes = 2;  // after the turn flags
 constexpr int kWallTiles = 144;
 constexpr int kDeskEdge = 20;
+constexpr std::uint8_t kSavedHandRunning = 1;
 
 // Reads the fields in file order from a buffer known to hold the whole file.
 class FieldReader {
@@ -80,6 +81,8 @@ void VisitSeat(Io& io, Seat& s) {
     io.U8(s.hued);
     io.Tile(s.hutile);
     io.I32(s.paidby);
+    io.U8(s.nodraw);
+    io.U8(s.hidemj);
     io.Skip(kSeatReservedBytes);
     io.I32(s.gain);
     io.I32(s.score);
@@ -169,6 +172,26 @@ void CheckSeat(Checker& c, const SavedSeat& s, const std::string& seat) {
     c.In(s.flowers, 0, 8, seat + "flowers");
     c.Flag(s.ting, seat + "ting");
     c.In(s.avatar, 0, 11, seat + "avatar");
+    c.Flag(s.nodraw, seat + "nodraw");
+    c.Flag(s.hidemj, seat + "hidemj");
+}
+
+// A hand is saved only at the user's discard turn: the user holds 14 tiles with the drawn one
+// (13 and one more), every other seat 13, each meld standing for three of them; only the user's
+// turn can have come through a claim.  Between hands the seats' tiles are not played on.
+void CheckRunningHand(Checker& c, const SavedGame& g) {
+    if (!c.ok()) return;  // the counts are known to be in range from here on
+    if (g.state != kSavedHandRunning) {
+        for (int s = 0; s < 4; ++s) c.In(g.seats[s].nodraw, 0, 0, "nodraw between hands");
+        return;
+    }
+    for (int s = 0; s < 4; ++s) {
+        const SavedSeat& seat = g.seats[s];
+        const int held = seat.cardnum + 3 * seat.meldnum + (s == 0 ? seat.hasnew : 0);
+        const std::string name = "seat " + std::to_string(s) + " ";
+        c.In(held, s == 0 ? 14 : 13, s == 0 ? 14 : 13, name + "tiles for the turn");
+        if (s != 0) c.In(seat.nodraw, 0, 0, name + "nodraw");
+    }
 }
 
 void CheckGame(Checker& c, const SavedGame& g) {
@@ -198,6 +221,7 @@ void CheckGame(Checker& c, const SavedGame& g) {
         c.Tile(tagMj{static_cast<signed char>(pair[0]), static_cast<signed char>(pair[1])}, false,
                "desk tile");
     }
+    CheckRunningHand(c, g);
 }
 
 }  // namespace

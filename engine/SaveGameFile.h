@@ -38,6 +38,11 @@ struct SavedSeat {
     std::uint8_t hued = 0;
     tagMj hutile = {};
     std::int32_t paidby = -1;
+    // In the first two of the seat's four reserved bytes (0 in an older file): the seat's turn
+    // came through its pung or chow and its last hand tile stands as the drawn tile, so it
+    // discards without a self-drawn win or kong; its next discard lies face down (hide item).
+    std::uint8_t nodraw = 0;
+    std::uint8_t hidemj = 0;
     std::int32_t gain = 0;
     std::int32_t score = 0;
     std::int32_t deskx = 0;
@@ -72,8 +77,9 @@ struct SavedGame {
 };
 
 // The record of a saved game's bytes, or nothing when the bytes are not exactly one file of
-// this layout with the signature and every field in range; `fault` (when given) then names
-// the first thing wrong.
+// this layout with the signature and every field in range, and, for a hand running at the
+// user's discard turn, every seat holding the tiles its melds leave it; `fault` (when given)
+// then names the first thing wrong.
 std::optional<SavedGame> ReadSavedGame(std::string_view bytes, std::string* fault = nullptr);
 
 // The 3,392 bytes of a record; reserved bytes are written as zero.

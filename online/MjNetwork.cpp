@@ -55,6 +55,8 @@ void CMj::SendKeepAlive() {
 
 bool CMj::OnOnlineTimer(unsigned id) { return PassTimerToOnlineDialog(id); }
 
+bool CMj::NoticeLinkActive() const { return DataModule1 && DataModule1->ClientSocket2.Active(); }
+
 // After the login: the offline game's claim steps stop, the table is cleared for the server's
 // tables, the keep-alive starts and the lobby comes up.
 void CMj::NetStart() {

@@ -1,5 +1,6 @@
 // The profile functions on files: each call reads the whole file, and a write puts the whole
 // edited text back, so two writers one after the other keep each other's keys.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,14 +28,24 @@ std::optional<std::string> FindInFile(std::string_view section, std::string_view
     return IniDocument(std::move(*bytes)).Find(section, key);
 }
 
-// Loads the file (an empty document when it is missing), applies `edit`, and writes the result
-// back when the edit succeeded and changed something.
+// A regular file too large to be read as settings: one of ours grown wrong, whose settings are
+// lost already (every read gives the defaults).
+bool TooLargeForSettings(const std::string& diskPath) {
+    struct stat st;
+    return stat(diskPath.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           static_cast<std::size_t>(st.st_size) > kMaxProfileBytes;
+}
+
+// Loads the file (an empty document when it is missing or too large to be settings, so that
+// the settings are written again), applies `edit`, and writes the result back when the edit
+// succeeded and changed something.
 template <typename Edit>
 bool EditFile(std::string_view gbkPath, Edit edit) {
     const std::string disk = ToDiskPath(gbkPath);
     std::optional<std::string> bytes = ReadFileBytes(disk);
     if (!bytes) {
-        if (access(disk.c_str(), F_OK) == 0) return false;  // there, but not a settings file
+        // Anything else there (a folder, a pipe, a file we may not read) is left alone.
+        if (access(disk.c_str(), F_OK) == 0 && !TooLargeForSettings(disk)) return false;
         bytes.emplace();
     }
     IniDocument doc(*bytes);

@@ -119,6 +119,22 @@ std::string ToDiskPath(std::string_view gbkPath) {
     return Resolve(!utf8.empty() && utf8[0] == '/' ? "/" : "", utf8);
 }
 
+std::string GamePathOfDisk(std::string_view diskPath) {
+    const std::string gbk = Utf8ToGbk(diskPath);
+    if (GbkToUtf8(gbk) == diskPath) return gbk;  // GBK holds the name
+    const FolderNames& folder = FolderStorage();
+    std::string path(diskPath);
+    char cwd[PATH_MAX];
+    if (!path.empty() && path[0] != '/' && getcwd(cwd, sizeof cwd))
+        path = std::string(cwd) + "/" + path;
+    const std::string prefix = folder.disk == "/" ? folder.disk : folder.disk + "/";
+    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return gbk;
+    std::string rest = Utf8ToGbk(path.substr(prefix.size()));
+    for (char& c : rest)
+        if (c == '/') c = '\\';  // no GBK trail byte is '/'
+    return folder.game + rest;
+}
+
 bool MakeDiskFolders(const std::string& diskPath, unsigned mode) {
     for (std::size_t i = 1; i <= diskPath.size(); ++i) {
         if (i < diskPath.size() && diskPath[i] != '/') continue;

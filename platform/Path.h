@@ -26,6 +26,12 @@ std::string ProgramPath(std::string_view gbkRelative);
 // A path under ProgramFolder() starts from the folder's own bytes on disk.
 std::string ToDiskPath(std::string_view gbkPath);
 
+// The game path of a file named as it is on disk (an argument, a dropped file): its text in
+// GBK when GBK holds it; else, for a file under the program folder (named from there or
+// relative to the working folder), a path under ProgramFolder(), so that a folder name GBK
+// cannot hold still leads back to the file's own bytes.
+std::string GamePathOfDisk(std::string_view diskPath);
+
 // Creates the folder of a game path (and its parents) when missing; true when it exists after.
 bool MakeFolder(std::string_view gbkPath);
 // Creates the folder that the file of a game path lies in (and its parents) when missing; true

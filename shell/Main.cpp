@@ -2,10 +2,6 @@
 // sockets, then the program itself (WinMain.h).
 #include <QApplication>
 
-#include <string>
-#include <vector>
-
-#include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "platform/Music.h"
 #include "platform/Path.h"
@@ -27,9 +23,7 @@ int main(int argc, char** argv) {
     platform::QtSocketFactory sockets;
     platform::InstallSocketFactory(&sockets);
 
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(platform::Utf8ToGbk(argv[i]));
-    const int code = WinMain(args);
+    const int code = WinMain(ProgramArguments(argc, argv));
 
     platform::InstallSocketFactory(nullptr);
     platform::InstallMusicPlayer(nullptr);

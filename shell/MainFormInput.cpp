@@ -3,6 +3,8 @@
 // is made or after it is deleted.  F12 is not a game key: it opens the about box, in place of
 // the system menu's item that window managers here do not offer.
 #include "engine/Mj.h"
+#include "platform/MessageBox.h"
+#include "platform/Path.h"
 #include "platform/WindowKeys.h"
 #include "shell/MainForm.h"
 #include "shell/TableEvents.h"
@@ -43,8 +45,16 @@ void TMainForm::OnTimer(int id) {
     if (events_) events_->OnTimer(id);
 }
 
+// A name that is no file (missing, a folder, a pipe, a link that leads nowhere) is told, as the
+// table tells a damaged file; the table opens only a regular file, and never waits on one.
 void TMainForm::OpenSavedGame(const std::string& gbkPath) {
-    if (!table_ || !table_->LoadProgress(gbkPath)) return;
+    if (!table_) return;
+    if (!platform::FileExists(gbkPath)) {
+        platform::ShowMessage("无法打开游戏档案：该文件不存在，或者不是普通文件。", "信息",
+                              platform::MbIcon::Warning);
+        return;
+    }
+    if (!table_->LoadProgress(gbkPath)) return;
     nActiveForm = 0;
     table_->Redraw();
 }

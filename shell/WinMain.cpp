@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "platform/MessageBox.h"
+#include "platform/Path.h"
 #include "platform/SingleInstance.h"
 #include "shell/InstallRecord.h"
 #include "shell/MainForm.h"
@@ -50,4 +51,10 @@ int WinMain(const std::vector<std::string>& args) {
         ShowException("");
     }
     return 0;
+}
+
+std::vector<std::string> ProgramArguments(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(platform::GamePathOfDisk(argv[i]));
+    return args;
 }

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
-// `args` are the program's arguments as GBK text, the first argument first.  Returns the exit
-// code, 0.
+// `args` are the program's arguments as GBK text, the first argument first (ProgramArguments
+// gives them from main's).  Returns the exit code, 0.
 int WinMain(const std::vector<std::string>& args);
+
+// main's arguments after the program's name, as GBK text; a saved game named under the program
+// folder keeps a path that reaches it, whatever the folder is called.
+std::vector<std::string> ProgramArguments(int argc, const char* const* argv);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/Gbk.h"
+#include "platform/Path.h"
 #include "platform/Surface.h"
 #include "platform/WindowKeys.h"
 #include "platform/qt/QtKeys.h"
@@ -50,9 +51,10 @@ QString ControlCharacter(int qtKey) {
     }
 }
 
-// A dropped file's path as the game writes paths: GBK, backslashes.
+// A dropped file's path as the game writes paths: GBK, backslashes (under the program folder
+// from the folder's own name, which GBK may not hold).
 std::string GamePathOf(const QString& localFile) {
-    std::string path = Utf8ToGbk(localFile.toStdString());
+    std::string path = GamePathOfDisk(localFile.toStdString());
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "TableFixture.h"
+#include "engine/ChatPhrases.h"
 #include "graphics/DxSound.h"
 #include "graphics/LevelTable.h"
 #include "platform/testing/RecordingMusicPlayer.h"

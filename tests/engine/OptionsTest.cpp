@@ -109,6 +109,18 @@ TEST_F(Options, WritingKeepsTheOtherSectionsAndThePlainLanguageKey) {
     EXPECT_EQ(Read("Option", "Animate"), "0");
 }
 
+// A SET.ini grown past what the reader takes gives the defaults; the exit replaces it with the
+// options of this run rather than losing them again.
+TEST_F(Options, AnOversizedFileIsReplacedAtTheExit) {
+    WriteFile(folder / "SET.ini", "[Option]\nAnimate=1\n" + std::string(5 << 20, ';'));
+    auto h = Make();
+    h->table->SetAnimate(0);
+    h.reset();
+    EXPECT_LT(fs::file_size(folder / "SET.ini"), 4096u);
+    EXPECT_EQ(Read("Option", "Animate"), "0");
+    EXPECT_EQ(Read("PlayerInfo", "SPlayerName"), "玩家");
+}
+
 TEST_F(Options, YuYinSwitchesTheSoundObjectsVoicesOn) {
     RecordingSoundSystem sound;
     platform::testing::ScopedSoundSystem installed(&sound);

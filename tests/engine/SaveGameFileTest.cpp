@@ -52,7 +52,8 @@ TEST(SavedGameLayout, ReadsBackWhatItWroteByteForByte) {
 TEST(SavedGameLayout, ReservedBytesAreNotRead) {
     std::string bytes = WriteSavedGame(ValidSavedGame());
     bytes[SeatField(1, 56 + 18)] = 'r';  // a meld's reserved byte after the open byte
-    bytes[SeatField(1, 206)] = 'r';      // the seat's reserved field
+    bytes[SeatField(1, 208)] = 'r';      // the seat's reserved bytes after its turn flags
+    bytes[SeatField(1, 209)] = 'r';
     const auto game = ReadSavedGame(bytes);
     ASSERT_TRUE(game);
     EXPECT_EQ(WriteSavedGame(*game), WriteSavedGame(ValidSavedGame()));
@@ -73,6 +74,41 @@ TEST(SavedGameReader, RefusesEveryFieldOutOfRange) {
         EXPECT_FALSE(ReadSavedGame(Damaged(valid, c), &fault)) << c.fault;
         EXPECT_EQ(fault, c.fault) << "at offset " << c.offset;
     }
+}
+
+// The turn flags sit in the seat's first two reserved bytes, where an older file has zeros.
+TEST(SavedGameLayout, TheTurnFlagsReadFromTheSeatsReservedBytes) {
+    SavedGame g = ValidRunningGame();
+    g.seats[0].nodraw = 1;
+    g.seats[0].hidemj = 1;
+    const std::string bytes = WriteSavedGame(g);
+    EXPECT_EQ(bytes[SeatField(0, 206)], 1);
+    EXPECT_EQ(bytes[SeatField(0, 207)], 1);
+    const auto game = ReadSavedGame(bytes);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->seats[0].nodraw, 1);
+    EXPECT_EQ(game->seats[0].hidemj, 1);
+    const auto older = ReadSavedGame(WriteSavedGame(ValidRunningGame()));
+    ASSERT_TRUE(older);
+    EXPECT_EQ(older->seats[0].nodraw, 0);
+    EXPECT_EQ(older->seats[0].hidemj, 0);
+}
+
+// A running hand is the user's discard turn: the seats must hold its tiles.  The user may hold
+// its fourteenth tile without the drawn-tile flag (as an older file after a pung does).
+TEST(SavedGameReader, RefusesARunningHandWhoseSeatsDoNotHoldTheTurnsTiles) {
+    const std::string valid = WriteSavedGame(ValidRunningGame());
+    ASSERT_TRUE(ReadSavedGame(valid));
+    for (const DamageCase& c : RunningDamageCases()) {
+        std::string fault;
+        EXPECT_FALSE(ReadSavedGame(Damaged(valid, c), &fault)) << c.fault;
+        EXPECT_EQ(fault, c.fault) << "at offset " << c.offset;
+    }
+    SavedGame noDrawnTile = ValidRunningGame();
+    noDrawnTile.seats[0].hasnew = 0;
+    noDrawnTile.seats[0].cardnum = 11;
+    noDrawnTile.seats[0].hand[10] = MakeTile(5, 2);
+    EXPECT_TRUE(ReadSavedGame(WriteSavedGame(noDrawnTile)));
 }
 
 TEST(SavedGameReader, RefusesAFileOfAnyOtherSize) {

@@ -9,6 +9,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -18,6 +20,7 @@
 #include "SavedGameCases.h"
 #include "SelfPlay.h"
 #include "platform/WholeFile.h"
+#include "platform/WindowKeys.h"
 
 namespace enginetest {
 namespace {
@@ -106,6 +109,76 @@ TEST_F(SaveGameTest, ALoadedHandPlaysOnToItsEnd) {
     EXPECT_EQ(ScoreSum(*h.table), 4000);
 }
 
+// Every moment of seeded whole games at which the user may save, in every rule family, is
+// written and read back: the reader's checks accept every state a live game saves (also the
+// turns after the user's own pungs and chows, which are counted to show they were met).
+TEST_F(SaveGameTest, EverySaveOfSeededWholeGamesReadsBack) {
+    int saves = 0, afterClaims = 0;
+    std::string fault;
+    const std::string path = Slot(4);
+    const std::string disk = (folder_ / "Save" / "4.cmj").string();
+    auto check = [&](CMj& t) {
+        const bool userTurn = t.curplayer == 0 && !t.Button(kButtonPass).visible && t.maydiscard;
+        if (t.state == kHandRunning && !userTurn) return;
+        ASSERT_TRUE(t.SaveProgress(path));
+        saves++;
+        if (t.state == kHandRunning && t.nodraw) afterClaims++;
+        const auto bytes = platform::ReadWholeFile(disk, kSavedGameBytes);
+        if (!ReadSavedGame(bytes.value_or(""), &fault))
+            fault += " at taken " + std::to_string(t.taken) + "\n" + Describe(t);
+    };
+    for (const RuleFamily& rules : {kOfficial, kOpen, kWildNext, kWildPrevious, kWildFlower})
+        for (unsigned seed : {1u, 2u, 3u}) {
+            HeadlessTable h(seed, &desk_);
+            h.table->SetAnimate(0);
+            h.StartGame(rules);
+            int hands = 0;
+            // Before each step of the user, and on each score sheet, until the fourth.
+            ASSERT_TRUE(PlayUntil(h, [&](CMj& t) {
+                check(t);
+                if (nActiveForm == 1) hands++;
+                return !fault.empty() || hands == 4 || bMessageShown;
+            })) << rules.name;
+            ASSERT_EQ(fault, "") << rules.name << " seed " << seed;
+            bMessageShown = 0;
+        }
+    EXPECT_GT(afterClaims, 0);
+    std::printf("[figures] %d saves read back, %d of them after the user's pung or chow\n", saves,
+                afterClaims);
+}
+
+// The hide item (F3) pressed at the user's turn goes through a save: the loaded game lays the
+// user's next discard face down, and that cell stays face down to the hand's end, until the
+// next hand clears the desk.  A game saved without the item clears a flag left on the table.
+TEST_F(SaveGameTest, TheHideItemGoesThroughASaveAndItsDiscardStaysFaceDownToTheHandsEnd) {
+    {
+        HeadlessTable h(5, &desk_);
+        PlayToUserTurn(h, 30);
+        CMj& t = *h.table;
+        ASSERT_TRUE(t.SaveProgress(Slot(2)));
+        t.Player[0].items[1] = 1;
+        t.OnKeyDown(platform::VK_F3);
+        ASSERT_TRUE(t.Player[0].hidemj);
+        ASSERT_TRUE(t.SaveProgress(Slot(1)));
+    }
+    HeadlessTable h(7, &desk_);
+    CMj& t = *h.table;
+    ASSERT_TRUE(t.LoadProgress(Slot(1)));
+    EXPECT_EQ(t.Player[0].hidemj, 1);
+    auto faceDown = [&t] { return std::count(std::begin(t.deskhidden), std::end(t.deskhidden), 1); };
+    ASSERT_TRUE(PlayUntil(h, [](CMj& c) { return !c.Player[0].hidemj; }));
+    EXPECT_EQ(faceDown(), 1) << "the user's discard lies face down";
+    ASSERT_TRUE(PlayUntil(h, [](CMj&) { return nActiveForm == 1; }));
+    EXPECT_EQ(faceDown(), 1) << "still face down at the hand's end";
+    nActiveForm = 0;
+    t.StartHand();
+    EXPECT_EQ(faceDown(), 0) << "a new hand clears the desk";
+
+    t.Player[0].hidemj = 1;
+    ASSERT_TRUE(t.LoadProgress(Slot(2)));
+    EXPECT_EQ(t.Player[0].hidemj, 0);
+}
+
 TEST_F(SaveGameTest, SavingIsRefusedOutsideTheUsersDiscardTurn) {
     HeadlessTable h(5, &desk_);
     CMj& t = *h.table;
@@ -159,15 +232,12 @@ TEST_F(SaveGameTest, AGameSavedBetweenHandsStartsItsNextHandWithItsScoresAndDeal
 }
 
 TEST_F(SaveGameTest, ALoadRebuildsWhatTheFileLeavesOutAndSpreadsTheRules) {
-    SavedGame g = ValidSavedGame();
-    g.state = kHandRunning;
+    SavedGame g = ValidRunningGame();
     g.minFan = 0;
     g.wildRule = 1;
     g.wildKind = kWildPreviousTile;
     g.wildTile = MakeTile(5, 1);
     g.indicator = MakeTile(6, 1);
-    g.seats[0].hasnew = 1;
-    g.seats[0].newmj = MakeTile(2, 2);
     g.seats[1].melds[0].open = 1;  // a concealed kong
     g.seats[1].melds[0].kind = 0;
     g.seats[1].melds[0].num = 4;
@@ -199,13 +269,10 @@ TEST_F(SaveGameTest, ALoadRebuildsWhatTheFileLeavesOutAndSpreadsTheRules) {
 // With flowers set aside, their replacements are missing from the back of the wall: the front
 // loses taken + 1 - flowers tiles, two a stack, the back one stack per two flowers.
 TEST_F(SaveGameTest, TheWallPictureCountsTheFlowersFromTheBack) {
-    SavedGame g = ValidSavedGame();
-    g.state = kHandRunning;
+    SavedGame g = ValidRunningGame();
     g.taken = 60;
     g.wallBreak = 10;
     g.seats[1].flowers = 3;
-    g.seats[0].hasnew = 1;
-    g.seats[0].newmj = MakeTile(2, 2);
     WriteFile(folder_ / "w.cmj", WriteSavedGame(g));
     HeadlessTable h(3, &desk_);
     CMj& t = *h.table;
@@ -222,10 +289,7 @@ TEST_F(SaveGameTest, TheWallPictureCountsTheFlowersFromTheBack) {
 }
 
 TEST_F(SaveGameTest, ALoadStopsTheFlowTimersOfTheGameOnTheTable) {
-    SavedGame g = ValidSavedGame();
-    g.state = kHandRunning;
-    g.seats[0].hasnew = 1;
-    g.seats[0].newmj = MakeTile(2, 2);
+    SavedGame g = ValidRunningGame();
     WriteFile(folder_ / "t.cmj", WriteSavedGame(g));
     HeadlessTable h(3, &desk_);
     CMj& t = *h.table;

@@ -53,6 +53,21 @@ inline SavedGame ValidSavedGame() {
     return g;
 }
 
+// A hand running at the user's discard turn: every seat holds its meld and ten tiles, the user
+// one more as its drawn tile.
+inline SavedGame ValidRunningGame() {
+    SavedGame g = ValidSavedGame();
+    g.state = 1;
+    for (int s = 0; s < 4; ++s) {
+        SavedSeat& seat = g.seats[s];
+        seat.cardnum = 10;
+        for (int i = 0; i < 10; ++i) seat.hand[i] = MakeTile(i % 9 + 1, s % 3);
+    }
+    g.seats[0].hasnew = 1;
+    g.seats[0].newmj = MakeTile(2, 2);
+    return g;
+}
+
 // Where the fields lie in the file.
 constexpr std::size_t kSeatBase = 11;
 constexpr std::size_t kSeatBytes = 351;
@@ -106,6 +121,9 @@ inline const std::vector<DamageCase>& DamageCases() {
         {SeatField(0, 334), I32(0), "seat 0 menfeng"},
         {SeatField(0, 338), I32(5), "seat 0 quanfeng"},
         {SeatField(0, 342), I32(9), "seat 0 flowers"},
+        {SeatField(0, 206), U8(2), "seat 0 nodraw"},
+        {SeatField(0, 207), U8(2), "seat 0 hidemj"},
+        {SeatField(0, 206), U8(1), "nodraw between hands"},
         {SeatField(0, 346), U8(2), "seat 0 ting"},
         {SeatField(0, 347), I32(12), "seat 0 avatar"},
         {SeatField(3, 347), I32(-1), "seat 3 avatar"},
@@ -129,6 +147,25 @@ inline const std::vector<DamageCase>& DamageCases() {
         {2188, I32(4), "wildKind"},
         {2192, U8(2), "desk occupied"},
         {2592, Pair(1, 7), "desk tile"},
+    };
+    return cases;
+}
+
+// A running hand whose seats do not hold the tiles of the user's discard turn, refused although
+// every field is in range.
+inline const std::vector<DamageCase>& RunningDamageCases() {
+    static const std::vector<DamageCase> cases = {
+        {SeatField(0, 20), I32(0), "seat 0 tiles for the turn"},
+        {SeatField(0, 20), I32(2), "seat 0 tiles for the turn"},
+        {SeatField(0, 20), I32(9), "seat 0 tiles for the turn"},
+        {SeatField(0, 196), U8(0), "seat 0 tiles for the turn"},  // no drawn tile, one short
+        {SeatField(0, 52), I32(2), "seat 0 tiles for the turn"},
+        {SeatField(2, 20), I32(9), "seat 2 tiles for the turn"},
+        {SeatField(3, 52), I32(0), "seat 3 tiles for the turn"},
+        {SeatField(1, 206), U8(1), "seat 1 nodraw"},  // only the user's turn is saved
+        // A count out of range is named as such, and no sum of counts overflows.
+        {SeatField(0, 20), I32(0x7FFFFFFF), "seat 0 cardnum"},
+        {SeatField(1, 52), I32(0x7FFFFFFF), "seat 1 meldnum"},
     };
     return cases;
 }

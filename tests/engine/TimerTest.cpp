@@ -1,6 +1,7 @@
 // The timer map: what each timer of the table and the seats is set up as and does on its tick.
 #include "TableFixture.h"
 #include "ui/Dialogs.h"
+#include "ui/DxLinkLabel.h"
 #include "ui/DxEdit.h"
 #include "ui/InputNameDlg.h"
 
@@ -121,9 +122,9 @@ TEST_F(Timers, TimerSixTurnsThePortraitPhase) {
     }
 }
 
-// Timer 6 offline and online, timer 5 online: the focused edit of the active dialog and the
-// table's chat input blink; an edit without the focus, or of a dialog not shown, keeps its caret.
-TEST_F(Timers, TheCaretTimersBlinkTheFocusedEdits) {
+// Timer 6: the focused edit of the active dialog and the table's chat input blink; an edit
+// without the focus, or of a dialog not shown, keeps its caret.
+TEST_F(Timers, TheIdleTimerBlinksTheFocusedEdits) {
     struct Case {
         unsigned timer;
         int activeForm;
@@ -131,7 +132,6 @@ TEST_F(Timers, TheCaretTimersBlinkTheFocusedEdits) {
     };
     const Case cases[] = {
         {kTimerIdle, kInputNameDlgId, true},
-        {kTimerBlink, kInputNameDlgId, true},
         {kTimerIdle, kModeFormId, false},
     };
     for (const Case& c : cases) {
@@ -151,6 +151,61 @@ TEST_F(Timers, TheCaretTimersBlinkTheFocusedEdits) {
     nActiveForm = kInputNameDlgId;
     t->OnTimer(kTimerIdle);
     EXPECT_EQ(pInputNameDlg->nameEdit->caretOn, 1) << "an edit without the focus keeps its caret";
+}
+
+// Timer 5 (online) turns only the blink flag: a caret blinking with it too would blink twice
+// as often, or not at all when both ticks meet.
+TEST_F(Timers, TheBlinkTimerTurnsOnlyTheBlinkFlag) {
+    CDxEdit& names = *pInputNameDlg->nameEdit;
+    names.focus = 1;
+    names.caretOn = 1;
+    t->chatedit->focus = 1;
+    t->chatedit->caretOn = 1;
+    nActiveForm = kInputNameDlgId;
+    const int frames = shown.frames;
+    t->OnTimer(kTimerBlink);
+    EXPECT_EQ(t->blink, 1);
+    EXPECT_EQ(shown.frames, frames + 1);
+    EXPECT_EQ(names.caretOn, 1);
+    EXPECT_EQ(t->chatedit->caretOn, 1);
+    t->OnTimer(kTimerBlink);
+    EXPECT_EQ(t->blink, 0);
+    names.focus = 0;
+    nActiveForm = 0;
+}
+
+// With link labels from link notices (more than the two of the table), timer 106 shows them a
+// pair at a time in turn: every label hidden but the pair's two, and back to the first pair
+// after the last (at most five pairs).  While a dialog is up nothing turns.
+TEST_F(Timers, TheLinkTimerShowsTheLabelsAPairAtATime) {
+    auto shownLabels = [this] {
+        std::string on;
+        for (CDxLinkLabel* label : t->links) on += label->visible ? '1' : '0';
+        return on;
+    };
+    struct Case {
+        int count;
+        int activeForm;
+        std::vector<std::string> turns;  // the labels shown after each tick
+    };
+    const Case cases[] = {
+        {2, 0, {"1111111111"}},  // the table's own two: nothing turns
+        {5, 0, {"0011000000", "0000110000", "1100000000"}},
+        {10, 0, {"0011000000", "0000110000", "0000001100", "0000000011", "1100000000"}},
+        {6, kModeFormId, {"1111111111"}},
+    };
+    for (const Case& c : cases) {
+        for (CDxLinkLabel* label : t->links) label->visible = 1;
+        t->linkpair = 0;
+        t->linkcount = c.count;
+        nActiveForm = c.activeForm;
+        for (const std::string& expected : c.turns) {
+            t->OnTimer(kTimerLinks);
+            EXPECT_EQ(shownLabels(), expected) << c.count << " labels, dialog " << c.activeForm;
+        }
+    }
+    nActiveForm = 0;
+    t->linkcount = 2;
 }
 
 TEST_F(Timers, AFlowerDrawnInPlayIsReplacedAfterTwelveTicks) {

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,6 +27,7 @@
 #include "online/MainWindowNotices.h"
 #include "shell/QtText.h"
 #include "shell/ShellForms.h"
+#include "shell/WinMain.h"
 
 namespace shelltest {
 namespace {
@@ -303,6 +306,54 @@ TEST_F(MainFormTest, SavedGamesOpenAndShow) {
     EXPECT_EQ(nActiveForm, 11) << "still the start-mode dialog";
     EXPECT_NE(online.Table()->Player[0].score, 1234);
     EXPECT_TRUE(boxes_.Shown().empty());
+}
+
+// A name on the command line or dropped that is no saved-game file (missing, a folder, a pipe,
+// a link loop) opens nothing and says so; the pipe is never waited on.
+TEST_F(MainFormTest, ANameThatIsNoFileOpensNothingAndSaysWhy) {
+    const fs::path odd = Root() / "odd";
+    fs::create_directories(odd / "folder.cmj");
+    ASSERT_EQ(mkfifo((odd / "pipe.cmj").c_str(), 0644), 0);
+    fs::create_symlink(odd / "loop2.cmj", odd / "loop1.cmj");
+    fs::create_symlink(odd / "loop1.cmj", odd / "loop2.cmj");
+    auto expectTold = [this](const char* what) {
+        ASSERT_EQ(boxes_.Shown().size(), 1u) << what;
+        EXPECT_EQ(boxes_.Last().text, "无法打开游戏档案：该文件不存在，或者不是普通文件。");
+        EXPECT_EQ(boxes_.Last().caption, "信息");
+        EXPECT_EQ(boxes_.Last().icon, platform::MbIcon::Warning);
+        boxes_.Clear();
+    };
+    for (const char* name : {"missing.cmj", "folder.cmj", "pipe.cmj", "loop1.cmj"}) {
+        const std::string path = platform::GamePathOfDisk((odd / name).string());
+        boxes_.Clear();
+        TMainForm& form = Start({path}).Main();
+        expectTold(name);
+        EXPECT_NE(nActiveForm, 0) << "the start dialog stays: " << name;
+        form.WMDropFiles({path});
+        expectTold(name);
+        forms_.reset();
+    }
+}
+
+// In a program folder whose name GBK cannot hold, a saved game named on the command line by its
+// own bytes opens, as the save slots do.
+TEST_F(MainFormTest, ASavedGameUnderAFolderGbkCannotNameOpensFromTheCommandLine) {
+    const fs::path folder = Root() / "mj-\xF0\x9F\x80\x84";  // an emoji
+    fs::create_directory_symlink(Root(), folder);
+    platform::SetProgramFolder(folder.string());
+    ASSERT_FALSE(platform::ProgramFolderFitsGbk());
+    {
+        TMainForm& form = Start({kRegServerArgument}).Main();
+        form.Table()->Player[0].score = 1234;
+        ASSERT_TRUE(form.Table()->SaveProgress(platform::ProgramPath("Save\\1.cmj")));
+        forms_.reset();
+    }
+    const std::string file = (folder / "Save" / "1.cmj").string();
+    const char* argv[] = {"mahjong", file.c_str()};
+    TMainForm& form = Start(ProgramArguments(2, argv)).Main();
+    EXPECT_TRUE(boxes_.Shown().empty());
+    EXPECT_EQ(nActiveForm, 0);
+    EXPECT_EQ(form.Table()->Player[0].score, 1234);
 }
 
 // --- Posted notices -----------------------------------------------------------------------

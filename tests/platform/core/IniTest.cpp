@@ -245,6 +245,27 @@ TEST_F(ProfileFile, RefusesWhatWouldBreakTheFile) {
     EXPECT_EQ(Bytes(), "[S]\r\nk=v\r\n");
 }
 
+// A settings file grown past what the reader takes reads as missing; the first write replaces
+// it, so the settings written from then on are kept rather than lost without a word.
+TEST_F(ProfileFile, AFileTooLargeToBeSettingsIsReplacedByTheNextWrite) {
+    std::string huge = "[Option]\r\nSound=0\r\n";
+    huge.append((4u << 20) + 1 - huge.size(), ';');
+    Put(huge);
+    EXPECT_EQ(Read("Option", "Sound"), "def");
+    ASSERT_TRUE(WriteProfileString("Option", "Music", "1", path_));
+    EXPECT_EQ(Bytes(), "[Option]\r\nMusic=1\r\n");
+    ASSERT_TRUE(WriteProfileString("Window", "Style", "0", path_));
+    EXPECT_EQ(Read("Option", "Music"), "1");
+    EXPECT_EQ(Read("Window", "Style"), "0");
+}
+
+// A folder under the file's name is no settings file of ours: it stays.
+TEST_F(ProfileFile, AFolderUnderTheNameIsLeftAlone) {
+    fs::create_directories(root_ / "SET.ini");
+    EXPECT_FALSE(WriteProfileString("Option", "Music", "1", path_));
+    EXPECT_TRUE(fs::is_directory(root_ / "SET.ini"));
+}
+
 TEST_F(ProfileFile, WriteFailsWhenTheFolderIsMissing) {
     EXPECT_FALSE(WriteProfileString("S", "k", "v", ProgramPath("NoFolder\\SET.ini")));
     EXPECT_FALSE(fs::exists(root_ / "NoFolder"));

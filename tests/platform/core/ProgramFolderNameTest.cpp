@@ -69,4 +69,26 @@ TEST(ProgramFolderName, SaysWhetherGbkHoldsTheName) {
     }
 }
 
+// A file named as on disk, absolute or from the working folder, reaches the file through its
+// game path, also under a folder whose name GBK cannot hold.  A name GBK holds is its text.
+TEST(ProgramFolderName, FilesNamedOnDiskUnderTheFolderGetGamePathsThatReachThem) {
+    for (const FolderCase& c : kFolderCases) {
+        const fs::path root = MakeGameFolder(c);
+        SetProgramFolder(root.string());
+        const fs::path file = root / "Graphic" / "\xE8\x87\xAA\xE5\xAE\xB6.bmp";
+        const std::string game = GamePathOfDisk(file.string());
+        EXPECT_EQ(ToDiskPath(game), file.string()) << c.what;
+        EXPECT_TRUE(FileExists(game)) << c.what;
+
+        const fs::path before = fs::current_path();
+        fs::current_path(root.parent_path());
+        EXPECT_TRUE(FileExists(GamePathOfDisk(
+            std::string(c.name) + "/Graphic/\xE8\x87\xAA\xE5\xAE\xB6.bmp")))
+            << c.what;
+        fs::current_path(before);
+    }
+    EXPECT_EQ(GamePathOfDisk("/elsewhere/\xE8\x87\xAA.cmj"), "/elsewhere/\xD7\xD4.cmj");
+    EXPECT_EQ(GamePathOfDisk("NetWork"), "NetWork");
+}
+
 }  // namespace
