@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "online/GameMsgClient.h"
@@ -47,6 +49,9 @@ struct CodecPerson {
     RecordPerson person;
     int seat;
     int handEnds = 0;
+    int changes[4] = {};                   // each seat's point changes, summed over the hands
+    ScTableUserInfo seats;                 // the last seat records
+    std::map<std::string, int> listed;     // the room's user records: score by name
 
     CodecPerson(std::uint16_t port, int table, int chair) : client(port), seat(chair) {
         client.LogIn("玩家甲", "1234");
@@ -69,10 +74,27 @@ struct CodecPerson {
         while (!client.seen.empty()) {
             const GameMsg r = client.seen.front();
             client.seen.pop_front();
-            handEnds += MsgType(r.data()) == SC_HAND_END && r[2] == ScHandEnd::kResult;
+            Note(r);
             person.Read(r.data(), &out, seat);
         }
         for (const auto& [s, record] : out) client.Send(record);
+    }
+    void Note(const GameMsg& r) {
+        ScHandEnd end;
+        ScUserInfo user;
+        switch (MsgType(r.data())) {
+            case SC_HAND_END:
+                if (!Decode(r.data(), &end)) return;
+                handEnds += end.kind == ScHandEnd::kResult;
+                if (end.kind == ScHandEnd::kReveal)
+                    for (int s = 0; s < 4; s++) changes[s] += end.reveal[s].change;
+                return;
+            case SC_TABLE_USERINFO: Decode(r.data(), &seats); return;
+            case SC_USER_INFO:
+                if (Decode(r.data(), &user)) listed[user.name] = user.score;
+                return;
+            default: return;
+        }
     }
 };
 
@@ -120,11 +142,57 @@ TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
     s.server.WithRooms([](testserver::Rooms* rooms) { EXPECT_TRUE(rooms->Table(0, 4)->ingame); });
 }
 
+// Three hands in a row: each person's score goes on from the account's own from hand to hand,
+// the robots keep their names, and the room's user records follow the scores.
+TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
+    ServerBench s(RoomServer(0));
+    OnlineBench& b = *s.bench;
+    CMj& t = *b.table;
+    SitInRoom(s, 4, 0);
+    CodecPerson other(s.server.GamePort(), 4, 1);
+    ASSERT_TRUE(Pump([&] { return t.Player[t.ServerSeatToLocal(1)].occupied != 0; }));
+    const std::string names[4] = {"tester", "玩家甲", testserver::kRobotName, testserver::kRobotName};
+    const int start[4] = {1000, 1200, testserver::kStartScore, testserver::kStartScore};
+    other.client.Send(NewGameMsg(CS_START));
+    LinkPlayer player{t, s};
+    for (int hand = 1; hand <= 3; hand++) {
+        SCOPED_TRACE("hand " + std::to_string(hand));
+        TableView v;
+        int seat = 0;
+        ASSERT_TRUE(Pump(
+            [&] {
+                other.Poll();
+                player.Act();
+                return other.handEnds >= hand && t.state == kHandOver &&
+                       s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= hand;
+            },
+            60000));
+        // The room's record of the person follows the hand's scores.
+        EXPECT_TRUE(Pump([&] {
+            other.Poll();
+            return other.listed["玩家甲"] == 1200 + other.changes[1];
+        }, 3000)) << other.listed["玩家甲"] << " vs " << 1200 + other.changes[1];
+        for (int k = 0; k < 4; k++) {
+            const CMjPlayer& p = t.Player[t.ServerSeatToLocal(k)];
+            EXPECT_EQ(other.seats.seats[k].name, names[k]) << "seat " << k;
+            EXPECT_EQ(other.seats.seats[k].score, start[k] + other.changes[k]) << "seat " << k;
+            EXPECT_EQ(std::string(p.name), names[k]) << "seat " << k;
+            EXPECT_EQ(p.score, start[k] + other.changes[k]) << "seat " << k;
+        }
+        EXPECT_EQ(other.listed["tester"], 1000 + other.changes[0]);
+    }
+    s.server.WithRooms([&](testserver::Rooms* rooms) {
+        EXPECT_EQ(rooms->User(rooms->Table(0, 4)->seats[1].conn)->account.score, 1200 + other.changes[1]);
+    });
+}
+
 // The link drops in the middle of a hand at a room's table; the next login alone gives nothing
 // back, the entry into the room (after its "entered") restores the hand, which then goes on in
-// step with the server to its end.
+// step with the server to its end.  The tables are not paced while the user is away: the robot
+// step that took the user's turn over is still waiting when the user is back, and the turn is
+// the user's again.
 TEST(RoomHands, ALostHandComesBackOnEnteringTheRoomAgain) {
-    ServerBench s(RoomServer(60));  // the hand still runs when the user is back
+    ServerBench s(RoomServer(60));
     OnlineBench& b = *s.bench;
     SitInRoom(s, 7, 2);
     LinkPlayer player{*b.table, s};
