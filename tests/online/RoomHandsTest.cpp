@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -98,6 +99,29 @@ struct CodecPerson {
     }
 };
 
+// The client sits at chair 0 of table 4, a scripted person at chair 1; the person starts.
+void SitTwoAndStart(ServerBench& s, std::unique_ptr<CodecPerson>* other) {
+    CMj& t = *s.bench->table;
+    SitInRoom(s, 4, 0);
+    *other = std::make_unique<CodecPerson>(s.server.GamePort(), 4, 1);
+    ASSERT_TRUE(Pump([&] { return t.Player[t.ServerSeatToLocal(1)].occupied != 0; }));
+    (*other)->client.Send(NewGameMsg(CS_START));
+}
+
+// Both people play until `hands` hands have ended at the client and at the server.
+bool PlayBothToHandEnd(ServerBench& s, CodecPerson& other, LinkPlayer& player, int hands) {
+    TableView v;
+    int seat = 0;
+    return Pump(
+        [&] {
+            other.Poll();
+            player.Act();
+            return other.handEnds >= hands && player.t.state == kHandOver &&
+                   s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= hands;
+        },
+        60000);
+}
+
 // Where the server wrote an entry of `type` after entry `from`; -1 when it did not.
 int SentAfter(const testserver::TestServer& server, std::size_t from, int type) {
     const auto entries = server.TranscriptEntries();
@@ -114,20 +138,13 @@ int SentAfter(const testserver::TestServer& server, std::size_t from, int type) 
 TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
     ServerBench s(RoomServer(0));
     OnlineBench& b = *s.bench;
-    SitInRoom(s, 4, 0);
-    CodecPerson other(s.server.GamePort(), 4, 1);
-    ASSERT_TRUE(Pump([&] { return b.table->Player[b.table->ServerSeatToLocal(1)].occupied != 0; }));
-    other.client.Send(NewGameMsg(CS_START));
+    std::unique_ptr<CodecPerson> person;
+    ASSERT_NO_FATAL_FAILURE(SitTwoAndStart(s, &person));
+    CodecPerson& other = *person;
     LinkPlayer player{*b.table, s};
     TableView v;
     int seat = 0;
-    ASSERT_TRUE(Pump(
-        [&] {
-            other.Poll();
-            player.Act();
-            return other.handEnds >= 1 && b.table->state == kHandOver;
-        },
-        60000))
+    ASSERT_TRUE(PlayBothToHandEnd(s, other, player, 1))
         << "running " << (s.server.TableViewOf("tester", &v, &seat) && v.running) << " taken " << v.taken
         << " state " << b.table->state << " ends " << other.handEnds << " hand " << other.person.hand.size();
     ASSERT_TRUE(s.server.TableViewOf("tester", &v, &seat));
@@ -146,27 +163,16 @@ TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
 // the robots keep their names, and the room's user records follow the scores.
 TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
     ServerBench s(RoomServer(0));
-    OnlineBench& b = *s.bench;
-    CMj& t = *b.table;
-    SitInRoom(s, 4, 0);
-    CodecPerson other(s.server.GamePort(), 4, 1);
-    ASSERT_TRUE(Pump([&] { return t.Player[t.ServerSeatToLocal(1)].occupied != 0; }));
+    CMj& t = *s.bench->table;
+    std::unique_ptr<CodecPerson> person;
+    ASSERT_NO_FATAL_FAILURE(SitTwoAndStart(s, &person));
+    CodecPerson& other = *person;
     const std::string names[4] = {"tester", "玩家甲", testserver::kRobotName, testserver::kRobotName};
     const int start[4] = {1000, 1200, testserver::kStartScore, testserver::kStartScore};
-    other.client.Send(NewGameMsg(CS_START));
     LinkPlayer player{t, s};
     for (int hand = 1; hand <= 3; hand++) {
         SCOPED_TRACE("hand " + std::to_string(hand));
-        TableView v;
-        int seat = 0;
-        ASSERT_TRUE(Pump(
-            [&] {
-                other.Poll();
-                player.Act();
-                return other.handEnds >= hand && t.state == kHandOver &&
-                       s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= hand;
-            },
-            60000));
+        ASSERT_TRUE(PlayBothToHandEnd(s, other, player, hand));
         // The room's record of the person follows the hand's scores.
         EXPECT_TRUE(Pump([&] {
             other.Poll();

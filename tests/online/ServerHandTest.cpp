@@ -264,16 +264,27 @@ TEST(ServerHandRestore, AReconnectedUserGetsTheRunningHandBackAndPlaysItOut) {
     EXPECT_EQ(h.clients[1]->t().state, kHandOver);
 }
 
+TableOptions RestoreOptions(int robotThinkMs) {
+    TableOptions options;
+    options.seed = 11;
+    options.robotThinkMs = robotThinkMs;
+    return options;
+}
+
+// The user at seat 1 is to discard in the middle of the hand when the link ends; a new client
+// is restored at once, its records waiting.
+void LoseAtTurnAndRestore(Harness& h) {
+    h.PlayToUsersTurnMidHand(1);
+    ASSERT_GT(h.server.View().taken, 60);
+    h.LoseAndRestore(1);
+}
+
 // The restore comes as two records: a client that took the user's discard after the first
 // would see it overwritten by the rivers of the second and discard again at the turn that
 // follows.  The hand is whole, and the discard taken, only after the second.
 TEST(ServerHandRestore, AHalfRestoredHandTakesNoDiscard) {
-    TableOptions options;
-    options.seed = 11;
-    Harness h(options, {1});
-    h.PlayToUsersTurnMidHand(1);
-    ASSERT_GT(h.server.View().taken, 60);
-    h.LoseAndRestore(1);
+    Harness h(RestoreOptions(0), {1});
+    ASSERT_NO_FATAL_FAILURE(LoseAtTurnAndRestore(h));
     Client& c = *h.clients[1];
     ASSERT_TRUE(h.DeliverThrough(c, SC_TABLE_RESTORE));
     EXPECT_TRUE(c.t().restorehalf);
@@ -292,13 +303,8 @@ TEST(ServerHandRestore, AHalfRestoredHandTakesNoDiscard) {
 // turn over after its pause; the user is back before that pause is over and is offered the
 // turn.  The robot step must not discard for the user then: the discard is the user's.
 TEST(ServerHandRestore, AUserBackBeforeTheRobotsPauseOwnsTheTurn) {
-    TableOptions options;
-    options.seed = 11;
-    options.robotThinkMs = 500;
-    Harness h(options, {1});
-    h.PlayToUsersTurnMidHand(1);
-    ASSERT_GT(h.server.View().taken, 60);
-    h.LoseAndRestore(1);
+    Harness h(RestoreOptions(500), {1});
+    ASSERT_NO_FATAL_FAILURE(LoseAtTurnAndRestore(h));
     Client& c = *h.clients[1];
     while (h.Deliver(c)) {
     }
