@@ -380,6 +380,7 @@ public:
     int discardseat = 0;
     int saveddealer = -1;           // online: the dealer of the last SC_DICE
     std::uint8_t restorehalf = 0;   // online: the first restore record came, the rivers wait
+    std::uint8_t restoreturn = 0;   // online: the restored user discards once the rivers came
     int markedcount = 0;            // online variant 4: marked tiles in the user's hand
 
     // --- Avatars (online/MjAvatars.cpp): the server's avatar records, the downloads queued,

@@ -17,25 +17,6 @@ namespace {
 constexpr const char* kSubmitting = "连接服务器成功,正在提交注册请求...";
 constexpr const char* kNoServer = "连接服务器失败，请检查网络。";
 
-struct ReplyText {
-    int reply;
-    const char* text;
-    const char* caption;
-};
-const ReplyText kReplyTexts[] = {
-    {kRegOk, "注册帐号成功", "Info"},
-    {kRegForbiddenCharacters, "帐号中含有系统禁止的字符", "Warning"},
-    {kRegClosed, "服务器停止注册", "Warning"},
-    {kRegNotCreated, "注册帐号不成功", "Warning"},
-};
-constexpr ReplyText kTakenName = {-1, "已经被注册的帐号", "Warning"};
-
-const ReplyText& TextFor(int reply) {
-    for (const ReplyText& row : kReplyTexts)
-        if (row.reply == reply) return row;
-    return kTakenName;
-}
-
 // The sign-up server of Network.cfg: its host, and its port (3891 unless `regport` names one).
 void SignUpServer(std::string* host, int* port) {
     const std::string cfg = platform::ProgramPath("Network.cfg");
@@ -96,16 +77,14 @@ void TDataModule1::ClientSocket2Read() {
 // The answer is one byte; an answer of any other length shows nothing.
 void TDataModule1::ShowSignUpReply() {
     platform::ClientSocket& socket = ClientSocket2.Socket();
-    const std::size_t waiting = socket.BytesAvailable();
-    if (waiting == 0) return;
-    std::uint8_t reply = 0;
-    if (waiting == 1) socket.Read(&reply, 1);
+    if (socket.BytesAvailable() == 0) return;
+    std::uint8_t bytes[2] = {};  // a second byte already tells that the answer is none
+    const RegAnswer answer = ReadRegReply(bytes, socket.Read(bytes, sizeof bytes));
     if (pRegForm) pRegForm->StatusLabel.visible = 0;
     EndSignUp(nullptr);
-    if (waiting != 1) return;
-    const ReplyText& answer = TextFor(reply);
+    if (!answer.text) return;
     platform::ShowMessage(answer.text, answer.caption, platform::MbIcon::Information);
-    if (reply == kRegOk && pLoginForm) pLoginForm->Show();
+    if (answer.created && pLoginForm) pLoginForm->Show();
 }
 
 void TDataModule1::ClientSocket2Disconnect() {

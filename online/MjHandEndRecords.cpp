@@ -159,8 +159,9 @@ void CMj::RestoreTable(const std::uint8_t* record) {
         user.cardnum--;
         user.newmj = user.Mj[user.cardnum];
         user.hasnew = 1;
-        maydiscard = m.waitsDiscard && curplayer == 0;
     }
+    // A half-restored hand takes no discard: the rivers still to come would overwrite it.
+    restoreturn = user.hasnew && m.waitsDiscard && curplayer == 0;
     for (int s = 1; s < kSeats; s++)
         if (Player[s].cardnum % 3 == 2) Player[s].hasnew = 1;
     Timer(kTimerBlink)->enabled = true;
@@ -200,6 +201,8 @@ void CMj::RestoreRivers(const std::uint8_t* record) {
     ScTableRestore m;
     Decode(record, &m);
     restorehalf = 0;
+    maydiscard = restoreturn;
+    restoreturn = 0;
     for (int s = 0; s < kSeats; s++) {
         CMjPlayer& p = Player[ServerSeatToLocal(s)];
         p.rivernum = m.rivers[s].count;

@@ -18,6 +18,25 @@ constexpr int kSex = 62;
 constexpr Field kExtra1 = {101, 20};
 constexpr Field kExtra2 = {121, 20};
 
+struct ReplyText {
+    int reply;
+    const char* text;
+    const char* caption;
+};
+const ReplyText kReplyTexts[] = {
+    {kRegOk, "注册帐号成功", "Info"},
+    {kRegForbiddenCharacters, "帐号中含有系统禁止的字符", "Warning"},
+    {kRegClosed, "服务器停止注册", "Warning"},
+    {kRegNotCreated, "注册帐号不成功", "Warning"},
+};
+constexpr ReplyText kTakenName = {kRegNameTaken, "已经被注册的帐号", "Warning"};
+
+const ReplyText& TextFor(int reply) {
+    for (const ReplyText& row : kReplyTexts)
+        if (row.reply == reply) return row;
+    return kTakenName;
+}
+
 void Put(RegRequestBytes& bytes, Field f, const std::string& text) {
     const std::size_t n =
         platform::GbkClampLength(text.data(), text.size(), static_cast<std::size_t>(f.width));
@@ -53,4 +72,14 @@ RegRequest DecodeRegRequest(const std::uint8_t* bytes) {
     request.extra1 = Get(bytes, kExtra1);
     request.extra2 = Get(bytes, kExtra2);
     return request;
+}
+
+RegAnswer ReadRegReply(const std::uint8_t* bytes, std::size_t count) {
+    RegAnswer answer;
+    if (count != 1) return answer;
+    const ReplyText& row = TextFor(bytes[0]);
+    answer.text = row.text;
+    answer.caption = row.caption;
+    answer.created = bytes[0] == kRegOk;
+    return answer;
 }

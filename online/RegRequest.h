@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -33,3 +34,12 @@ enum RegReply : int {
     kRegClosed = 9,
     kRegForbiddenCharacters = 10,
 };
+
+// The sign-up channel's answer as the user is told it.  Only an answer of exactly one byte is
+// one: any other count of bytes is none (`text` null).
+struct RegAnswer {
+    const char* text = nullptr;     // GBK
+    const char* caption = nullptr;
+    bool created = false;           // the account exists now: the login comes next
+};
+RegAnswer ReadRegReply(const std::uint8_t* bytes, std::size_t count);

@@ -319,15 +319,17 @@ TEST(EndToEndHands, WholeHandsToTheScoreSheetInEachRuleFamily) {
 // The link drops in the middle of a hand; at the next login the running hand comes back.
 TEST(EndToEndHands, AReconnectionRestoresTheRunningHand) {
     ServerOptions options = SeatingServer(8, false, 21);
-    options.table.robotThinkMs = 60;  // the hand still runs when the user is back
+    options.table.robotThinkMs = 60;
     ServerBench s(options);
     OnlineBench& b = *s.bench;
     b.LogInAs("tester", "secret");
     LinkPlayer player{*b.table, s};
     ASSERT_TRUE(PlayToMidHandAndDrop(b, s, player));
-    b.LogInAs("tester", "secret");
-    // The robot played the seat meanwhile; the restored table goes on in step with the server
+    // The robot plays the seat meanwhile; the restored table goes on in step with the server
     // from the user's next turn.
+    ASSERT_TRUE(Pump([&] { return s.server.OnlineUsers().count("tester") == 0; }));
+    s.PaceTables(1000);
+    b.LogInAs("tester", "secret");
     testserver::TableView v;
     int seat = 0;
     ASSERT_TRUE(WaitForRestoredTurn(b, s, &v, &seat));

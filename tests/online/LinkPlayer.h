@@ -12,8 +12,9 @@ namespace onlinetest {
 
 // The user's script over the link: the win when offered, else a pass; a discard of the drawn
 // tile; the next hand from the score sheet.  At each wait of the server on the user's discard
-// the table is compared with the server's view.
+// the table is compared with the server's view.  Each step paces the server's tables.
 struct LinkPlayer {
+    static constexpr unsigned kPaceMs = 20;
     CMj& t;
     ServerBench& s;
     int compared = 0;
@@ -21,6 +22,7 @@ struct LinkPlayer {
     bool compare = true;
 
     void Act() {
+        s.PaceTables(kPaceMs);
         CMjPlayer& p = t.Player[0];
         if (t.state == kHandRunning) startSent = false;
         if (t.state != kHandRunning && t.seated && !startSent) {
@@ -71,13 +73,17 @@ inline bool PlayToMidHandAndDrop(OnlineBench& b, ServerBench& s, LinkPlayer& pla
     return true;
 }
 
-// Waits until the table, back online, is at the user's turn of a running hand and the server
-// waits on the same seat; its view and the seat are left in `v` and `seat`.
+// Waits until the table, back online and its restore whole (both records read), is at the
+// user's turn of a running hand and the server waits on the same seat; its view and the seat
+// are left in `v` and `seat`.  The tables are paced only once the restore is whole.
 inline bool WaitForRestoredTurn(OnlineBench& b, ServerBench& s, testserver::TableView* v, int* seat) {
     return Pump([&] {
-        return s.Online() && b.table->seated && b.table->state == kHandRunning && b.table->maydiscard &&
-               b.table->Player[0].cardnum > 0 && s.server.TableViewOf("tester", v, seat) &&
-               v->current == *seat;
+        const bool restored = s.Online() && b.table->seated && b.table->state == kHandRunning && !b.table->restorehalf;
+        if (restored && b.table->maydiscard && b.table->Player[0].cardnum > 0 &&
+            s.server.TableViewOf("tester", v, seat) && v->current == *seat)
+            return true;
+        if (restored) s.PaceTables(LinkPlayer::kPaceMs);
+        return false;
     }, 20000);
 }
 

@@ -43,6 +43,10 @@ protected:
         const auto last = Read<ScRoomInfo>(c->Expect(SC_ROOM_INFO));
         EXPECT_TRUE(last.entered);
         EXPECT_EQ(last.room, room);
+        // The room list's count of the room follows, the user counted.
+        const auto count = Read<ScRoomUserCount>(c->Expect(SC_ROOM_USERCOUNT));
+        EXPECT_EQ(count.room, room);
+        EXPECT_GE(count.count, 1);
         c->seen.clear();
         return c;
     }
@@ -60,6 +64,28 @@ TEST_F(LobbyServer, TheRoomListComesInItsOrderAfterTheLogin) {
     for (int r = 0; r < 3; r++) EXPECT_EQ(Read<ScRoomAdd>(c.Expect(SC_ROOM_ADD)).room, r);
     EXPECT_TRUE(c.Expect(SC_SERVER_USERCOUNT));
     EXPECT_TRUE(c.Expect(SC_ROOM_LIST_END));
+}
+
+// Every user's room list follows the rooms' counts as users enter, move and leave.
+TEST_F(LobbyServer, RoomCountsFollowUsersEnteringAndLeaving) {
+    auto a = Enter("tester", "secret");
+    const auto next = [&] { return Read<ScRoomUserCount>(a->Expect(SC_ROOM_USERCOUNT)); };
+    const auto expect = [&](int room, int count) {
+        const ScRoomUserCount c = next();
+        EXPECT_EQ(c.room, room);
+        EXPECT_EQ(c.count, count) << "room " << room;
+    };
+    auto b = Enter("玩家甲", "1234", 1);
+    expect(1, 1);
+    b->Send(Encode(CsEnterRoom{0}));
+    expect(1, 0);
+    expect(0, 2);
+    b.reset();  // the connection closes
+    expect(0, 1);
+    // A new login's list counts the users in each room.
+    CodecClient c(server.GamePort());
+    c.LogIn("玩家乙", "1234");
+    EXPECT_EQ(Read<ScRoomUserCount>(c.Expect(SC_ROOM_USERCOUNT)).count, 1);
 }
 
 TEST_F(LobbyServer, ARefusedRoomSendsOnlyTheRefusal) {

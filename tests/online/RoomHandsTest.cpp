@@ -5,6 +5,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <memory>
+#include <string>
 #include <utility>
 
 #include "online/GameMsgClient.h"
@@ -47,6 +50,9 @@ struct CodecPerson {
     RecordPerson person;
     int seat;
     int handEnds = 0;
+    int changes[4] = {};                   // each seat's point changes, summed over the hands
+    ScTableUserInfo seats;                 // the last seat records
+    std::map<std::string, int> listed;     // the room's user records: score by name
 
     CodecPerson(std::uint16_t port, int table, int chair) : client(port), seat(chair) {
         client.LogIn("玩家甲", "1234");
@@ -69,12 +75,52 @@ struct CodecPerson {
         while (!client.seen.empty()) {
             const GameMsg r = client.seen.front();
             client.seen.pop_front();
-            handEnds += MsgType(r.data()) == SC_HAND_END && r[2] == ScHandEnd::kResult;
+            Note(r);
             person.Read(r.data(), &out, seat);
         }
         for (const auto& [s, record] : out) client.Send(record);
     }
+    void Note(const GameMsg& r) {
+        ScHandEnd end;
+        ScUserInfo user;
+        switch (MsgType(r.data())) {
+            case SC_HAND_END:
+                if (!Decode(r.data(), &end)) return;
+                handEnds += end.kind == ScHandEnd::kResult;
+                if (end.kind == ScHandEnd::kReveal)
+                    for (int s = 0; s < 4; s++) changes[s] += end.reveal[s].change;
+                return;
+            case SC_TABLE_USERINFO: Decode(r.data(), &seats); return;
+            case SC_USER_INFO:
+                if (Decode(r.data(), &user)) listed[user.name] = user.score;
+                return;
+            default: return;
+        }
+    }
 };
+
+// The client sits at chair 0 of table 4, a scripted person at chair 1; the person starts.
+void SitTwoAndStart(ServerBench& s, std::unique_ptr<CodecPerson>* other) {
+    CMj& t = *s.bench->table;
+    SitInRoom(s, 4, 0);
+    *other = std::make_unique<CodecPerson>(s.server.GamePort(), 4, 1);
+    ASSERT_TRUE(Pump([&] { return t.Player[t.ServerSeatToLocal(1)].occupied != 0; }));
+    (*other)->client.Send(NewGameMsg(CS_START));
+}
+
+// Both people play until `hands` hands have ended at the client and at the server.
+bool PlayBothToHandEnd(ServerBench& s, CodecPerson& other, LinkPlayer& player, int hands) {
+    TableView v;
+    int seat = 0;
+    return Pump(
+        [&] {
+            other.Poll();
+            player.Act();
+            return other.handEnds >= hands && player.t.state == kHandOver &&
+                   s.server.TableViewOf("tester", &v, &seat) && v.handsPlayed >= hands;
+        },
+        60000);
+}
 
 // Where the server wrote an entry of `type` after entry `from`; -1 when it did not.
 int SentAfter(const testserver::TestServer& server, std::size_t from, int type) {
@@ -92,20 +138,13 @@ int SentAfter(const testserver::TestServer& server, std::size_t from, int type) 
 TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
     ServerBench s(RoomServer(0));
     OnlineBench& b = *s.bench;
-    SitInRoom(s, 4, 0);
-    CodecPerson other(s.server.GamePort(), 4, 1);
-    ASSERT_TRUE(Pump([&] { return b.table->Player[b.table->ServerSeatToLocal(1)].occupied != 0; }));
-    other.client.Send(NewGameMsg(CS_START));
+    std::unique_ptr<CodecPerson> person;
+    ASSERT_NO_FATAL_FAILURE(SitTwoAndStart(s, &person));
+    CodecPerson& other = *person;
     LinkPlayer player{*b.table, s};
     TableView v;
     int seat = 0;
-    ASSERT_TRUE(Pump(
-        [&] {
-            other.Poll();
-            player.Act();
-            return other.handEnds >= 1 && b.table->state == kHandOver;
-        },
-        60000))
+    ASSERT_TRUE(PlayBothToHandEnd(s, other, player, 1))
         << "running " << (s.server.TableViewOf("tester", &v, &seat) && v.running) << " taken " << v.taken
         << " state " << b.table->state << " ends " << other.handEnds << " hand " << other.person.hand.size();
     ASSERT_TRUE(s.server.TableViewOf("tester", &v, &seat));
@@ -120,11 +159,46 @@ TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
     s.server.WithRooms([](testserver::Rooms* rooms) { EXPECT_TRUE(rooms->Table(0, 4)->ingame); });
 }
 
+// Three hands in a row: each person's score goes on from the account's own from hand to hand,
+// the robots keep their names, and the room's user records follow the scores.
+TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
+    ServerBench s(RoomServer(0));
+    CMj& t = *s.bench->table;
+    std::unique_ptr<CodecPerson> person;
+    ASSERT_NO_FATAL_FAILURE(SitTwoAndStart(s, &person));
+    CodecPerson& other = *person;
+    const std::string names[4] = {"tester", "玩家甲", testserver::kRobotName, testserver::kRobotName};
+    const int start[4] = {1000, 1200, testserver::kStartScore, testserver::kStartScore};
+    LinkPlayer player{t, s};
+    for (int hand = 1; hand <= 3; hand++) {
+        SCOPED_TRACE("hand " + std::to_string(hand));
+        ASSERT_TRUE(PlayBothToHandEnd(s, other, player, hand));
+        // The room's record of the person follows the hand's scores.
+        EXPECT_TRUE(Pump([&] {
+            other.Poll();
+            return other.listed["玩家甲"] == 1200 + other.changes[1];
+        }, 3000)) << other.listed["玩家甲"] << " vs " << 1200 + other.changes[1];
+        for (int k = 0; k < 4; k++) {
+            const CMjPlayer& p = t.Player[t.ServerSeatToLocal(k)];
+            EXPECT_EQ(other.seats.seats[k].name, names[k]) << "seat " << k;
+            EXPECT_EQ(other.seats.seats[k].score, start[k] + other.changes[k]) << "seat " << k;
+            EXPECT_EQ(std::string(p.name), names[k]) << "seat " << k;
+            EXPECT_EQ(p.score, start[k] + other.changes[k]) << "seat " << k;
+        }
+        EXPECT_EQ(other.listed["tester"], 1000 + other.changes[0]);
+    }
+    s.server.WithRooms([&](testserver::Rooms* rooms) {
+        EXPECT_EQ(rooms->User(rooms->Table(0, 4)->seats[1].conn)->account.score, 1200 + other.changes[1]);
+    });
+}
+
 // The link drops in the middle of a hand at a room's table; the next login alone gives nothing
 // back, the entry into the room (after its "entered") restores the hand, which then goes on in
-// step with the server to its end.
+// step with the server to its end.  The tables are not paced while the user is away: the robot
+// step that took the user's turn over is still waiting when the user is back, and the turn is
+// the user's again.
 TEST(RoomHands, ALostHandComesBackOnEnteringTheRoomAgain) {
-    ServerBench s(RoomServer(60));  // the hand still runs when the user is back
+    ServerBench s(RoomServer(60));
     OnlineBench& b = *s.bench;
     SitInRoom(s, 7, 2);
     LinkPlayer player{*b.table, s};

@@ -1,6 +1,8 @@
 // The client against a test server over real sockets on 127.0.0.1: the table (headless, or
 // with a presentation of the test's), its dialogs and the link on Qt's sockets, in a program
-// folder of its own whose Dirconfig.ini and Network.cfg name the server's ports.
+// folder of its own whose Dirconfig.ini and Network.cfg name the server's ports.  The server's
+// tables run on a virtual clock: robots' pauses and answer time-outs pass only as the test
+// paces them.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "platform/net/QtSocketFactory.h"
+#include "platform/testing/VirtualClock.h"
 #include "tests/online/OnlineTestSupport.h"
 #include "tools/testserver/TestServer.h"
 
@@ -20,7 +23,7 @@ public:
 
     explicit ServerBench(testserver::ServerOptions options = {}, TablePresentation* presentation = nullptr,
                          const Folder& prepareFolder = {})
-        : server(options), installed_(&factory_) {
+        : server(OnClock(options, tableClock)), installed_(&factory_) {
         std::string error;
         started = server.Start(&error);
         EXPECT_TRUE(started) << error;
@@ -41,6 +44,11 @@ public:
         server.Stop();
     }
 
+    // Moves the tables' clock on by `ms` and waits until the server has run what fell due.
+    void PaceTables(unsigned ms) {
+        server.AdvanceTables([&] { tableClock.Advance(ms); });
+    }
+
     bool Online() const { return bench->table->IsNetGame(); }
     bool AtLogin() const {
         return !Online() && nActiveForm == CLoginForm::kId && !bench->link->ClientSocket1.Active();
@@ -51,11 +59,19 @@ public:
         return false;
     }
 
+    // Read and moved on the server's thread only.
+    platform::testing::VirtualClock tableClock;
     testserver::TestServer server;
     bool started = false;
     std::unique_ptr<OnlineBench> bench;
 
 private:
+    static testserver::ServerOptions OnClock(testserver::ServerOptions options,
+                                             platform::testing::VirtualClock& clock) {
+        options.table.clock = [&clock] { return static_cast<long long>(clock.Now()); };
+        return options;
+    }
+
     platform::QtSocketFactory factory_;
     platform::testing::ScopedSocketFactory installed_;
 };

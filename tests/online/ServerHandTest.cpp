@@ -45,7 +45,7 @@ public:
     // `people` play on client tables; `recordSeat`, when 0..3, is a second person played by
     // records.
     Harness(TableOptions options, std::vector<int> people, int recordSeat = -1)
-        : server(options, this), rawSeat(recordSeat) {
+        : server(OnHarnessClock(options), this), rawSeat(recordSeat) {
         nActiveForm = 0;
         for (int seat : people) clients[seat] = MakeClient(seat, options.seed + seat);
         if (rawSeat >= 0) {
@@ -58,6 +58,12 @@ public:
                 if (c->received > 0) c->syncs.push_back({c->received, v});
         };
         for (int seat : people) server.SeatUser(seat, "p" + std::to_string(seat), true, 7);
+    }
+
+    // The table's time is the harness's `now`.
+    TableOptions OnHarnessClock(TableOptions options) {
+        options.clock = [this] { return now; };
+        return options;
     }
 
     void SendTo(int seat, const GameMsg& record) override {
@@ -77,7 +83,7 @@ public:
         for (int step = 0; step < limit && server.View().handsPlayed < hands; step++) {
             if (stop && stop()) return;
             now += 50;
-            server.Tick(now);
+            server.Tick();
             bool moved = false;
             for (auto& [seat, c] : clients) moved = Deliver(*c) || moved;
             while (!toServer.empty()) {
@@ -97,17 +103,45 @@ public:
     // The person's link ends and a new client logs in again: the restore must give it the
     // table as the server has it.
     std::string Reconnect(int seat) {
+        LoseAndRestore(seat);
+        const TableView v = server.View();
+        Client& c = *clients[seat];
+        while (Deliver(c)) {
+        }
+        return Compare(c.t(), v);
+    }
+
+    // The person's link ends and a new client is restored at once; its records wait in the
+    // inbox.
+    void LoseAndRestore(int seat) {
         server.UserLost(seat);
         // The old table goes first: a table and its services are the program's only ones.
         clients[seat].reset();
         clients[seat] = MakeClient(seat, 99);
         server.RestoreUser(seat);
-        const TableView v = server.View();
-        Client& c = *clients[seat];
-        c.syncs.clear();
-        while (Deliver(c)) {
+        clients[seat]->syncs.clear();
+    }
+
+    // Delivers the client's records up to and including the first of `type`; false when none
+    // came.
+    bool DeliverThrough(Client& c, int type) {
+        while (!c.inbox.empty()) {
+            const bool last = MsgType(c.inbox.front().data()) == type;
+            Deliver(c);
+            if (last) return true;
         }
-        return Compare(c.t(), v);
+        return false;
+    }
+
+    // Plays until the person at `seat` is to discard after a draw, with more than 60 tiles
+    // taken and a discard on show (what a restore must carry), everything delivered.
+    void PlayToUsersTurnMidHand(int seat) {
+        Play(1, [&] {
+            const TableView v = server.View();
+            return v.running && v.taken > 60 && v.shownSeat >= 0 && v.current == seat &&
+                   v.seats[seat].concealed % 3 == 2 && clients[seat]->inbox.empty() && toServer.empty() &&
+                   clients[seat]->t().maydiscard;
+        });
     }
 
     std::unique_ptr<Client> MakeClient(int seat, unsigned seed) {
@@ -171,10 +205,10 @@ public:
         }
     }
 
+    long long now = 0;
     ServerTable server;
     std::map<int, std::unique_ptr<Client>> clients;
     std::deque<std::pair<int, GameMsg>> toServer;
-    long long now = 0;
     int rawSeat = -1;
     RecordPerson raw;
 };
@@ -228,6 +262,98 @@ TEST(ServerHandRestore, AReconnectedUserGetsTheRunningHandBackAndPlaysItOut) {
     EXPECT_EQ(h.server.View().handsPlayed, 1);
     EXPECT_GT(h.clients[1]->compared, 0);
     EXPECT_EQ(h.clients[1]->t().state, kHandOver);
+}
+
+TableOptions RestoreOptions(int robotThinkMs) {
+    TableOptions options;
+    options.seed = 11;
+    options.robotThinkMs = robotThinkMs;
+    return options;
+}
+
+// The user at seat 1 is to discard in the middle of the hand when the link ends; a new client
+// is restored at once, its records waiting.
+void LoseAtTurnAndRestore(Harness& h) {
+    h.PlayToUsersTurnMidHand(1);
+    ASSERT_GT(h.server.View().taken, 60);
+    h.LoseAndRestore(1);
+}
+
+// The restore comes as two records: a client that took the user's discard after the first
+// would see it overwritten by the rivers of the second and discard again at the turn that
+// follows.  The hand is whole, and the discard taken, only after the second.
+TEST(ServerHandRestore, AHalfRestoredHandTakesNoDiscard) {
+    Harness h(RestoreOptions(0), {1});
+    ASSERT_NO_FATAL_FAILURE(LoseAtTurnAndRestore(h));
+    Client& c = *h.clients[1];
+    ASSERT_TRUE(h.DeliverThrough(c, SC_TABLE_RESTORE));
+    EXPECT_TRUE(c.t().restorehalf);
+    EXPECT_FALSE(c.t().maydiscard);
+    Harness::Act(c);  // the user clicks a tile at once
+    EXPECT_TRUE(h.toServer.empty());
+    ASSERT_TRUE(h.DeliverThrough(c, SC_TABLE_RESTORE));
+    EXPECT_TRUE(c.t().maydiscard);
+    EXPECT_EQ(Compare(c.t(), h.server.View()), "");
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+    EXPECT_GT(c.compared, 0);
+}
+
+// A turn has one owner.  The link ends while the user is to discard: a robot step takes the
+// turn over after its pause; the user is back before that pause is over and is offered the
+// turn.  The robot step must not discard for the user then: the discard is the user's.
+TEST(ServerHandRestore, AUserBackBeforeTheRobotsPauseOwnsTheTurn) {
+    Harness h(RestoreOptions(500), {1});
+    ASSERT_NO_FATAL_FAILURE(LoseAtTurnAndRestore(h));
+    Client& c = *h.clients[1];
+    while (h.Deliver(c)) {
+    }
+    ASSERT_TRUE(c.t().maydiscard) << "restore half " << int(c.t().restorehalf) << " state " << c.t().state;
+    const TableView before = h.server.View();
+    h.now += 1000;  // the robot's pause is over
+    h.server.Tick();
+    const TableView after = h.server.View();
+    EXPECT_EQ(after.current, 1);
+    EXPECT_EQ(after.seats[1].concealed, before.seats[1].concealed);
+    EXPECT_EQ(after.seats[1].river, before.seats[1].river);
+    EXPECT_TRUE(c.inbox.empty()) << "the server sent record " << MsgType(c.inbox.front().data());
+    // The user's own discard is the one that counts.
+    Harness::Act(c);
+    ASSERT_EQ(h.toServer.size(), 1u);
+    const tagMj chosen = TileFromIndex(h.toServer.front().second[3]);
+    h.server.OnRecord(1, h.toServer.front().second.data());
+    h.toServer.clear();
+    EXPECT_EQ(h.server.View().shownSeat, 1);
+    ASSERT_TRUE(h.DeliverThrough(c, SC_DISCARD));
+    EXPECT_TRUE(TileEqual(c.t().curmj, chosen));
+    h.Play(1);
+    EXPECT_EQ(h.server.View().handsPlayed, 1);
+}
+
+// A first hand's turn waits for the person's discard however late on the table's clock the
+// table was made: the answer time-out counts from the offer, not from the clock's start.
+TEST(ServerHandPace, TheFirstTurnOfAPersonDealerWaitsForTheDiscard) {
+    TableOptions options;
+    options.seed = 3;
+    Harness h(options, {0});
+    h.now = 1'700'000'000'000;  // a steady clock's milliseconds
+    Client& c = *h.clients[0];
+    while (h.Deliver(c)) {
+    }
+    c.t().StartHand();
+    while (!h.toServer.empty()) {
+        h.server.OnRecord(h.toServer.front().first, h.toServer.front().second.data());
+        h.toServer.pop_front();
+    }
+    ASSERT_TRUE(h.server.View().running);
+    ASSERT_EQ(h.server.View().current, 0);
+    h.now += 1000;
+    h.server.Tick();
+    while (h.Deliver(c)) {
+    }
+    EXPECT_EQ(h.server.View().shownSeat, -1);
+    EXPECT_EQ(h.server.View().seats[0].concealed, 14);
+    EXPECT_TRUE(c.t().maydiscard);
 }
 
 // A fixed wall that deals flowers to every seat and puts flowers on the first draws and on

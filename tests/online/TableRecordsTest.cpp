@@ -399,7 +399,7 @@ TEST_F(NetTable, ARestoreRebuildsTheRunningHand) {
     EXPECT_EQ(t.variant, 1);
     EXPECT_EQ(t.Player[0].cardnum, 13);
     EXPECT_TRUE(t.Player[0].hasnew);
-    EXPECT_TRUE(t.maydiscard);
+    EXPECT_FALSE(t.maydiscard);  // not before the rivers have come
     EXPECT_EQ(t.Player[2].cardnum, 14);  // server seat 3: its count keeps its draw
     EXPECT_TRUE(t.Player[2].hasnew);
     EXPECT_EQ(t.Player[2].flowers, 2);
@@ -417,6 +417,7 @@ TEST_F(NetTable, ARestoreRebuildsTheRunningHand) {
     rivers.rivers[0].count = 5;
     rivers.rivers[3].count = 52;
     Feed(Encode(rivers));
+    EXPECT_TRUE(t.maydiscard);
     EXPECT_EQ(t.Player[3].rivernum, 5);
     EXPECT_EQ(t.Player[2].rivernum, 52);
 }

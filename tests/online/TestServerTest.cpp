@@ -190,6 +190,34 @@ TEST_F(ServerTest, TheSignUpAnswerIsChosenAndNeedNotCreateTheAccount) {
     EXPECT_FALSE(Server().HasAccount("其他人"));
 }
 
+// The sign-up takes the names a login could use: 4 to 12 bytes of whole GBK characters and
+// visible ASCII; other names are refused and create no account.
+TEST_F(ServerTest, TheSignUpRefusesNamesTheLoginCouldNotUse) {
+    StartServer();
+    const struct {
+        std::string name;
+        int reply;
+    } cases[] = {
+        {"新玩家丙", kRegOk},
+        {"abcd", kRegOk},
+        {"abc", kRegNotCreated},
+        {"abcdefghijklm", kRegNotCreated},
+        {"ab\x01" "cd", kRegForbiddenCharacters},
+        {"ab\x7f" "cd", kRegForbiddenCharacters},
+        {"ab cd", kRegForbiddenCharacters},
+        {"#abcd", kRegForbiddenCharacters},
+        {"abcd\x81", kRegForbiddenCharacters},    // a lead byte without its trail
+        {"\xff\xff" "abcd", kRegForbiddenCharacters},  // no GBK character
+    };
+    for (const auto& c : cases) {
+        RawClient client(Server().RegPort());
+        const RegRequestBytes bytes = EncodeRegRequest(RegRequest{c.name, "pw1234", "a@b.c", true, "", ""});
+        client.Send(std::string(bytes.begin(), bytes.end()));
+        EXPECT_EQ(client.Receive(2, 1000), std::string(1, char(c.reply))) << c.name;
+        EXPECT_EQ(Server().HasAccount(c.name), c.reply == kRegOk) << c.name;
+    }
+}
+
 TEST_F(ServerTest, AHostileCasePlaysItsBytes) {
     ServerOptions options;
     options.hostileCase = "login-one-byte-per-read";

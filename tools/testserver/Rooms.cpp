@@ -3,13 +3,12 @@
 #include "online/GameMsgClient.h"
 #include "online/GameMsgServer.h"
 #include "platform/Gbk.h"
+#include "tools/testserver/ServerTable.h"
 
 namespace testserver {
 
 namespace {
 
-constexpr int kRobotPicture = 6;
-constexpr char kRobotName[] = "电脑";
 constexpr std::size_t kRoomChatBytes = 100;
 constexpr std::size_t kTableChatBytes = 99;
 
@@ -80,11 +79,7 @@ void Rooms::OnLogin(int conn, const Account& account) {
     users_[conn] = LobbyUser{conn, account};
     Post(conn, Encode(ScRoomListBegin{RoomCount(), serverName_}));
     for (int r = 0; r < RoomCount(); r++) Post(conn, Encode(ScRoomAdd{r, config_[r].name}));
-    for (int r = 0; r < RoomCount(); r++) {
-        int count = 0;
-        for (const auto& [c, u] : users_) count += u.room == r;
-        Post(conn, Encode(ScRoomUserCount{r, count}));
-    }
+    for (int r = 0; r < RoomCount(); r++) Post(conn, Encode(ScRoomUserCount{r, UsersIn(r)}));
     Post(conn, Encode(ScServerUserCount{static_cast<std::int32_t>(users_.size())}));
     Post(conn, Encode(ScRoomListEnd{}));
 }
@@ -124,6 +119,18 @@ bool Rooms::OnRecord(int conn, const std::uint8_t* record) {
         case CS_TABLE_PREFS: Prefs(*u, record); return true;
         default: return false;
     }
+}
+
+int Rooms::UsersIn(int room) const {
+    int count = 0;
+    for (const auto& [c, u] : users_) count += u.room == room;
+    return count;
+}
+
+// Every user's room list follows a room's count.
+void Rooms::BroadcastRoomCount(int room) {
+    const GameMsg record = Encode(ScRoomUserCount{room, UsersIn(room)});
+    for (const auto& [conn, u] : users_) Post(conn, record);
 }
 
 // --- Records ------------------------------------------------------------------------------
@@ -175,7 +182,7 @@ GameMsg Rooms::TableUsersRecord(int room, int table) const {
     for (int s = 0; s < 4; s++) {
         const auto it = users_.find(t.seats[s].conn);
         if (it == users_.end()) {
-            r.seats[s] = {0, 1000, kRobotName, true};
+            r.seats[s] = {0, kStartScore, kRobotName, true};
             r.pictures[s] = kRobotPicture;
             continue;
         }
@@ -238,6 +245,7 @@ void Rooms::EnterRoom(LobbyUser& u, int room) {
     Post(u.conn, Encode(entered));
     for (const auto& [conn, other] : users_)
         if (other.room == room && conn != u.conn) Post(conn, UserRecord(u, ScUserInfo::kAdd));
+    BroadcastRoomCount(room);
     if (onRoomEntered) Later([this, conn = u.conn, room] { onRoomEntered(conn, room); });
 }
 
@@ -247,6 +255,7 @@ void Rooms::LeaveRoom(LobbyUser& u) {
     const int room = u.room;
     u.room = -1;
     ToRoom(room, UserRecord(u, ScUserInfo::kRemove));
+    BroadcastRoomCount(room);
 }
 
 // --- Tables -------------------------------------------------------------------------------
@@ -335,6 +344,14 @@ void Rooms::SetInGame(int room, int table, bool ingame) {
     if (!Table(room, table)) return;
     TableAt(room, table).ingame = ingame;
     ToRoom(room, TableRecord(room, table, false));
+}
+
+void Rooms::SetScore(int conn, int score) {
+    Operation op(*this);
+    LobbyUser* u = FindUser(conn);
+    if (!u) return;
+    u->account.score = score;
+    if (u->room >= 0) ToRoom(u->room, UserRecord(*u, ScUserInfo::kUpdate));
 }
 
 // --- Chat, talk, invitations, administration, preferences ---------------------------------

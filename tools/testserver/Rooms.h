@@ -80,6 +80,8 @@ public:
     // the records of the operation that called them have gone out.
     std::function<void(int room, int table)> onTableStart;
     void SetInGame(int room, int table, bool ingame);
+    // A hand ended: the user's new score, and its update record to the user's room.
+    void SetScore(int conn, int score);
     // A user entered a room (after SC_ROOM_INFO "entered"): the hand play may give a lost
     // running hand back, and seats the user again with SeatAgain (its table records are the
     // hand play's; the room is told).
@@ -112,6 +114,8 @@ private:
     GameMsg TableRecord(int room, int table, bool burst) const;
     GameMsg TableUsersRecord(int room, int table) const;
     GameMsg StartsRecord(int room, int table) const;
+    int UsersIn(int room) const;
+    void BroadcastRoomCount(int room);
     void ToRoom(int room, const GameMsg& record);
     void ToTable(int room, int table, const GameMsg& record);
     void BroadcastSeat(const LobbyUser& u, int room, int table);

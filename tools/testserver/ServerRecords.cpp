@@ -2,6 +2,7 @@
 // and the sign-up channel's request.
 #include "online/GameMsgClient.h"
 #include "online/GameMsgServer.h"
+#include "platform/Gbk.h"
 #include "tools/testserver/Connection.h"
 
 namespace testserver {
@@ -9,6 +10,24 @@ namespace testserver {
 namespace {
 
 std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), msg.end()); }
+
+constexpr std::size_t kMinNameBytes = 4;
+constexpr std::size_t kMaxNameBytes = 12;
+
+// The answer to a sign-up's name: the login's 4 to 12 bytes, of whole GBK characters and
+// visible ASCII (no control bytes, and no blank or leading '#', which the account file would
+// read as a field's end or a comment).
+int NameReply(const std::string& name) {
+    if (name.size() < kMinNameBytes || name.size() > kMaxNameBytes) return kRegNotCreated;
+    if (name[0] == '#') return kRegForbiddenCharacters;
+    for (std::size_t pos = 0; pos < name.size();) {
+        const std::size_t n = platform::GbkCharLength(name.data(), name.size(), pos);
+        const unsigned char c = static_cast<unsigned char>(name[pos]);
+        if (n == 1 && (c <= ' ' || c >= 0x7F)) return kRegForbiddenCharacters;
+        pos += n;
+    }
+    return kRegOk;
+}
 
 }  // namespace
 
@@ -77,6 +96,7 @@ void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     }
     const RegRequest request = DecodeRegRequest(reinterpret_cast<const std::uint8_t*>(bytes.data()));
     int reply = options_.regReply;
+    if (reply == kRegOk) reply = NameReply(request.name);
     if (reply == kRegOk && HasAccount(request.name)) reply = kRegNameTaken;
     if (reply == kRegOk && options_.regCreatesAccount) {
         Account account;

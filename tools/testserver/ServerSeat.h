@@ -10,10 +10,10 @@ namespace testserver {
 
 struct ServerTable::Seat {
     int status = 0;  // 0 robot, 1 a person, 2 a person offline (a robot plays)
-    std::string name = "robot";
+    std::string name = kRobotName;
     bool male = true;
-    int picture = 1;
-    int score = 1000;
+    int picture = kRobotPicture;
+    int score = kStartScore;
     bool started = false;
     CMjPlayer p;  // hand with its drawn tile, melds, river, flowers, ready flag, winds
 };

@@ -3,6 +3,7 @@
 #include "tools/testserver/ServerTable.h"
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <numeric>
 #include <sstream>
@@ -85,17 +86,19 @@ void ServerTable::SendStarts() {
     SendAll(Encode(start));
 }
 
-void ServerTable::SeatStarted(int seat, const std::string& name, bool male, int picture) {
+// The person's score comes with them: the table carries it on from hand to hand.
+void ServerTable::SeatStarted(int seat, const std::string& name, bool male, int picture, int score) {
     Seat& s = *seats_[seat];
     s.status = 1;
     s.name = name;
     s.male = male;
     s.picture = picture;
+    s.score = score;
     s.started = true;
 }
 
-void ServerTable::SeatUser(int seat, const std::string& name, bool male, int picture) {
-    SeatStarted(seat, name, male, picture);
+void ServerTable::SeatUser(int seat, const std::string& name, bool male, int picture, int score) {
+    SeatStarted(seat, name, male, picture, score);
     seats_[seat]->started = false;
     ScEnterTable enter;
     enter.ownSeat = seat;
@@ -119,8 +122,8 @@ void ServerTable::UserLost(int seat) {
     if (!HasPerson(seat)) return;
     seats_[seat]->status = 2;
     SendUserInfo();
-    // A wait on the person now is the robot's move.
-    if (wait_ == Wait::kTurn && current_ == seat) Schedule(options_.robotThinkMs, [this, seat] { RobotTurn(seat); });
+    // A turn the person held is the robot's now.
+    if (wait_ == Wait::kTurn && current_ == seat) GiveTurn(seat);
     if ((wait_ == Wait::kClaims || wait_ == Wait::kRob) && asked_[seat]) {
         asked_[seat] = false;
         claims_[seat] = 0;
@@ -133,7 +136,8 @@ void ServerTable::UserLeft(int seat) {
     seats_[seat]->status = 2;
     UserLost(seat);
     seats_[seat]->status = 0;
-    seats_[seat]->name = "robot";
+    seats_[seat]->name = kRobotName;
+    seats_[seat]->picture = kRobotPicture;
     SendUserInfo();
 }
 
@@ -151,16 +155,21 @@ void ServerTable::RestoreUser(int seat) {
     SendUserInfo();
     if (!running_) return;
     SendRestore(seat);
-    if (current_ == seat && wait_ == Wait::kTurn) {
-        Send(seat, Encode(ScYourTurn{}));
-        SyncPoint();
-    }
+    // The robot step that was to play the seat's turn gives it back to the person.
+    if (current_ == seat && wait_ == Wait::kRobotTurn) OfferTurn(seat);
 }
 
 // --- Pace --------------------------------------------------------------------------------
 
+long long ServerTable::Now() const {
+    if (options_.clock) return options_.clock();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 void ServerTable::Schedule(int delayMs, std::function<void()> step) {
-    due_ = now_ + delayMs;
+    due_ = Now() + delayMs;
     step_ = std::move(step);
 }
 
@@ -169,9 +178,8 @@ void ServerTable::AwaitPeople(Wait wait, std::function<void()> onTimeout) {
     Schedule(options_.answerTimeoutMs, std::move(onTimeout));
 }
 
-void ServerTable::Tick(long long nowMs) {
-    now_ = nowMs;
-    while (step_ && due_ <= now_) {
+void ServerTable::Tick() {
+    while (step_ && due_ <= Now()) {
         auto step = std::move(step_);
         step_ = nullptr;
         step();
@@ -302,10 +310,7 @@ void ServerTable::Draw(int seat, bool fromBack) {
         if (emptyWall) DrawnHand();
         return;
     }
-    if (IsRobot(seat))
-        Schedule(options_.robotThinkMs, [this, seat] { RobotTurn(seat); });
-    else
-        OfferTurn(seat);
+    GiveTurn(seat);
 }
 
 // A drawn flower is set aside and replaced from the back until the tile is none.
@@ -333,13 +338,26 @@ bool ServerTable::ReplaceDrawnFlowers(int seat, bool* emptyWall) {
     return true;
 }
 
-// A person's own turn: the offers of a self-drawn win and own kongs, or the discard now.
+// The seat's own turn goes to its owner: the person at the seat, else a robot step after its
+// pause.
+void ServerTable::GiveTurn(int seat) {
+    current_ = seat;
+    if (!IsRobot(seat)) {
+        OfferTurn(seat);
+        return;
+    }
+    Schedule(options_.robotThinkMs, [this, seat] { RobotTurn(seat); });
+    wait_ = Wait::kRobotTurn;
+}
+
+// A person's own turn: after a draw the offers of a self-drawn win and own kongs, else (and
+// after a claim) the discard now.
 void ServerTable::OfferTurn(int seat) {
     CMjPlayer& p = seats_[seat]->p;
     ScYourTurn turn;
     tagMj kong;
-    turn.offers.win = CanWinWith(seat, p.newmj, true);
-    turn.offers.kong = TilesLeft() > 0 && (p.FindConcealedKong(&kong) || p.FindAddedKong(&kong));
+    turn.offers.win = p.hasnew && CanWinWith(seat, p.newmj, true);
+    turn.offers.kong = p.hasnew && TilesLeft() > 0 && (p.FindConcealedKong(&kong) || p.FindAddedKong(&kong));
     turn.options = (turn.offers.win || turn.offers.kong) ? kOwnTurnOffers : 0;
     Send(seat, Encode(turn));
     SyncPoint();
@@ -352,6 +370,10 @@ void ServerTable::OfferTurn(int seat) {
 // A robot's own turn: its self-drawn win, a kong it likes, else the computer player's discard.
 void ServerTable::RobotTurn(int seat) {
     wait_ = Wait::kNone;
+    if (!IsRobot(seat)) {  // a person holds the seat again: the turn is theirs
+        OfferTurn(seat);
+        return;
+    }
     CMjPlayer& p = seats_[seat]->p;
     if (p.hasnew && CanWinWith(seat, p.newmj, true)) {
         Win(seat, p.newmj, 1, -1);

@@ -5,8 +5,10 @@
 // the table's payment rule, ends hands and restores a reconnected user's running hand.
 //
 // It knows nothing of sockets: what it sends to a person goes through TableOutput, what a
-// person sends comes in through OnRecord, and time through Tick.  Everything runs on one
-// thread.  Robots and people who left are played by the computer player.
+// person sends comes in through OnRecord, and time through Tick, which runs what fell due on
+// the table's clock.  Everything runs on one thread.  Robots and people who left are played
+// by the computer player.  Each turn has one owner: the person at the seat, or the robot
+// step playing it while nobody holds the seat.
 #pragma once
 
 #include <functional>
@@ -22,6 +24,13 @@
 namespace testserver {
 
 constexpr int kTableSeats = 4;
+// A robot seat as every record shows it, in the lobby and at the table alike.
+constexpr char kRobotName[] = "电脑";
+constexpr int kRobotPicture = 6;
+constexpr int kStartScore = 1000;
+
+// The time in milliseconds, for the robots' pauses and the people's time-outs.
+using TableClock = std::function<long long()>;
 
 // The table's rules and pace.
 struct TableOptions {
@@ -31,6 +40,7 @@ struct TableOptions {
     std::vector<int> fixedWall;  // 144 tile indexes in drawing order; empty: shuffled
     int robotThinkMs = 0;    // a robot's pause before it acts
     int answerTimeoutMs = 25000;  // a person's time to answer
+    TableClock clock;        // empty: the steady clock
 };
 
 // A fixed wall from a file of 144 tile indexes (0..143) separated by blanks or commas, in
@@ -78,10 +88,10 @@ public:
 
     // A person takes a seat (the sit-down's answer joins here): SC_ENTER_TABLE to the person,
     // SC_TABLE_USERINFO and SC_USER_START to everyone at the table.
-    void SeatUser(int seat, const std::string& name, bool male, int picture);
+    void SeatUser(int seat, const std::string& name, bool male, int picture, int score = kStartScore);
     // A person the lobby seated and who has started there: the lobby sent the seat's records,
     // so nothing goes out.  StartIfReady then deals once every person has started.
-    void SeatStarted(int seat, const std::string& name, bool male, int picture);
+    void SeatStarted(int seat, const std::string& name, bool male, int picture, int score);
     void StartIfReady();
     // The person's connection ended: a robot plays the seat, which shows as offline.
     void UserLost(int seat);
@@ -91,18 +101,21 @@ public:
     void UserLeft(int seat);
 
     void OnRecord(int seat, const std::uint8_t* record);
-    // Runs what is due at `nowMs` (robots' moves, people's time-outs).
-    void Tick(long long nowMs);
+    // Runs what is due on the table's clock (robots' moves, people's time-outs).
+    void Tick();
 
     TableView View() const;
     bool HasPerson(int seat) const;
     int Score(int seat) const;
     // Called after every sync point (an SC_YOUR_TURN or SC_DISCARD sent), with the view.
     std::function<void(const TableView&)> onSyncPoint;
+    // Called when a hand has ended and its scores went out.
+    std::function<void()> onHandEnd;
 
 private:
     struct Seat;
-    enum class Wait { kNone, kStart, kTurn, kClaims, kRob };
+    // kTurn: the person at the current seat is to act; kRobotTurn: the robot step plays it.
+    enum class Wait { kNone, kStart, kTurn, kRobotTurn, kClaims, kRob };
 
     // Sending.
     void Send(int seat, const GameMsg& record);
@@ -120,6 +133,7 @@ private:
     void DealFlowers();
     void Draw(int seat, bool fromBack);
     bool ReplaceDrawnFlowers(int seat, bool* emptyWall);
+    void GiveTurn(int seat);
     void OfferTurn(int seat);
     void RobotTurn(int seat);
 
@@ -149,6 +163,7 @@ private:
     void SendRestore(int seat);
 
     // Pace.
+    long long Now() const;
     void Schedule(int delayMs, std::function<void()> step);
     void AwaitPeople(Wait wait, std::function<void()> onTimeout);
     bool IsRobot(int seat) const;
@@ -185,7 +200,6 @@ private:
     int robSeat_ = -1;                   // the seat whose added kong waits on robbers
     // Pace.
     Wait wait_ = Wait::kNone;
-    long long now_ = 0;
     long long due_ = -1;
     std::function<void()> step_;
 };

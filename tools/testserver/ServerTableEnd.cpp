@@ -92,6 +92,7 @@ void ServerTable::EndHand() {
     if (dealer_ == 0) wind_ = wind_ % 4 + 1;
     for (auto& s : seats_) s->started = false;
     wait_ = Wait::kStart;
+    if (onHandEnd) onHandEnd();
 }
 
 // The running hand as the person at `seat` needs it: the table and hands, then the rivers.

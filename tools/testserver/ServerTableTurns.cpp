@@ -224,19 +224,8 @@ void ServerTable::ExecuteChow(int seat) {
 
 // After a pung or chow the claimant discards without a draw.
 void ServerTable::AfterMeld(int seat) {
-    current_ = seat;
-    CMjPlayer& p = seats_[seat]->p;
-    p.hasnew = 0;
-    if (IsRobot(seat)) {
-        Schedule(options_.robotThinkMs, [this, seat] { RobotTurn(seat); });
-        return;
-    }
-    Send(seat, Encode(ScYourTurn{}));
-    SyncPoint();
-    AwaitPeople(Wait::kTurn, [this, seat] {
-        CMjPlayer& q = seats_[seat]->p;
-        Discard(seat, q.Mj[q.cardnum - 1], false);
-    });
+    seats_[seat]->p.hasnew = 0;
+    GiveTurn(seat);
 }
 
 void ServerTable::ExposedKong(int seat) {

@@ -39,14 +39,38 @@ void TestServer::SeatAfterLogin(Connection& c) {
             return;
         }
     }
-    auto link = std::make_unique<TableLink>(*this);
-    link->owned = std::make_unique<ServerTable>(options_.table, link.get());
-    link->table = link->owned.get();
-    link->names[kUserSeat] = c.name;
-    c.table = link->table;
+    Account account;
+    const int score = AccountOf(c.name, &account) ? account.score : kStartScore;
+    TableLink& link = NewTable(options_.table);
+    link.names[kUserSeat] = c.name;
+    c.table = link.table;
     c.seat = kUserSeat;
-    link->table->SeatUser(kUserSeat, c.name, true, kDefaultPicture);
-    tables_.push_back(std::move(link));
+    link.table->SeatUser(kUserSeat, c.name, true, kDefaultPicture, score);
+}
+
+TestServer::TableLink& TestServer::NewTable(const TableOptions& options) {
+    tables_.push_back(std::make_unique<TableLink>(*this));
+    TableLink& link = *tables_.back();
+    link.owned = std::make_unique<ServerTable>(options, &link);
+    link.table = link.owned.get();
+    link.table->onHandEnd = [this, &link] { CarryScores(link); };
+    return link;
+}
+
+// A hand's scores are the people's own: their accounts and the room's user records follow.
+void TestServer::CarryScores(const TableLink& link) {
+    for (int s = 0; s < kTableSeats; s++) {
+        if (link.names[s].empty()) continue;
+        const int score = link.table->Score(s);
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (Account& a : accounts_)
+                if (a.name == link.names[s]) a.score = score;
+        }
+        if (!rooms_) continue;
+        for (const auto& c : connections_)
+            if (!c->closed && c->loggedIn && c->name == link.names[s]) rooms_->SetScore(c->id, score);
+    }
 }
 
 TestServer::Connection* TestServer::ConnectionOf(int id) {
@@ -74,10 +98,7 @@ void TestServer::StartRoomTable(int room, int table) {
         TableOptions options = options_.table;
         options.minFan = options_.minFan;
         options.wild = false;
-        tables_.push_back(std::make_unique<TableLink>(*this));
-        link = tables_.back().get();
-        link->owned = std::make_unique<ServerTable>(options, link);
-        link->table = link->owned.get();
+        link = &NewTable(options);
         link->room = room;
         link->roomTable = table;
     }
@@ -89,7 +110,7 @@ void TestServer::StartRoomTable(int room, int table) {
         link->names[s] = c->name;
         c->table = link->table;
         c->seat = s;
-        link->table->SeatStarted(s, c->name, u->account.sex == 1, u->account.picture);
+        link->table->SeatStarted(s, c->name, u->account.sex == 1, u->account.picture, u->account.score);
     }
     link->table->StartIfReady();
 }
@@ -141,9 +162,14 @@ void TestServer::TableLost(Connection& c) {
 
 void TestServer::TickTables() {
     std::lock_guard<std::recursive_mutex> lock(tableMutex_);
-    const long long now =
-        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
-    for (auto& link : tables_) link->table->Tick(now);
+    for (auto& link : tables_) link->table->Tick();
+}
+
+void TestServer::AdvanceTables(const std::function<void()>& advance) {
+    WithRooms([&](Rooms*) {
+        advance();
+        TickTables();
+    });
 }
 
 bool TestServer::TableViewOf(const std::string& name, TableView* view, int* seat) const {

@@ -100,6 +100,9 @@ public:
     int OpenConnections() const;
     // Runs `look` on the server's thread with its rooms (null without rooms) and waits for it.
     void WithRooms(const std::function<void(Rooms*)>& look);
+    // Runs `advance` on the server's thread (where a test moves the clock it gave the tables,
+    // TableOptions::clock), then what fell due at the tables; returns when that has run.
+    void AdvanceTables(const std::function<void()>& advance);
     // The view of the table where `name` sits, and the seat; false when the name sits nowhere.
     bool TableViewOf(const std::string& name, TableView* view, int* seat) const;
 
@@ -139,6 +142,8 @@ private:
     void OnSetAvatar(Connection& c, const std::uint8_t* record);
     // Tables (ServerTables.cpp).
     void SeatAfterLogin(Connection& c);
+    TableLink& NewTable(const TableOptions& options);
+    void CarryScores(const TableLink& link);
     void JoinRoomsToTables();
     void StartRoomTable(int room, int table);
     void RestoreInRoom(int conn, int room);
