@@ -19,6 +19,9 @@ inline std::string LoginFail(const std::string& text) { return Bytes(Encode(ScLo
 
 class LinkTest : public ::testing::Test {
 protected:
+    // The table shown through `presentation` (not owned); none: headless.
+    explicit LinkTest(TablePresentation* presentation = nullptr) : bench({}, presentation) {}
+
     using ScriptedSocket = platform::testing::ScriptedSocket;
 
     ScriptedSocket& Game() { return factory.Socket(0); }
