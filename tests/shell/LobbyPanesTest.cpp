@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "online/GameMsgServer.h"
@@ -217,6 +218,11 @@ TEST_F(LobbyPanesTest, UserAndTableRecordsChangeTheirRowsAloneAsAWholeRedrawWoul
     EXPECT_EQ(panes.ListView1->topLevelItem(5)->text(kColumnScore), "4321");
     EXPECT_EQ(panes.ListView1->topLevelItem(20)->text(kColumnName), "new");
     const auto incremental = Shown(*panes.ListView1);
+    const auto picture = std::filesystem::path(MJ_TEST_OUT_DIR) / "pictures";
+    std::filesystem::create_directories(picture);
+    panes.ListView1->resize(400, 420);  // every row in sight, for a person to look at
+    EXPECT_TRUE(panes.ListView1->grab().save(
+        QString::fromStdString((picture / "lobby_users_after_records.png").string())));
     panes.ListsChanged();
     EXPECT_EQ(incremental, Shown(*panes.ListView1));
     EXPECT_EQ(panes.ListView1->topLevelItem(9)->foreground(3).color(), QColor(255, 0, 0));
