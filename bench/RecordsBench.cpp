@@ -12,12 +12,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "online/GameMsgServer.h"
+#include "online/Lobby.h"
 #include "online/LobbyRecords.h"
 #include "online/RecordFramer.h"
 #include "online/TableInfo.h"
@@ -37,9 +39,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kRoomUsers = 5000;
-// The client lists the first users of the room only; the records that change something are
-// about those.
-constexpr int kListedUsers = std::min(kRoomUsers, kMaxListedUsers) - 1;
 constexpr int kChatLines = 20000;
 constexpr int kRecordsPerRead = RecordFramer::kWorkBytes / kGameMsgSize;
 
@@ -102,8 +101,16 @@ public:
         Game().TakeSent();
     }
 
-    // A new user name each call, for users who come and go.
-    int NextUser() { return nextUser_++; }
+    // The client lists the first users of a room only (the room's others change nothing
+    // there): the i-th listed user other than oneself, the oldest first.
+    int ListedUser(std::size_t i) const { return listed_[i % listed_.size()]; }
+    // The records of the oldest listed user leaving and a new user coming.
+    void ComeAndGo(std::vector<GameMsg>& records) {
+        records.push_back(Encode(User(listed_.front(), ScUserInfo::kRemove)));
+        listed_.pop_front();
+        records.push_back(Encode(User(nextUser_, ScUserInfo::kAdd)));
+        listed_.push_back(nextUser_++);
+    }
 
 private:
     BusyRoom() {
@@ -130,7 +137,10 @@ private:
         login.push_back(Encode(me));
         Feed(login);
         std::vector<GameMsg> users;
-        for (int i = 0; i < kRoomUsers - 1; i++) users.push_back(Encode(User(NextUser(), ScUserInfo::kAdd)));
+        for (; nextUser_ < kRoomUsers; nextUser_++) {
+            users.push_back(Encode(User(nextUser_, ScUserInfo::kAdd)));
+            if (nextUser_ < kMaxListedUsers) listed_.push_back(nextUser_);
+        }
         ScRoomInfo entered;
         entered.entered = true;
         users.push_back(Encode(entered));
@@ -153,6 +163,7 @@ private:
     platform::testing::ScopedSleepService pausesInstalled_{&pauses_};
     std::unique_ptr<ShellForms> forms_;
     int nextUser_ = 1;
+    std::deque<int> listed_;
     static std::unique_ptr<BusyRoom> room_;
 };
 
@@ -168,7 +179,7 @@ void Run(benchmark::State& state, const std::vector<GameMsg>& records) {
 void UserUpdates(benchmark::State& state) {
     std::vector<GameMsg> records;
     for (int i = 0; i < 2000; i++) {
-        ScUserInfo u = User(1 + (i * 2477) % kListedUsers, ScUserInfo::kUpdate);
+        ScUserInfo u = User(BusyRoom::Get().ListedUser(i * 2477), ScUserInfo::kUpdate);
         u.score += i;
         u.atTable = i % 3 == 0;
         u.table = 1 + i % 100;
@@ -180,17 +191,15 @@ void UserUpdates(benchmark::State& state) {
 // Users come and go: one leaves, a new one enters, so the room stays at its size.
 void UsersComingAndGoing(benchmark::State& state) {
     BusyRoom& room = BusyRoom::Get();
-    int leaving = 1;
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<GameMsg> records;
-        for (int i = 0; i < 1000; i++) {
-            records.push_back(Encode(User(leaving++, ScUserInfo::kRemove)));
-            records.push_back(Encode(User(room.NextUser(), ScUserInfo::kAdd)));
-        }
+        for (int i = 0; i < 1000; i++) room.ComeAndGo(records);
         state.ResumeTiming();
         room.Feed(records);
     }
+    if (!Lobby.ListView1.Find(UserName(room.ListedUser(kMaxListedUsers - 2))))
+        state.SkipWithError("the newest user is not listed");
     state.SetItemsProcessed(state.iterations() * 2000);
 }
 
@@ -202,7 +211,7 @@ void TableInfos(benchmark::State& state) {
         t.table = i % kLobbyTables;
         TableInfo info{};
         for (int s = 0; s < 4; s++) {
-            const std::string name = UserName(1 + (i * 4 + s) % kListedUsers);
+            const std::string name = UserName(BusyRoom::Get().ListedUser(i * 4 + s));
             std::copy(name.begin(), name.end(), info.name[s]);
             info.state[s] = 1;
             info.ready[s] = (i + s) % 2;
