@@ -2,6 +2,7 @@
 #include "online/DataModule.h"
 
 #include "engine/Mj.h"
+#include "online/LobbyRecords.h"
 #include "online/LoginForm.h"
 #include "online/NetworkStart.h"
 #include "online/OnlineAddresses.h"
@@ -109,8 +110,10 @@ bool TDataModule1::ProxyPhase() {
     return true;
 }
 
+// The lobby's frames are held while a read's records are handled: one frame for them all.
 void TDataModule1::ReadRecords() {
     reading_ = true;
+    HoldLobbyFrames();
     platform::ClientSocket& socket = ClientSocket1.Socket();
     do {
         readAgain_ = false;
@@ -119,6 +122,7 @@ void TDataModule1::ReadRecords() {
                                [this](const std::uint8_t* record) { return HandleRecord(record); }) > 0) {
         }
     } while (readAgain_ && !closedByUs_);
+    ReleaseLobbyFrames(pMj);
     reading_ = false;
     EndAfterBatch();
 }

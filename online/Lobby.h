@@ -77,6 +77,14 @@ public:
     virtual ~LobbyWindows() = default;
     // The user list, the room tree or the room list changed: draw them again.
     virtual void ListsChanged() {}
+    // Finer news for a busy room, so that one record redraws one row: a row of the user list
+    // (its index in Lobby.ListView1.rows) changed, was inserted or was removed; the room tree
+    // or the room list changed and the user list did not.  Each draws everything again unless
+    // the windows do better.
+    virtual void UserRowChanged(int) { ListsChanged(); }
+    virtual void UserRowInserted(int) { ListsChanged(); }
+    virtual void UserRowRemoved(int) { ListsChanged(); }
+    virtual void RoomsChanged() { ListsChanged(); }
     // The lobby's panes beside the table (ListView1, Panel2, Banner, TreeView1) shown or hidden;
     // ListView2 is hidden whenever they show.
     virtual void ShowLobbyPanes(bool) {}

@@ -26,7 +26,19 @@ void ShowInfo(const char* gbkText) {
 
 void HideInfo() { bInfoShown = 0; }
 
+bool gFramesHeld = false;
+bool gFrameWanted = false;
+
+// A lobby record's frame: drawn now, or once for all the records of a read.
+void Redraw(CMj& table) {
+    if (gFramesHeld)
+        gFrameWanted = true;
+    else
+        table.Redraw();
+}
+
 void Changed() { CurrentLobbyWindows()->ListsChanged(); }
+void RoomsChanged() { CurrentLobbyWindows()->RoomsChanged(); }
 
 RoomNode MakeNode(const std::string& name, int index, int image) {
     RoomNode node;
@@ -48,11 +60,15 @@ int SeatImage(const TableInfo& t, int seat) {
     return t.ingame ? kImagePlaying : kImageStarted;
 }
 
+// Only the rows whose image changes are drawn again.
 void MarkSeatedUsers(const TableInfo& t) {
     for (int s = 0; s < 4; s++) {
         if (t.state[s] == 0) continue;
         const std::string name(t.name[s], strnlen(t.name[s], sizeof t.name[s]));
-        if (UserItem* user = Lobby.ListView1.Find(name)) user->tableImage = SeatImage(t, s);
+        UserItem* user = Lobby.ListView1.Find(name);
+        if (!user || user->tableImage == SeatImage(t, s)) continue;
+        user->tableImage = SeatImage(t, s);
+        CurrentLobbyWindows()->UserRowChanged(Lobby.ListView1.IndexOf(*user));
     }
 }
 
@@ -76,10 +92,23 @@ void EnteredRoom(CMj& table, int room) {
         }
     }
     Changed();
-    table.Redraw();
+    Redraw(table);
 }
 
 }  // namespace
+
+void HoldLobbyFrames() { gFramesHeld = true; }
+
+void DrawHeldLobbyFrame(CMj& table) {
+    if (!gFrameWanted) return;
+    gFrameWanted = false;
+    table.Redraw();
+}
+
+void ReleaseLobbyFrames(CMj* table) {
+    gFramesHeld = false;
+    if (table) DrawHeldLobbyFrame(*table);
+}
 
 void StartLobby() {
     ClearLobby();
@@ -143,7 +172,7 @@ void OnRoomAdd(CMj&, const std::uint8_t* record) {
     if (static_cast<int>(tree.rooms.size()) >= pNetRoom->roomcount) return;
     tree.rooms.push_back(MakeNode(add.name, add.room, kTreeRoomImage));
     Lobby.roomList.push_back(RoomListRow{add.name});
-    Changed();
+    RoomsChanged();
 }
 
 void OnServerUserCount(CMj& table, const std::uint8_t* record) {
@@ -151,8 +180,8 @@ void OnServerUserCount(CMj& table, const std::uint8_t* record) {
     Decode(record, &count);
     if (!Lobby.TreeView1.hasServer) return;
     SetCount(Lobby.TreeView1.server, count.count);
-    Changed();
-    table.Redraw();
+    RoomsChanged();
+    Redraw(table);
 }
 
 void OnRoomUserCount(CMj&, const std::uint8_t* record) {
@@ -163,7 +192,7 @@ void OnRoomUserCount(CMj&, const std::uint8_t* record) {
     SetCount(rooms[count.room], count.count);
     if (count.room < static_cast<int>(Lobby.roomList.size()))
         Lobby.roomList[count.room].count = std::to_string(count.count);
-    Changed();
+    RoomsChanged();
 }
 
 void OnRoomListEnd(CMj&, const std::uint8_t*) {
@@ -185,7 +214,7 @@ void OnRoomInfo(CMj& table, const std::uint8_t* record) {
         Lobby.ListView1.Clear();
         pNetRoom->ClearTables();
         Changed();
-        table.Redraw();
+        Redraw(table);
         return;
     }
     HideInfo();
@@ -195,7 +224,7 @@ void OnRoomInfo(CMj& table, const std::uint8_t* record) {
         return;
     }
     PostNoticeText(WM_ROOMLISTMSG, info.refusal);
-    table.Redraw();
+    Redraw(table);
 }
 
 void OnTableInfo(CMj& table, const std::uint8_t* record) {
@@ -205,44 +234,55 @@ void OnTableInfo(CMj& table, const std::uint8_t* record) {
     const bool onPage = pNetRoom->UpdateTable(info.table, info.info);
     const TableInfo* t = pNetRoom->GetTable(info.table);
     if (!t) return;
-    if (!info.noRedraw && nActiveForm == CNetRoom::kId && onPage) table.Redraw();
+    if (!info.noRedraw && nActiveForm == CNetRoom::kId && onPage) Redraw(table);
     MarkSeatedUsers(*t);
-    Changed();
 }
 
 void OnUserInfo(CMj& table, const std::uint8_t* record) {
     ScUserInfo user;
     Decode(record, &user);
     CUserList& list = Lobby.ListView1;
+    LobbyWindows* windows = CurrentLobbyWindows();
     switch (user.op) {
         case ScUserInfo::kAdd: {
-            if (!list.Find(user.name) && list.Count() >= kMaxListedUsers) return;
+            const bool listed = list.Find(user.name) != nullptr;
+            if (!listed && list.Count() >= kMaxListedUsers) return;
             if (IsMe(user.name)) Lobby.nRights = user.kind;
             const UserItem* item = list.Add(user, szMyName);
+            const int row = list.IndexOf(*item);
             if (IsMe(user.name)) {
                 Lobby.MyInfo = item->info;
                 Lobby.nMyAvatarId = user.userId;
                 if (pNetRoom) pNetRoom->LoadUserAvatar();
-                table.Redraw();
+                Redraw(table);
             }
-            break;
+            if (listed)
+                windows->UserRowChanged(row);
+            else
+                windows->UserRowInserted(row);
+            return;
         }
-        case ScUserInfo::kRemove:
-            if (IsMe(user.name) || !list.Remove(user.name)) return;
+        case ScUserInfo::kRemove: {
+            if (IsMe(user.name)) return;
+            const int row = list.Remove(user.name);
+            if (row < 0) return;
             PostNoticeText(WM_TALKCLOSED, user.name);
-            break;
+            windows->UserRowRemoved(row);
+            return;
+        }
         case ScUserInfo::kUpdate: {
             const UserItem* item = list.Update(user);
             if (!item) return;
+            const int row = list.IndexOf(*item);
             if (IsMe(user.name)) {
                 Lobby.MyInfo = item->info;
-                table.Redraw();
+                Redraw(table);
             }
-            break;
+            windows->UserRowChanged(row);
+            return;
         }
         default: return;
     }
-    Changed();
 }
 
 // Only in the lobby, with no prompt and no information box up; otherwise dropped.
@@ -254,7 +294,7 @@ void OnInvite(CMj& table, const std::uint8_t* record) {
     prompt->text = invite.text;
     prompt->table = invite.table;
     prompt->Show();
-    table.Redraw();
+    Redraw(table);
     platform::FlashIfInactive();
 }
 
@@ -265,5 +305,5 @@ void OnRoomChat(CMj& table, const std::uint8_t* record) {
     Decode(record, &chat);
     if (!pNetRoom) return;
     pNetRoom->AddChatLine(chat.text, chat.red ? 0x0000FF : 0x000000);
-    table.Redraw();
+    Redraw(table);
 }

@@ -27,6 +27,11 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
         case SC_INVITE: OnInvite(*this, record); return;
         case SC_TALK: OnTalk(*this, record); return;
         case SC_ROOM_CHAT: OnRoomChat(*this, record); return;
+        default: break;
+    }
+    // The table's records draw their own frames, after the lobby's frame held so far.
+    DrawHeldLobbyFrame(*this);
+    switch (MsgType(record)) {
         case SC_ENTER_TABLE: OnEnterTable(record); return;
         case SC_TABLE_USERINFO: OnTableUserInfo(record); return;
         case SC_USER_START: OnUserStart(record); return;

@@ -55,9 +55,27 @@ std::string UserName(const UserInfo& user) {
     return std::string(user.name, strnlen(user.name, sizeof user.name));
 }
 
+void CUserList::Reindex() {
+    index_.clear();
+    index_.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); i++) index_.emplace(UserName(rows[i].info), i);
+    removed_ = 0;
+}
+
+void CUserList::Clear() {
+    rows.clear();
+    Reindex();
+}
+
+// The row is looked for from its indexed place up over the places removals may have moved it.
 UserItem* CUserList::Find(std::string_view name) {
-    for (UserItem& row : rows)
-        if (UserName(row.info) == name) return &row;
+    if (index_.size() != rows.size()) Reindex();
+    const auto it = index_.find(std::string(name));
+    if (it == index_.end() || rows.empty()) return nullptr;
+    const std::size_t from = std::min(it->second, rows.size() - 1);
+    const std::size_t to = from > static_cast<std::size_t>(removed_) ? from - removed_ : 0;
+    for (std::size_t i = from + 1; i-- > to;)
+        if (UserName(rows[i].info) == name) return &rows[i];
     return nullptr;
 }
 
@@ -75,17 +93,25 @@ UserItem* CUserList::Add(const ScUserInfo& record, std::string_view myName) {
             rows.push_back(UserItem{});
             item = &rows.back();
         }
+        TakeAdd(*item, record);
+        if (item == &rows.front() && rows.size() > 1)
+            Reindex();  // every row moved down
+        else
+            index_.emplace(UserName(item->info), rows.size() - 1);
+        return item;
     }
     TakeAdd(*item, record);
     return item;
 }
 
-bool CUserList::Remove(std::string_view name) {
-    const auto it = std::find_if(rows.begin(), rows.end(),
-                                 [&](const UserItem& row) { return UserName(row.info) == name; });
-    if (it == rows.end()) return false;
-    rows.erase(it);
-    return true;
+int CUserList::Remove(std::string_view name) {
+    const UserItem* row = Find(name);
+    if (!row) return -1;
+    const int at = IndexOf(*row);
+    index_.erase(std::string(name));
+    rows.erase(rows.begin() + at);
+    if (++removed_ > kMaxRemoved) Reindex();
+    return at;
 }
 
 UserItem* CUserList::Update(const ScUserInfo& record) {

@@ -1,13 +1,16 @@
 // The online users of the room the user is in: one row per user, as the main window's list
 // `ListView1` shows them (the Qt list draws these rows; the records fill them).  The own user's
 // row is always the first.  Rows are kept by value; a row's `UserInfo` is the record the lobby,
-// the user menu and the invitation list read.
+// the user menu and the invitation list read.  A busy room lists thousands of users and the
+// server sends a record per change, so a name is found through an index, not by walking the
+// rows.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct ScUserInfo;
@@ -62,12 +65,25 @@ public:
     // An add record: a new row (the own user's at the top, others appended), or, for a name
     // already listed, that row takes all the add's fields (the own row stays first).
     UserItem* Add(const ScUserInfo& record, std::string_view myName);
-    // A remove record: false when the name is not listed.
-    bool Remove(std::string_view name);
+    // A remove record: the index the row had; -1 when the name is not listed.
+    int Remove(std::string_view name);
     // An update record: the counters and the seat; null when the name is not listed.
     UserItem* Update(const ScUserInfo& record);
-    void Clear() { rows.clear(); }
+    void Clear();
     int Count() const { return static_cast<int>(rows.size()); }
+    // The index of a row of this list.
+    int IndexOf(const UserItem& row) const { return static_cast<int>(&row - rows.data()); }
+    // Builds the name index afresh; whoever reorders `rows` calls it (a change of their number
+    // is noticed by itself).
+    void Reindex();
 
     std::vector<UserItem> rows;
+
+private:
+    // Where each name's row stood when it was indexed.  A removal moves the rows behind it one
+    // place up without touching the index, so a row stands at most `removed_` places above
+    // its indexed place; the index is built afresh after kMaxRemoved removals.
+    static constexpr int kMaxRemoved = 64;
+    std::unordered_map<std::string, std::size_t> index_;
+    int removed_ = 0;
 };

@@ -56,4 +56,5 @@ void ListView1ColumnClick(CUserList& list, UserSortState& state, int column,
                      [&](const UserItem& a, const UserItem& b) {
                          return UserBefore(a.info, b.info, state, myName);
                      });
+    list.Reindex();
 }

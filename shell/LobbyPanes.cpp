@@ -7,7 +7,10 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QTreeWidget>
+
+#include <iterator>
 
 #include "graphics/FrameDialogs.h"
 #include "graphics/LevelTable.h"
@@ -94,32 +97,60 @@ void QtLobbyWindows::ListsChanged() {
     FillInvites();
 }
 
-// The own row white on blue-grey, listed members red on sand.
 void QtLobbyWindows::FillUsers() {
     ListView1->clear();
-    for (const UserItem& row : Lobby.ListView1.rows) {
-        const UserInfo& u = row.info;
-        auto* item = new QTreeWidgetItem(
-            ListView1, {QString(), QString(), QString(), FromGbk(UserName(u)),
-                        QString::number(u.score), FromGbk(LevelForScore(u.score).title),
-                        QString::number(u.games), FromGbk(WinRateText(u)),
-                        QString::number(u.escapes)});
-        item->setData(0, Qt::UserRole, row.tableImage);
-        item->setData(1, Qt::UserRole, row.avatarImage);
-        QColor ink, paper;
-        if (UserName(u) == szMyName) {
-            ink = Bgr(0xFFFFFF);
-            paper = Bgr(0xD6BA94);
-        } else if (u.kind == 1 || u.kind == 2) {
-            ink = Bgr(0x0000FF);
-            paper = Bgr(0xDED3A5);
-        }
-        if (ink.isValid())
-            for (int c = 0; c < ListView1->columnCount(); c++) {
-                item->setForeground(c, ink);
-                item->setBackground(c, paper);
-            }
+    for (int row = 0; row < Lobby.ListView1.Count(); row++)
+        FillUser(*new QTreeWidgetItem(ListView1), row);
+}
+
+// The own row white on blue-grey, listed members red on sand, other rows in the list's colours.
+void QtLobbyWindows::FillUser(QTreeWidgetItem& item, int row) {
+    const UserItem& user = Lobby.ListView1.rows[static_cast<std::size_t>(row)];
+    const UserInfo& u = user.info;
+    const QString texts[] = {QString(), QString(), QString(), FromGbk(UserName(u)),
+                             QString::number(u.score), FromGbk(LevelForScore(u.score).title),
+                             QString::number(u.games), FromGbk(WinRateText(u)),
+                             QString::number(u.escapes)};
+    for (int c = 0; c < static_cast<int>(std::size(texts)); c++) item.setText(c, texts[c]);
+    item.setData(0, Qt::UserRole, user.tableImage);
+    item.setData(1, Qt::UserRole, user.avatarImage);
+    QVariant ink, paper;
+    if (UserName(u) == szMyName) {
+        ink = QBrush(Bgr(0xFFFFFF));
+        paper = QBrush(Bgr(0xD6BA94));
+    } else if (u.kind == 1 || u.kind == 2) {
+        ink = QBrush(Bgr(0x0000FF));
+        paper = QBrush(Bgr(0xDED3A5));
     }
+    for (int c = 0; c < ListView1->columnCount(); c++) {
+        item.setData(c, Qt::ForegroundRole, ink);
+        item.setData(c, Qt::BackgroundRole, paper);
+    }
+}
+
+// A row at a time while the Qt list matches the lobby's row for row; otherwise the whole list.
+// A changed row tells the list nothing row by row (the list's search for the row's place walks
+// all its rows): the visible rows are drawn again, once for all the changes before the next
+// paint.
+void QtLobbyWindows::UserRowChanged(int row) {
+    if (ListView1->topLevelItemCount() != Lobby.ListView1.Count()) return FillUsers();
+    {
+        const QSignalBlocker quiet(ListView1->model());
+        FillUser(*ListView1->topLevelItem(row), row);
+    }
+    ListView1->viewport()->update();
+}
+
+void QtLobbyWindows::UserRowInserted(int row) {
+    if (ListView1->topLevelItemCount() != Lobby.ListView1.Count() - 1) return FillUsers();
+    auto* item = new QTreeWidgetItem;
+    FillUser(*item, row);
+    ListView1->insertTopLevelItem(row, item);
+}
+
+void QtLobbyWindows::UserRowRemoved(int row) {
+    if (ListView1->topLevelItemCount() != Lobby.ListView1.Count() + 1) return FillUsers();
+    delete ListView1->takeTopLevelItem(row);
 }
 
 void QtLobbyWindows::FillRooms() {

@@ -25,6 +25,10 @@ public:
     ~QtLobbyWindows() override;
 
     void ListsChanged() override;
+    void UserRowChanged(int row) override;
+    void UserRowInserted(int row) override;
+    void UserRowRemoved(int row) override;
+    void RoomsChanged() override { FillRooms(); }
     void ShowLobbyPanes(bool shown) override;
     void ShowInviteList(bool shown, int x, int y) override;
     void PopupUserMenu(const UserMenuState& menu, const std::string& user, int x, int y) override;
@@ -58,6 +62,8 @@ public:
 
 private:
     void FillUsers();
+    // One row's texts, images and colours, from row `row` of the lobby's user list.
+    void FillUser(QTreeWidgetItem& item, int row);
     void FillRooms();
     void FillInvites();
     QWidget* main_;

@@ -107,6 +107,7 @@ int CChatPageList::AddText(const char* text, int length, std::uint32_t color) {
         auto page = std::make_unique<CChatPage>();
         page->SetRect(rect_.left, rect_.top, rect_.right, rect_.bottom);
         page->AddText(text, length, color);
+        if (pages_.size() >= static_cast<std::size_t>(kMaxChatPages)) pages_.erase(pages_.begin());
         pages_.push_back(std::move(page));
         count = static_cast<int>(pages_.size());
     }

@@ -1,7 +1,9 @@
 // The text of a chat window: pages of word-wrapped lines laid out top to bottom in a fixed
 // rectangle.  A message is added whole, measured in the icon-title font it is drawn in, and
 // goes on the last page when it fits there, else on a new page; the text stays until it is
-// cleared.  One page is drawn at a time, with the line under the mouse highlighted.
+// cleared, or, past kMaxChatPages pages, until its page is the oldest when a page is added (a
+// busy room's chat would otherwise grow without end).  One page is drawn at a time, with the
+// line under the mouse highlighted.
 #pragma once
 
 #include <cstdint>
@@ -66,11 +68,15 @@ private:
     static constexpr int kLineGap = 4;
 };
 
+// More pages than anyone turns back through one click at a time.
+constexpr int kMaxChatPages = 500;
+
 class CChatPageList {
 public:
     // The rectangle of pages made from now on.
     void SetRect(int left, int top, int right, int bottom);
-    // Adds the message to the last page, or to a new one; the index of the last page.
+    // Adds the message to the last page, or to a new one (dropping the oldest page when there
+    // are kMaxChatPages); the index of the last page.
     int AddText(const char* text, int length, std::uint32_t color);
     // Page i; i < 0 gives the first page and i >= count the last; null while empty.
     CChatPage* GetPage(int index) const;

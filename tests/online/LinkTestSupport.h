@@ -31,6 +31,9 @@ inline std::vector<GameMsg> SentOfType(const std::string& sent, int type) {
 
 class LinkTest : public ::testing::Test {
 protected:
+    // The table shown through `presentation` (not owned); none: headless.
+    explicit LinkTest(TablePresentation* presentation = nullptr) : bench({}, presentation) {}
+
     using ScriptedSocket = platform::testing::ScriptedSocket;
 
     ScriptedSocket& Game() { return factory.Socket(0); }

@@ -54,8 +54,26 @@ ScUserInfo UserRecord(const std::string& name, int op = ScUserInfo::kAdd) {
     return u;
 }
 
-class LobbyRecords : public LinkTest {
+// The frames the table draws, counted.
+class FrameCounter : public TablePresentation {
+public:
+    void RenderFrame(const CMj& table) override {
+        TablePresentation::RenderFrame(table);
+        frames++;
+    }
+    int frames = 0;
+};
+
+// Made before the link test's table, which draws through it.
+struct CountedFrames {
+    FrameCounter shown;
+};
+
+class LobbyRecords : private CountedFrames, public LinkTest {
 protected:
+    LobbyRecords() : LinkTest(&shown) {}
+    int Frames() const { return shown.frames; }
+
     void SetUp() override {
         InstallLobbyWindows(&windows);
         ConnectAndLogIn();
@@ -371,4 +389,35 @@ TEST_F(LobbyRecords, HostileLobbyCasesKeepTheListsWithinBounds) {
         EXPECT_LE(windows.TalkWindowCount(), kMaxTalkWindows);
         EXPECT_EQ(pNetRoom->GetTable(100), nullptr);
     }
+}
+
+// A busy room's records come many to a read: the lobby draws one frame for all of them, and a
+// table record among them draws its own frames after the lobby's.
+TEST_F(LobbyRecords, ARoomFloodDrawsOneFramePerRead) {
+    RoomList(2);
+    Enter(0, {"甲", "乙"});
+    std::string flood;
+    for (int i = 0; i < 50; i++) {
+        ScRoomChat chat;
+        chat.text = "第" + std::to_string(i) + "句";
+        flood += Bytes(Encode(chat));
+        ScUserInfo update = UserRecord(i % 2 ? "甲" : "乙", ScUserInfo::kUpdate);
+        update.score = i;
+        flood += Bytes(Encode(update));
+    }
+    flood += Bytes(Encode(ScServerUserCount{50}));
+    int before = Frames();
+    Game().Feed(flood);
+    EXPECT_EQ(Frames() - before, 1);
+    EXPECT_EQ(Lobby.ListView1.Find("甲")->info.score, 49);
+    EXPECT_EQ(Lobby.TreeView1.server.text, "测试服(50人)");
+
+    ScEnterTable enter;
+    enter.ownSeat = 0;
+    before = Frames();
+    Game().Feed(Bytes(Encode(ScServerUserCount{51})) + Bytes(Encode(enter)));
+    EXPECT_GE(Frames() - before, 2);  // the lobby's, then the table's own
+    before = Frames();
+    Game().Feed(Bytes(Encode(ScServerUserCount{52})));
+    EXPECT_EQ(Frames() - before, 1);
 }

@@ -97,6 +97,56 @@ TEST(UserSort, OneArrowAfterEachSortingClickAndNoSortOnOtherColumns) {
     EXPECT_EQ(Names(list), sorted);
 }
 
+// The rows a name stands in, walking them all: what the list's index must agree with.
+const UserItem* FirstByWalking(const CUserList& list, const std::string& name) {
+    for (const UserItem& row : list.rows)
+        if (UserName(row.info) == name) return &row;
+    return nullptr;
+}
+
+ScUserInfo AddRecord(const std::string& name, int score) {
+    ScUserInfo r;
+    r.op = ScUserInfo::kAdd;
+    r.name = name;
+    r.score = score;
+    return r;
+}
+
+// Users come and go in a busy room, the own user arrives among them, a column is sorted and a
+// test changes the rows directly: after each step every name, listed or gone, is found where
+// walking the rows finds it, and a removal reports the place the row had.
+TEST(UserList, FindingANameAgreesWithWalkingTheRowsWhateverHappenedToThem) {
+    CUserList list;
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; i++) names.push_back("u" + std::to_string(i));
+    names.push_back("me");
+    const auto check = [&](const char* step) {
+        for (const std::string& name : names)
+            ASSERT_EQ(list.Find(name), FirstByWalking(list, name)) << step << ": " << name;
+    };
+    for (int i = 0; i < 200; i++) list.Add(AddRecord(names[i], i), "me");
+    check("added");
+    for (int i = 0; i < 150; i += 2) {
+        const int at = list.IndexOf(*list.Find(names[i]));
+        EXPECT_EQ(list.Remove(names[i]), at) << names[i];
+        list.Add(AddRecord(names[200 + i / 2], i), "me");
+    }
+    EXPECT_EQ(list.Remove("u0"), -1);
+    check("came and went");
+    list.Add(AddRecord("me", 5), "me");
+    EXPECT_EQ(&list.rows.front(), list.Find("me"));
+    check("own row on top");
+    UserSortState state;
+    ListView1ColumnClick(list, state, kColumnScore, "me");
+    check("sorted");
+    for (int i = 1; i < 150; i += 2) list.Remove(names[i]);
+    list.rows.push_back(UserItem{});
+    std::strcpy(list.rows.back().info.name, "u0");
+    check("changed directly");
+    list.Clear();
+    check("cleared");
+}
+
 TEST(UserList, WinRateText) {
     EXPECT_EQ(WinRateText(User("a", 0, 0, 3, 2)), "66%");
     EXPECT_EQ(WinRateText(User("a", 0, 0, 0, 0)), "0%");

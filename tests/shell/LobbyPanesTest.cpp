@@ -13,9 +13,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
+#include "online/GameMsgServer.h"
 #include "online/Lobby.h"
+#include "online/LobbyRecords.h"
 #include "online/MainWindowNotices.h"
 #include "online/NetworkStart.h"
 #include "online/qt/NetSetForm.h"
@@ -25,6 +28,7 @@
 #include "platform/testing/ScopedService.h"
 #include "shell/LobbyPanes.h"
 #include "shell/QtText.h"
+#include "testsupport/engine/HeadlessTable.h"
 
 namespace {
 
@@ -137,4 +141,93 @@ TEST_F(LobbyPanesTest, TheTablePartnerDialogReadsBackWhatItWasFilledWith) {
     form.CheckBox5->setChecked(true);
     QTest::keyClicks(form.Edit3, "-40");
     EXPECT_EQ(form.Edit3->text(), "-40");
+}
+
+namespace {
+
+ScUserInfo UserRecord(const std::string& name, int op, int score = 1000, int kind = 0) {
+    ScUserInfo u;
+    u.op = op;
+    u.name = name;
+    u.score = score;
+    u.kind = kind;
+    u.games = 4;
+    u.wins = 1;
+    return u;
+}
+
+// Everything the list shows of its rows.
+std::vector<std::vector<QVariant>> Shown(const QTreeWidget& list) {
+    std::vector<std::vector<QVariant>> rows;
+    for (int r = 0; r < list.topLevelItemCount(); r++) {
+        const QTreeWidgetItem* item = list.topLevelItem(r);
+        std::vector<QVariant> row;
+        for (int c = 0; c < list.columnCount(); c++)
+            for (int role : {int(Qt::DisplayRole), int(Qt::UserRole), int(Qt::ForegroundRole),
+                             int(Qt::BackgroundRole)})
+                row.push_back(item->data(c, role));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace
+
+// A busy room sends a record per change: each changes its own row of the list and leaves the
+// others as they were, and the list ends as drawing it whole would draw it.
+TEST_F(LobbyPanesTest, UserAndTableRecordsChangeTheirRowsAloneAsAWholeRedrawWouldShowThem) {
+    platform::testing::NoticeQueue notices;
+    platform::testing::ScopedWindowPoster posted(&notices);
+    enginetest::HeadlessTable headless(1);
+    CMj& table = *headless.table;
+    InstallLobbyWindows(&panes);
+    const auto feed = [&](const GameMsg& record) {
+        if (MsgType(record.data()) == SC_TABLE_INFO)
+            OnTableInfo(table, record.data());
+        else
+            OnUserInfo(table, record.data());
+    };
+    for (int i = 0; i < 20; i++) feed(Encode(UserRecord("u" + std::to_string(i), ScUserInfo::kAdd, 100 * i)));
+    feed(Encode(UserRecord("me", ScUserInfo::kAdd, 500)));
+    ASSERT_EQ(panes.ListView1->topLevelItemCount(), 21);
+    const auto mark = [&](int row) {
+        panes.ListView1->topLevelItem(row)->setData(0, Qt::UserRole + 1, row);
+    };
+    for (int row = 0; row < 21; row++) mark(row);
+
+    feed(Encode(UserRecord("u5", ScUserInfo::kUpdate, 4321)));
+    feed(Encode(UserRecord("u9", ScUserInfo::kAdd, 77, 2)));  // listed again, now a member
+    feed(Encode(UserRecord("u2", ScUserInfo::kRemove)));
+    feed(Encode(UserRecord("new", ScUserInfo::kAdd, 10)));
+    ScTableInfo seated;
+    seated.table = 3;
+    TableInfo t{};
+    std::strcpy(t.name[0], "u7");
+    std::strcpy(t.name[1], "me");
+    t.state[0] = t.state[1] = 1;
+    t.ready[1] = 1;
+    std::memcpy(seated.info, &t, sizeof t);
+    feed(Encode(seated));
+
+    // The rows no record touched are the items they were; the changed and the new show anew.
+    ASSERT_EQ(panes.ListView1->topLevelItemCount(), 21);
+    EXPECT_EQ(panes.ListView1->topLevelItem(0)->text(kColumnName), "me");
+    for (int row = 1; row < 20; row++)
+        EXPECT_EQ(panes.ListView1->topLevelItem(row)->data(0, Qt::UserRole + 1).toInt(),
+                  row < 3 ? row : row + 1)
+            << row;
+    EXPECT_EQ(panes.ListView1->topLevelItem(5)->text(kColumnScore), "4321");
+    EXPECT_EQ(panes.ListView1->topLevelItem(20)->text(kColumnName), "new");
+    const auto incremental = Shown(*panes.ListView1);
+    const auto picture = std::filesystem::path(MJ_TEST_OUT_DIR) / "pictures";
+    std::filesystem::create_directories(picture);
+    panes.ListView1->resize(400, 420);  // every row in sight, for a person to look at
+    EXPECT_TRUE(panes.ListView1->grab().save(
+        QString::fromStdString((picture / "lobby_users_after_records.png").string())));
+    panes.ListsChanged();
+    EXPECT_EQ(incremental, Shown(*panes.ListView1));
+    EXPECT_EQ(panes.ListView1->topLevelItem(9)->foreground(3).color(), QColor(255, 0, 0));
+    EXPECT_EQ(panes.ListView1->topLevelItem(7)->data(0, Qt::UserRole).toInt(), kImageSeated);
+    EXPECT_EQ(panes.ListView1->topLevelItem(0)->data(0, Qt::UserRole).toInt(), kImageStarted);
+    InstallLobbyWindows(nullptr);
 }

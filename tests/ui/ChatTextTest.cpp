@@ -150,3 +150,16 @@ TEST_F(ChatTextTest, EachLineKeepsItsColourAndAnEmptyOrNullMessageIsHarmless) {
 }
 
 }  // namespace
+
+// A busy room's chat keeps its newest pages: past the last one kept, each new page drops the
+// oldest, and the newest message stays on the last page.
+TEST_F(ChatTextTest, PastTheLastPageKeptEachNewPageDropsTheOldest) {
+    for (int i = 0; i < kMaxChatPages * 8; ++i) Add("第" + std::to_string(i));
+    ASSERT_EQ(pages.count, kMaxChatPages);
+    EXPECT_EQ(Lines(0).front().text, "第0");
+    EXPECT_EQ(Add("第" + std::to_string(kMaxChatPages * 8)), kMaxChatPages - 1);
+    EXPECT_EQ(pages.count, kMaxChatPages);
+    EXPECT_EQ(Lines(0).front().text, "第8");  // the first page went
+    EXPECT_EQ(Lines(kMaxChatPages - 1).front().text, "第" + std::to_string(kMaxChatPages * 8));
+    EXPECT_EQ(Lines(kMaxChatPages - 2).back().text, "第" + std::to_string(kMaxChatPages * 8 - 1));
+}
