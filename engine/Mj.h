@@ -227,7 +227,14 @@ public:
     // --- Construction and display ---------------------------------------------------------
     // The start-up logo fades in; returns once it has.
     void ShowBanner() { presentation_->ShowBanner(); }
+    // Composes and presents a frame; while frames are held it only notes that one is wanted.
     void Redraw();
+    // The link holds the frames of the records of one read: a lobby record's always, a table
+    // record's while more records wait behind it (the table is behind the server, so the
+    // frames in between, a tile's flight among them, are skipped).  Releasing draws the one
+    // frame that was wanted.
+    void HoldFrames(bool recordsWaiting);
+    void ReleaseFrames();
     CMjTimer* Timer(unsigned id) const;
     CBitButton& Button(int id) { return *buttons.GetButton(id); }
     TablePresentation& Presentation() { return *presentation_; }
@@ -562,6 +569,9 @@ private:
 
     TablePresentation defaultPresentation_;
     TablePresentation* presentation_;
+    bool framesHeld_ = false;
+    bool frameWanted_ = false;
+    bool recordsWaiting_ = false;
     std::unique_ptr<CMjTimer> timers_[kTableTimerCount];
     std::unique_ptr<CDxEdit> ownChatEdit_;
     std::unique_ptr<CDxGameChatWnd> ownChatLog_;

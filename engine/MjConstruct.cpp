@@ -177,7 +177,26 @@ void CMj::SpreadRules() {
     }
 }
 
-void CMj::Redraw() { presentation_->RenderFrame(*this); }
+void CMj::Redraw() {
+    if (framesHeld_) {
+        frameWanted_ = true;
+        return;
+    }
+    presentation_->RenderFrame(*this);
+}
+
+void CMj::HoldFrames(bool recordsWaiting) {
+    framesHeld_ = true;
+    recordsWaiting_ = recordsWaiting;
+}
+
+void CMj::ReleaseFrames() {
+    framesHeld_ = false;
+    recordsWaiting_ = false;
+    if (!frameWanted_) return;
+    frameWanted_ = false;
+    Redraw();
+}
 
 // The shown dialog draws itself with the next frame, which its Show asks for.
 void CMj::ShowDialog(int id) {

@@ -110,10 +110,9 @@ bool TDataModule1::ProxyPhase() {
     return true;
 }
 
-// The lobby's frames are held while a read's records are handled: one frame for them all.
+// A read's records are handled with the table's frames held: one frame shows where they end.
 void TDataModule1::ReadRecords() {
     reading_ = true;
-    HoldLobbyFrames();
     platform::ClientSocket& socket = ClientSocket1.Socket();
     do {
         readAgain_ = false;
@@ -122,14 +121,17 @@ void TDataModule1::ReadRecords() {
                                [this](const std::uint8_t* record) { return HandleRecord(record); }) > 0) {
         }
     } while (readAgain_ && !closedByUs_);
-    ReleaseLobbyFrames(pMj);
+    if (pMj) pMj->ReleaseFrames();
     reading_ = false;
     EndAfterBatch();
 }
 
 bool TDataModule1::HandleRecord(const std::uint8_t* record) {
     if (closedByUs_) return false;
-    if (pMj) pMj->OnGameMsg(record);
+    if (pMj) {
+        pMj->HoldFrames(framer.RecordsWaiting() > 0);
+        pMj->OnGameMsg(record);
+    }
     return !closedByUs_;
 }
 

@@ -26,17 +26,6 @@ void ShowInfo(const char* gbkText) {
 
 void HideInfo() { bInfoShown = 0; }
 
-bool gFramesHeld = false;
-bool gFrameWanted = false;
-
-// A lobby record's frame: drawn now, or once for all the records of a read.
-void Redraw(CMj& table) {
-    if (gFramesHeld)
-        gFrameWanted = true;
-    else
-        table.Redraw();
-}
-
 void Changed() { CurrentLobbyWindows()->ListsChanged(); }
 void RoomsChanged() { CurrentLobbyWindows()->RoomsChanged(); }
 
@@ -92,23 +81,10 @@ void EnteredRoom(CMj& table, int room) {
         }
     }
     Changed();
-    Redraw(table);
-}
-
-}  // namespace
-
-void HoldLobbyFrames() { gFramesHeld = true; }
-
-void DrawHeldLobbyFrame(CMj& table) {
-    if (!gFrameWanted) return;
-    gFrameWanted = false;
     table.Redraw();
 }
 
-void ReleaseLobbyFrames(CMj* table) {
-    gFramesHeld = false;
-    if (table) DrawHeldLobbyFrame(*table);
-}
+}  // namespace
 
 void StartLobby() {
     ClearLobby();
@@ -181,7 +157,7 @@ void OnServerUserCount(CMj& table, const std::uint8_t* record) {
     if (!Lobby.TreeView1.hasServer) return;
     SetCount(Lobby.TreeView1.server, count.count);
     RoomsChanged();
-    Redraw(table);
+    table.Redraw();
 }
 
 void OnRoomUserCount(CMj&, const std::uint8_t* record) {
@@ -214,7 +190,7 @@ void OnRoomInfo(CMj& table, const std::uint8_t* record) {
         Lobby.ListView1.Clear();
         pNetRoom->ClearTables();
         Changed();
-        Redraw(table);
+        table.Redraw();
         return;
     }
     HideInfo();
@@ -224,7 +200,7 @@ void OnRoomInfo(CMj& table, const std::uint8_t* record) {
         return;
     }
     PostNoticeText(WM_ROOMLISTMSG, info.refusal);
-    Redraw(table);
+    table.Redraw();
 }
 
 void OnTableInfo(CMj& table, const std::uint8_t* record) {
@@ -234,7 +210,7 @@ void OnTableInfo(CMj& table, const std::uint8_t* record) {
     const bool onPage = pNetRoom->UpdateTable(info.table, info.info);
     const TableInfo* t = pNetRoom->GetTable(info.table);
     if (!t) return;
-    if (!info.noRedraw && nActiveForm == CNetRoom::kId && onPage) Redraw(table);
+    if (!info.noRedraw && nActiveForm == CNetRoom::kId && onPage) table.Redraw();
     MarkSeatedUsers(*t);
 }
 
@@ -254,7 +230,7 @@ void OnUserInfo(CMj& table, const std::uint8_t* record) {
                 Lobby.MyInfo = item->info;
                 Lobby.nMyAvatarId = user.userId;
                 if (pNetRoom) pNetRoom->LoadUserAvatar();
-                Redraw(table);
+                table.Redraw();
             }
             if (listed)
                 windows->UserRowChanged(row);
@@ -276,7 +252,7 @@ void OnUserInfo(CMj& table, const std::uint8_t* record) {
             const int row = list.IndexOf(*item);
             if (IsMe(user.name)) {
                 Lobby.MyInfo = item->info;
-                Redraw(table);
+                table.Redraw();
             }
             windows->UserRowChanged(row);
             return;
@@ -294,7 +270,7 @@ void OnInvite(CMj& table, const std::uint8_t* record) {
     prompt->text = invite.text;
     prompt->table = invite.table;
     prompt->Show();
-    Redraw(table);
+    table.Redraw();
     platform::FlashIfInactive();
 }
 
@@ -305,5 +281,5 @@ void OnRoomChat(CMj& table, const std::uint8_t* record) {
     Decode(record, &chat);
     if (!pNetRoom) return;
     pNetRoom->AddChatLine(chat.text, chat.red ? 0x0000FF : 0x000000);
-    Redraw(table);
+    table.Redraw();
 }

@@ -22,14 +22,6 @@ void OnInvite(CMj& table, const std::uint8_t* record);
 void OnTalk(CMj& table, const std::uint8_t* record);
 void OnRoomChat(CMj& table, const std::uint8_t* record);
 
-// The records of one read come faster than frames can be drawn: while the lobby's frames are
-// held, a lobby record only notes that the table wants a frame, and that one frame is drawn
-// when the hold is released, or at once before a table record (whose animations draw their own
-// frames).
-void HoldLobbyFrames();
-void DrawHeldLobbyFrame(CMj& table);
-void ReleaseLobbyFrames(CMj* table);
-
 // Online play starts after a login: the lists are cleared and the preferences go to the server.
 void StartLobby();
 

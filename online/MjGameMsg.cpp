@@ -29,8 +29,9 @@ void CMj::OnGameMsg(const std::uint8_t* record) {
         case SC_ROOM_CHAT: OnRoomChat(*this, record); return;
         default: break;
     }
-    // The table's records draw their own frames, after the lobby's frame held so far.
-    DrawHeldLobbyFrame(*this);
+    // A table record with no record behind it draws its own frames (its animations among
+    // them), after the one frame held for the records before it.
+    if (!recordsWaiting_) ReleaseFrames();
     switch (MsgType(record)) {
         case SC_ENTER_TABLE: OnEnterTable(record); return;
         case SC_TABLE_USERINFO: OnTableUserInfo(record); return;

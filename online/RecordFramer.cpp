@@ -14,7 +14,10 @@ std::size_t RecordFramer::ReadOnce(const ReadFn& read, const RecordFn& onRecord)
     const int whole = total / kGameMsgSize;
     leftbufnum = total % kGameMsgSize;
     std::memcpy(leftbuf, recvbuf_ + whole * kGameMsgSize, static_cast<std::size_t>(leftbufnum));
-    for (int i = 0; i < whole; i++)
+    for (int i = 0; i < whole; i++) {
+        waiting_ = whole - i - 1;
         if (!onRecord(recvbuf_ + i * kGameMsgSize)) break;
+    }
+    waiting_ = 0;
     return got;
 }

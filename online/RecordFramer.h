@@ -22,6 +22,8 @@ public:
 
     // One read and its records; returns the bytes read.
     std::size_t ReadOnce(const ReadFn& read, const RecordFn& onRecord);
+    // While a record is handled: how many whole records of the same read wait behind it.
+    int RecordsWaiting() const { return waiting_; }
     // Drops the incomplete record.
     void Clear() { leftbufnum = 0; }
 
@@ -30,4 +32,5 @@ public:
 
 private:
     std::uint8_t recvbuf_[kWorkBytes] = {};
+    int waiting_ = 0;
 };

@@ -421,3 +421,49 @@ TEST_F(LobbyRecords, ARoomFloodDrawsOneFramePerRead) {
     Game().Feed(Bytes(Encode(ScServerUserCount{52})));
     EXPECT_EQ(Frames() - before, 1);
 }
+
+// A table behind the server (records of a hand waiting behind each other in one read) skips
+// the frames in between, the discards' flights among them, and shows where the read ends; a
+// record that comes alone still draws its own frames.
+TEST_F(LobbyRecords, ATableBehindTheServerDrawsOnlyWhereTheReadEnds) {
+    ScEnterTable enter;
+    enter.variant = 1;
+    enter.minFan = 8;
+    Feed(Encode(enter));
+    ScTableUserInfo seats;
+    for (int s = 0; s < 4; s++) {
+        seats.seats[s].status = 1;
+        seats.seats[s].score = 1000;
+        seats.seats[s].name = s == 0 ? "tester" : "电脑" + std::to_string(s);
+        seats.pictures[s] = s + 1;
+    }
+    Feed(Encode(seats));
+    ScDice dice;
+    dice.wind = 1;
+    for (int& d : dice.dice) d = 3;
+    Feed(Encode(dice));
+    ScDeal deal;
+    deal.count = 13;
+    for (int i = 0; i < 13; i++) deal.hand[i] = static_cast<std::uint8_t>(i * 4);
+    Feed(Encode(deal));
+
+    const auto discardBy = [](int seat, int tile) {
+        ScDiscard d;
+        d.seat = seat;
+        d.tile = static_cast<std::uint8_t>(tile);
+        return Bytes(Encode(ScOtherDraw{seat})) + Bytes(Encode(d));
+    };
+    int before = Frames();
+    Game().Feed(discardBy(1, 60));
+    const int alone = Frames() - before;
+    EXPECT_GE(alone, 2);  // the draw's frame and the discard's own
+
+    std::string burst;
+    for (int i = 0; i < 12; i++) burst += discardBy(1 + i % 3, 64 + i);
+    before = Frames();
+    Game().Feed(burst);
+    EXPECT_LE(Frames() - before, 2);  // the frame held for the first 23, the last one's own
+    EXPECT_EQ(bench.table->Player[1].rivernum + bench.table->Player[2].rivernum +
+                  bench.table->Player[3].rivernum,
+              12);  // every discard of the read but the last, which is still on show
+}
