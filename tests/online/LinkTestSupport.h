@@ -18,6 +18,19 @@ inline std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), m
 inline std::string LoginSuccess() { return Bytes(Encode(ScLoginSuccess{})); }
 inline std::string LoginFail(const std::string& text) { return Bytes(Encode(ScLoginFail{text})); }
 
+// A hand's start at a table whose user is seated: the dice (east round, two threes) and a
+// 13-tile deal of the tile indexes `tileOf(0..12)`.
+template <typename TileOf>
+std::string DiceAndDeal(TileOf tileOf) {
+    ScDice dice;
+    dice.wind = 1;
+    for (int& d : dice.dice) d = 3;
+    ScDeal deal;
+    deal.count = 13;
+    for (int i = 0; i < 13; i++) deal.hand[i] = static_cast<std::uint8_t>(tileOf(i));
+    return Bytes(Encode(dice)) + Bytes(Encode(deal));
+}
+
 // The records of a type among the bytes sent.
 inline std::vector<GameMsg> SentOfType(const std::string& sent, int type) {
     std::vector<GameMsg> out;

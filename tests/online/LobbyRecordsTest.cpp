@@ -438,14 +438,9 @@ TEST_F(LobbyRecords, ATableBehindTheServerDrawsOnlyWhereTheReadEnds) {
         seats.pictures[s] = s + 1;
     }
     Feed(Encode(seats));
-    ScDice dice;
-    dice.wind = 1;
-    for (int& d : dice.dice) d = 3;
-    Feed(Encode(dice));
-    ScDeal deal;
-    deal.count = 13;
-    for (int i = 0; i < 13; i++) deal.hand[i] = static_cast<std::uint8_t>(i * 4);
-    Feed(Encode(deal));
+    const std::string start = DiceAndDeal([](int i) { return i * 4; });
+    Game().Feed(start.substr(0, kGameMsgSize));
+    Game().Feed(start.substr(kGameMsgSize));
 
     const auto discardBy = [](int seat, int tile) {
         ScDiscard d;

@@ -56,14 +56,9 @@ protected:
     // Seated, dealt a plain hand, the user's turn with a drawn tile.
     void AtOwnTurn() {
         Sit({{"tester", 1}});
-        ScDice dice;
-        dice.wind = 1;
-        for (int& d : dice.dice) d = 3;
-        Feed(Encode(dice));
-        ScDeal deal;
-        deal.count = 13;
-        for (int i = 0; i < 13; i++) deal.hand[i] = Idx(i % 9 + 1, i / 9);
-        Feed(Encode(deal));
+        const std::string start = DiceAndDeal([](int i) { return Idx(i % 9 + 1, i / 9); });
+        Game().Feed(start.substr(0, kGameMsgSize));
+        Game().Feed(start.substr(kGameMsgSize));
         Feed(Encode(ScOtherDraw{0}));
         Feed(Encode(ScDrawTile{Idx(5, 2)}));
         Feed(Encode(ScYourTurn{}));
