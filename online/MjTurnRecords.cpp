@@ -91,6 +91,11 @@ void CMj::OnYourTurn(const std::uint8_t* record) {
     ScYourTurn msg;
     CMjPlayer& user = Player[0];
     if (!seated || state != kHandRunning || !Decode(record, &msg)) return;
+    // A turn is for a hand that holds a tile to discard.  One that reaches a hand whose discard
+    // has already gone is stale: the restore of a running hand offers the turn, and the user may
+    // take it before the server's turn record behind the restore is read.  Offering it again
+    // would let a second discard go out that the server refuses, and the hand would lose a tile.
+    if ((user.HandCount() + (user.hasnew ? 1 : 0)) % 3 != 2) return;
     curplayer = 0;
     maydiscard = 1;
     countdown = countdowncopy = kOnlineCountdown;

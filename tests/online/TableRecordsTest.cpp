@@ -422,6 +422,32 @@ TEST_F(NetTable, ARestoreRebuildsTheRunningHand) {
     EXPECT_EQ(t.Player[2].rivernum, 52);
 }
 
+// The server sends the turn behind the restore; a user quick enough to discard before it is read
+// makes it stale, and it must not offer a second discard, not even to a ready hand.
+TEST_F(NetTable, TheTurnBehindARestoreIsStaleOnceTheUserHasDiscarded) {
+    for (bool ready : {false, true}) {
+        SCOPED_TRACE(ready ? "ready" : "not ready");
+        Sit(1);
+        Feed(Encode(SampleRestore(80)));
+        ScTableRestore rivers;
+        rivers.part = 2;
+        Feed(Encode(rivers));
+        ASSERT_TRUE(t.maydiscard);
+        t.Player[0].ting = ready;
+        const std::size_t before = Sent(CS_DISCARD).size();
+        t.Player[0].select = t.Player[0].cardnum;
+        t.AutoDiscard();
+        ASSERT_EQ(Sent(CS_DISCARD).size(), before + 1);
+        Feed(Encode(ScYourTurn{}));
+        EXPECT_FALSE(t.maydiscard);
+        EXPECT_FALSE(t.Timer(kTimerDiscardCount)->enabled);
+        t.Player[0].select = 0;
+        t.AutoDiscard();
+        EXPECT_EQ(Sent(CS_DISCARD).size(), before + 1);
+        EXPECT_EQ(t.Player[0].cardnum, 13);
+    }
+}
+
 TEST_F(NetTable, AnEarlyRestoreShowsNoDiscardAndRiversNeedTheTable) {
     Sit(1);
     ScTableRestore rivers;
