@@ -18,8 +18,10 @@ void PlayTalkSound(const char* gbkName) {
 
 }  // namespace
 
+bool LobbyLinkUp() { return DataModule1 && DataModule1->ClientSocket1.Active(); }
+
 bool SendLobbyRecord(const GameMsg& record) {
-    if (!DataModule1 || !DataModule1->ClientSocket1.Active()) return false;
+    if (!LobbyLinkUp()) return false;
     DataModule1->SendRecord(record.data(), kGameMsgSize);
     return true;
 }

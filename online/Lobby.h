@@ -110,6 +110,8 @@ public:
 void InstallLobbyWindows(LobbyWindows* windows);
 LobbyWindows* CurrentLobbyWindows();
 
+// The game server's connection is open.
+bool LobbyLinkUp();
 // Sends a record on the game connection; false (nothing sent) while it is not open.
 bool SendLobbyRecord(const GameMsg& record);
 

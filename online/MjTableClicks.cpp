@@ -1,7 +1,6 @@
 // Left presses that online play answers on the table: a quick phrase picked from the open
 // phrase list, and the marked tiles of variant 4 that may not be played.
 #include "engine/Mj.h"
-#include "online/DataModule.h"
 #include "online/Lobby.h"
 #include "ui/DxGameChatWnd.h"
 
@@ -14,8 +13,6 @@ bool InsideList(const CDxGameChatWnd& list, int x, int y) {
            y < list.rect.bottom;
 }
 
-bool LinkUp() { return DataModule1 && DataModule1->ClientSocket1.Active(); }
-
 }  // namespace
 
 // The phrase under the mouse goes out as table chat and the list closes.  A press anywhere in
@@ -23,7 +20,7 @@ bool LinkUp() { return DataModule1 && DataModule1->ClientSocket1.Active(); }
 bool CMj::PickPhraseAt(int x, int y) {
     if (!phraselist || !InsideList(*phraselist, x, y)) return false;
     const char* phrase = phraselist->GetLineAt(x, y);
-    if (phrase && IsNetGame() && LinkUp()) {
+    if (phrase && IsNetGame() && LobbyLinkUp()) {
         SendLobbyChat(phrase);
         SetPhraseListOpen(false);
     }

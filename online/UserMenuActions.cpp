@@ -5,7 +5,6 @@
 #include "engine/Mj.h"
 #include "graphics/FrameDialogs.h"
 #include "online/ChatGate.h"
-#include "online/DataModule.h"
 #include "online/GameMsgClient.h"
 #include "online/Lobby.h"
 #include "online/NetRoom.h"
@@ -106,7 +105,7 @@ void SendLobbyChat(const std::string& gbkText) {
 // Only online, connected, with a line typed.
 void SendTableChatLine() {
     if (!pMj || !pMj->IsNetGame() || !pMj->chatedit || pMj->chatedit->length == 0) return;
-    if (!DataModule1 || !DataModule1->ClientSocket1.Active()) return;
+    if (!LobbyLinkUp()) return;
     CDxEdit& edit = *pMj->chatedit;
     if (!TakeChatTurn()) {
         RefuseFlood();
