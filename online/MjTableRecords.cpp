@@ -36,13 +36,13 @@ constexpr unsigned kDicePauseMs = 500;
 constexpr int kFlowerFlashFrames = 12;
 
 bool SeatInRange(int seat) { return seat >= 0 && seat < kSeats; }
+bool DieInRange(int die) { return die >= 1 && die <= 6; }
 
 // The kind of a user of the room's list (a listed member's mark); 0 for a name not listed.
 int UserKindOf(const char* name) {
     const UserItem* user = Lobby.ListView1.Find(name);
     return user ? user->info.kind : 0;
 }
-bool DieInRange(int die) { return die >= 1 && die <= 6; }
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "online/NoticeBoxQueue.h"
 
+#include <utility>
+
 void NoticeBoxQueue::Offer(const std::string& gbkText) {
     if (showing_) {
         if (waiting_.size() < kMaxWaiting) waiting_.push_back(gbkText);
@@ -8,7 +10,7 @@ void NoticeBoxQueue::Offer(const std::string& gbkText) {
     showing_ = true;
     show_(gbkText);
     while (!waiting_.empty()) {
-        const std::string next = waiting_.front();
+        const std::string next = std::move(waiting_.front());
         waiting_.pop_front();
         show_(next);
     }
