@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/FileAddress.h"
 #include "platform/Gbk.h"
 
 namespace platform {
@@ -28,7 +29,7 @@ bool IsWebAddress(std::string_view url) {
 }
 
 bool OpenUrl(std::string_view gbkUrl) {
-    if (!gDesktop || !IsWebAddress(gbkUrl)) return false;
+    if (!gDesktop || !(IsWebAddress(gbkUrl) || IsProgramFileAddress(gbkUrl))) return false;
     return gDesktop->OpenWebAddress(GbkToUtf8(gbkUrl));
 }
 
