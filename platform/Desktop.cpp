@@ -10,13 +10,6 @@ namespace platform {
 
 namespace {
 Desktop* gDesktop = nullptr;
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    return true;
-}
 }  // namespace
 
 void InstallDesktop(Desktop* desktop) { gDesktop = desktop; }

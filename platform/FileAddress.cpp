@@ -70,14 +70,14 @@ std::optional<fs::path> InsideProgramFolder(const fs::path& file) {
     return file.lexically_normal();
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
+}  // namespace
+
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
+    if (text.size() < lowerPrefix.size()) return false;
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != lowerPrefix[i]) return false;
     return true;
 }
-
-}  // namespace
 
 std::string ProgramFileAddress(std::string_view gbkGamePath) {
     const auto real = InsideProgramFolder(ToDiskPath(ProgramPath(gbkGamePath)));

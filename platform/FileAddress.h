@@ -17,4 +17,8 @@ std::string ProgramFileAddress(std::string_view gbkGamePath);
 // fragment) whose decoded path has no ".." and names a regular file under the program folder.
 bool IsProgramFileAddress(std::string_view url);
 
+// True when the text starts with the prefix (in lower case), ASCII letters in any case: how
+// an address's scheme is matched.
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix);
+
 }  // namespace platform

@@ -54,6 +54,13 @@ TEST(MessageBoxes, WithoutAServiceEveryBoxAnswersItsDefault) {
     EXPECT_EQ(AskYesNo("q", "c", MbIcon::Question, MbResult::No), MbResult::No);
 }
 
+// The address opens, reaching the desktop's opener, or is refused before it.
+void ExpectOpened(DesktopRecorder& desktop, const std::string& url, bool opens) {
+    desktop.opened.clear();
+    EXPECT_EQ(OpenUrl(url), opens) << url;
+    EXPECT_EQ(desktop.opened.size(), opens ? 1u : 0u) << url;
+}
+
 struct AddressCase {
     const char* url;
     bool opens;
@@ -74,11 +81,7 @@ const AddressCase kAddressCases[] = {
 TEST(Desktop, OnlyWebAddressesAreOpened) {
     DesktopRecorder desktop;
     InstallDesktop(&desktop);
-    for (const auto& c : kAddressCases) {
-        desktop.opened.clear();
-        EXPECT_EQ(OpenUrl(c.url), c.opens) << c.url;
-        EXPECT_EQ(desktop.opened.size(), c.opens ? 1u : 0u) << c.url;
-    }
+    for (const auto& c : kAddressCases) ExpectOpened(desktop, c.url, c.opens);
     InstallDesktop(nullptr);
     EXPECT_FALSE(OpenUrl("http://example.com"));
 }
@@ -129,11 +132,7 @@ TEST(Desktop, FileAddressesOpenOnlyRegularFilesInsideTheProgramFolder) {
     };
     DesktopRecorder desktop;
     InstallDesktop(&desktop);
-    for (const auto& c : kCases) {
-        desktop.opened.clear();
-        EXPECT_EQ(OpenUrl(c.url), c.opens) << c.url;
-        EXPECT_EQ(desktop.opened.size(), c.opens ? 1u : 0u) << c.url;
-    }
+    for (const auto& c : kCases) ExpectOpened(desktop, c.url, c.opens);
     desktop.browser = false;
     EXPECT_FALSE(OpenUrl(help)) << "no browser could be started";
     InstallDesktop(nullptr);
