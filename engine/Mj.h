@@ -284,6 +284,8 @@ public:
     bool IsNetGame() const { return netgame != 0; }
     bool CanTing(int seat, const tagMj* tiles, int count);
     bool ReplaceFlower(int seat);
+    // The seat's drawn flower waits for its replacement (timer 101 runs for it).
+    bool FlowerPending(int seat) const;
     static bool WildEqual(const tagMj& a, const tagMj& b);
 
     // --- Claims ---------------------------------------------------------------------------
@@ -336,12 +338,18 @@ public:
     // False when refused (a running hand that is not at the user's discard turn: the message
     // box says so) or when the file cannot be written (a message box says so).
     bool SaveProgress(const std::string& gbkPath);
+    // SaveProgress to the game's own file; true at once when it has none.
+    bool SaveToItsFile();
     // True when the file was read and its game resumed.  A missing file answers false at once
     // and silently; a damaged one (another signature, a wrong size, a field out of range) is
     // reported and changes nothing.
     bool LoadProgress(const std::string& gbkPath);
     // Leaves the offline game: saved to its file, then back to the save slots.
     void QuitGame();
+    // The program is closing: an offline game on the table is saved to its file as leaving it
+    // saves it.  False when the save is refused (its message box says why) and the table must
+    // stay; true when saved or when no game is on the table.
+    bool SaveGameOnClose();
     // The pre-deal items of the item dialog, and the deal after it.
     void ApplySuitItem();
     void ApplyPairItem();
@@ -504,6 +512,9 @@ private:
     // The table buttons' other actions (MjTableButtons.cpp).
     void OnTableButton(int id);
     void ToggleMenu();
+    // Opens a page (a web address or a program folder page's address) in the browser, or says
+    // that no browser could be started and names the page (GBK).
+    void OpenPage(const std::string& address, const std::string& gbkName);
     void SetPhraseListOpen(bool open);
 
     // Saved-game helpers.

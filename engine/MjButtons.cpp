@@ -41,7 +41,7 @@ void CMj::OnButtonClick(int id) {
 }
 
 // Button 1 on the user's own turn: one kong choice is made at once, several wait for a click
-// on one of them.
+// on one of them (a hand tile of it, or the drawn tile when the drawn tile makes it).
 void CMj::KongButtonOnOwnTurn() {
     CMjPlayer& p = Player[0];
     const int choices = p.BuildKongOptions();
@@ -57,14 +57,14 @@ void CMj::KongButtonOnOwnTurn() {
     p.choosekong = 1;
     std::fill(std::begin(p.canplay), std::end(p.canplay), 0);
     for (int c = 0; c < choices; c++) {
-        int position = p.cardnum;  // the drawn tile, when only it holds the choice
+        // The first hand tile of each choice takes the click, and the drawn tile its own kong.
         for (int i = 0; i < p.cardnum; i++) {
             if (TileEqual(p.Mj[i], p.Kong[c])) {
-                position = i;
+                p.canplay[i] = 1;
                 break;
             }
         }
-        p.canplay[position] = 1;
+        if (p.hasnew && TileEqual(p.newmj, p.Kong[c])) p.canplay[p.cardnum] = 1;
     }
     for (int b : kClaimButtons) Button(b).enabled = 0;
     Button(kButtonPass).enabled = 1;

@@ -267,7 +267,8 @@ bool CMj::ReplaceFlowersOf(int seat) {
     bool replaced = false;
     for (int i = 0; i < p.cardnum; i++)
         if (IsFlower(p.Mj[i]) && ReplaceWithWallTile(p, p.Mj[i])) replaced = true;
-    if (p.hasnew && IsFlower(p.newmj) && ReplaceWithWallTile(p, p.newmj)) {
+    // A drawn flower whose replacement is already on its way is left to it.
+    if (p.hasnew && IsFlower(p.newmj) && !FlowerPending(seat) && ReplaceWithWallTile(p, p.newmj)) {
         if (p.cardnum < 14) p.Mj[p.cardnum] = p.newmj;
         replaced = true;
     }

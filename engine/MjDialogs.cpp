@@ -9,7 +9,7 @@ void CMj::QuitGame() {
         QuitOnlineTable();
         return;
     }
-    if (!savefile.empty() && !SaveProgress(savefile)) return;
+    if (!SaveToItsFile()) return;
     Timer(kTimerClaims)->SetEnabled(false);
     Timer(kTimerPung)->SetEnabled(false);
     MusicOff();

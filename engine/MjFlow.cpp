@@ -77,8 +77,10 @@ void CMj::ReceiveDrawnTile(bool afterFlight) {
     }
 }
 
-// A flower drawn in play is set aside and its replacement comes after a pause of 12 ticks;
-// the seat no longer holds it as its drawn tile.
+// A flower drawn in play is set aside and its replacement comes after a pause of 12 ticks.  A
+// computer seat no longer holds it as its drawn tile; the user's flower stays in the drawn
+// tile's place through the pause, so the user sees what came, and the replacement takes that
+// place (the user may not play during the pause: the turn is offered after the replacement).
 bool CMj::ReplaceFlower(int seat) {
     CMjPlayer& p = Player[seat];
     if (p.newmj.suit != kFlowerSuit || (wildkind == kWildFixedFlower && bWildRule)) {
@@ -91,8 +93,12 @@ bool CMj::ReplaceFlower(int seat) {
     flowertick = 0;
     Timer(kTimerFlower)->SetEnabled(true);
     Redraw();
-    p.hasnew = 0;
+    if (seat != 0) p.hasnew = 0;
     return true;
+}
+
+bool CMj::FlowerPending(int seat) const {
+    return Timer(kTimerFlower)->enabled && flowerseat == seat;
 }
 
 // A computer seat's drawn tile joins its hand and its discard follows after timer 102.

@@ -86,11 +86,11 @@ void CMj::UseExchangeItem() {
 }
 
 // A click while marking: the tile under the mouse is marked or unmarked; a fourth mark is
-// refused.
+// refused, and so is a drawn flower that waits for its replacement.
 void CMj::MarkExchangeTile(int x, int y) {
     CMjPlayer& p = Player[0];
     const int i = renderer.ExchangeTileAt(x, y, p);
-    if (i < 0 || i > p.cardnum || (i == p.cardnum && !p.hasnew)) return;
+    if (i < 0 || i > p.cardnum || (i == p.cardnum && (!p.hasnew || FlowerPending(0)))) return;
     PlayWave("Wave\\select.wav");
     if (!p.change[i] && CountMarks(p) >= kMaxExchangeMarks) return;
     p.change[i] = !p.change[i];

@@ -1,7 +1,9 @@
 // Saved games: the table's state to a saved-game record and back (the record and its bytes are
 // SaveGameFile's), writing a slot file whole, and resuming a loaded game: a hand at the
 // user's discard turn where it stood, a game between hands with its next hand.
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 #include "engine/Mj.h"
@@ -234,4 +236,17 @@ void CMj::StopFlowTimers() {
     for (unsigned id : {kTimerStep, kTimerReveal, kTimerClaims, kTimerPung, kTimerFlower,
                         kTimerComputerTurn, kTimerDice, kTimerDrawFlight, kTimerReadyDraw})
         Timer(id)->SetEnabled(false);
+}
+
+bool CMj::SaveToItsFile() { return savefile.empty() || SaveProgress(savefile); }
+
+// A game is on the table while the table or a dialog over it shows (the score sheet, the
+// options); the save slots with their new-game question, the names dialog and the start screen
+// stand between games, where the game was saved on leaving or the file already names the next.
+bool CMj::SaveGameOnClose() {
+    constexpr int kOverTheGame[] = {0, 1, 2};
+    const bool onTable = std::find(std::begin(kOverTheGame), std::end(kOverTheGame),
+                                   nActiveForm) != std::end(kOverTheGame);
+    if (IsNetGame() || state == kNoHand || !onTable) return true;
+    return SaveToItsFile();
 }

@@ -1,11 +1,17 @@
-// The table buttons beyond those of the hand: the menu and its entries, the quick-phrase list,
-// the tile exchange, minimising, and the buttons that do nothing.  The buttons of online play
+// The table buttons beyond those of the hand: the menu and its entries (the web site, the help
+// page in the program folder), the quick-phrase list, the tile exchange, minimising, and the
+// buttons that do nothing.  The buttons of online play
 // (start, chat send, invitation, quick phrases, the piao pair) act with online play.
 #include "engine/Mj.h"
 #include "online/InviteForm.h"
 #include "online/Lobby.h"
 #include "platform/Desktop.h"
+#include "platform/FileAddress.h"
+#include "platform/Gbk.h"
+#include "platform/MessageBox.h"
+#include "platform/Path.h"
 #include "ui/Dialogs.h"
+#include "ui/ModeForm.h"
 #include "ui/DxGameChatWnd.h"
 
 namespace {
@@ -17,9 +23,8 @@ constexpr int kButtonPhrases = 21;
 
 constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
 
-// The program's home page and its help page.
-constexpr char kHomePage[] = "http://www.cuiling.example/";
-constexpr char kHelpPage[] = "http://www.cuiling.example/help.htm";
+// The help page in the program folder.
+constexpr char kHelpPage[] = "help.htm";
 
 }  // namespace
 
@@ -42,13 +47,10 @@ void CMj::OnTableButton(int id) {
         Button(kButtonSettings).hover = 0;
         ShowDialog(kSetFormId);
         break;
-    case kButtonWebsite:
-        platform::OpenUrl(kHomePage);
-        Redraw();
-        break;
+    case kButtonWebsite: OpenPage(kHomePageAddress, kHomePageAddress); break;
     case kButtonHelp:
-        platform::OpenUrl(kHelpPage);
-        Redraw();
+        OpenPage(platform::ProgramFileAddress(kHelpPage),
+                 platform::Utf8ToGbk(platform::ToDiskPath(platform::ProgramPath(kHelpPage))));
         break;
     case kButtonStart:
         PlayWave("Wave\\start.wav");
@@ -65,6 +67,15 @@ void CMj::OnTableButton(int id) {
         break;
     default: break;  // 7 and 8 (settings and rules captions), 13 and 14 (chow), 23
     }
+}
+
+// The page goes to the desktop's browser; when none can be started a box says so and names
+// the page, so the player can open it.
+void CMj::OpenPage(const std::string& address, const std::string& gbkName) {
+    if (!platform::OpenUrl(address))
+        platform::ShowMessage("无法启动浏览器打开网页，请自行打开：\n" + gbkName, "信息",
+                              platform::MbIcon::Information);
+    Redraw();
 }
 
 // The menu's four entries show when they are hidden, else hide.

@@ -91,6 +91,8 @@ void CMj::OnTimer(unsigned id) {
     case kTimerFlower:
         if (++flowertick >= kFlowerTicks) {
             Timer(kTimerFlower)->SetEnabled(false);
+            // The user's flower leaves the drawn tile's place as its replacement is drawn.
+            Player[flowerseat].hasnew = 0;
             GiveMj(false);
         }
         Redraw();

@@ -3,19 +3,13 @@
 #include <cctype>
 #include <string>
 
+#include "platform/FileAddress.h"
 #include "platform/Gbk.h"
 
 namespace platform {
 
 namespace {
 Desktop* gDesktop = nullptr;
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i]) return false;
-    return true;
-}
 }  // namespace
 
 void InstallDesktop(Desktop* desktop) { gDesktop = desktop; }
@@ -28,7 +22,7 @@ bool IsWebAddress(std::string_view url) {
 }
 
 bool OpenUrl(std::string_view gbkUrl) {
-    if (!gDesktop || !IsWebAddress(gbkUrl)) return false;
+    if (!gDesktop || !(IsWebAddress(gbkUrl) || IsProgramFileAddress(gbkUrl))) return false;
     return gDesktop->OpenWebAddress(GbkToUtf8(gbkUrl));
 }
 

@@ -24,7 +24,9 @@ Desktop* CurrentDesktop();
 // True for the addresses the program may open: "http:" and "https:" ones (scheme in any case)
 // with something after the scheme.
 bool IsWebAddress(std::string_view url);
-// Opens a GBK web address; anything but an http or https address is refused (false).
+// Opens a GBK web address, or the "file:" address of a page in the program folder
+// (FileAddress.h); anything else is refused (false).  False too when no desktop opener is
+// installed or the opener cannot start a browser.
 bool OpenUrl(std::string_view gbkUrl);
 void FlashIfInactive();
 void MinimizeApplication();

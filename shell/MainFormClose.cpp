@@ -1,5 +1,6 @@
 // Closing the main window: an online game is left through the table's question, otherwise the
-// exit window asks, unless the start-mode dialog is showing.
+// exit window asks, unless the start-mode dialog is showing; an offline game is saved before
+// the program ends.
 #include <QCoreApplication>
 
 #include "engine/Mj.h"
@@ -44,7 +45,10 @@ bool TMainForm::ConfirmClose() {
             QuitGame();
             return false;
         case CloseStep::AskExitWindow:
-            return !ClostForm || ShowModal(*ClostForm) == QDialog::Accepted;
+            if (ClostForm && ShowModal(*ClostForm) != QDialog::Accepted) return false;
+            // An offline game goes to its file as leaving it would; a refused save keeps the
+            // table, whose message says why.
+            return !table_ || table_->SaveGameOnClose();
         case CloseStep::CloseAtOnce: break;
     }
     return true;

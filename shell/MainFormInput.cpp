@@ -46,7 +46,8 @@ void TMainForm::OnTimer(int id) {
 }
 
 // A name that is no file (missing, a folder, a pipe, a link that leads nowhere) is told, as the
-// table tells a damaged file; the table opens only a regular file, and never waits on one.
+// table tells a damaged file; the table opens only a regular file, and never waits on one.  An
+// opened game wants its music (the dialogs it replaces had it off).
 void TMainForm::OpenSavedGame(const std::string& gbkPath) {
     if (!table_) return;
     if (!platform::FileExists(gbkPath)) {
@@ -56,6 +57,8 @@ void TMainForm::OpenSavedGame(const std::string& gbkPath) {
     }
     if (!table_->LoadProgress(gbkPath)) return;
     nActiveForm = 0;
+    // The game plays on with its music, as one opened from the save slots does.
+    table_->PlayMusic();
     table_->Redraw();
 }
 

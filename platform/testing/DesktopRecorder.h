@@ -1,5 +1,6 @@
 // The desktop for tests: records the addresses handed to the opener, the urgency requests and
-// the minimise requests.
+// the minimise requests.  Without a browser (`browser` false) the opener records the address
+// and fails, as a desktop that can start none does.
 #pragma once
 
 #include <string>
@@ -14,11 +15,12 @@ class DesktopRecorder : public Desktop {
 public:
     bool OpenWebAddress(std::string_view utf8Url) override {
         opened.emplace_back(utf8Url);
-        return true;
+        return browser;
     }
     void FlashIfInactive() override { ++flashes; }
     void Minimize() override { ++minimizes; }
 
+    bool browser = true;
     std::vector<std::string> opened;  // UTF-8
     int flashes = 0;
     int minimizes = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "GameFolder.h"
@@ -33,6 +34,8 @@ TEST(DataFolder, HoldsEveryDataFileAsTheGbkTextOfItsSource) {
         const std::string gbk = ReadBytes(path);
         const std::string source = ReadBytes(std::string(MJ_DATA_SOURCE_DIR) + "/" + std::string(f.source));
         EXPECT_FALSE(gbk.empty()) << f.gamePath;
+        // The settings file is the player's once it is there: the game rewrites it.
+        if (f.kind == gamefiles::DataKind::Settings) continue;
         EXPECT_EQ(platform::GbkToUtf8(gbk), source) << f.gamePath;
         EXPECT_EQ(gbk.find("\xEF\xBF\xBD"), std::string::npos) << f.gamePath;
     }
@@ -92,7 +95,7 @@ TEST(QuickPhrases, AreOneSendablePhrasePerLine) {
 }
 
 TEST(LocalPages, AreGbkPagesThatNeedNothingFromTheNetwork) {
-    for (const char* page : {"ad\\pop.htm", "ad\\closead.htm"}) {
+    for (const char* page : {"ad\\pop.htm", "ad\\closead.htm", "help.htm"}) {
         const std::string html = GameFile(page);
         EXPECT_NE(html.find("charset=gbk"), std::string::npos) << page;
         EXPECT_NE(html.find("</html>"), std::string::npos) << page;
@@ -108,6 +111,27 @@ TEST(LocalPages, TheStartNoticeNamesBothRuleFamilies) {
     const std::string html = GameFile("ad\\pop.htm");  // GBK, as the literals are
     EXPECT_NE(html.find("国标麻将（起和八番）"), std::string::npos);
     EXPECT_NE(html.find("大众麻将（不限番数"), std::string::npos);
+}
+
+// The help page tells of the rule families, saving and each item key.
+TEST(LocalPages, TheHelpPageTellsTheRulesSavingAndTheItemKeys) {
+    const std::string html = GameFile("help.htm");  // GBK, as the literals are
+    for (const char* words : {"国标麻将", "大众麻将", "保存", "离开", "F1", "F3", "F7"})
+        EXPECT_NE(html.find(words), std::string::npos) << platform::GbkToUtf8(words);
+}
+
+// A new program folder's settings give the four seats four different pictures (ids 0 to 11).
+TEST(FirstSettings, GiveTheFourSeatsDifferentPictures) {
+    const IniText ini(ReadBytes(std::string(MJ_DATA_SOURCE_DIR) + "/SET.ini"));
+    std::set<std::string> ids;
+    for (const char* key : {"SPlayer", "EPlayer", "NPlayer", "WPlayer"}) {
+        const auto id = ini.Get("Avatar", key);
+        ASSERT_TRUE(id && IsDecimal(*id)) << key;
+        EXPECT_LT(std::stoi(*id), 12) << key;
+        ids.insert(*id);
+    }
+    EXPECT_EQ(ids.size(), 4u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(ExactDiskPath("SET.ini")));
 }
 
 }  // namespace

@@ -339,5 +339,35 @@ TEST_F(LeftPress, AKongWithSeveralChoicesIsPickedByTheTileClicked) {
     EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 4), "2p2p2p2p");
 }
 
+// The drawn tile that makes one of the kongs picks it, as a hand tile of that kong does.
+TEST_F(LeftPress, TheDrawnTilePicksItsKongAmongSeveral) {
+    const struct {
+        const char* hand;
+        const char* pung;  // an exposed pung, or none
+        const char* drawn;
+        const char* kong;
+    } kCases[] = {
+        {"111m 2222p 789s 556z", "", "1m", "1m1m1m1m"},  // the fourth copy of three held
+        {"1111m 789s 556z", "222p", "2p", "2p2p2p2p"},   // the copy that adds to the pung
+    };
+    for (const auto& c : kCases) {
+        Midhand(0);
+        Hand(0, c.hand);
+        if (*c.pung) Meld(0, c.pung, kKindPung);
+        Drawn(0, c.drawn);
+        t->GiveMj(true);
+        ASSERT_TRUE(t->Button(kButtonKong).enabled) << c.drawn;
+        t->OnButtonClick(kButtonKong);
+        CMjPlayer& p = t->Player[0];
+        ASSERT_TRUE(p.choosekong) << c.drawn;
+        ASSERT_EQ(p.kongnum, 2) << c.drawn;
+        HoverTile(p.cardnum);
+        PressTile(p.cardnum);
+        ASSERT_EQ(p.gangnum, 1) << c.drawn;  // an added kong stays where its pung was
+        EXPECT_EQ(rulestest::Str(p.Gang[0].Mj, 4), c.kong) << c.drawn;
+        EXPECT_FALSE(p.choosekong) << c.drawn;
+    }
+}
+
 }  // namespace
 }  // namespace enginetest

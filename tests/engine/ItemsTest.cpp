@@ -266,6 +266,28 @@ TEST_F(Exchange, AFlowerBroughtInIsReplacedFromTheWall) {
     EXPECT_LE(t->taken, 143);
 }
 
+// The user's drawn flower waits in the drawn tile's place for its replacement: an exchange in
+// that pause neither marks it nor replaces it a second time.
+TEST_F(Exchange, ADrawnFlowerWaitingForItsReplacementIsLeftToIt) {
+    User().hasnew = 0;
+    t->maydiscard = 0;
+    t->curplayer = 0;
+    std::swap(t->wall[61], t->wall[136]);  // the first flower comes next
+    t->GiveMj(false);
+    ASSERT_TRUE(User().hasnew && User().newmj.suit == kFlowerSuit);
+    ClickTile(User().cardnum);
+    EXPECT_FALSE(User().change[User().cardnum]);
+    t->OnButtonClick(kButtonExchange);
+    EXPECT_EQ(User().flowers, 1);
+    EXPECT_EQ(t->taken, 61);
+    EXPECT_EQ(User().newmj.suit, kFlowerSuit);
+    headless->Clock().Advance(12 * 50);
+    EXPECT_EQ(User().flowers, 1);
+    EXPECT_EQ(t->taken, 62);
+    EXPECT_NE(User().newmj.suit, kFlowerSuit);
+    EXPECT_TRUE(t->maydiscard);
+}
+
 TEST_F(Items, AFlowerWithTheWallOutStaysRatherThanReadingPastTheWall) {
     t->taken = 143;
     User().Mj[0] = MakeTile(3, kFlowerSuit);

@@ -10,6 +10,7 @@
 #include "platform/testing/ScopedService.h"
 #include "platform/WindowKeys.h"
 #include "ui/DxGameChatWnd.h"
+#include "ui/ModeForm.h"
 
 namespace enginetest {
 namespace {
@@ -84,14 +85,40 @@ TEST_F(TableButtons, AnOpenPhraseListKeepsTheHandStill) {
     EXPECT_EQ(t->Player[0].select, 2);
 }
 
-TEST_F(TableButtons, MinimiseAndTheTwoWebPagesGoToTheDesktop) {
+// The web site goes to the browser, and so does the help page of the program folder; when no
+// browser can be started a box says so and names the page.
+TEST_F(TableButtons, MinimiseTheWebSiteAndTheHelpPageGoToTheDesktop) {
     Click(kButtonMinimize);
     EXPECT_EQ(desktop.minimizes, 1);
-    Click(kButtonWebsite);
+    const std::string helpFile = platform::ToDiskPath(platform::ProgramPath("help.htm"));
+    WriteFile(helpFile, "<html></html>");
+    for (bool browser : {true, false}) {
+        desktop.browser = browser;
+        desktop.opened.clear();
+        headless->Boxes().Clear();
+        Click(kButtonWebsite);
+        Click(kButtonHelp);
+        ASSERT_EQ(desktop.opened.size(), 2u);
+        EXPECT_EQ(desktop.opened[0], kHomePageAddress);
+        EXPECT_EQ(desktop.opened[1], "file://" + helpFile);
+        if (browser) {
+            EXPECT_TRUE(headless->Boxes().Shown().empty());
+            continue;
+        }
+        ASSERT_EQ(headless->Boxes().Shown().size(), 2u);
+        EXPECT_NE(headless->Boxes().Shown()[0].text.find(kHomePageAddress), std::string::npos);
+        EXPECT_NE(headless->Boxes().Last().text.find(helpFile), std::string::npos);
+        EXPECT_EQ(headless->Boxes().Last().text.find("无法启动浏览器"), 0u);
+        EXPECT_EQ(headless->Boxes().Last().icon, platform::MbIcon::Information);
+    }
+    // A program folder without its help page still names where it should be.
+    std::filesystem::remove(helpFile);
+    headless->Boxes().Clear();
+    desktop.opened.clear();
     Click(kButtonHelp);
-    ASSERT_EQ(desktop.opened.size(), 2u);
-    EXPECT_EQ(desktop.opened[0].rfind("http://", 0), 0u);
-    EXPECT_NE(desktop.opened[0], desktop.opened[1]);
+    EXPECT_TRUE(desktop.opened.empty());
+    ASSERT_EQ(headless->Boxes().Shown().size(), 1u);
+    EXPECT_NE(headless->Boxes().Last().text.find(helpFile), std::string::npos);
 }
 
 TEST_F(TableButtons, TheSettingsEntryShowsTheOptions) {

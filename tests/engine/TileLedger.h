@@ -53,7 +53,8 @@ inline TileLedger CountTiles(const CMj& t) {
     for (int s = 0; s < kSeats; s++) {
         const CMjPlayer& p = t.Player[s];
         ledger.AddAll(p.Mj, p.cardnum);
-        if (s == 0 && p.hasnew) ledger.Add(p.newmj);
+        // The user's drawn flower stays in sight until its replacement; it is counted aside.
+        if (s == 0 && p.hasnew && !t.FlowerPending(0)) ledger.Add(p.newmj);
         for (int m = 0; m < p.gangnum; m++) ledger.AddAll(p.Gang[m].Mj, p.Gang[m].num);
         ledger.AddAll(p.River, p.rivernum);
         if (p.played) ledger.Add(p.PlayMj);

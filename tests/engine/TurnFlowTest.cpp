@@ -112,14 +112,25 @@ TEST_F(TurnFlow, AComputerPungCompletesHalfASecondLater) {
     EXPECT_TRUE(headless->Clock().IsArmed(kTimerComputerTurn)) << "its discard follows";
 }
 
-TEST_F(TurnFlow, AFlowerDrawnByTheUserIsSetAsideAndNoLongerHeld) {
+// The user's flower stays in the drawn tile's place through the pause, where the user sees it
+// (without being able to play it), and its replacement takes that place.
+TEST_F(TurnFlow, AFlowerDrawnByTheUserShowsInTheDrawnPlaceUntilItsReplacement) {
     UserDraws(kFiller + std::string("9m"), "6f 9p");
-    EXPECT_EQ(t->Player[0].flowers, 1);
-    EXPECT_FALSE(t->Player[0].hasnew);
+    const CMjPlayer& p = t->Player[0];
+    EXPECT_EQ(p.flowers, 1);
+    EXPECT_TRUE(p.hasnew);
+    EXPECT_TRUE(TileEqual(p.newmj, One("6f")));
     EXPECT_FALSE(t->maydiscard);
-    headless->Clock().Advance(12 * 50);
-    EXPECT_TRUE(t->Player[0].hasnew);
-    EXPECT_TRUE(TileEqual(t->Player[0].newmj, One("9p")));
+    headless->Clock().Advance(11 * 50);
+    EXPECT_TRUE(p.hasnew && TileEqual(p.newmj, One("6f"))) << "still there before the last tick";
+    t->Player[0].select = p.cardnum;
+    t->AutoDiscard();  // the flower is not the user's to play
+    EXPECT_EQ(p.rivernum + p.played, 0);
+    headless->Clock().Advance(50);
+    EXPECT_TRUE(p.hasnew);
+    EXPECT_TRUE(TileEqual(p.newmj, One("9p")));
+    EXPECT_TRUE(TileEqual(p.Mj[p.cardnum], One("9p")));
+    EXPECT_EQ(p.cardnum, 13);
     EXPECT_TRUE(t->maydiscard);
 }
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "ShellTestSupport.h"
 #include "graphics/GraphicsGlobals.h"
 #include "online/DataModule.h"
+#include "engine/SaveGameFile.h"
 #include "platform/Ini.h"
 #include "platform/KeyStore.h"
 #include "platform/WindowKeys.h"
@@ -212,6 +214,55 @@ TEST_F(MainFormTest, CloseGoesThroughTheExitWindow) {
     form.Table()->netgame = 0;
 }
 
+// The exit window's OK saves an offline game on the table to its file, as leaving it does; a
+// save refused at that moment keeps the window and the table, with the table's message.  A
+// game is not saved over from the save slots, nor when the exit window is cancelled.
+TEST_F(MainFormTest, ClosingSavesTheOfflineGameAsLeavingDoes) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    CMj& t = *form.Table();
+    const struct {
+        const char* what;
+        int activeForm;
+        std::uint8_t state;
+        int curplayer;
+        bool leave;
+        bool closes;
+        bool saved;
+    } kCases[] = {
+        {"between hands", 1, kHandOver, 0, true, true, true},
+        {"at the table", 0, kHandOver, 0, true, true, true},
+        {"cancelled", 0, kHandOver, 0, false, false, false},
+        {"a computer seat's turn", 0, kHandRunning, 2, true, false, false},
+        {"at the save slots", 6, kHandOver, 0, true, true, false},
+        {"no game yet", 0, kNoHand, 0, true, true, false},
+    };
+    const std::string slot = platform::ProgramPath("Save\\2.cmj");
+    const fs::path disk = Root() / "Save" / "2.cmj";
+    for (const auto& c : kCases) {
+        fs::remove(disk);
+        bMessageShown = 0;
+        modal_.Reset();
+        modal_.ThenExitWindow(c.leave);
+        nActiveForm = c.activeForm;
+        t.savefile = slot;
+        t.state = c.state;
+        t.curplayer = c.curplayer;
+        t.maydiscard = 0;
+        t.Player[0].score = 4321;
+        EXPECT_EQ(form.FormClose(), c.closes) << c.what;
+        EXPECT_EQ(modal_.shown, Args{"exit"}) << c.what;
+        EXPECT_EQ(bMessageShown, !c.closes && c.leave) << c.what << ": the table says why";
+        ASSERT_EQ(fs::exists(disk), c.saved) << c.what;
+        if (!c.saved) continue;
+        std::ifstream in(disk, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const auto game = ReadSavedGame(bytes);
+        ASSERT_TRUE(game) << c.what;
+        EXPECT_EQ(game->seats[0].score, 4321) << c.what;
+    }
+    bMessageShown = 0;
+}
+
 // A "NetWork" start that could not go on has shown its message and closes its hidden window:
 // no exit window asks.
 TEST_F(MainFormTest, AnEndedNetworkStartClosesWithoutAsking) {
@@ -291,11 +342,14 @@ TEST_F(MainFormTest, SavedGamesOpenAndShow) {
     TMainForm& form = Start({saved}).Main();
     EXPECT_EQ(nActiveForm, 0);
     EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    EXPECT_EQ(form.Table()->musicwanted, 1) << "the music follows the option, as from the slots";
     nActiveForm = 11;
     form.Table()->Player[0].score = 1;
+    form.Table()->StopMusic();  // the start-mode dialog has it off
     form.WMDropFiles({saved});
     EXPECT_EQ(nActiveForm, 0);
     EXPECT_EQ(form.Table()->Player[0].score, 1234);
+    EXPECT_EQ(form.Table()->musicwanted, 1);
     forms_.reset();
 
     const fs::path folder = fs::current_path();

@@ -2,6 +2,10 @@
 // arrows, the pictures in SET.ini, the name, and Enter.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
+#include <set>
+
 #include "DialogTestSupport.h"
 #include "platform/Ini.h"
 #include "rules/Random.h"
@@ -9,6 +13,9 @@
 
 namespace dialog_test {
 namespace {
+
+// The SET.ini keys of the seats' pictures, seat 0 to 3.
+const char* const kSeatKeys[4] = {"SPlayer", "EPlayer", "NPlayer", "WPlayer"};
 
 class InputNameDlgTest : public DialogTest {
 protected:
@@ -158,15 +165,36 @@ TEST_F(InputNameDlgTest, ShowTakesThePicturesStoredInRangeAndRandomOnesOtherwise
     }
 }
 
+// The settings file a new program folder comes with seats four different figures, two of each
+// sex, in the first game.
+TEST_F(InputNameDlgTest, TheFirstSettingsFileSeatsFourDifferentFigures) {
+    std::filesystem::copy_file(std::string(MJ_DATA_SOURCE_DIR) + "/SET.ini",
+                               platform::ToDiskPath(Settings()),
+                               std::filesystem::copy_options::overwrite_existing);
+    for (int round = 0; round < 2; ++round) {  // the stored pictures, not the random ones
+        dlg.Show();
+        std::set<int> ids(std::begin(dlg.avatarId), std::end(dlg.avatarId));
+        EXPECT_EQ(ids.size(), 4u);
+        int men = 0;
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_GE(dlg.avatarId[s], 0);
+            EXPECT_LT(dlg.avatarId[s], 12);
+            EXPECT_EQ(platform::ReadProfileInt("Avatar", kSeatKeys[s], -1, Settings()), dlg.avatarId[s]);
+            men += table.Player[s].sex;
+        }
+        EXPECT_EQ(men, 2);
+    }
+}
+
 TEST_F(InputNameDlgTest, OkStoresThePicturesAndNamesTheUser) {
     dlg.Show();
     const int ids[4] = {2, 7, 11, 0};
     std::copy(std::begin(ids), std::end(ids), dlg.avatarId);
     for (char c : std::string("小明")) dlg.OnKeyPress(static_cast<unsigned char>(c));
     Click(dlg, CInputNameDlg::kOk);
-    const char* keys[4] = {"SPlayer", "EPlayer", "NPlayer", "WPlayer"};
     for (int s = 0; s < 4; ++s) {
-        EXPECT_EQ(platform::ReadProfileInt("Avatar", keys[s], -5, Settings()), ids[s]) << keys[s];
+        EXPECT_EQ(platform::ReadProfileInt("Avatar", kSeatKeys[s], -5, Settings()), ids[s])
+            << kSeatKeys[s];
         EXPECT_EQ(table.Player[s].avatar, ids[s]);
     }
     EXPECT_STREQ(table.Player[0].name, "小明");

@@ -11,6 +11,8 @@ const std::vector<DataFile>& DataFiles() {
         {"ad\\pop.htm", "ad/pop.htm", DataKind::Page},       // the start notice's local page
         {"ad\\closead.htm", "ad/closead.htm", DataKind::Page},  // the exit window's page
         {"ad\\banner.htm", "ad/banner.htm", DataKind::Page},    // the lobby's banner
+        {"help.htm", "help.htm", DataKind::Page},               // the table's help button
+        {"SET.ini", "SET.ini", DataKind::Settings},  // first settings: four different seat pictures
     };
     return files;
 }

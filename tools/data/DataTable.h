@@ -7,7 +7,9 @@
 
 namespace gamefiles {
 
-enum class DataKind { Ini, WordList, LevelList, Page };
+// Settings: the player's own file once it is there (the game rewrites it), so it is written
+// only where it is missing.
+enum class DataKind { Ini, WordList, LevelList, Page, Settings };
 
 struct DataFile {
     std::string_view gamePath;  // "ad\\pop.htm"

@@ -1,7 +1,9 @@
 // Lays the data files into the program folder: each UTF-8 source becomes GBK bytes, the
-// program's own encoding.  A character GBK cannot hold stops the build.
+// program's own encoding.  A character GBK cannot hold stops the build.  The settings file is
+// written only where the program folder has none yet.
 //   mj_make_data <source folder> <program folder>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -20,6 +22,9 @@ bool ReadFile(const std::string& path, std::string* bytes) {
 }
 
 bool MakeOne(const std::string& sources, const std::string& folder, const gamefiles::DataFile& f) {
+    if (f.kind == gamefiles::DataKind::Settings &&
+        std::filesystem::exists(gamefiles::GameFileOnDisk(folder, f.gamePath)))
+        return true;
     std::string utf8;
     const std::string path = sources + "/" + std::string(f.source);
     if (!ReadFile(path, &utf8)) {

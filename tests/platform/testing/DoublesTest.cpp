@@ -5,11 +5,14 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/Desktop.h"
+#include "platform/FileAddress.h"
 #include "platform/MessageBox.h"
 #include "platform/Presenter.h"
 #include "platform/Surface.h"
@@ -18,6 +21,7 @@
 #include "platform/testing/FramePresenter.h"
 #include "platform/testing/MessageBoxRecorder.h"
 #include "platform/testing/NoticeQueue.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace platform;
 using namespace platform::testing;
@@ -50,6 +54,13 @@ TEST(MessageBoxes, WithoutAServiceEveryBoxAnswersItsDefault) {
     EXPECT_EQ(AskYesNo("q", "c", MbIcon::Question, MbResult::No), MbResult::No);
 }
 
+// The address opens, reaching the desktop's opener, or is refused before it.
+void ExpectOpened(DesktopRecorder& desktop, const std::string& url, bool opens) {
+    desktop.opened.clear();
+    EXPECT_EQ(OpenUrl(url), opens) << url;
+    EXPECT_EQ(desktop.opened.size(), opens ? 1u : 0u) << url;
+}
+
 struct AddressCase {
     const char* url;
     bool opens;
@@ -70,13 +81,61 @@ const AddressCase kAddressCases[] = {
 TEST(Desktop, OnlyWebAddressesAreOpened) {
     DesktopRecorder desktop;
     InstallDesktop(&desktop);
-    for (const auto& c : kAddressCases) {
-        desktop.opened.clear();
-        EXPECT_EQ(OpenUrl(c.url), c.opens) << c.url;
-        EXPECT_EQ(desktop.opened.size(), c.opens ? 1u : 0u) << c.url;
-    }
+    for (const auto& c : kAddressCases) ExpectOpened(desktop, c.url, c.opens);
     InstallDesktop(nullptr);
     EXPECT_FALSE(OpenUrl("http://example.com"));
+}
+
+// A page of the program folder opens by its "file:" address; no address leads the opener to a
+// file outside the folder, to a folder, or to a file that is not there.
+TEST(Desktop, FileAddressesOpenOnlyRegularFilesInsideTheProgramFolder) {
+    namespace fs = std::filesystem;
+    const fs::path root = testsupport::ScratchFolder("desktop");
+    const fs::path folder = root / u8"游戏 1";
+    fs::create_directories(folder / "ad");
+    fs::create_directories(root / "outside");
+    for (const fs::path& file : {folder / "help.htm", folder / "ad" / "pop.htm", root / "outside" / "x.htm",
+                                 root / u8"游戏 1x.htm"})
+        std::ofstream(file) << "<html></html>";
+    fs::create_symlink(folder / "help.htm", folder / "link.htm");
+    SetProgramFolder(folder.string());
+    const std::string help = ProgramFileAddress("help.htm");
+    ASSERT_FALSE(help.empty());
+    EXPECT_EQ(help.rfind("file:///", 0), 0u);
+    EXPECT_NE(help.find("%E6%B8%B8%E6%88%8F%201/help.htm"), std::string::npos) << help;
+    EXPECT_EQ(ProgramFileAddress("missing.htm"), "");
+    EXPECT_EQ(ProgramFileAddress("ad"), "") << "a folder is no page";
+
+    const std::string base = help.substr(0, help.size() - std::string("help.htm").size());
+    const struct {
+        std::string url;
+        bool opens;
+    } kCases[] = {
+        {help, true},
+        {base + "ad/pop.htm", true},
+        {base + "link.htm", true},  // the folder's own link
+        {"FILE" + help.substr(4), true},
+        {base + "../outside/x.htm", false},
+        {base + "ad/../../outside/x.htm", false},
+        {base + "%2E%2E/outside/x.htm", false},
+        {base + "..%2Foutside%2Fx.htm", false},
+        {base.substr(0, base.size() - 1) + "x.htm", false},  // beside the folder, same prefix
+        {base + "missing.htm", false},
+        {base + "ad", false},
+        {base + "help.htm?x=1", false},
+        {base + "help.htm#top", false},
+        {base + "help.htm%00", false},
+        {base + "help.htm%", false},
+        {"file://" + (root / "outside" / "x.htm").string(), false},
+        {"file:help.htm", false},
+        {"file://localhost" + help.substr(7), false},
+    };
+    DesktopRecorder desktop;
+    InstallDesktop(&desktop);
+    for (const auto& c : kCases) ExpectOpened(desktop, c.url, c.opens);
+    desktop.browser = false;
+    EXPECT_FALSE(OpenUrl(help)) << "no browser could be started";
+    InstallDesktop(nullptr);
 }
 
 TEST(Desktop, GbkAddressReachesTheOpenerAsUtf8AndOtherRequestsAreCounted) {
