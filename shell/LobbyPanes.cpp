@@ -63,7 +63,7 @@ QTreeWidget* MakeList(QWidget* parent, const QStringList& headers) {
 constexpr char kMarksPicture[] = "Graphic\\NetForm\\UserMarks.bmp";
 constexpr char kFacesPicture[] = "Graphic\\Face\\小头像.bmp";
 constexpr int kIconSize = 16;
-constexpr std::uint16_t kColourKey = 0xF81F;
+constexpr std::uint16_t kColourKey = platform::Rgb565(255, 0, 255);  // the pictures' magenta
 
 // Cell after cell of a strip of `cells` pictures, each made an icon at `first` onwards.
 void AddStrip(std::vector<QIcon>& icons, const char* gbkPath, int cells, int first) {
