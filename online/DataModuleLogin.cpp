@@ -7,6 +7,7 @@
 #include "online/GameMsgClient.h"
 #include "online/LoginForm.h"
 #include "online/MainWindowNotices.h"
+#include "online/NetRoom.h"
 #include "online/NetworkStart.h"
 #include "online/OnlineAddresses.h"
 #include "online/OnlineWindows.h"
@@ -63,6 +64,8 @@ void TDataModule1::SendLogin() {
     login.adapter = GetAdapterMacHex();
     const GameMsg record = Encode(login);
     SendRecord(record.data(), kGameMsgSize);
+    // The tables of a session before are not this one's.
+    if (pNetRoom) pNetRoom->ClearTables();
 
     std::memset(szMyName, 0, sizeof szMyName);
     std::memcpy(szMyName, record.data() + 1, kMyNameBytes);

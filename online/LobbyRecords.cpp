@@ -17,9 +17,11 @@
 
 namespace {
 
-void ShowInfo(const char* gbkText) {
+// The box waits over the lobby only: a user seated at a table is not held up by the lobby's
+// records, and the table is not covered by them.
+void ShowInfo(const CMj& table, const char* gbkText) {
     auto* info = static_cast<CInfoForm*>(pInfoForm);
-    if (!info) return;
+    if (!info || table.seated) return;
     info->text = gbkText;
     info->Show();
 }
@@ -126,10 +128,10 @@ void OnBackToRoom(CMj&, const std::uint8_t* record) {
 }
 
 // A repeated list replaces the old one.
-void OnRoomListBegin(CMj&, const std::uint8_t* record) {
+void OnRoomListBegin(CMj& table, const std::uint8_t* record) {
     ScRoomListBegin begin;
     Decode(record, &begin);
-    ShowInfo("正在获取服务器房间列表...");
+    ShowInfo(table, "正在获取服务器房间列表...");
     if (pNetRoom) pNetRoom->roomcount = begin.count;
     RoomTree& tree = Lobby.TreeView1;
     tree = RoomTree{};
@@ -171,13 +173,13 @@ void OnRoomUserCount(CMj&, const std::uint8_t* record) {
     RoomsChanged();
 }
 
-void OnRoomListEnd(CMj&, const std::uint8_t*) {
+void OnRoomListEnd(CMj& table, const std::uint8_t*) {
     if (!Lobby.TreeView1.hasServer || !pNetRoom) return;
     HideInfo();
     Lobby.TreeView1.expanded = true;
     if (pNetRoom->RoomID < 0 || pNetRoom->RoomID >= pNetRoom->roomcount) pNetRoom->RoomID = 0;
     SendLobbyRecord(Encode(CsEnterRoom{pNetRoom->RoomID}));
-    ShowInfo("正在获取房间信息,请稍后...");
+    ShowInfo(table, "正在获取房间信息,请稍后...");
     Changed();
 }
 
@@ -186,7 +188,7 @@ void OnRoomInfo(CMj& table, const std::uint8_t* record) {
     Decode(record, &info);
     if (!pNetRoom) return;
     if (info.contentsFollow) {
-        ShowInfo("正在获取房间信息...");
+        ShowInfo(table, "正在获取房间信息...");
         Lobby.ListView1.Clear();
         pNetRoom->ClearTables();
         Changed();

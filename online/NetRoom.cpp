@@ -9,6 +9,7 @@
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/ImageLoader.h"
 #include "graphics/SurfaceHelpers.h"
+#include "online/AvatarCache.h"
 #include "online/Lobby.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
@@ -157,10 +158,12 @@ void CNetRoom::LoadUserAvatar() {
         return;
     }
     ownAvatarShown = 1;
-    const std::string cached =
-        platform::ProgramPath("Avatar\\" + std::to_string(Lobby.MyInfo.userId) + ".gif");
+    // The cached picture only once the server's digest confirms it: a stale one (or one the
+    // server has not described yet) gives way to the default until its download is done.
+    const std::int32_t id = Lobby.MyInfo.userId;
+    const std::string cached = AvatarCachePath(id);
     std::string path;
-    if (platform::FileExists(cached) && GIsGifFile(cached)) path = cached;
+    if (owner && owner->FindPendingAvatar(id) && GIsGifFile(cached)) path = cached;
     if (path.empty()) {
         path = platform::ProgramPath(Lobby.MyInfo.sex == 1 ? "male.gif" : "female.gif");
         if (!platform::FileExists(path)) {

@@ -7,20 +7,27 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include <cstdint>
 #include <iterator>
+#include <memory>
 
 #include "graphics/FrameDialogs.h"
 #include "graphics/LevelTable.h"
+#include "online/AvatarChoice.h"
 #include "online/GameMsgClient.h"
 #include "online/NetRoom.h"
 #include "online/NetworkStart.h"
 #include "online/qt/NetSetForm.h"
 #include "online/qt/RoomListForm.h"
 #include "online/qt/TalkForm.h"
+#include "platform/Bmp.h"
 #include "platform/Desktop.h"
+#include "platform/Path.h"
+#include "platform/qt/QtSurfaceImage.h"
 #include "shell/Modal.h"
 #include "shell/QtText.h"
 
@@ -51,6 +58,33 @@ QTreeWidget* MakeList(QWidget* parent, const QStringList& headers) {
     return list;
 }
 
+// The user list's pictures: its marks (the member mark, then the four table states) and the
+// lobby's small faces made list-sized.
+constexpr char kMarksPicture[] = "Graphic\\NetForm\\UserMarks.bmp";
+constexpr char kFacesPicture[] = "Graphic\\Face\\小头像.bmp";
+constexpr int kIconSize = 16;
+constexpr std::uint16_t kColourKey = platform::Rgb565(255, 0, 255);  // the pictures' magenta
+
+// Cell after cell of a strip of `cells` pictures, each made an icon at `first` onwards.
+void AddStrip(std::vector<QIcon>& icons, const char* gbkPath, int cells, int first) {
+    std::unique_ptr<platform::Surface> strip = platform::LoadBmpFile(platform::ProgramPath(gbkPath));
+    if (!strip) return;
+    strip->SetColorKey(kColourKey);
+    const QImage picture = platform::SurfaceImage(*strip);
+    const int width = picture.width() / cells;
+    for (int i = 0; i < cells; i++)
+        icons[static_cast<std::size_t>(first + i)] = QIcon(QPixmap::fromImage(
+            picture.copy(i * width, 0, width, picture.height())
+                .scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+std::vector<QIcon> UserListImages() {
+    std::vector<QIcon> icons(kImagePlaying + 1);
+    AddStrip(icons, kFacesPicture, kAvatarPictures, kAvatarImageBase + 1);
+    AddStrip(icons, kMarksPicture, kImagePlaying - kImageMember + 1, kImageMember);
+    return icons;
+}
+
 QStringList Gbk(std::initializer_list<const char*> texts) {
     QStringList list;
     for (const char* t : texts) list << FromGbk(t);
@@ -68,6 +102,8 @@ QtLobbyWindows::QtLobbyWindows(QWidget* mainWindow)
     ListView1 = MakeList(mainWindow, Gbk({"", "", "", "姓名", "积分", "级别", "总局数", "和牌率", "逃跑"}));
     ListView1->setGeometry(kUsersRect);
     for (int c = 0; c < 3; c++) ListView1->setColumnWidth(c, 20);
+    ListView1->setIconSize(QSize(kIconSize, kIconSize));
+    ImageList1 = UserListImages();
     ListView2 = MakeList(mainWindow, Gbk({"姓名", "积分", "等级", "总局数", "和牌率"}));
     ListView2->resize(kInviteSize);
     PopupMenu1 = new QMenu(mainWindow);
@@ -112,8 +148,12 @@ void QtLobbyWindows::FillUser(QTreeWidgetItem& item, int row) {
                              QString::number(u.games), FromGbk(WinRateText(u)),
                              QString::number(u.escapes)};
     for (int c = 0; c < static_cast<int>(std::size(texts)); c++) item.setText(c, texts[c]);
-    item.setData(0, Qt::UserRole, user.tableImage);
-    item.setData(1, Qt::UserRole, user.avatarImage);
+    // The member mark, the table state and the avatar picture, each in its icon column.
+    const int images[] = {user.image, user.tableImage, user.avatarImage};
+    for (int c = 0; c < static_cast<int>(std::size(images)); c++) {
+        item.setData(c, Qt::UserRole, images[c]);
+        item.setIcon(c, Icon(images[c]));
+    }
     QVariant ink, paper;
     if (UserName(u) == szMyName) {
         ink = QBrush(Bgr(0xFFFFFF));
@@ -151,6 +191,11 @@ void QtLobbyWindows::UserRowInserted(int row) {
 void QtLobbyWindows::UserRowRemoved(int row) {
     if (ListView1->topLevelItemCount() != Lobby.ListView1.Count() + 1) return FillUsers();
     delete ListView1->takeTopLevelItem(row);
+}
+
+QIcon QtLobbyWindows::Icon(int image) const {
+    if (image < 0 || image >= static_cast<int>(ImageList1.size())) return QIcon();
+    return ImageList1[static_cast<std::size_t>(image)];
 }
 
 void QtLobbyWindows::FillRooms() {

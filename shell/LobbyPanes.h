@@ -4,6 +4,7 @@
 // (online/Lobby.h) and hand the user's choices back to it.
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 
 #include <memory>
@@ -53,6 +54,9 @@ public:
     QTreeWidget* ListView1;
     QTreeWidget* ListView2;
     QWidget* Banner = nullptr;  // the main window's banner pane, shown with the lobby
+    // The user list's small pictures by their number (empty where none): the avatar pictures
+    // 1 to 12 at kAvatarImageBase + picture, the member mark and the table states at theirs.
+    std::vector<QIcon> ImageList1;
     QMenu* PopupMenu1;
     QMenu* PopupMenu2;
     std::vector<std::unique_ptr<TTalkForm>> TalkForms;
@@ -64,6 +68,8 @@ private:
     void FillUsers();
     // One row's texts, images and colours, from row `row` of the lobby's user list.
     void FillUser(QTreeWidgetItem& item, int row);
+    // The picture of an image number of ImageList1; none for -1 or a number without one.
+    QIcon Icon(int image) const;
     void FillRooms();
     void FillInvites();
     QWidget* main_;

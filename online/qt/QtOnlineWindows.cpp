@@ -34,6 +34,8 @@ void QtOnlineWindows::CloseMainWindow() {
 void QtOnlineWindows::ShowAvatarChooser(const AvatarUser& user) {
     if (!AvatarForm) return;
     AvatarForm->SetUser(user);
+    // Modal: the lobby and the table behind it take no input until the chooser is closed.
+    AvatarForm->setWindowModality(Qt::ApplicationModal);
     AvatarForm->show();
     AvatarForm->raise();
 }

@@ -23,7 +23,8 @@ public:
     void CloseHint() override;
     void ShowMainWindow() override;
     void CloseMainWindow() override;
-    // The one chooser (AvatarForm), shown without blocking.
+    // The one chooser (AvatarForm), shown modally: the windows behind it take no input, while
+    // the records keep coming in.
     void ShowAvatarChooser(const AvatarUser& user) override;
 
     THintForm* Hint() const { return hint_.get(); }

@@ -62,6 +62,11 @@ void TTalkForm::Button1Click() {
     Memo2->setFocus();
 }
 
+void TTalkForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Memo2->setFocus();
+}
+
 void TTalkForm::closeEvent(QCloseEvent* event) {
     PostNoticeText(WM_TALKCLOSED, peer_);
     event->accept();

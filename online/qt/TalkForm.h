@@ -34,6 +34,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Each activation puts the keyboard in the input line.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -21,6 +21,7 @@
 #include "platform/Surface.h"
 #include "platform/WindowKeys.h"
 #include "platform/qt/QtKeys.h"
+#include "platform/qt/QtSurfaceImage.h"
 
 namespace platform {
 
@@ -108,17 +109,7 @@ void QtGameWindow::Post(int id, std::string payload) {
 
 bool QtGameWindow::SetGameCursor(const ResourceCursor& cursor) {
     if (!cursor.image) return false;
-    const Surface& image = *cursor.image;
-    QImage picture = QImage(reinterpret_cast<const uchar*>(image.Row(0)), image.Width(),
-                            image.Height(), image.Pitch(), QImage::Format_RGB16)
-                         .convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; image.HasColorKey() && y < image.Height(); ++y) {
-        const std::uint16_t* source = image.Row(y);
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < image.Width(); ++x)
-            if (source[x] == image.ColorKey()) line[x] = qRgba(0, 0, 0, 0);
-    }
-    gameCursor_ = QCursor(QPixmap::fromImage(picture), cursor.hotX, cursor.hotY);
+    gameCursor_ = QCursor(QPixmap::fromImage(SurfaceImage(*cursor.image)), cursor.hotX, cursor.hotY);
     setCursor(gameCursor_);
     return true;
 }

@@ -22,6 +22,7 @@
 #include "online/Lobby.h"
 #include "online/NetRoom.h"
 #include "platform/Md5.h"
+#include "platform/Path.h"
 #include "tests/online/RawClient.h"
 #include "tests/support/PngWriter.h"
 #include "tests/online/ServerBench.h"
@@ -400,6 +401,24 @@ TEST_F(Avatars, TheCacheIsUsedOnTheNextStartAndAStaleOneIsReplaced) {
     ASSERT_TRUE(DownloadsDone(next));
     EXPECT_TRUE(t.FindPendingAvatar(2002));
     EXPECT_EQ(ReadFile(Cached(next, 2002)), UserNamed("头像乙").picture);
+}
+
+// The user's own cached picture is shown only once the server's digest confirms it: a stale
+// one gives way to the default picture of the user's sex, also when its download fails.
+TEST_F(Avatars, TheOwnStalePictureIsNotShownBeforeOrAfterAFailedDownload) {
+    const std::string stale = testsupport::MakeTestGif(50, 50, 9);
+    ServerBench s(PictureServer(), nullptr, [&](const fs::path& folder) {
+        fs::create_directories(folder / "Avatar");
+        WriteFile(folder / "Avatar" / "2005.gif", stale);
+    });
+    ASSERT_TRUE(LogIn(s, "无图"));
+    EXPECT_FALSE(LobbyShows(AvatarCachePath(2005)));
+    EXPECT_TRUE(LobbyShows(platform::ProgramPath("female.gif")));
+    ASSERT_TRUE(DownloadsDone(s));
+    Tick(s);
+    EXPECT_TRUE(LobbyShows(platform::ProgramPath("female.gif")));
+    pNetRoom->LoadUserAvatar();  // the lobby reloads it as the next user record would
+    EXPECT_TRUE(LobbyShows(platform::ProgramPath("female.gif")));
 }
 
 TEST_F(Avatars, ADefaultPictureRecordReplacesTheFoldersMaleGifWhenItDiffers) {

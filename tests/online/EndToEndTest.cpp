@@ -4,10 +4,12 @@
 // that concern the link and the login.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
 #include "online/GameMsgClient.h"
+#include "online/NetRoom.h"
 #include "platform/net/QtSocketFactory.h"
 #include "tests/online/LoopbackProxy.h"
 #include "tests/online/OnlineTestSupport.h"
@@ -87,6 +89,25 @@ TEST(EndToEnd, ADisconnectReturnsToTheLoginDialog) {
     EXPECT_FALSE(b.table->Button(20).visible);
     EXPECT_TRUE(OfflineWidgetsShown(*b.table));
     EXPECT_TRUE(b.Boxes().Shown().empty());  // a server's close is no error
+}
+
+// The lobby's tables belong to one session: the next login's record clears them, so the lobby
+// it brings up shows none of the tables the session before saw.
+TEST(EndToEnd, ANewLoginShowsNoTableOfTheSessionBefore) {
+    ServerBench s;
+    OnlineBench& b = *s.bench;
+    b.LogInAs("tester", "secret");
+    ASSERT_TRUE(Pump([&] { return s.Online(); }));
+    TableInfo seen{};
+    std::strcpy(seen.name[2], "gone");
+    seen.state[2] = 1;
+    seen.ingame = 1;
+    pNetRoom->UpdateTable(40, reinterpret_cast<const std::uint8_t*>(&seen));
+    b.link->CloseGameSocket();
+    ASSERT_TRUE(Pump([&] { return s.AtLogin(); }));
+    b.link->SendLogin();
+    EXPECT_EQ(pNetRoom->GetTable(40)->state[2], 0);
+    EXPECT_EQ(pNetRoom->GetTable(40)->ingame, 0);
 }
 
 TEST(EndToEnd, TheCommandLineStartLogsInWithoutTheDialogs) {

@@ -4,7 +4,9 @@
 // at a time, a few waiting, however many the server sends.
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTextBrowser>
+#include <QWindow>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -24,7 +26,9 @@
 #include "online/MainWindowNotices.h"
 #include "online/NetRoom.h"
 #include "online/NoticeBoxQueue.h"
+#include "online/qt/AvatarForm.h"
 #include "online/qt/TalkForm.h"
+#include "platform/qt/QtGameWindow.h"
 #include "shell/LobbyPanes.h"
 #include "shell/MainForm.h"
 #include "shell/QtText.h"
@@ -127,6 +131,51 @@ TEST_F(LobbyOverTableTest, TheScoreSheetAndANewHandCloseTheInvitationList) {
     panes->ShowInviteList(true, 10, 10);
     table->ResetTable();
     EXPECT_TRUE(panes->ListView2->isHidden());
+}
+
+// The server's lobby records that reach a seated user change the lobby's data, but put no
+// information box over the table; a refused login that comes after the login leaves the score
+// sheet as it was, with no lobby pane over it.
+TEST_F(LobbyOverTableTest, LobbyRecordsAtTheTablePutNothingOverIt) {
+    table->NetStart();
+    SitDown();
+    Feed(Encode(ScRoomListBegin{1, "server"}));
+    Feed(Encode(ScRoomAdd{0, "room"}));
+    Feed(Encode(ScRoomListEnd{}));
+    EXPECT_FALSE(bInfoShown);
+    ScRoomInfo contents;
+    contents.contentsFollow = true;
+    Feed(Encode(contents));
+    EXPECT_FALSE(bInfoShown);
+
+    DialogForId(kScoreFormId)->Show();
+    Feed(Encode(ScLoginFail{"refused"}));
+    ProcessEvents();
+    EXPECT_EQ(Shown(), "");
+    EXPECT_EQ(nActiveForm, kScoreFormId);
+}
+
+// The avatar chooser is modal: while it is open a click on a free seat of the lobby (the
+// table's own window, drawn by the game) asks for no seat; once it is closed the same click
+// asks for that seat.
+TEST_F(LobbyOverTableTest, TheAvatarChooserHoldsTheLobbyBehindIt) {
+    table->NetStart();
+    pNetRoom->roomcount = 1;
+    pNetRoom->room = 0;
+    QWindow* lobby = forms_->Main().Window().windowHandle();
+    ASSERT_NE(lobby, nullptr);
+    ASSERT_NE(AvatarForm, nullptr);
+    const QPoint avatarButton(650, 578), freeSeat(100, 220);
+    QTest::mouseClick(lobby, Qt::LeftButton, {}, avatarButton);
+    ASSERT_TRUE(AvatarForm->isVisible());
+    EXPECT_TRUE(AvatarForm->isModal());
+    QTest::mouseClick(lobby, Qt::LeftButton, {}, freeSeat);
+    EXPECT_EQ(pNetRoom->owntable, -1);
+    EXPECT_FALSE(bInfoShown);
+
+    AvatarForm->reject();
+    QTest::mouseClick(lobby, Qt::LeftButton, {}, freeSeat);
+    EXPECT_EQ(pNetRoom->owntable, 0);
 }
 
 TEST_F(LobbyOverTableTest, TheBannerShowsTheProgramFoldersOwnPage) {

@@ -3,6 +3,7 @@
 // 100-byte record, the room list's single check, the table-partner dialog's fields.
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -14,6 +15,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "online/GameMsgServer.h"
@@ -27,10 +29,16 @@
 #include "platform/testing/NoticeQueue.h"
 #include "platform/testing/ScopedService.h"
 #include "shell/LobbyPanes.h"
+#include "ShellTestSupport.h"
 #include "shell/QtText.h"
 #include "testsupport/engine/HeadlessTable.h"
 
 namespace {
+
+// The list's three picture columns.
+constexpr int kColumnMember = 0;
+constexpr int kColumnTableState = 1;
+constexpr int kColumnAvatar = 2;
 
 UserItem Row(const char* name, int kind, int score) {
     UserItem row;
@@ -106,6 +114,18 @@ TEST_F(LobbyPanesTest, ATalkWindowRefusesAnEmptyLineAndReportsItsClose) {
     notices.DeliverAll(collector);
     ASSERT_EQ(collector.got.size(), 1u);
     EXPECT_EQ(collector.got[0], std::make_pair(WM_TALKCLOSED, std::string("bob")));
+}
+
+// A new talk window takes the keyboard in its input line: what the user types goes there.
+TEST_F(LobbyPanesTest, ANewTalkWindowTakesTheKeyboardInItsInputLine) {
+    ASSERT_TRUE(panes.OpenTalkWindow("bob"));
+    TTalkForm* form = panes.FindTalk("bob");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    EXPECT_EQ(QApplication::focusWidget(), form->Memo2);
+    QTest::keyClicks(QApplication::focusWidget(), "hi");
+    EXPECT_EQ(form->Memo2->toPlainText(), "hi");
+    panes.CloseTalkWindows();
 }
 
 TEST_F(LobbyPanesTest, SelectingARoomChecksItAlone) {
@@ -227,7 +247,82 @@ TEST_F(LobbyPanesTest, UserAndTableRecordsChangeTheirRowsAloneAsAWholeRedrawWoul
     panes.ListsChanged();
     EXPECT_EQ(incremental, Shown(*panes.ListView1));
     EXPECT_EQ(panes.ListView1->topLevelItem(9)->foreground(3).color(), QColor(255, 0, 0));
-    EXPECT_EQ(panes.ListView1->topLevelItem(7)->data(0, Qt::UserRole).toInt(), kImageSeated);
-    EXPECT_EQ(panes.ListView1->topLevelItem(0)->data(0, Qt::UserRole).toInt(), kImageStarted);
+    EXPECT_EQ(panes.ListView1->topLevelItem(7)->data(kColumnTableState, Qt::UserRole).toInt(),
+              kImageSeated);
+    EXPECT_EQ(panes.ListView1->topLevelItem(0)->data(kColumnTableState, Qt::UserRole).toInt(),
+              kImageStarted);
     InstallLobbyWindows(nullptr);
+}
+
+namespace {
+
+// The user list in a program folder of its own, where its pictures are.
+class UserListPicturesTest : public shelltest::ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ClearLobby();
+        std::strcpy(szMyName, "me");
+        panes = std::make_unique<QtLobbyWindows>(&main);
+    }
+    void TearDown() override {
+        panes.reset();
+        ClearLobby();
+        szMyName[0] = '\0';
+        ShellTest::TearDown();
+    }
+    QWidget main;
+    std::unique_ptr<QtLobbyWindows> panes;
+};
+
+UserItem PlacedRow(const char* name, int kind, int tableImage, int picture) {
+    UserItem row = Row(name, kind, 100);
+    row.tableImage = tableImage;
+    row.avatarImage = kAvatarImageBase + picture;
+    row.image = kind > 0 ? kImageMember : kImageNone;
+    return row;
+}
+
+// Pixels of a cell that differ from the cell's own background (its top-left corner).
+int InkIn(const QImage& list, const QRect& cell) {
+    const QRgb paper = list.pixel(cell.topLeft());
+    int ink = 0;
+    for (int y = cell.top(); y <= cell.bottom(); y++)
+        for (int x = cell.left(); x <= cell.right(); x++) ink += list.pixel(x, y) != paper;
+    return ink;
+}
+
+}  // namespace
+
+// Each row shows where its user is (in the lobby, seated, ready, playing), the user's picture,
+// and a listed member's mark: a player sees who is free to invite.
+TEST_F(UserListPicturesTest, EachRowShowsItsPlaceItsPictureAndTheMemberMark) {
+    Lobby.ListView1.rows = {PlacedRow("me", 0, kImageInLobby, 1), PlacedRow("seat", 0, kImageSeated, 8),
+                            PlacedRow("ready", 0, kImageStarted, 3), PlacedRow("play", 0, kImagePlaying, 12),
+                            PlacedRow("adm", 1, kImageInLobby, 6)};
+    panes->ListsChanged();
+    QTreeWidget& list = *panes->ListView1;
+    list.resize(400, 160);
+    const QImage shown = list.viewport()->grab().toImage();
+    SavePng(list.grab().toImage(), "lobby_user_icons");
+    const int rows = list.topLevelItemCount();
+    ASSERT_EQ(rows, 5);
+    std::vector<QImage> stateIcons;
+    for (int r = 0; r < rows; r++) {
+        QTreeWidgetItem* item = list.topLevelItem(r);
+        const QRect row = list.visualItemRect(item);
+        const auto cell = [&](int c) {
+            return QRect(list.header()->sectionViewportPosition(c), row.top(),
+                         list.header()->sectionSize(c), row.height());
+        };
+        const bool member = r == 4;
+        EXPECT_EQ(InkIn(shown, cell(kColumnMember)) > 0, member) << r;
+        EXPECT_GT(InkIn(shown, cell(kColumnTableState)), 10) << r;
+        EXPECT_GT(InkIn(shown, cell(kColumnAvatar)), 10) << r;
+        stateIcons.push_back(item->icon(kColumnTableState).pixmap(16, 16).toImage());
+    }
+    // The four places look different from each other; the fifth row is in the lobby again.
+    for (int a = 0; a < 4; a++)
+        for (int b = a + 1; b < 4; b++) EXPECT_NE(stateIcons[a], stateIcons[b]) << a << b;
+    EXPECT_EQ(stateIcons[0], stateIcons[4]);
 }

@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace art {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
@@ -80,6 +82,20 @@ QImage Finish(const QImage& painted, bool keyed, QColor ground) {
         }
     }
     return out;
+}
+
+void Star(QPainter& p, QPointF c, double outer, double inner, int points, const QColor& colour) {
+    QPainterPath star;
+    for (int i = 0; i < points * 2; ++i) {
+        const double a = M_PI * i / points - M_PI / 2;
+        const double rad = i % 2 == 0 ? outer : inner;
+        QPointF pt(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
+        if (i == 0) star.moveTo(pt);
+        else star.lineTo(pt);
+    }
+    star.closeSubpath();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(star, colour);
 }
 
 }  // namespace art

@@ -27,6 +27,9 @@ void FitText(QPainter& p, const QRectF& box, const QString& text, const QColor& 
 void Plate(QPainter& p, const QRectF& r, const QColor& light, const QColor& dark,
            double radius);
 
+// A filled star of 'points' points around c, its tips at 'outer', its notches at 'inner'.
+void Star(QPainter& p, QPointF c, double outer, double inner, int points, const QColor& colour);
+
 // A transparent ARGB picture to paint on.
 QImage NewCanvas(int width, int height);
 

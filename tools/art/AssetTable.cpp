@@ -255,6 +255,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\NetForm\\next.bmp", 0, 0, 5 * 64, 26, 5, 1, Art::Button, ButtonRound, u8"网站", K, false},
     {"Graphic\\NetForm\\Close.bmp", 0, 0, 5 * 64, 26, 5, 1, Art::Button, ButtonRound, u8"退出", K, false},
     {"Graphic\\NetForm\\autoadd.bmp", 0, 0, 5 * 64, 26, 5, 1, Art::Button, ButtonRound, u8"找座", K, false},
+    {"Graphic\\NetForm\\UserMarks.bmp", 0, 0, 5 * 16, 16, 5, 1, Art::UserMarks, 0, "", K, false},
     {"Graphic\\NetForm\\btavatar.bmp", 0, 0, 5 * 80, 30, 5, 1, Art::Button, ButtonRound, u8"换头像", K, false},
 };
 

@@ -55,6 +55,7 @@ enum class Art {
     ExitWindow,      // the exit window's picture
     CornerMask,      // the exit window's corner mask (family index 1..4)
     Forbid,          // the forbidden-choice mark
+    UserMarks,       // the user list's marks: member, in the lobby, seated, ready, playing
     Count
 };
 

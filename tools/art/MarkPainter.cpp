@@ -75,20 +75,6 @@ const LabelColours kLabels[] = {
     {QColor(130, 84, 46), QColor(80, 48, 22), QColor(252, 232, 160)},
 };
 
-void Star(QPainter& p, QPointF c, double outer, double inner, int points, const QColor& colour) {
-    QPainterPath star;
-    for (int i = 0; i < points * 2; ++i) {
-        const double a = M_PI * i / points - M_PI / 2;
-        const double rad = i % 2 == 0 ? outer : inner;
-        QPointF pt(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
-        if (i == 0) star.moveTo(pt);
-        else star.lineTo(pt);
-    }
-    star.closeSubpath();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillPath(star, colour);
-}
-
 void Blossom(QPainter& p, QPointF c, double r, const QColor& colour) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -16,7 +16,7 @@ const Painter kPainters[] = {
     PaintCenterPlate, PaintTurnArrow, PaintFlowerBox, PaintEffect, PaintSparkle, PaintPointer,
     PaintMouseCursor, PaintPortrait, PaintPortraitStrip, PaintFaceStrip,
     PaintSeatFigure, PaintLobbyTable,
-    PaintSeatMarker, PaintExitWindow, PaintCornerMask, PaintForbid,
+    PaintSeatMarker, PaintExitWindow, PaintCornerMask, PaintForbid, PaintUserMarks,
 };
 static_assert(std::size(kPainters) == static_cast<std::size_t>(Art::Count),
               "one painter per kind of picture");

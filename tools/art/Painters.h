@@ -67,4 +67,7 @@ void PaintLobbyTable(QPainter& p, const AssetFile& f);
 void PaintSeatMarker(QPainter& p, const AssetFile& f);
 void PaintForbid(QPainter& p, const AssetFile& f);
 
+// The lobby user list's marks (UserMarkPainter.cpp).
+void PaintUserMarks(QPainter& p, const AssetFile& f);
+
 }  // namespace art
