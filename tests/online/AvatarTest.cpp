@@ -22,7 +22,7 @@
 #include "online/Lobby.h"
 #include "online/NetRoom.h"
 #include "platform/Md5.h"
-#include "tests/online/RawClient.h"
+#include "testsupport/online/RawClient.h"
 #include "tests/support/PngWriter.h"
 #include "tests/online/ServerBench.h"
 #include "testsupport/graphics/TestGif.h"
