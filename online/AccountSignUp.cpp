@@ -84,7 +84,7 @@ void TDataModule1::ShowSignUpReply() {
     EndSignUp(nullptr);
     if (!answer.text) return;
     platform::ShowMessage(answer.text, answer.caption, platform::MbIcon::Information);
-    if (answer.created && pLoginForm) pLoginForm->Show();
+    if (answer.created && pLoginForm && pRegForm) pLoginForm->ShowSignedUp(pRegForm->AccountName());
 }
 
 void TDataModule1::ClientSocket2Disconnect() {

@@ -116,6 +116,12 @@ void CLoginForm::Show() {
     Redraw();
 }
 
+void CLoginForm::ShowSignedUp(std::string_view gbkName) {
+    SetName(gbkName);
+    FocusOn(PassEdit);
+    Show();
+}
+
 int CLoginForm::OnLButtonDown(int px, int py) {
     const int index = buttons.MouseDown(px, py);
     if (NameEdit->MouseDown(px, py))

@@ -34,6 +34,9 @@ public:
     void SetPos(int x, int y) override;
     // Empties the password and becomes the active dialog.
     void Show() override;
+    // After a successful sign-up: shows the new account's name, with the focus in the empty
+    // password edit.
+    void ShowSignedUp(std::string_view gbkName);
     int OnLButtonDown(int x, int y) override;
     int OnMouseMove(int x, int y) override;
     int OnLButtonUp(int x, int y) override;

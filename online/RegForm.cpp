@@ -178,9 +178,11 @@ void CRegForm::SetStatus(const char* gbkText) {
     StatusLabel.visible = 1;
 }
 
+std::string CRegForm::AccountName() const { return Text(NameEdit); }
+
 RegRequestBytes CRegForm::BuildRequest() const {
     RegRequest request;
-    request.name = Text(NameEdit);
+    request.name = AccountName();
     request.password = Text(PassEdit);
     request.mail = Text(MailEdit);
     request.male = MaleBox->checked != 0;

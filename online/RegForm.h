@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "online/RegRequest.h"
@@ -43,6 +44,8 @@ public:
     void SetStatus(const char* gbkText);
     // The request from the dialog's fields.
     RegRequestBytes BuildRequest() const;
+    // The account name as typed.
+    std::string AccountName() const;
 
     CDxEdit* NameEdit;
     CDxEdit* PassEdit;

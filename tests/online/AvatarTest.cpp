@@ -23,7 +23,7 @@
 #include "online/NetRoom.h"
 #include "platform/Md5.h"
 #include "platform/Path.h"
-#include "tests/online/RawClient.h"
+#include "testsupport/online/RawClient.h"
 #include "tests/support/PngWriter.h"
 #include "tests/online/ServerBench.h"
 #include "testsupport/graphics/TestGif.h"

@@ -153,6 +153,10 @@ TEST_F(SignUpTest, TheRequestCarriesTheFieldsAndTheOneByteAnswerIsShown) {
     EXPECT_EQ(bench.Boxes().Last().text, "注册帐号成功");
     EXPECT_EQ(bench.Boxes().Last().caption, "Info");
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
+    // The login dialog holds the new name, ready for its password.
+    EXPECT_EQ(pLoginForm->NameText(), "newname");
+    EXPECT_EQ(pLoginForm->PasswordText(), "");
+    EXPECT_EQ(pLoginForm->FocusEdit, pLoginForm->PassEdit);
     EXPECT_TRUE(reg->buttons.GetButton(CRegForm::kSubmit)->enabled);
     EXPECT_FALSE(reg->StatusLabel.visible);
     EXPECT_EQ(SignUp().CurrentState(), ScriptedSocket::State::Closed);  // closed after the answer

@@ -167,7 +167,9 @@ TEST(EndToEnd, ASignUpRoundTrip) {
     ASSERT_TRUE(Pump([&] { return !b.Boxes().Shown().empty(); }));
     EXPECT_EQ(b.Boxes().Last().text, "注册帐号成功");
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
+    EXPECT_EQ(pLoginForm->NameText(), "新来的");
     EXPECT_TRUE(s.server.HasAccount("新来的"));
+    EXPECT_EQ(s.server.PictureOf("新来的"), 7);  // a man's picture
     EXPECT_FALSE(b.link->ClientSocket2.Active());
 
     // The same name again is taken.

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "online/GameMsgServer.h"
-#include "tests/online/RawClient.h"
+#include "testsupport/online/RawClient.h"
 #include "tools/testserver/TestServer.h"
 
 using namespace testserver;
@@ -86,6 +86,27 @@ TEST_F(LobbyServer, RoomCountsFollowUsersEnteringAndLeaving) {
     CodecClient c(server.GamePort());
     c.LogIn("玩家乙", "1234");
     EXPECT_EQ(Read<ScRoomUserCount>(c.Expect(SC_ROOM_USERCOUNT)).count, 1);
+}
+
+// Every user's server line follows the server's count as users log in and off, in a room or
+// not yet in one.
+TEST_F(LobbyServer, TheServerCountReachesEveryUserAtEachLoginAndLogoff) {
+    auto inRoom = Enter("tester", "secret");
+    auto listOnly = std::make_unique<CodecClient>(server.GamePort());
+    listOnly->LogIn("玩家甲", "1234");
+    ASSERT_TRUE(listOnly->Expect(SC_ROOM_LIST_END));
+    const auto expect = [](CodecClient& c, int count) {
+        EXPECT_EQ(Read<ScServerUserCount>(c.Expect(SC_SERVER_USERCOUNT)).count, count);
+    };
+    expect(*inRoom, 2);
+    auto third = Enter("玩家乙", "1234", 1);
+    expect(*inRoom, 3);
+    expect(*listOnly, 3);
+    third->Send(Encode(CsLogoff{}));
+    expect(*inRoom, 2);
+    expect(*listOnly, 2);
+    listOnly.reset();  // the connection closes
+    expect(*inRoom, 1);
 }
 
 TEST_F(LobbyServer, ARefusedRoomSendsOnlyTheRefusal) {

@@ -12,9 +12,10 @@
 
 #include "online/GameMsgClient.h"
 #include "online/GameMsgServer.h"
+#include "online/Lobby.h"
 #include "online/NetRoom.h"
 #include "tests/online/LinkPlayer.h"
-#include "tests/online/RawClient.h"
+#include "testsupport/online/RawClient.h"
 #include "tests/online/RecordPerson.h"
 #include "tests/online/ServerBench.h"
 #include "tests/online/TableCompare.h"
@@ -51,8 +52,9 @@ struct CodecPerson {
     int seat;
     int handEnds = 0;
     int changes[4] = {};                   // each seat's point changes, summed over the hands
+    int wins[4] = {};                      // each seat's wins over the hands
     ScTableUserInfo seats;                 // the last seat records
-    std::map<std::string, int> listed;     // the room's user records: score by name
+    std::map<std::string, ScUserInfo> listed;  // the room's last user record of each name
 
     CodecPerson(std::uint16_t port, int table, int chair) : client(port), seat(chair) {
         client.LogIn("玩家甲", "1234");
@@ -87,12 +89,13 @@ struct CodecPerson {
             case SC_HAND_END:
                 if (!Decode(r.data(), &end)) return;
                 handEnds += end.kind == ScHandEnd::kResult;
+                if (end.kind == ScHandEnd::kResult && end.win && end.winner >= 0 && end.winner < 4) wins[end.winner]++;
                 if (end.kind == ScHandEnd::kReveal)
                     for (int s = 0; s < 4; s++) changes[s] += end.reveal[s].change;
                 return;
             case SC_TABLE_USERINFO: Decode(r.data(), &seats); return;
             case SC_USER_INFO:
-                if (Decode(r.data(), &user)) listed[user.name] = user.score;
+                if (Decode(r.data(), &user)) listed[user.name] = user;
                 return;
             default: return;
         }
@@ -160,7 +163,8 @@ TEST(RoomHands, TwoPeopleSitDownStartAndPlayAHandWithTwoRobots) {
 }
 
 // Three hands in a row: each person's score goes on from the account's own from hand to hand,
-// the robots keep their names, and the room's user records follow the scores.
+// the robots keep their names, and the room's user records follow the scores, the games played
+// and the wins, at the scripted person and in the client's user list.
 TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
     ServerBench s(RoomServer(0));
     CMj& t = *s.bench->table;
@@ -176,8 +180,9 @@ TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
         // The room's record of the person follows the hand's scores.
         EXPECT_TRUE(Pump([&] {
             other.Poll();
-            return other.listed["玩家甲"] == 1200 + other.changes[1];
-        }, 3000)) << other.listed["玩家甲"] << " vs " << 1200 + other.changes[1];
+            return other.listed["玩家甲"].score == 1200 + other.changes[1] &&
+                   other.listed["tester"].games == hand;
+        }, 3000)) << other.listed["玩家甲"].score << " vs " << 1200 + other.changes[1];
         for (int k = 0; k < 4; k++) {
             const CMjPlayer& p = t.Player[t.ServerSeatToLocal(k)];
             EXPECT_EQ(other.seats.seats[k].name, names[k]) << "seat " << k;
@@ -185,7 +190,25 @@ TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
             EXPECT_EQ(std::string(p.name), names[k]) << "seat " << k;
             EXPECT_EQ(p.score, start[k] + other.changes[k]) << "seat " << k;
         }
-        EXPECT_EQ(other.listed["tester"], 1000 + other.changes[0]);
+        EXPECT_EQ(other.listed["tester"].score, 1000 + other.changes[0]);
+        // The accounts' games and wins: 玩家甲 came with 30 games and 12 wins, tester with none.
+        const struct {
+            const char* name;
+            int seat, games, wins;
+        } people[] = {{"tester", 0, 0, 0}, {"玩家甲", 1, 30, 12}};
+        for (const auto& p : people) {
+            SCOPED_TRACE(p.name);
+            EXPECT_EQ(other.listed[p.name].games, p.games + hand);
+            EXPECT_EQ(other.listed[p.name].wins, p.wins + other.wins[p.seat]);
+            const UserItem* item = nullptr;
+            EXPECT_TRUE(Pump([&] {
+                item = Lobby.ListView1.Find(p.name);
+                return item && item->info.games == p.games + hand;
+            }, 3000));
+            if (item) {
+                EXPECT_EQ(item->info.wins, p.wins + other.wins[p.seat]);
+            }
+        }
     }
     s.server.WithRooms([&](testserver::Rooms* rooms) {
         EXPECT_EQ(rooms->User(rooms->Table(0, 4)->seats[1].conn)->account.score, 1200 + other.changes[1]);

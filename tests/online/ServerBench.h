@@ -2,7 +2,7 @@
 // with a presentation of the test's), its dialogs and the link on Qt's sockets, in a program
 // folder of its own whose Dirconfig.ini and Network.cfg name the server's ports.  The server's
 // tables run on a virtual clock: robots' pauses and answer time-outs pass only as the test
-// paces them.
+// paces them; it keeps its transcript for the test to read.
 #pragma once
 
 #include <filesystem>
@@ -23,7 +23,7 @@ public:
 
     explicit ServerBench(testserver::ServerOptions options = {}, TablePresentation* presentation = nullptr,
                          const Folder& prepareFolder = {})
-        : server(OnClock(options, tableClock)), installed_(&factory_) {
+        : server(BenchOptions(options, tableClock)), installed_(&factory_) {
         std::string error;
         started = server.Start(&error);
         EXPECT_TRUE(started) << error;
@@ -66,9 +66,11 @@ public:
     std::unique_ptr<OnlineBench> bench;
 
 private:
-    static testserver::ServerOptions OnClock(testserver::ServerOptions options,
-                                             platform::testing::VirtualClock& clock) {
+    // The tables on the bench's clock, the transcript kept.
+    static testserver::ServerOptions BenchOptions(testserver::ServerOptions options,
+                                                  platform::testing::VirtualClock& clock) {
         options.table.clock = [&clock] { return static_cast<long long>(clock.Now()); };
+        options.keepTranscript = true;
         return options;
     }
 

@@ -22,7 +22,7 @@
 #include "online/RegRequest.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/testserver/FuzzSeeds.h"
-#include "tests/online/RawClient.h"
+#include "testsupport/online/RawClient.h"
 #include "tools/testserver/TestServer.h"
 
 using namespace testserver;
@@ -90,6 +90,7 @@ TEST_F(ServerTest, LogsAUserInAndWritesBothDirectionsToTheTranscript) {
     const std::filesystem::path transcript = testsupport::ScratchFolder("server") / "transcript.txt";
     ServerOptions options;
     options.transcriptFile = transcript.string();
+    options.keepTranscript = true;
     options.rooms.clear();  // the login alone
     StartServer(options);
     RawClient client(Server().GamePort());
@@ -110,6 +111,49 @@ TEST_F(ServerTest, LogsAUserInAndWritesBothDirectionsToTheTranscript) {
     std::string first;
     std::getline(file, first);
     EXPECT_EQ(first, entries[0].Line());
+}
+
+// Unasked, the server keeps no record of what it serves; a transcript file alone takes every
+// line as it comes and nothing stays in memory.
+TEST_F(ServerTest, OnlyAnAskedForTranscriptKeepsTheRecords) {
+    const std::filesystem::path transcript = testsupport::ScratchFolder("server-file") / "transcript.txt";
+    for (const std::string& file : {std::string(), transcript.string()}) {
+        SCOPED_TRACE(file);
+        ServerOptions options;
+        options.transcriptFile = file;
+        StartServer(options);
+        RawClient client(Server().GamePort());
+        client.Send(LoginRecord("tester", "secret"));
+        EXPECT_EQ(client.Receive(kGameMsgSize)[0], char(SC_LOGIN_SUCCESS));
+        client.Send(Bytes(Encode(CsLogoff{})));
+        EXPECT_TRUE(client.ClosedWithin(3000));
+        EXPECT_TRUE(Server().TranscriptEntries().empty());
+    }
+    std::ifstream file(transcript);
+    int lines = 0;
+    for (std::string line; std::getline(file, line);) lines++;
+    EXPECT_GT(lines, 3);  // the login, its answer, the room list, the logoff
+}
+
+// A table a login seated its person at goes once the person has logged off before its hand
+// began: the tables do not grow with the logins.
+TEST_F(ServerTest, ALoginsTableGoesWhenItsPersonLogsOffBetweenHands) {
+    ServerOptions options;
+    options.seatOnLogin = true;
+    StartServer(options);
+    TableView view;
+    int seat = 0;
+    {
+        onlinetest::CodecClient client(Server().GamePort());
+        client.LogIn("tester", "secret");
+        ASSERT_TRUE(client.Expect(SC_ENTER_TABLE));
+        EXPECT_TRUE(Server().TableViewOf("tester", &view, &seat));
+        client.Send(Encode(CsLogoff{}));
+    }
+    for (int i = 0; i < 100 && Server().OpenConnections() > 0; i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    Server().AdvanceTables([] {});
+    EXPECT_FALSE(Server().TableViewOf("tester", &view, &seat));
 }
 
 TEST_F(ServerTest, ARefusalIsAnsweredAndTheConnectionCloses) {
@@ -190,15 +234,21 @@ TEST_F(ServerTest, TheSignUpAnswerIsChosenAndNeedNotCreateTheAccount) {
     EXPECT_FALSE(Server().HasAccount("其他人"));
 }
 
-// The sign-up takes the names a login could use: 4 to 12 bytes of whole GBK characters and
-// visible ASCII; other names are refused and create no account.
-TEST_F(ServerTest, TheSignUpRefusesNamesTheLoginCouldNotUse) {
+// The sign-up takes the names and passwords a login could use, as the sign-up dialog checks
+// them: names of 4 to 12 bytes of whole GBK characters and visible ASCII, passwords of 4 to 12
+// bytes; others are refused and create no account.
+TEST_F(ServerTest, TheSignUpRefusesNamesAndPasswordsTheLoginCouldNotUse) {
     StartServer();
     const struct {
         std::string name;
         int reply;
+        std::string password = "pw1234";
     } cases[] = {
         {"新玩家丙", kRegOk},
+        {"短密码", kRegNotCreated, "abc"},
+        {"空密码", kRegNotCreated, ""},
+        {"四字密码", kRegOk, "abcd"},
+        {"长密码", kRegOk, "abcdefghijkl"},
         {"abcd", kRegOk},
         {"abc", kRegNotCreated},
         {"abcdefghijklm", kRegNotCreated},
@@ -211,10 +261,27 @@ TEST_F(ServerTest, TheSignUpRefusesNamesTheLoginCouldNotUse) {
     };
     for (const auto& c : cases) {
         RawClient client(Server().RegPort());
-        const RegRequestBytes bytes = EncodeRegRequest(RegRequest{c.name, "pw1234", "a@b.c", true, "", ""});
+        const RegRequestBytes bytes = EncodeRegRequest(RegRequest{c.name, c.password, "a@b.c", true, "", ""});
         client.Send(std::string(bytes.begin(), bytes.end()));
         EXPECT_EQ(client.Receive(2, 1000), std::string(1, char(c.reply))) << c.name;
         EXPECT_EQ(Server().HasAccount(c.name), c.reply == kRegOk) << c.name;
+    }
+}
+
+// A new account shows the first picture of its sex: 7 to 12 are men, 1 to 6 women.
+TEST_F(ServerTest, ASignedUpAccountHasTheDefaultPictureOfItsSex) {
+    StartServer();
+    const struct {
+        const char* name;
+        bool male;
+        int picture;
+    } cases[] = {{"男玩家", true, 7}, {"女玩家", false, 1}};
+    for (const auto& c : cases) {
+        RawClient client(Server().RegPort());
+        const RegRequestBytes bytes = EncodeRegRequest(RegRequest{c.name, "pw1234", "a@b.c", c.male, "", ""});
+        client.Send(std::string(bytes.begin(), bytes.end()));
+        EXPECT_EQ(client.Receive(2, 1000), std::string(1, char(kRegOk))) << c.name;
+        EXPECT_EQ(Server().PictureOf(c.name), c.picture) << c.name;
     }
 }
 

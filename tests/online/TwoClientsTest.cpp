@@ -77,7 +77,9 @@ bool ServerSent(const testserver::TestServer& server, int type) {
 }  // namespace
 
 TEST(TwoClients, MeetInTheLobbyChatTalkInviteAndSitAtOneTable) {
-    testserver::TestServer server;
+    testserver::ServerOptions options;
+    options.keepTranscript = true;
+    testserver::TestServer server(options);
     ASSERT_TRUE(server.Start());
     const fs::path a = ClientFolder("a", server.GamePort());
     const fs::path b = ClientFolder("b", server.GamePort());

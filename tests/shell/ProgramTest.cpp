@@ -131,7 +131,9 @@ TEST_F(ProgramTest, AStartThatEndsEarlyHoldsNothing) {
 // A launcher's "NetWork" start against the loopback test server: no start notice, the window
 // hidden until the login went through, and closing it (after the exit window) logs off.
 TEST_F(ProgramTest, NetworkStartLogsInShowsTheWindowAndLogsOffOnClose) {
-    testserver::TestServer server;
+    testserver::ServerOptions options;
+    options.keepTranscript = true;
+    testserver::TestServer server(options);
     std::string error;
     ASSERT_TRUE(server.Start(&error)) << error;
     platform::QtSocketFactory sockets;

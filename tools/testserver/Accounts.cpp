@@ -69,6 +69,8 @@ std::string FormatAccounts(const std::vector<Account>& accounts) {
     return out.str();
 }
 
+int DefaultPicture(int sex) { return sex == 1 ? 7 : 1; }
+
 std::vector<Account> DefaultAccounts() {
     auto user = [](const char* name, const char* password, int sex, int kind, int picture,
                    int score, int games, int wins, int escapes, int id) {

@@ -35,6 +35,10 @@ bool LoadAccounts(const std::string& path, std::vector<Account>* accounts, std::
 // The text of an account file holding these accounts.
 std::string FormatAccounts(const std::vector<Account>& accounts);
 
+// The picture a new account of a sex gets: the first of the sex's pictures (1..6 female, 7..12
+// male).
+int DefaultPicture(int sex);
+
 // The accounts the server knows without a file: ordinary users, an administrator, a super
 // player, and users with custom avatars.
 std::vector<Account> DefaultAccounts();

@@ -77,10 +77,11 @@ LobbyUser* Rooms::FindByName(const std::string& name) {
 void Rooms::OnLogin(int conn, const Account& account) {
     Operation op(*this);
     users_[conn] = LobbyUser{conn, account};
+    ToEveryone(ServerCountRecord(), conn);
     Post(conn, Encode(ScRoomListBegin{RoomCount(), serverName_}));
     for (int r = 0; r < RoomCount(); r++) Post(conn, Encode(ScRoomAdd{r, config_[r].name}));
     for (int r = 0; r < RoomCount(); r++) Post(conn, Encode(ScRoomUserCount{r, UsersIn(r)}));
-    Post(conn, Encode(ScServerUserCount{static_cast<std::int32_t>(users_.size())}));
+    Post(conn, ServerCountRecord());
     Post(conn, Encode(ScRoomListEnd{}));
 }
 
@@ -90,6 +91,7 @@ void Rooms::OnGone(int conn) {
     if (!u) return;
     LeaveRoom(*u);
     users_.erase(conn);
+    ToEveryone(ServerCountRecord());
 }
 
 bool Rooms::OnRecord(int conn, const std::uint8_t* record) {
@@ -127,10 +129,16 @@ int Rooms::UsersIn(int room) const {
     return count;
 }
 
+GameMsg Rooms::ServerCountRecord() const {
+    return Encode(ScServerUserCount{static_cast<std::int32_t>(users_.size())});
+}
+
 // Every user's room list follows a room's count.
-void Rooms::BroadcastRoomCount(int room) {
-    const GameMsg record = Encode(ScRoomUserCount{room, UsersIn(room)});
-    for (const auto& [conn, u] : users_) Post(conn, record);
+void Rooms::BroadcastRoomCount(int room) { ToEveryone(Encode(ScRoomUserCount{room, UsersIn(room)})); }
+
+void Rooms::ToEveryone(const GameMsg& record, int except) {
+    for (const auto& [conn, u] : users_)
+        if (conn != except) Post(conn, record);
 }
 
 // --- Records ------------------------------------------------------------------------------
@@ -346,11 +354,13 @@ void Rooms::SetInGame(int room, int table, bool ingame) {
     ToRoom(room, TableRecord(room, table, false));
 }
 
-void Rooms::SetScore(int conn, int score) {
+void Rooms::SetStanding(int conn, const Account& standing) {
     Operation op(*this);
     LobbyUser* u = FindUser(conn);
     if (!u) return;
-    u->account.score = score;
+    u->account.score = standing.score;
+    u->account.games = standing.games;
+    u->account.wins = standing.wins;
     if (u->room >= 0) ToRoom(u->room, UserRecord(*u, ScUserInfo::kUpdate));
 }
 

@@ -59,9 +59,11 @@ public:
     using SendFn = std::function<void(int conn, const GameMsg& record)>;
     Rooms(std::vector<RoomConfig> rooms, std::string serverName, int minFan, SendFn send);
 
-    // A user logged in on a connection: the room list goes out.
+    // A user logged in on a connection: the room list goes out, and every other user's server
+    // line gets the new count.
     void OnLogin(int conn, const Account& account);
-    // The connection closed or logged off: the user leaves its table and room.
+    // The connection closed or logged off: the user leaves its table and room, and every user's
+    // server line gets the new count.
     void OnGone(int conn);
     // A record of a logged-in user; false when it is not a lobby record.
     bool OnRecord(int conn, const std::uint8_t* record);
@@ -80,8 +82,9 @@ public:
     // the records of the operation that called them have gone out.
     std::function<void(int room, int table)> onTableStart;
     void SetInGame(int room, int table, bool ingame);
-    // A hand ended: the user's new score, and its update record to the user's room.
-    void SetScore(int conn, int score);
+    // A hand ended: the user's new score, games and wins (from `standing`), and its update
+    // record to the user's room.
+    void SetStanding(int conn, const Account& standing);
     // A user entered a room (after SC_ROOM_INFO "entered"): the hand play may give a lost
     // running hand back, and seats the user again with SeatAgain (its table records are the
     // hand play's; the room is told).
@@ -115,7 +118,9 @@ private:
     GameMsg TableUsersRecord(int room, int table) const;
     GameMsg StartsRecord(int room, int table) const;
     int UsersIn(int room) const;
+    GameMsg ServerCountRecord() const;
     void BroadcastRoomCount(int room);
+    void ToEveryone(const GameMsg& record, int except = kNoConnection);
     void ToRoom(int room, const GameMsg& record);
     void ToTable(int room, int table, const GameMsg& record);
     void BroadcastSeat(const LobbyUser& u, int room, int table);

@@ -11,14 +11,17 @@ namespace {
 
 std::string Bytes(const GameMsg& msg) { return std::string(msg.begin(), msg.end()); }
 
-constexpr std::size_t kMinNameBytes = 4;
-constexpr std::size_t kMaxNameBytes = 12;
+// Names and passwords are 4 to 12 bytes long, as the sign-up dialog and the login check them.
+constexpr std::size_t kMinBytes = 4;
+constexpr std::size_t kMaxBytes = 12;
 
-// The answer to a sign-up's name: the login's 4 to 12 bytes, of whole GBK characters and
-// visible ASCII (no control bytes, and no blank or leading '#', which the account file would
-// read as a field's end or a comment).
+bool LengthOk(const std::string& text) { return text.size() >= kMinBytes && text.size() <= kMaxBytes; }
+
+// The answer to a sign-up's name: the login's length, of whole GBK characters and visible
+// ASCII (no control bytes, and no blank or leading '#', which the account file would read as a
+// field's end or a comment).
 int NameReply(const std::string& name) {
-    if (name.size() < kMinNameBytes || name.size() > kMaxNameBytes) return kRegNotCreated;
+    if (!LengthOk(name)) return kRegNotCreated;
     if (name[0] == '#') return kRegForbiddenCharacters;
     for (std::size_t pos = 0; pos < name.size();) {
         const std::size_t n = platform::GbkCharLength(name.data(), name.size(), pos);
@@ -87,7 +90,8 @@ void TestServer::OnLogin(Connection& c, const std::uint8_t* record) {
         rooms_->OnLogin(c.id, account);
 }
 
-// One answer byte; an answer of 1 creates the account when the server is told to.  A name
+// One answer byte; an answer of 1 creates the account, with its sex's default picture, when the
+// server is told to.  A name or password the sign-up dialog would refuse is not created; a name
 // that has an account already is answered as taken: a success would not be true.
 void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     if (const HostileCase* hostile = CaseFor(HostileWhen::kForSignUp)) {
@@ -97,12 +101,14 @@ void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     const RegRequest request = DecodeRegRequest(reinterpret_cast<const std::uint8_t*>(bytes.data()));
     int reply = options_.regReply;
     if (reply == kRegOk) reply = NameReply(request.name);
+    if (reply == kRegOk && !LengthOk(request.password)) reply = kRegNotCreated;
     if (reply == kRegOk && HasAccount(request.name)) reply = kRegNameTaken;
     if (reply == kRegOk && options_.regCreatesAccount) {
         Account account;
         account.name = request.name;
         account.password = request.password;
         account.sex = request.male ? 1 : 0;
+        account.picture = DefaultPicture(account.sex);
         std::lock_guard<std::mutex> lock(mutex_);
         accounts_.push_back(account);
     }

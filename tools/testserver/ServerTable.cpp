@@ -52,6 +52,10 @@ ServerTable::~ServerTable() = default;
 std::uint8_t ServerTable::Index(const tagMj& tile) { return TileToIndex(tile); }
 
 bool ServerTable::HasPerson(int seat) const { return seats_[seat]->status == 1; }
+bool ServerTable::Deserted() const {
+    return !running_ && std::none_of(std::begin(seats_), std::end(seats_),
+                                     [](const auto& s) { return s->status == 1; });
+}
 int ServerTable::Score(int seat) const { return seats_[seat]->score; }
 bool ServerTable::IsRobot(int seat) const { return seats_[seat]->status != 1; }
 

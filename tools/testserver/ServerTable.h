@@ -106,11 +106,15 @@ public:
 
     TableView View() const;
     bool HasPerson(int seat) const;
+    // Nobody sits at the table, and no hand runs there that a person who lost it could come
+    // back to.
+    bool Deserted() const;
     int Score(int seat) const;
     // Called after every sync point (an SC_YOUR_TURN or SC_DISCARD sent), with the view.
     std::function<void(const TableView&)> onSyncPoint;
-    // Called when a hand has ended and its scores went out.
-    std::function<void()> onHandEnd;
+    // Called when a hand has ended and its scores went out, with the winner's seat (-1: a
+    // drawn hand).
+    std::function<void(int winner)> onHandEnd;
 
 private:
     struct Seat;
@@ -159,7 +163,7 @@ private:
     void Win(int winner, const tagMj& tile, int kind, int discarder);
     void DrawnHand();
     void SendReveal(const int change[kTableSeats]);
-    void EndHand();
+    void EndHand(int winner);
     void SendRestore(int seat);
 
     // Pace.

@@ -56,7 +56,7 @@ void ServerTable::Win(int winner, const tagMj& tile, int kind, int discarder) {
     for (int k = 0; k < kMsgFanFlags; k++) result.fanFlags[k] = scorer_.fan[k] ? 1 : 0;
     for (int k = 0; k < kMsgExtraFlags; k++) result.extraFlags[k] = scorer_.exfan[k] ? 1 : 0;
     SendAll(Encode(result));
-    EndHand();
+    EndHand(winner);
 }
 
 void ServerTable::DrawnHand() {
@@ -67,7 +67,7 @@ void ServerTable::DrawnHand() {
     ScHandEnd result;
     result.kind = ScHandEnd::kResult;
     SendAll(Encode(result));
-    EndHand();
+    EndHand(-1);
 }
 
 void ServerTable::SendReveal(const int change[kTableSeats]) {
@@ -84,7 +84,7 @@ void ServerTable::SendReveal(const int change[kTableSeats]) {
 }
 
 // Scores go out; the dealer moves on; the next hand waits for the people's start.
-void ServerTable::EndHand() {
+void ServerTable::EndHand(int winner) {
     running_ = false;
     handsPlayed_++;
     SendUserInfo();
@@ -92,7 +92,7 @@ void ServerTable::EndHand() {
     if (dealer_ == 0) wind_ = wind_ % 4 + 1;
     for (auto& s : seats_) s->started = false;
     wait_ = Wait::kStart;
-    if (onHandEnd) onHandEnd();
+    if (onHandEnd) onHandEnd(winner);
 }
 
 // The running hand as the person at `seat` needs it: the table and hands, then the rivers.

@@ -2,6 +2,8 @@
 // started (robots in the empty chairs), or with the option a person seated at a table of their
 // own with three robots after the login; the records of a seated person, a lost connection, and
 // the restore of a running hand (at the entry into the table's room, or at the next login).
+#include <algorithm>
+
 #include "online/GameMsgClient.h"
 #include "tools/testserver/Connection.h"
 
@@ -22,7 +24,6 @@ void TestServer::TableLink::SendTo(int seat, const GameMsg& record) {
 }
 
 constexpr int kUserSeat = 0;
-constexpr int kDefaultPicture = 7;
 
 // A person who left a running hand gets it back; anyone else gets a new table.
 void TestServer::SeatAfterLogin(Connection& c) {
@@ -35,7 +36,7 @@ void TestServer::SeatAfterLogin(Connection& c) {
             c.table = link->table;
             c.seat = s;
             link->table->RestoreUser(s);
-            if (!link->table->HasPerson(s)) link->table->SeatUser(s, c.name, true, kDefaultPicture);
+            if (!link->table->HasPerson(s)) link->table->SeatUser(s, c.name, true, DefaultPicture(1));
             return;
         }
     }
@@ -45,7 +46,7 @@ void TestServer::SeatAfterLogin(Connection& c) {
     link.names[kUserSeat] = c.name;
     c.table = link.table;
     c.seat = kUserSeat;
-    link.table->SeatUser(kUserSeat, c.name, true, kDefaultPicture, score);
+    link.table->SeatUser(kUserSeat, c.name, true, DefaultPicture(1), score);
 }
 
 TestServer::TableLink& TestServer::NewTable(const TableOptions& options) {
@@ -53,23 +54,29 @@ TestServer::TableLink& TestServer::NewTable(const TableOptions& options) {
     TableLink& link = *tables_.back();
     link.owned = std::make_unique<ServerTable>(options, &link);
     link.table = link.owned.get();
-    link.table->onHandEnd = [this, &link] { CarryScores(link); };
+    link.table->onHandEnd = [this, &link](int winner) { CarryResults(link, winner); };
     return link;
 }
 
-// A hand's scores are the people's own: their accounts and the room's user records follow.
-void TestServer::CarryScores(const TableLink& link) {
+// A hand's results are the people's own: each counts one game more, the winner one win more,
+// and the scores are the table's; their accounts and the room's user records follow.
+void TestServer::CarryResults(const TableLink& link, int winner) {
     for (int s = 0; s < kTableSeats; s++) {
         if (link.names[s].empty()) continue;
-        const int score = link.table->Score(s);
+        Account standing;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             for (Account& a : accounts_)
-                if (a.name == link.names[s]) a.score = score;
+                if (a.name == link.names[s]) {
+                    a.score = link.table->Score(s);
+                    a.games++;
+                    a.wins += s == winner;
+                    standing = a;
+                }
         }
-        if (!rooms_) continue;
+        if (!rooms_ || standing.name.empty()) continue;
         for (const auto& c : connections_)
-            if (!c->closed && c->loggedIn && c->name == link.names[s]) rooms_->SetScore(c->id, score);
+            if (!c->closed && c->loggedIn && c->name == link.names[s]) rooms_->SetStanding(c->id, standing);
     }
 }
 
@@ -160,9 +167,15 @@ void TestServer::TableLost(Connection& c) {
     c.table = nullptr;
 }
 
+// A login's table goes once nobody sits at it and its hand is over: a person who lost the hand
+// gets a new table at the next login, so the tables do not grow with the logins.  The rooms'
+// tables stay, one for each of the rooms' tables at most.
 void TestServer::TickTables() {
     std::lock_guard<std::recursive_mutex> lock(tableMutex_);
     for (auto& link : tables_) link->table->Tick();
+    tables_.erase(std::remove_if(tables_.begin(), tables_.end(),
+                                 [](const auto& link) { return link->room < 0 && link->table->Deserted(); }),
+                  tables_.end());
 }
 
 void TestServer::AdvanceTables(const std::function<void()>& advance) {

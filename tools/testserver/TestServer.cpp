@@ -79,7 +79,7 @@ bool TestServer::Start(std::string* error) {
         Stop();
         return false;
     }
-    transcript_.WriteTo(options_.transcriptFile);
+    transcript_.Open(options_.transcriptFile, options_.keepTranscript);
     if (!options_.rooms.empty())
         rooms_ = std::make_unique<Rooms>(options_.rooms, options_.serverName, options_.minFan,
                                          [this](int id, const GameMsg& r) { SendTo(id, r); });

@@ -4,8 +4,8 @@
 // account file (and closes the connection after a refusal; a second login of a name replaces
 // the first connection), answers the sign-up channel, serves the users' pictures over HTTP and
 // announces them (SC_AVATAR_INFO) before the records that show their users, closes connections that stay silent
-// longer than the idle time-out, keeps a transcript of every record, and can play one of the
-// hostile cases.
+// longer than the idle time-out, keeps a transcript of every record when one is asked for, and
+// can play one of the hostile cases.
 #pragma once
 
 #include <atomic>
@@ -40,7 +40,8 @@ struct ServerOptions {
     int regReply = kRegOk;       // the sign-up channel's answer byte (a known name: taken)
     bool regCreatesAccount = true;  // an answer of 1 creates the account
     std::string hostileCase;     // the id of the case to play; empty: none
-    std::string transcriptFile;  // empty: the transcript stays in memory
+    std::string transcriptFile;  // the transcript's lines, written as they come; empty: none
+    bool keepTranscript = false; // the transcript kept in memory too (TranscriptEntries)
     int dripPauseMs = 3;         // the pause between the bytes of a one-byte-per-read case
     std::string refusal = "帐号或密码错误";  // the text of SC_LOGIN_FAIL
     // The rooms a login lists (none: the login is answered and nothing follows), the server's
@@ -92,6 +93,7 @@ public:
     // The picture number an account holds now; 0 for an unknown name.
     int PictureOf(const std::string& name) const;
 
+    // The transcript kept with ServerOptions::keepTranscript; empty without it.
     std::vector<TranscriptEntry> TranscriptEntries() const { return transcript_.Entries(); }
     bool HasAccount(const std::string& name) const;
     // The names logged in now.
@@ -143,7 +145,7 @@ private:
     // Tables (ServerTables.cpp).
     void SeatAfterLogin(Connection& c);
     TableLink& NewTable(const TableOptions& options);
-    void CarryScores(const TableLink& link);
+    void CarryResults(const TableLink& link, int winner);
     void JoinRoomsToTables();
     void StartRoomTable(int room, int table);
     void RestoreInRoom(int conn, int room);

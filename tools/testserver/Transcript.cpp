@@ -38,12 +38,19 @@ std::string TranscriptEntry::Line() const {
     return line;
 }
 
-void Transcript::WriteTo(const std::string& path) {
+void Transcript::Open(const std::string& path, bool keep) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!path.empty()) file_.open(path, std::ios::app);
+    keep_ = keep;
+}
+
+bool Transcript::Wanted() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return keep_ || file_.is_open();
 }
 
 void Transcript::AddGame(int connection, bool fromClient, const std::string& bytes) {
+    if (!Wanted()) return;
     std::size_t at = 0;
     for (; at + kGameMsgSize <= bytes.size(); at += kGameMsgSize) {
         const std::string record = bytes.substr(at, kGameMsgSize);
@@ -53,6 +60,7 @@ void Transcript::AddGame(int connection, bool fromClient, const std::string& byt
 }
 
 void Transcript::AddSignUp(int connection, bool fromClient, const std::string& bytes) {
+    if (!Wanted()) return;
     Add({connection, fromClient, true, 0, bytes});
 }
 
@@ -64,7 +72,7 @@ std::vector<TranscriptEntry> Transcript::Entries() const {
 void Transcript::Add(TranscriptEntry entry) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (file_.is_open()) file_ << entry.Line() << '\n' << std::flush;
-    entries_.push_back(std::move(entry));
+    if (keep_) entries_.push_back(std::move(entry));
 }
 
 }  // namespace testserver

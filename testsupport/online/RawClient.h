@@ -1,5 +1,5 @@
-// Blocking clients on 127.0.0.1 for the server's tests: bytes (RawClient) and records
-// (CodecClient, a scripted client built on the record codec).
+// Blocking clients on 127.0.0.1 for the test server's tests and its benchmark: bytes
+// (RawClient) and records (CodecClient, a scripted client built on the record codec).
 #pragma once
 
 #include <arpa/inet.h>
@@ -20,7 +20,7 @@
 
 namespace onlinetest {
 
-// A blocking client on 127.0.0.1 for the server's tests.
+// A blocking client on 127.0.0.1.
 class RawClient {
 public:
     explicit RawClient(std::uint16_t port) {
