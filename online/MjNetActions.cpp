@@ -46,6 +46,12 @@ void CMj::SendDiscard() {
     Redraw();
 }
 
+void CMj::SendReadyDiscard() {
+    CMjPlayer& user = Player[0];
+    user.select = user.hasnew ? user.cardnum : user.cardnum - 1;
+    SendDiscard();
+}
+
 void CMj::SendAction(int action) {
     Timer(kTimerClaimCount)->SetEnabled(false);
     ClearOutgoingRecord();
@@ -60,10 +66,13 @@ void CMj::SendAction(int action) {
     SendOutgoingRecord();
 }
 
+// The user shows as started at once, not only once the server's echo comes back.
 void CMj::SendStart() {
     ClearOutgoingRecord();
     outmsg[0] = CS_START;
     SendOutgoingRecord();
+    Player[0].started = 1;
+    Redraw();
 }
 
 // The piao answer is action 5 with byte 4 the choice.

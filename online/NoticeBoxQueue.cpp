@@ -2,15 +2,15 @@
 
 #include <utility>
 
-void NoticeBoxQueue::Offer(const std::string& gbkText) {
+void NoticeBoxQueue::Offer(const platform::MessageBoxRequest& box) {
     if (showing_) {
-        if (waiting_.size() < kMaxWaiting) waiting_.push_back(gbkText);
+        if (waiting_.size() < kMaxWaiting) waiting_.push_back(box);
         return;
     }
     showing_ = true;
-    show_(gbkText);
+    show_(box);
     while (!waiting_.empty()) {
-        const std::string next = std::move(waiting_.front());
+        const platform::MessageBoxRequest next = std::move(waiting_.front());
         waiting_.pop_front();
         show_(next);
     }
