@@ -85,13 +85,14 @@ void CMj::SendPiaoAnswer(bool yes) {
 }
 
 // A running hand is left only after the user confirms it, as it costs points and counts as an
-// escape.
+// escape.  A connection lost while the question was up has already left the table.
 void CMj::QuitOnlineTable() {
     if (state == kHandRunning &&
         platform::AskYesNo("您正在游戏中,中途退出将会被扣分并且会增加逃跑次数,\n您确定要退出么?",
                            "询问", platform::MbIcon::Question,
                            platform::MbResult::No) != platform::MbResult::Yes)
         return;
+    if (!IsNetGame()) return;
     Timer(kTimerDiscardCount)->SetEnabled(false);
     Timer(kTimerClaimCount)->SetEnabled(false);
     ClearOutgoingRecord();

@@ -202,6 +202,44 @@ TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
     }
 }
 
+// Boxes that run `during` while the first one is up, as a modal box's own loop would run the
+// socket's events; every box answers yes.
+class BoxesWithEvents : public platform::MessageBoxes {
+public:
+    platform::MbResult Show(const platform::MessageBoxRequest& request) override {
+        shown.push_back(request);
+        deepest = std::max(deepest, platform::BoxesShowing());
+        if (during) std::exchange(during, nullptr)();
+        return request.buttons == platform::MbButtons::Ok ? platform::MbResult::Ok
+                                                          : platform::MbResult::Yes;
+    }
+    std::vector<platform::MessageBoxRequest> shown;
+    int deepest = 0;
+    std::function<void()> during;
+};
+
+// The server closes while the user is asked whether to leave a running hand: the answer finds
+// the login dialog back and leaves it there, and the lost connection's box waits until the
+// question is closed.
+TEST_F(OnlineTable, AConnectionLostWhileTheLeaveQuestionIsUpWaitsForItsAnswer) {
+    AtOwnTurn();
+    BoxesWithEvents boxes;
+    platform::testing::ScopedMessageBoxes installed(&boxes);
+    NoticeBoxQueue mainWindowBoxes([](const platform::MessageBoxRequest& box) { platform::ShowBox(box); });
+    boxes.during = [&] {
+        Game().Hangup();
+        for (const platform::MessageBoxRequest& box : LinkBoxes(bench)) mainWindowBoxes.Offer(box);
+        EXPECT_EQ(boxes.shown.size(), 1u) << "the lost connection waits for the question";
+    };
+    T().QuitOnlineTable();
+    EXPECT_EQ(boxes.deepest, 1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].caption, "询问");
+    EXPECT_EQ(boxes.shown[1].text, "与服务器的连接断开，请尽快重新登录继续游戏.");
+    EXPECT_EQ(nActiveForm, CLoginForm::kId);
+    EXPECT_FALSE(T().IsNetGame());
+}
+
 // Leaving the lobby closes the connection from this side: nothing is lost, nothing is said.
 TEST_F(OnlineTable, LeavingTheLobbySaysNothing) {
     bench.TakeNotices();
