@@ -385,6 +385,9 @@ public:
     // (0 pass, 2 pung, 3 kong, 4 win, 5 chow); the request to start a hand; the answer to the
     // piao prompt of table variant 2.
     void SendDiscard();
+    // A ready hand changes no more: its drawn tile (the last hand tile when none was drawn) goes
+    // out as the discard.
+    void SendReadyDiscard();
     void SendAction(int action);
     void SendStart();
     void SendPiaoAnswer(bool yes);
@@ -467,6 +470,8 @@ private:
     void OfferClaimantTurn();
     void LastTileAsDrawn();
     void PassOnline();
+    // The user's drawn tile is played (a ready hand's).
+    void PlayDrawnTile();
     void ExposedKong(int seat, const tagMj& tile);
     void ConcealedKong(int seat, const tagMj& tile);
     void HandTileAddedKong(int seat, const tagMj& tile);

@@ -288,10 +288,12 @@ void CMj::PassClaim(int seat) {
     }
     if (!userrob) {
         MarkUserClaims(-1);
-        if (curplayer == 0)
-            Redraw();
-        else
+        if (curplayer != 0)
             ResolveClaims();
+        else if (p.ting && p.hasnew)
+            PlayDrawnTile();  // a ready hand plays on by itself
+        else
+            Redraw();  // the user goes on to discard
         return;
     }
     userrob = 0;
@@ -306,12 +308,23 @@ void CMj::PassClaim(int seat) {
 }
 
 // Online a pass goes to the server; a pass on the options of the own draw starts a new discard
-// countdown.
+// countdown, or, for a ready hand, sends the drawn tile at once.
 void CMj::PassOnline() {
     SendAction(0);
     if (!Player[0].hasnew) return;
+    if (Player[0].ting) {
+        SendReadyDiscard();
+        return;
+    }
     countdown = countdowncopy = kOnlineCountdown;
     Timer(kTimerCountdown)->SetEnabled(false);
     Timer(kTimerCountdown)->SetEnabled(true);
     Timer(kTimerDiscardCount)->SetEnabled(true);
+}
+
+void CMj::PlayDrawnTile() {
+    CMjPlayer& p = Player[0];
+    p.PlayMj = p.newmj;
+    chosen = 1;
+    GiveMj(true);
 }

@@ -163,9 +163,7 @@ void CMj::OfferUserTurn(bool afterFlight) {
             readyframe = 0;
             Timer(kTimerReadyDraw)->SetEnabled(true);
         } else {
-            p.PlayMj = p.newmj;
-            chosen = 1;
-            GiveMj(true);
+            PlayDrawnTile();
         }
         return;
     }

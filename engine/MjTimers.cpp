@@ -171,8 +171,5 @@ void CMj::OnReadyDrawTimer() {
         return;
     }
     Timer(kTimerReadyDraw)->SetEnabled(false);
-    CMjPlayer& p = Player[0];
-    p.PlayMj = p.newmj;
-    chosen = 1;
-    GiveMj(true);
+    PlayDrawnTile();
 }

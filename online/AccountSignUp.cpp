@@ -64,7 +64,7 @@ void TDataModule1::ClientSocket2Read() {
         if (!ProxySock.OnRead(ClientSocket2.Socket())) return;
         if (ProxySock.IsFailed()) {
             EndSignUp(nullptr);
-            platform::ShowMessage("连接代理服务器失败!", "info", platform::MbIcon::Information);
+            platform::ShowMessage("连接代理服务器失败!", "信息", platform::MbIcon::Information);
             return;
         }
         bProxyDone = 1;

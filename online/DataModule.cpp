@@ -100,7 +100,7 @@ bool TDataModule1::ProxyPhase() {
     if (ProxySock.IsFailed()) {
         CloseGameSocket();
         GiveLoginBack();
-        platform::ShowMessage("连接代理服务器失败!", "info", platform::MbIcon::Information);
+        platform::ShowMessage("连接代理服务器失败!", "信息", platform::MbIcon::Information);
         return false;
     }
     if (!bProxyDone) {
@@ -157,6 +157,8 @@ void TDataModule1::ClientSocket1Disconnect() {
 }
 
 void TDataModule1::OnDisconnect() {
+    // The user was online and the server (or the network) ended it, not the user or the link.
+    const bool lost = pMj && pMj->IsNetGame() && !closedByUs_;
     CloseNetworkHint();
     GiveLoginBack();
     if (pLoginForm) pLoginForm->StatusLabel.visible = 0;
@@ -165,8 +167,9 @@ void TDataModule1::OnDisconnect() {
     // A command-line start that loses its connection before the login went through has no
     // window to go back to: it ends like a failed connection.
     if (bNetMode && !bNetLoggedIn)
-        EndNetworkStart("与服务器的连接断开，请尽快重新登录继续游戏.", "信息",
-                        platform::MbIcon::Information);
+        EndNetworkStartLost();
+    else if (lost)
+        TellConnectionLost(platform::SocketError::Disconnect);
 }
 
 void TDataModule1::ClientSocket1Error(platform::SocketError kind) {

@@ -92,6 +92,10 @@ private:
     void OnDisconnect();
     void OnError(platform::SocketError kind);
     void ReportError(platform::SocketError kind);
+    // The user is told the connection is lost (the box of the error `kind`), over the main window.
+    void TellConnectionLost(platform::SocketError kind);
+    // A command-line start ends with the lost connection's box.
+    void EndNetworkStartLost();
     // The login dialog's controls come back and its time-out stops.
     void GiveLoginBack();
     // Points `socket` at host:port, or at the login settings' proxy with host:port as the

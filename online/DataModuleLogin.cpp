@@ -77,7 +77,7 @@ void TDataModule1::ReportError(platform::SocketError kind) {
     if (bNetMode) {
         EndNetworkStart(report.boxText, report.caption, report.icon);
     } else if (!report.noticeText) {
-        platform::ShowMessage(report.boxText, report.caption, report.icon);
+        TellConnectionLost(kind);
     } else {
         PostLinkNotice({report.noticeText, "点击查看服务状态 ", kServiceStatusUrl});
         if (report.chooseLine && pChooseNetForm) pChooseNetForm->Show();
@@ -86,4 +86,16 @@ void TDataModule1::ReportError(platform::SocketError kind) {
         pLoginForm->SetStatus(report.status);
         if (pMj) pMj->Redraw();
     }
+}
+
+// The box goes to the main window, which shows it in turn with the server's boxes: a lost
+// connection often follows a box of the server's, and the two must not stand over each other.
+void TDataModule1::TellConnectionLost(platform::SocketError kind) {
+    const ErrorReport& report = ReportFor(kind);
+    PostNoticeBox({report.boxText, report.caption, report.icon});
+}
+
+void TDataModule1::EndNetworkStartLost() {
+    const ErrorReport& report = ReportFor(platform::SocketError::Disconnect);
+    EndNetworkStart(report.boxText, report.caption, report.icon);
 }

@@ -45,7 +45,7 @@ int CInviteMessage::OnLButtonUp(int px, int py) {
     if (index == kOk) {
         bInviteShown = 0;
         if (!pNetRoom || pNetRoom->SitDown(table, -1) <= 0)
-            platform::ShowMessage("该桌已满员", "Info", platform::MbIcon::Information);
+            platform::ShowMessage("该桌已满员", "信息", platform::MbIcon::Information);
     } else if (index == kCancel) {
         bInviteShown = 0;
         Redraw();

@@ -177,7 +177,7 @@ bool CLoginForm::CheckLengths(bool fromKey) {
         const int length = (rule.password ? PassEdit : NameEdit)->length;
         if (rule.tooLong ? length <= kMaxLength : length >= kMinLength) continue;
         if (fromKey)
-            platform::ShowMessage(rule.text, "Warning", platform::MbIcon::Information);
+            platform::ShowMessage(rule.text, "翠岭", platform::MbIcon::Information);
         else if (owner)
             owner->ShowMessageForm(rule.text);
         return false;

@@ -43,3 +43,29 @@ void PostNoticeText(int id, const std::string& gbkText) {
 void PostLinkNotice(const LinkNotice& notice) {
     platform::PostNotice(WM_LINKDLGMSG, PackLinkNotice(notice));
 }
+
+// The icon as one digit, then the caption and the text, each ended by a NUL.
+std::string PackNoticeBox(const platform::MessageBoxRequest& box) {
+    std::string payload(1, static_cast<char>('0' + static_cast<int>(box.icon)));
+    payload += box.caption;
+    payload += '\0';
+    payload += box.text;
+    return payload;
+}
+
+platform::MessageBoxRequest UnpackNoticeBox(std::string_view payload) {
+    platform::MessageBoxRequest box;
+    box.owner = platform::MbOwner::MainWindow;
+    if (payload.empty()) return box;
+    const int icon = payload.front() - '0';
+    if (icon >= 0 && icon <= static_cast<int>(platform::MbIcon::Question))
+        box.icon = static_cast<platform::MbIcon>(icon);
+    payload.remove_prefix(1);
+    box.caption = NextPart(payload);
+    box.text = NextPart(payload);
+    return box;
+}
+
+void PostNoticeBox(const platform::MessageBoxRequest& box) {
+    platform::PostNotice(WM_LINKBOXMSG, PackNoticeBox(box));
+}

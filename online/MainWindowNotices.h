@@ -1,13 +1,14 @@
 // Notices posted to the main window (platform::PostNotice), each carrying its own copy of its
 // texts, so two in a row are both shown and a poster may reuse its buffer at once: a message box
 // of the server, a closed talk window, a room-list notice, an update offer and a notice with a
-// link.
+// link, and the link's own message box.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "platform/MessageBox.h"
 #include "platform/WindowPost.h"
 
 // The text of a message box (GBK), shown with the program's title as its caption.
@@ -20,6 +21,9 @@ constexpr int WM_ROOMLISTMSG = platform::kUserMessage + 4;
 constexpr int WM_UPDATEMSG = platform::kUserMessage + 5;
 // A link notice: PackLinkNotice's payload.
 constexpr int WM_LINKDLGMSG = platform::kUserMessage + 6;
+// The link's message box (a lost connection): PackNoticeBox's payload, shown over the main
+// window in turn with the server's boxes.
+constexpr int WM_LINKBOXMSG = platform::kUserMessage + 9;
 
 // The text fields of the main window the one-text notices stand for: a notice of 127 bytes, a
 // peer's name of 19.
@@ -46,3 +50,12 @@ LinkNotice UnpackLinkNotice(std::string_view payload);
 
 // Posts a link notice to the main window.
 void PostLinkNotice(const LinkNotice& notice);
+
+// A box's caption, icon and text (GBK), joined for WM_LINKBOXMSG.
+std::string PackNoticeBox(const platform::MessageBoxRequest& box);
+// The box of a payload: an OK box over the main window; a payload that is not one gives an empty
+// text.
+platform::MessageBoxRequest UnpackNoticeBox(std::string_view payload);
+
+// Posts the link's message box to the main window.
+void PostNoticeBox(const platform::MessageBoxRequest& box);

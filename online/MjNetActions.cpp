@@ -46,6 +46,12 @@ void CMj::SendDiscard() {
     Redraw();
 }
 
+void CMj::SendReadyDiscard() {
+    CMjPlayer& user = Player[0];
+    user.select = user.hasnew ? user.cardnum : user.cardnum - 1;
+    SendDiscard();
+}
+
 void CMj::SendAction(int action) {
     Timer(kTimerClaimCount)->SetEnabled(false);
     ClearOutgoingRecord();
@@ -60,10 +66,13 @@ void CMj::SendAction(int action) {
     SendOutgoingRecord();
 }
 
+// The user shows as started at once, not only once the server's echo comes back.
 void CMj::SendStart() {
     ClearOutgoingRecord();
     outmsg[0] = CS_START;
     SendOutgoingRecord();
+    Player[0].started = 1;
+    Redraw();
 }
 
 // The piao answer is action 5 with byte 4 the choice.
@@ -76,13 +85,14 @@ void CMj::SendPiaoAnswer(bool yes) {
 }
 
 // A running hand is left only after the user confirms it, as it costs points and counts as an
-// escape.
+// escape.  A connection lost while the question was up has already left the table.
 void CMj::QuitOnlineTable() {
     if (state == kHandRunning &&
         platform::AskYesNo("您正在游戏中,中途退出将会被扣分并且会增加逃跑次数,\n您确定要退出么?",
                            "询问", platform::MbIcon::Question,
                            platform::MbResult::No) != platform::MbResult::Yes)
         return;
+    if (!IsNetGame()) return;
     Timer(kTimerDiscardCount)->SetEnabled(false);
     Timer(kTimerClaimCount)->SetEnabled(false);
     ClearOutgoingRecord();

@@ -107,8 +107,7 @@ void CMj::OnYourTurn(const std::uint8_t* record) {
     }
     Timer(kTimerDiscardCount)->SetEnabled(true);
     if (user.ting) {
-        user.select = user.hasnew ? user.cardnum : user.cardnum - 1;
-        SendDiscard();
+        SendReadyDiscard();
         return;
     }
     readyarmed = 0;

@@ -50,7 +50,7 @@ bool ParseNumber(const std::string& text, int* value) {
     return true;
 }
 
-void Warn(const char* gbkText) { platform::ShowMessage(gbkText, "Warning", platform::MbIcon::Warning); }
+void Warn(const char* gbkText) { platform::ShowMessage(gbkText, "翠岭", platform::MbIcon::Warning); }
 
 }  // namespace
 
@@ -78,7 +78,7 @@ void CNetRoom::RequestSeat(int table, int chair) {
 int CNetRoom::OnLButtonDown(int px, int py) {
     if (bInfoShown) return -1;
     if (!InRoom()) {
-        platform::ShowMessage("请先登录房间", "Warning", platform::MbIcon::Information);
+        platform::ShowMessage("请先登录房间", "翠岭", platform::MbIcon::Information);
         return -1;
     }
     int table = 0, chair = 0;

@@ -24,12 +24,12 @@ struct ReplyText {
     const char* caption;
 };
 const ReplyText kReplyTexts[] = {
-    {kRegOk, "注册帐号成功", "Info"},
-    {kRegForbiddenCharacters, "帐号中含有系统禁止的字符", "Warning"},
-    {kRegClosed, "服务器停止注册", "Warning"},
-    {kRegNotCreated, "注册帐号不成功", "Warning"},
+    {kRegOk, "注册帐号成功", "信息"},
+    {kRegForbiddenCharacters, "帐号中含有系统禁止的字符", "翠岭"},
+    {kRegClosed, "服务器停止注册", "翠岭"},
+    {kRegNotCreated, "注册帐号不成功", "翠岭"},
 };
-constexpr ReplyText kTakenName = {kRegNameTaken, "已经被注册的帐号", "Warning"};
+constexpr ReplyText kTakenName = {kRegNameTaken, "已经被注册的帐号", "翠岭"};
 
 const ReplyText& TextFor(int reply) {
     for (const ReplyText& row : kReplyTexts)

@@ -124,13 +124,13 @@ bool EnterCheckedRoom() {
         ShowRoomWait();
         return true;
     }
-    platform::ShowMessage("请选择一个你要进入的房间", "Warning", platform::MbIcon::Warning);
+    platform::ShowMessage("请选择一个你要进入的房间", "翠岭", platform::MbIcon::Warning);
     return false;
 }
 
 void EnterRoomFromTree(int index) {
     if (bInfoShown) {
-        platform::ShowMessage("正在等待服务器数据,请稍后进行该操作...", "Warning",
+        platform::ShowMessage("正在等待服务器数据,请稍后进行该操作...", "翠岭",
                               platform::MbIcon::Warning);
         return;
     }

@@ -1,7 +1,9 @@
-// Message boxes: a text, a caption, an icon and either an OK button or Yes and No buttons.
-// Texts are GBK; the box itself converts them for display.
+// Message boxes: a text, a caption, an icon and either an OK button or Yes and No buttons,
+// shown over the active window or over the main window.  Texts are GBK; the box itself converts
+// them for display.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -9,6 +11,7 @@ namespace platform {
 enum class MbIcon { None, Information, Warning, Error, Question };
 enum class MbButtons { Ok, YesNo };
 enum class MbResult { Ok, Yes, No };
+enum class MbOwner { ActiveWindow, MainWindow };
 
 struct MessageBoxRequest {
     std::string text;     // GBK
@@ -16,6 +19,7 @@ struct MessageBoxRequest {
     MbIcon icon = MbIcon::None;
     MbButtons buttons = MbButtons::Ok;
     MbResult defaultButton = MbResult::Ok;  // Yes or No for a Yes/No box
+    MbOwner owner = MbOwner::ActiveWindow;
 };
 
 class MessageBoxes {
@@ -30,6 +34,12 @@ public:
 void InstallMessageBoxes(MessageBoxes* boxes);
 MessageBoxes* CurrentMessageBoxes();
 
+// Shows `request` through the installed service.
+MbResult ShowBox(const MessageBoxRequest& request);
+// The boxes up now (one shown from inside another's modal loop counts as well).
+int BoxesShowing();
+// Runs `then` once no box is up: at once when none is, else when the last one closes.
+void WhenNoBoxShows(std::function<void()> then);
 // Shorthands through the installed service.
 void ShowMessage(const std::string& gbkText, const std::string& gbkCaption, MbIcon icon);
 MbResult AskYesNo(const std::string& gbkText, const std::string& gbkCaption, MbIcon icon,

@@ -163,10 +163,9 @@ private:
     bool downloadConnected_ = false;
     QEventLoop* downloadLoop_ = nullptr;
     CInstallerDownload download_;
-    // The server's message boxes (WM_NOTICEMSG), one shown at a time.
-    NoticeBoxQueue noticeBoxes_{[](const std::string& text) {
-        platform::ShowMessage(text, kApplicationTitle, platform::MbIcon::Information);
-    }};
+    // The server's message boxes (WM_NOTICEMSG) and the link's (WM_LINKBOXMSG), one shown at a
+    // time.
+    NoticeBoxQueue noticeBoxes_{[](const platform::MessageBoxRequest& box) { platform::ShowBox(box); }};
 };
 
 // The main window, the window itself, and the globals of the start-up.

@@ -41,6 +41,7 @@ void TMainForm::OnPosted(int id, const std::string& payload) {
         case WM_ROOMLISTMSG: WMRoomList(payload); break;
         case WM_UPDATEMSG: WMUpdate(payload); break;
         case WM_LINKDLGMSG: WMLinkDlg(UnpackLinkNotice(payload)); break;
+        case WM_LINKBOXMSG: noticeBoxes_.Offer(UnpackNoticeBox(payload)); break;
         case WM_DOWNLOADPROGRESS: DownloadProgress(payload); break;
         case WM_DOWNLOADDONE: DownloadDone(payload); break;
         case platform::kCloseRequest: window_->close(); break;
@@ -63,7 +64,9 @@ void TMainForm::WMDropFiles(const std::vector<std::string>& gbkPaths) {
     }
 }
 
-void TMainForm::WMNotice(const std::string& text) { noticeBoxes_.Offer(text); }
+void TMainForm::WMNotice(const std::string& text) {
+    noticeBoxes_.Offer({text, kApplicationTitle, platform::MbIcon::Information});
+}
 
 // The talk window of that peer is closed, removed from the list and deleted.
 void TMainForm::WMTalkClosed(const std::string& peer) {
@@ -72,7 +75,7 @@ void TMainForm::WMTalkClosed(const std::string& peer) {
 
 // The refusal, then the room list to pick another room.
 void TMainForm::WMRoomList(const std::string& text) {
-    platform::ShowMessage(text, "Info", platform::MbIcon::Information);
+    platform::ShowMessage(text, "信息", platform::MbIcon::Information);
     CurrentLobbyWindows()->ShowRoomList();
 }
 

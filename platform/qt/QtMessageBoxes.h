@@ -1,4 +1,5 @@
-// Message boxes shown with QMessageBox, over the active window.
+// Message boxes shown with QMessageBox over the active window or the game window, their buttons
+// labelled in Chinese.
 #pragma once
 
 #include "platform/MessageBox.h"

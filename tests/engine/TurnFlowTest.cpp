@@ -50,6 +50,26 @@ TEST_F(TurnFlow, PassingOnTheOwnTurnLeavesTheUserToDiscardAClickedTile) {
     EXPECT_FALSE(t->maydiscard);
 }
 
+// A ready hand plays on by itself: its own draw offers no buttons (a kong that does not use the
+// drawn tile is let go), and passing on buttons that are up plays the drawn tile as well.
+TEST_F(TurnFlow, AReadyUserPlaysTheDrawnTileAndAPassOnTheOwnDrawDoesToo) {
+    t->Player[0].ting = 1;
+    UserDraws("1111m456m789m12p", "9s");
+    EXPECT_FALSE(t->Button(kButtonPass).visible);
+    EXPECT_EQ(t->Player[0].rivernum + t->Player[0].played, 1);
+    EXPECT_TRUE(TileEqual(t->curmj, One("9s")));
+
+    Midhand(3);
+    for (int s = 1; s < kSeats; s++) Hand(s, kFiller);
+    UserDraws("123m456m789m123p5p", "5p");
+    ASSERT_TRUE(t->Button(kButtonPass).visible);
+    t->Player[0].ting = 1;
+    t->OnButtonClick(kButtonPass);
+    EXPECT_EQ(t->Player[0].rivernum + t->Player[0].played, 1);
+    EXPECT_TRUE(TileEqual(t->curmj, One("5p")));
+    EXPECT_FALSE(t->Player[0].hasnew);
+}
+
 TEST_F(TurnFlow, TheReadyButtonIsOfferedUnderTheOtherFamilyAndArmsTheDeclaration) {
     UserDraws("123m456m789m12p5p9s", "3p");  // discarding 9s leaves a wait on 5p
     ASSERT_TRUE(t->Button(kButtonReady).enabled);

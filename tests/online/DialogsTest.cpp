@@ -151,7 +151,7 @@ TEST_F(SignUpTest, TheRequestCarriesTheFieldsAndTheOneByteAnswerIsShown) {
     SignUp().Feed(std::string(1, '\x01'));
     ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
     EXPECT_EQ(bench.Boxes().Last().text, "注册帐号成功");
-    EXPECT_EQ(bench.Boxes().Last().caption, "Info");
+    EXPECT_EQ(bench.Boxes().Last().caption, "信息");
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
     // The login dialog holds the new name, ready for its password.
     EXPECT_EQ(pLoginForm->NameText(), "newname");
@@ -169,11 +169,11 @@ TEST_F(SignUpTest, EachAnswerByteHasItsMessage) {
         const char* text;
         const char* caption;
     } cases[] = {
-        {10, "帐号中含有系统禁止的字符", "Warning"},
-        {9, "服务器停止注册", "Warning"},
-        {5, "注册帐号不成功", "Warning"},
-        {7, "已经被注册的帐号", "Warning"},
-        {0, "已经被注册的帐号", "Warning"},
+        {10, "帐号中含有系统禁止的字符", "翠岭"},
+        {9, "服务器停止注册", "翠岭"},
+        {5, "注册帐号不成功", "翠岭"},
+        {7, "已经被注册的帐号", "翠岭"},
+        {0, "已经被注册的帐号", "翠岭"},
     };
     for (const auto& c : cases) {
         bench.Boxes().Clear();

@@ -245,11 +245,14 @@ TEST_F(LinkTest, EachErrorOfTheLoginDialogsConnection) {
         EXPECT_FALSE(bench.link->ClientSocket1.Active());
         const auto notices = bench.TakeNotices();
         if (c.box) {
-            ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
-            EXPECT_EQ(bench.Boxes().Last().text, c.box);
-            EXPECT_EQ(bench.Boxes().Last().caption, c.caption);
-            EXPECT_EQ(bench.Boxes().Last().icon, c.icon);
-            EXPECT_TRUE(notices.empty());
+            // The main window shows it, in turn with the server's boxes.
+            EXPECT_TRUE(bench.Boxes().Shown().empty());
+            ASSERT_EQ(notices.size(), 1u);
+            EXPECT_EQ(notices[0].first, WM_LINKBOXMSG);
+            const platform::MessageBoxRequest box = UnpackNoticeBox(notices[0].second);
+            EXPECT_EQ(box.text, c.box);
+            EXPECT_EQ(box.caption, c.caption);
+            EXPECT_EQ(box.icon, c.icon);
         } else {
             EXPECT_TRUE(bench.Boxes().Shown().empty());
             ASSERT_EQ(notices.size(), 1u);
@@ -325,7 +328,7 @@ TEST_F(LinkTest, AFailedProxyHandshakeEndsTheAttempt) {
     Game().Feed("HTTP/1.1 407 Proxy Authentication Required\r\n\r\n");
     ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
     EXPECT_EQ(bench.Boxes().Last().text, "连接代理服务器失败!");
-    EXPECT_EQ(bench.Boxes().Last().caption, "info");
+    EXPECT_EQ(bench.Boxes().Last().caption, "信息");
     EXPECT_EQ(Game().CurrentState(), ScriptedSocket::State::Closed);
     EXPECT_TRUE(bench.login->buttons.GetButton(CLoginForm::kEnter)->enabled);
     EXPECT_FALSE(bench.Clock().IsArmed(CLoginForm::kTimerId));
@@ -362,12 +365,18 @@ TEST_F(LinkTest, ACommandLineStartEndsWhenTheServerClosesBeforeTheLogin) {
     EXPECT_EQ(bench.windows.log.back(), "main closed");
 }
 
+// Once logged in, it says the connection is lost like any login does, and stays.
 TEST_F(LinkTest, ACommandLineStartThatLoggedInReturnsToTheLoginDialogOnADisconnect) {
     ASSERT_TRUE(StartNetworkFromCommandLine("tester", "secret", "127.0.0.1"));
     ASSERT_TRUE(Game().AcceptConnection());
     Game().Feed(LoginSuccess());
+    bench.TakeNotices();
     Game().Hangup();
     EXPECT_TRUE(bench.Boxes().Shown().empty());
+    const auto notices = bench.TakeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].first, WM_LINKBOXMSG);
+    EXPECT_EQ(UnpackNoticeBox(notices[0].second).text, "与服务器的连接断开，请尽快重新登录继续游戏.");
     EXPECT_FALSE(bench.windows.Saw("main closed"));
     EXPECT_EQ(nActiveForm, CLoginForm::kId);
 }

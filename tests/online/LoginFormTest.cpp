@@ -60,7 +60,7 @@ TEST_F(LinkTest, TheLengthRulesFromTheEnterKeyGoToAMessageBox) {
         if (c.message) {
             ASSERT_EQ(bench.Boxes().Shown().size(), 1u);
             EXPECT_EQ(bench.Boxes().Last().text, c.message);
-            EXPECT_EQ(bench.Boxes().Last().caption, "Warning");
+            EXPECT_EQ(bench.Boxes().Last().caption, "翠岭");
             EXPECT_EQ(bench.Boxes().Last().icon, platform::MbIcon::Information);
         } else {
             EXPECT_TRUE(bench.Boxes().Shown().empty());

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -144,6 +145,110 @@ TEST_F(OnlineTable, PrivateTalkShowsAsSentOnlyWhenItWasSent) {
     EXPECT_EQ(form.Memo2->toPlainText(), "hello");
 }
 
+// --- A connection lost after the login ------------------------------------------------------
+
+// The link's boxes posted to the main window.
+std::vector<platform::MessageBoxRequest> LinkBoxes(OnlineBench& bench) {
+    std::vector<platform::MessageBoxRequest> boxes;
+    for (const auto& [id, payload] : bench.TakeNotices())
+        if (id == WM_LINKBOXMSG) boxes.push_back(UnpackNoticeBox(payload));
+    return boxes;
+}
+
+// Wherever the user is, a server that closes (or a network that fails) brings the login
+// dialog back and one box over the main window that says so.
+TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
+    const struct {
+        const char* where;
+        std::function<void()> go;
+    } places[] = {
+        {"lobby", [] {}},
+        {"table", [this] { Sit({{"tester", 1}}); }},
+        {"mid-hand", [this] { AtOwnTurn(); }},
+    };
+    const struct {
+        const char* how;
+        std::function<void(platform::testing::ScriptedSocket&)> end;
+        const char* text;
+        platform::MbIcon icon;
+    } ends[] = {
+        {"closed", [](platform::testing::ScriptedSocket& s) { s.Hangup(); },
+         "与服务器的连接断开，请尽快重新登录继续游戏.", platform::MbIcon::Information},
+        {"timed out", [](platform::testing::ScriptedSocket& s) { s.Fail(platform::SocketError::Disconnect); },
+         "与服务器的连接断开，请尽快重新登录继续游戏.", platform::MbIcon::Information},
+        {"failed", [](platform::testing::ScriptedSocket& s) { s.Fail(platform::SocketError::Other); },
+         "和服务器的连接断开，请重新登录。", platform::MbIcon::Warning},
+    };
+    bool first = true;
+    for (const auto& place : places) {
+        for (const auto& end : ends) {
+            SCOPED_TRACE(std::string(place.where) + ", " + end.how);
+            if (!first) ConnectAndLogIn();
+            first = false;
+            place.go();
+            bench.TakeNotices();
+            end.end(Game());
+            EXPECT_FALSE(T().IsNetGame());
+            EXPECT_EQ(nActiveForm, CLoginForm::kId);
+            EXPECT_TRUE(bench.Boxes().Shown().empty()) << "shown in turn by the main window";
+            const auto boxes = LinkBoxes(bench);
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_EQ(boxes[0].text, end.text);
+            EXPECT_EQ(boxes[0].caption, "信息");
+            EXPECT_EQ(boxes[0].icon, end.icon);
+            EXPECT_EQ(boxes[0].owner, platform::MbOwner::MainWindow);
+            EXPECT_EQ(boxes[0].buttons, platform::MbButtons::Ok);
+        }
+    }
+}
+
+// Boxes that run `during` while the first one is up, as a modal box's own loop would run the
+// socket's events; every box answers yes.
+class BoxesWithEvents : public platform::MessageBoxes {
+public:
+    platform::MbResult Show(const platform::MessageBoxRequest& request) override {
+        shown.push_back(request);
+        deepest = std::max(deepest, platform::BoxesShowing());
+        if (during) std::exchange(during, nullptr)();
+        return request.buttons == platform::MbButtons::Ok ? platform::MbResult::Ok
+                                                          : platform::MbResult::Yes;
+    }
+    std::vector<platform::MessageBoxRequest> shown;
+    int deepest = 0;
+    std::function<void()> during;
+};
+
+// The server closes while the user is asked whether to leave a running hand: the answer finds
+// the login dialog back and leaves it there, and the lost connection's box waits until the
+// question is closed.
+TEST_F(OnlineTable, AConnectionLostWhileTheLeaveQuestionIsUpWaitsForItsAnswer) {
+    AtOwnTurn();
+    BoxesWithEvents boxes;
+    platform::testing::ScopedMessageBoxes installed(&boxes);
+    NoticeBoxQueue mainWindowBoxes([](const platform::MessageBoxRequest& box) { platform::ShowBox(box); });
+    boxes.during = [&] {
+        Game().Hangup();
+        for (const platform::MessageBoxRequest& box : LinkBoxes(bench)) mainWindowBoxes.Offer(box);
+        EXPECT_EQ(boxes.shown.size(), 1u) << "the lost connection waits for the question";
+    };
+    T().QuitOnlineTable();
+    EXPECT_EQ(boxes.deepest, 1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].caption, "询问");
+    EXPECT_EQ(boxes.shown[1].text, "与服务器的连接断开，请尽快重新登录继续游戏.");
+    EXPECT_EQ(nActiveForm, CLoginForm::kId);
+    EXPECT_FALSE(T().IsNetGame());
+}
+
+// Leaving the lobby closes the connection from this side: nothing is lost, nothing is said.
+TEST_F(OnlineTable, LeavingTheLobbySaysNothing) {
+    bench.TakeNotices();
+    bench.link->CloseGameSocket();
+    EXPECT_EQ(nActiveForm, CLoginForm::kId);
+    EXPECT_TRUE(LinkBoxes(bench).empty());
+    EXPECT_TRUE(bench.Boxes().Shown().empty());
+}
+
 // --- The table's records, without a link --------------------------------------------------
 
 TEST_F(NetTable, ADealersFourteenthTileIsItsDrawnTile) {
@@ -212,19 +317,20 @@ TEST(NoticeBoxQueue, OneBoxAtATimeAFewWaitingTheRestDropped) {
     int depth = 0;
     int deepest = 0;
     NoticeBoxQueue* self = nullptr;
-    NoticeBoxQueue queue([&](const std::string& text) {
+    NoticeBoxQueue queue([&](const platform::MessageBoxRequest& box) {
+        const std::string& text = box.text;
         shown.push_back(text);
         deepest = std::max(deepest, ++depth);
         if (text == "1")
-            for (int i = 2; i <= 200; i++) self->Offer(std::to_string(i));
+            for (int i = 2; i <= 200; i++) self->Offer({std::to_string(i), "c"});
         --depth;
     });
     self = &queue;
-    queue.Offer("1");
+    queue.Offer({"1", "c"});
     EXPECT_EQ(deepest, 1);
     EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(queue.Waiting(), 0u);
-    queue.Offer("later");
+    queue.Offer({"later", "c"});
     EXPECT_EQ(shown.back(), "later");
 }
 

@@ -3,6 +3,8 @@
 // the restore of a running one.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/online/NetTableFixture.h"
 #include "tools/testserver/HostileCases.h"
 #include "ui/Dialogs.h"
@@ -163,6 +165,79 @@ TEST_F(NetTable, AReadyUserDiscardsTheDrawnTileAtOnce) {
     ASSERT_EQ(Sent(CS_DISCARD).size(), 1u);
     EXPECT_EQ(Sent(CS_DISCARD)[0][3], Idx(7, 2));
     EXPECT_EQ(Sent(CS_DISCARD)[0][2], 0);
+}
+
+// A ready user offered a kong or a win on the own draw who passes (the button, or the countdown
+// that runs out) discards the drawn tile at once: a new discard countdown would let the user
+// break the ready hand.
+TEST_F(NetTable, AReadyUserWhoPassesOnTheOwnDrawDiscardsTheDrawnTileAtOnce) {
+    const struct {
+        const char* how;
+        std::function<void()> pass;
+    } passes[] = {
+        {"the pass button", [this] { t.OnButtonClick(kButtonPass); }},
+        {"the countdown", [this] { Tick(10500); }},
+    };
+    for (const auto& p : passes) {
+        SCOPED_TRACE(p.how);
+        sent.clear();
+        Sit(0, 0);
+        Deal(PlainHand());
+        t.Player[0].ting = 1;
+        Feed(Encode(ScOtherDraw{t.ownseat}));
+        Feed(Encode(ScDrawTile{Idx(7, 2)}));
+        ScYourTurn turn;
+        turn.options = true;
+        turn.offers.kong = true;
+        Feed(Encode(turn));
+        ASSERT_TRUE(t.Button(kButtonPass).visible);
+        ASSERT_TRUE(Sent(CS_DISCARD).empty());
+        p.pass();
+        ASSERT_EQ(Sent(CS_ACTION).size(), 1u);
+        EXPECT_EQ(Sent(CS_ACTION)[0][3], 0);
+        ASSERT_EQ(Sent(CS_DISCARD).size(), 1u);
+        EXPECT_EQ(Sent(CS_DISCARD)[0][3], Idx(7, 2));
+        EXPECT_FALSE(t.Player[0].hasnew);
+        EXPECT_FALSE(t.Timer(kTimerDiscardCount)->enabled);
+        // A pass on the own draw of a hand that is not ready still leaves the choice to the user.
+        sent.clear();
+        Deal(PlainHand());
+        t.Player[0].ting = 0;
+        Feed(Encode(ScOtherDraw{t.ownseat}));
+        Feed(Encode(ScDrawTile{Idx(7, 2)}));
+        Feed(Encode(turn));
+        t.OnButtonClick(kButtonPass);
+        EXPECT_TRUE(Sent(CS_DISCARD).empty());
+        EXPECT_TRUE(t.Timer(kTimerDiscardCount)->enabled);
+    }
+}
+
+// "Start" and the score sheet's next hand show the user's start mark at once; the server's echo
+// only confirms it.
+TEST_F(NetTable, StartingMarksTheUserStartedAtOnce) {
+    const struct {
+        const char* how;
+        std::function<void(CMj&)> start;
+    } starts[] = {
+        {"the start button", [](CMj& t) { t.OnButtonClick(kButtonStart); }},
+        {"the next hand", [](CMj& t) { t.StartHand(); }},
+    };
+    for (const auto& s : starts) {
+        SCOPED_TRACE(s.how);
+        sent.clear();
+        Sit();
+        Deal(PlainHand());
+        ScHandEnd result;
+        result.kind = ScHandEnd::kResult;
+        Feed(Encode(result));
+        ASSERT_EQ(t.state, kHandOver);
+        ASSERT_FALSE(t.Player[0].started);
+        t.Button(kButtonStart).visible = 1;
+        s.start(t);
+        EXPECT_EQ(Sent(CS_START).size(), 1u);
+        EXPECT_TRUE(t.Player[0].started);
+        EXPECT_FALSE(t.Player[1].started);
+    }
 }
 
 TEST_F(NetTable, TheReadyButtonDeclaresWithTheNextDiscardOnly) {

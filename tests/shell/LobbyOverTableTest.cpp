@@ -190,6 +190,7 @@ class ModalBoxes : public platform::MessageBoxes {
 public:
     platform::MbResult Show(const platform::MessageBoxRequest& request) override {
         texts.push_back(request.text);
+        shown.push_back(request);
         depth++;
         deepest = std::max(deepest, depth);
         if (onFirst) std::exchange(onFirst, nullptr)();
@@ -198,6 +199,7 @@ public:
         return platform::MbResult::Ok;
     }
     std::vector<std::string> texts;
+    std::vector<platform::MessageBoxRequest> shown;
     int depth = 0;
     int deepest = 0;
     std::function<void()> onFirst;
@@ -219,6 +221,26 @@ TEST_F(LobbyOverTableTest, AFloodOfServerMessageBoxesShowsOneAtATimeAndAFewWaiti
     PostNoticeText(WM_NOTICEMSG, "再一条");
     ProcessEvents();
     EXPECT_EQ(modal.texts.back(), "再一条");
+}
+
+// A server that says something and closes: the lost connection's box waits until the server's
+// is closed, then stands over the main window with its own caption.
+TEST_F(LobbyOverTableTest, ALostConnectionsBoxWaitsForTheServersBox) {
+    ModalBoxes modal;
+    platform::testing::ScopedMessageBoxes installed(&modal);
+    modal.onFirst = [] {
+        PostNoticeBox({"与服务器的连接断开，请尽快重新登录继续游戏.", "信息", platform::MbIcon::Information});
+    };
+    PostNoticeText(WM_NOTICEMSG, "您的帐号在别处登录");
+    ProcessEvents();
+    EXPECT_EQ(modal.deepest, 1);
+    ASSERT_EQ(modal.shown.size(), 2u);
+    EXPECT_EQ(modal.shown[0].caption, kApplicationTitle);
+    const platform::MessageBoxRequest& lost = modal.shown[1];
+    EXPECT_EQ(lost.text, "与服务器的连接断开，请尽快重新登录继续游戏.");
+    EXPECT_EQ(lost.caption, "信息");
+    EXPECT_EQ(lost.icon, platform::MbIcon::Information);
+    EXPECT_EQ(lost.owner, platform::MbOwner::MainWindow);
 }
 
 }  // namespace

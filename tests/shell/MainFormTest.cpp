@@ -429,7 +429,7 @@ TEST_F(MainFormTest, NoticesInARowAreAllShown) {
     EXPECT_EQ(boxes_.Shown()[0].icon, platform::MbIcon::Information);
     EXPECT_EQ(boxes_.Shown()[1].text, "第二条");
     EXPECT_EQ(boxes_.Shown()[2].text, "房间");
-    EXPECT_EQ(boxes_.Shown()[2].caption, "Info");
+    EXPECT_EQ(boxes_.Shown()[2].caption, "信息");
     EXPECT_EQ(boxes_.Shown()[3].text.size(), 63u + 64u);
 }
 

@@ -1,6 +1,7 @@
 // The Qt message boxes and desktop services, driven the way a user would answer them.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -24,6 +25,8 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QStringList buttonTexts;  // in the order of the standard buttons' values
+    QWidget* owner = nullptr;
 };
 
 // Shows `request` and, once the box is up, writes down what it shows and lets `answer` act on it.
@@ -37,6 +40,10 @@ MbResult ShowAndAnswer(const MessageBoxRequest& request, SeenBox& seen,
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
         if (box->defaultButton()) seen.defaultButton = box->standardButton(box->defaultButton());
+        for (QMessageBox::StandardButton b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes,
+                                              QMessageBox::No})
+            if (box->button(b)) seen.buttonTexts << box->button(b)->text();
+        seen.owner = box->parentWidget();
         answer(*box);
     });
     return QtMessageBoxes().Show(request);
@@ -77,6 +84,48 @@ TEST(QtMessageBoxes, OkBoxAnswersOk) {
     EXPECT_EQ(seen.text, QString::fromUtf8(u8"翠岭已经运行."));
     EXPECT_EQ(seen.icon, QMessageBox::Information);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+// Every kind of box the game raises speaks Chinese, whatever the desktop's language; the
+// caption is the one asked for.
+TEST(QtMessageBoxes, EachKindOfBoxHasChineseButtonsAndItsCaption) {
+    const struct {
+        MbButtons buttons;
+        const char* gbkCaption;
+        QStringList texts;
+        QString caption;
+    } kinds[] = {
+        {MbButtons::Ok, "\xD0\xC5\xCF\xA2", {QString::fromUtf8(u8"确定")}, QString::fromUtf8(u8"信息")},
+        {MbButtons::YesNo, "\xB4\xE4\xC1\xEB",
+         {QString::fromUtf8(u8"是"), QString::fromUtf8(u8"否")}, QString::fromUtf8(u8"翠岭")},
+    };
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const auto& kind : kinds) {
+        SeenBox seen;
+        MessageBoxRequest request{"?", kind.gbkCaption, MbIcon::Information, kind.buttons,
+                                  MbResult::Yes};
+        ShowAndAnswer(request, seen, [](QMessageBox& box) { box.close(); });
+        EXPECT_EQ(seen.buttonTexts, kind.texts);
+        EXPECT_EQ(seen.caption, kind.caption);
+    }
+    QLocale::setDefault(before);
+}
+
+// A box for the main window stands over the game window even when another window is active.
+TEST(QtMessageBoxes, ABoxForTheMainWindowStandsOverTheGameWindow) {
+    QtGameWindow game;
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    other.activateWindow();
+    SeenBox seen;
+    MessageBoxRequest request{"?", "c", MbIcon::Information};
+    request.owner = MbOwner::MainWindow;
+    ShowAndAnswer(request, seen, [](QMessageBox& box) { box.close(); });
+    EXPECT_EQ(seen.owner, &game);
 }
 
 TEST(QtDesktop, MinimiseMinimisesTheWindow) {
