@@ -30,8 +30,14 @@ const FolderCase kFolderCases[] = {
     {"plain", "game", true},
 };
 
+// Each test makes its folders under its own name, so CTest may run them side by side.
+fs::path FolderOf(const FolderCase& c) {
+    return fs::path(MJ_TEST_OUT_DIR) / "foldernames" /
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() / c.name;
+}
+
 fs::path MakeGameFolder(const FolderCase& c) {
-    const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "foldernames" / c.name;
+    const fs::path root = FolderOf(c);
     fs::remove_all(root);
     fs::create_directories(root / "MjRes");
     fs::create_directories(root / "Graphic");
@@ -60,7 +66,7 @@ TEST(ProgramFolderName, GamePathsReachTheFilesWhateverTheFolderIsCalled) {
 
 TEST(ProgramFolderName, SaysWhetherGbkHoldsTheName) {
     for (const FolderCase& c : kFolderCases) {
-        const fs::path root = fs::path(MJ_TEST_OUT_DIR) / "foldernames" / c.name;
+        const fs::path root = FolderOf(c);
         SetProgramFolder(root.string());
         EXPECT_EQ(ProgramFolderFitsGbk(), c.gbk) << c.what;
         // In the game's form '?' stands for what GBK cannot hold.
