@@ -65,6 +65,8 @@ public:
     static constexpr std::uint8_t kAnimDice = 2;        // dice being thrown
     static constexpr std::uint8_t kAnimTileFlight = 3;  // a tile to a river, the desk or a meld
     static constexpr std::uint8_t kAnimWallFlight = 4;  // a tile from the wall
+    // Where the menu's pop-up panel ("Graphic\NewStyle\弹出.bmp") stands behind its entries.
+    static constexpr MjPoint kMenuPanelAt{718, 231};
 
     CMjDraw();
     ~CMjDraw();
@@ -388,6 +390,7 @@ private:
     void ReleaseSharedPictures();
 
     void PlaceTableButtons();
+    void PlaceMenuEntries();
     void LayoutNewStyle(int tw, int th);
     void LayoutClassic(int tw, int th);
 

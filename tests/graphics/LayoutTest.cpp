@@ -43,6 +43,7 @@ void SetSizes(CMjDraw& draw, const PictureSizes& s) {
     draw.rcSeatHand[3] = {0, 0, s.leftSideW, 36};
     draw.rcSeatHand[0] = {0, 0, s.backSmallW, 58};
     draw.rcPortrait[0] = {0, 0, 140, s.portraitH};
+    rcPopup = {0, 0, 82, 240};
 }
 
 // A renderer of the style, laid out with the given sizes (no picture loaded).
@@ -154,7 +155,8 @@ struct ButtonCase {
 
 // The claim row stands at y 600 − 180.  Later places of one id win: 4 over 2's place, 13 over
 // 23's; 16 ends at (704, 550) in both styles, 20 differs by style, 11 stands 50 above the
-// own-hand anchor.  Buttons 5 and 14 are not placed.
+// own-hand anchor; the menu's entries (42 × 42 here) stand centred on the 82 × 240 panel at
+// (718, 231), one to each quarter of it.  Buttons 5 and 14 are not placed.
 const ButtonCase kButtonCases[] = {
     {0, {560, 420}, {560, 420}},   {1, {603, 420}, {603, 420}},   {2, {689, 420}, {689, 420}},
     {3, {474, 420}, {474, 420}},   {4, {689, 420}, {689, 420}},   {5, {0, 0}, {0, 0}},
@@ -165,8 +167,8 @@ const ButtonCase kButtonCases[] = {
     {18, {612, 567}, {612, 567}},  {19, {612, 567}, {612, 567}},  {20, {709, 13}, {710, 3}},
     {21, {575, 563}, {575, 563}},  {22, {646, 420}, {646, 420}},  {23, {417, 420}, {417, 420}},
     {24, {340, 420}, {340, 420}},  {25, {400, 420}, {400, 420}},  {26, {716, 20}, {716, 20}},
-    {27, {746, 266}, {746, 266}},  {28, {756, 327}, {756, 327}},  {29, {748, 381}, {748, 381}},
-    {30, {739, 434}, {739, 434}},
+    {27, {738, 240}, {738, 240}},  {28, {738, 300}, {738, 300}},  {29, {738, 360}, {738, 360}},
+    {30, {738, 420}, {738, 420}},
 };
 
 TEST_F(Layout, PlacesTheTableButtons) {

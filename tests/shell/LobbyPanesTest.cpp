@@ -3,6 +3,7 @@
 // 100-byte record, the room list's single check, the table-partner dialog's fields.
 #include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -106,6 +107,26 @@ TEST_F(LobbyPanesTest, ATalkWindowRefusesAnEmptyLineAndReportsItsClose) {
     notices.DeliverAll(collector);
     ASSERT_EQ(collector.got.size(), 1u);
     EXPECT_EQ(collector.got[0], std::make_pair(WM_TALKCLOSED, std::string("bob")));
+}
+
+// The quick-phrase menu opens at the click and stays inside the 800 × 600 table: clicked near
+// the right or the bottom edge it opens to the left of or above the click.
+TEST_F(LobbyPanesTest, TheQuickPhraseMenuOpensAtTheClickInsideTheTable) {
+    main.resize(800, 600);
+    main.move(0, 0);
+    main.show();
+    const QRect table(main.mapToGlobal(QPoint(0, 0)), QSize(800, 600));
+    for (const QPoint click : {QPoint(575, 563), QPoint(20, 20), QPoint(790, 590)}) {
+        panes.PopupPhrases(click.x(), click.y());
+        const QRect menu = panes.PopupMenu2->geometry();
+        panes.PopupMenu2->hide();
+        EXPECT_TRUE(table.contains(menu))
+            << "clicked at " << click.x() << ", " << click.y() << ": menu " << menu.left() << ", "
+            << menu.top() << " - " << menu.right() << ", " << menu.bottom();
+        const QPoint at = main.mapToGlobal(click);
+        EXPECT_TRUE(menu.left() == at.x() || menu.right() + 1 == at.x()) << click.x();
+        EXPECT_TRUE(menu.top() == at.y() || menu.bottom() + 1 == at.y()) << click.y();
+    }
 }
 
 TEST_F(LobbyPanesTest, SelectingARoomChecksItAlone) {
