@@ -291,7 +291,9 @@ public:
     void PopupUserMenu(const UserMenuState& menu, const std::string& user, int, int) override {
         shown.push_back({user, menu});
     }
+    void PopupPhrases(int x, int y) override { phrasesAt.push_back({x, y}); }
     std::vector<std::pair<std::string, UserMenuState>> shown;
+    std::vector<Point> phrasesAt;
 };
 
 }  // namespace
@@ -318,20 +320,10 @@ TEST_F(NetRoomTest, ARightPressOnASeatPictureOpensItsPlayersMenu) {
     EXPECT_EQ(menus.shown[0].second[N14].caption, "与bob交谈");
 }
 
-namespace {
-
-class PhraseMenuRecorder : public LobbyWindows {
-public:
-    void PopupPhrases(int x, int y) override { at.push_back({x, y}); }
-    std::vector<Point> at;
-};
-
-}  // namespace
-
 // The quick-phrase button opens its menu where it was clicked, not where the mouse last rested
 // outside a button (a move over a button does not store the position).
 TEST_F(NetRoomTest, TheQuickPhrasesOpenAtTheClickPoint) {
-    PhraseMenuRecorder menus;
+    MenuRecorder menus;
     InstallLobbyWindows(&menus);
     nActiveForm = 0;
     CMj& t = *bench.table;
@@ -344,9 +336,9 @@ TEST_F(NetRoomTest, TheQuickPhrasesOpenAtTheClickPoint) {
     t.OnLButtonDown(x, y, 0, 1);
     t.OnLButtonUp(x, y);
     InstallLobbyWindows(nullptr);
-    ASSERT_EQ(menus.at.size(), 1u);
-    EXPECT_EQ(menus.at[0].x, x);
-    EXPECT_EQ(menus.at[0].y, y);
+    ASSERT_EQ(menus.phrasesAt.size(), 1u);
+    EXPECT_EQ(menus.phrasesAt[0].x, x);
+    EXPECT_EQ(menus.phrasesAt[0].y, y);
 }
 
 // The panel's lines stand clear of the 换头像 button below them: none of the text rectangles
