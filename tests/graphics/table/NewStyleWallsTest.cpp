@@ -40,12 +40,11 @@ const StackCase kBoundaryStacks[] = {
     // cell is the stack's position, at most 13), shrunk to 20 × 20.
     {36, 2, {270, 252}, {{{0, 0, 27, 28}, {270, 252, 290, 272}}, {{0, 0, 27, 28}, {270, 244, 290, 264}}}},
     {53, 2, {501, 252}, {{{351, 0, 378, 28}, {501, 252, 521, 272}}, {{351, 0, 378, 28}, {501, 244, 521, 264}}}},
-    // The left wall from (224, 262) down to the left, growing from 0.74 to 1.08.
-    {35, 3, {224, 262}, {{{0, 0, 34, 26}, {224, 262, 244, 277}}, {{0, 0, 34, 26}, {224, 251, 244, 266}}}},
-    {26, 3, {160, 340}, {{{0, 0, 34, 26}, {160, 340, 185, 359}}}},
-    {18, 3, {93, 424}, {}},
-    // The right wall from (552, 244), 16 above the left one, down to the right; both pieces of
-    // a stack at one scale.
+    // The left wall from (224, 246) down to the left, growing from 0.74 to 1.08.
+    {35, 3, {224, 246}, {{{0, 0, 34, 26}, {224, 246, 244, 261}}, {{0, 0, 34, 26}, {224, 235, 244, 250}}}},
+    {26, 3, {160, 324}, {{{0, 0, 34, 26}, {160, 324, 185, 343}}}},
+    {18, 3, {93, 408}, {}},
+    // The right wall from (552, 244) down to the right; both pieces of a stack at one scale.
     {54, 1, {552, 244}, {{{0, 0, 34, 26}, {552, 244, 572, 259}}, {{0, 0, 34, 26}, {552, 233, 572, 248}}}},
     {71, 1, {667, 406}, {}},
     // The near wall from (229, 428), 19 apart, copied at full size.
