@@ -15,6 +15,7 @@ namespace {
 constexpr int kDeskColumns = 14;
 constexpr int kDeskRows = 6;
 
+// The row of claim buttons above the user's hand.
 constexpr int kClaimRowY = CMjDraw::kClaimRowTop;
 
 // Which style a button place applies to.
