@@ -235,8 +235,12 @@ void CMj::HoverChowChoice(CMjPlayer& p) {
 }
 
 // The release clicks a button; else the chat windows take it.  A click on a claim button
-// disables all six first (OnButtonClick).
+// disables all six first (OnButtonClick).  The release point becomes the stored mouse position:
+// a move onto a button does not store it, and what the button opens (the quick phrases) opens
+// at the click.
 void CMj::TableLeftUp(int x, int y) {
+    mousex = x;
+    mousey = y;
     const int id = buttons.MouseUp(x, y);
     if (id < 0) {
         if ((chatlog && chatlog->MouseUp(x, y)) || (phraselist && phraselist->MouseUp(x, y)))

@@ -2,6 +2,8 @@
 // at the bottom; the opposite seat's row of backs lies along the top; the side seats' columns
 // of side views stand at the right and the left edge.  Every frame draws them afresh from the
 // seat records; the only state written is each seat's landing position, which the flights read.
+#include <algorithm>
+
 #include "engine/Mj.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
@@ -250,26 +252,30 @@ void CMjDraw::DrawOppositeHandClassic(CMjPlayer* seat, std::uint8_t reveal) {
 }
 
 // The side seats' columns run downward; their lying tiles overlap by the rows the next one
-// covers.
+// covers.  Seat 1's column stands centred on the table's height unless that would take its
+// lowest tile under the row of claim buttons beside it; then it ends above the row.
 void CMjDraw::DrawRightHandClassic(CMjPlayer* seat, std::uint8_t reveal) {
     const CMjPlayer& p = *seat;
     const int step = nLaidTileW[1].h - kCoveredRows;
     const int k = p.gangnum;
     const int meldRun = (3 * step + kColumnMeldGap) * k;
+    const platform::Rect& side = rcSeatHand[1];
+    const int n = reveal ? p.cardnum : HiddenCount(p);
+    // The hand's part of the column: lying tiles one step apart, or the standing backs.  The
+    // melds start where the next lying tile would, or 8 pixels below the backs.
+    const int handRun = reveal ? step * n + kCoveredRows : kSideViewStep * (n - 1) + side.bottom;
+    const int meldsAfter = reveal ? -kCoveredRows : 8;
+    const int columnRun =
+        k > 0 ? handRun + meldsAfter + meldRun - kColumnMeldGap + kCoveredRows : handRun;
+    const int y0 = std::min((600 - handRun - meldRun) / 2, kClaimRowTop - columnRun);
+    const int meldsFrom = y0 + handRun + meldsAfter;
     int x;
-    int meldsFrom;
     if (reveal) {
-        const int n = p.cardnum;
         x = 800 - kRightMargin - nLaidTileW[1].w;
-        const int y0 = (600 - step * n - kCoveredRows - meldRun) / 2;
         for (int i = 0; i < n; ++i) DrawLyingTile(p.Mj[i], 1, x, y0 + step * i, false);
-        meldsFrom = y0 + step * n;
     } else {
         // The drawn or winning tile stands above the column.
-        const int n = HiddenCount(p);
-        const platform::Rect& side = rcSeatHand[1];
         x = 800 - kRightMargin - side.right;
-        const int y0 = (600 - kSideViewStep * (n - 1) - side.bottom - meldRun) / 2;
         if (p.hued)
             DrawLyingTile(p.hutile, 1, x, y0 - nLaidTileW[1].h - 6, false);
         else if (p.hasnew)
@@ -278,7 +284,6 @@ void CMjDraw::DrawRightHandClassic(CMjPlayer* seat, std::uint8_t reveal) {
         for (int i = 0; i < n; ++i)
             DrawKeyedCell(lpDDSSeatHand[1], side, i == p.select ? x - kSideLean : x,
                           y0 + kSideViewStep * i);
-        meldsFrom = y0 + kSideViewStep * (n - 1) + side.bottom + 8;
     }
     DrawMelds(*this, p, 1, {x, meldsFrom}, {0, step}, {0, step - kCoveredRows}, {0, kColumnMeldGap});
 }

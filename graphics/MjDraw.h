@@ -65,6 +65,12 @@ public:
     static constexpr std::uint8_t kAnimDice = 2;        // dice being thrown
     static constexpr std::uint8_t kAnimTileFlight = 3;  // a tile to a river, the desk or a meld
     static constexpr std::uint8_t kAnimWallFlight = 4;  // a tile from the wall
+    // Where the menu's pop-up panel ("Graphic\NewStyle\弹出.bmp") stands behind its entries.
+    static constexpr MjPoint kMenuPanelAt{718, 231};
+    // The top of the row of claim buttons above the user's hand: low enough that the desk's
+    // near row (down to y 428) shows whole, high enough that the 42-pixel buttons end above
+    // the user's standing tiles (from y 472 in the new style).
+    static constexpr int kClaimRowTop = 600 - 172;
 
     CMjDraw();
     ~CMjDraw();
@@ -388,6 +394,7 @@ private:
     void ReleaseSharedPictures();
 
     void PlaceTableButtons();
+    void PlaceMenuEntries();
     void LayoutNewStyle(int tw, int th);
     void LayoutClassic(int tw, int th);
 

@@ -161,7 +161,7 @@ void CMjDraw::DrawOppositeHand(CMjPlayer* seat, std::uint8_t reveal) {
 // The right-hand seat: a column running down towards the user, growing as it comes nearer;
 // the drawn tile above the column, the melds below it.  The column starts at (570, 200), high
 // enough that a full hand, or four melds (wider, as they lie), ends above the row of claim
-// buttons at y 420.
+// buttons (from y 428).
 void CMjDraw::DrawRightHand(CMjPlayer* seat, std::uint8_t reveal) {
     constexpr int kX = 570;
     constexpr int kY = 200;

@@ -154,10 +154,12 @@ constexpr int kStraightOrder[18] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 17, 16, 15, 14, 1
 
 // Where each wall's first stack stands: the far and near walls run left to right, the side
 // walls from their far end towards the user.  They frame the desk, with the opposite seat's
-// hand beyond the far wall and the user's in front of the near one.
+// hand beyond the far wall and the user's in front of the near one.  The side walls start high
+// enough that the right one's near end, full, ends at y 428, above the claim buttons' 听 and
+// 胡; the left one matches it.
 constexpr MjPoint kFarWall{270, 252};
-constexpr MjPoint kLeftWall{224, 262};
-constexpr MjPoint kRightWall{552, 260};
+constexpr MjPoint kLeftWall{224, 246};
+constexpr MjPoint kRightWall{552, 244};
 constexpr MjPoint kNearWall{229, 428};
 
 // A perspective scale of the side walls: smaller towards the far end.

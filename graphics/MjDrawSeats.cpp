@@ -1,5 +1,6 @@
 // The seat pictures: each seat's avatar loaded when the seat's player changes, and the
 // new-style figures of the three other seats drawn at their places.
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -11,8 +12,42 @@
 #include "graphics/TileCells.h"
 #include "online/AvatarCache.h"
 #include "platform/Path.h"
+#include "ui/DxGameChatWnd.h"
 
 namespace {
+
+// The chat pane's frame on the screen (its background's corner stands out of the text
+// rectangle by the frame inset); empty while the pane is hidden.
+platform::Rect ChatPaneOnScreen(const CDxGameChatWnd* chat) {
+    if (chat == nullptr || !chat->visible) return {};
+    const int left = chat->rect.left - CChatWindow::kFrameInset;
+    const int top = chat->rect.top - CChatWindow::kFrameInset;
+    return {left, top, left + chat->backgroundRect.right, top + chat->backgroundRect.bottom};
+}
+
+// Copies `part` of `picture` keyed to `at`, leaving out what would fall inside `hole`: the
+// bands above and below it, then those left and right of it.
+void KeyedAround(platform::Surface* picture, const platform::Rect& part, MjPoint at,
+                 const platform::Rect& hole) {
+    const platform::Rect dst{at.x, at.y, at.x + part.right - part.left,
+                             at.y + part.bottom - part.top};
+    const platform::Rect cut{std::max(dst.left, hole.left), std::max(dst.top, hole.top),
+                             std::min(dst.right, hole.right), std::min(dst.bottom, hole.bottom)};
+    if (cut.left >= cut.right || cut.top >= cut.bottom) {
+        platform::BltFast(lpDDSPla, at.x, at.y, picture, &part, kKeyedCopy);
+        return;
+    }
+    const auto band = [&](int left, int top, int right, int bottom) {
+        if (left >= right || top >= bottom) return;
+        const platform::Rect src{part.left + left - at.x, part.top + top - at.y,
+                                 part.left + right - at.x, part.top + bottom - at.y};
+        platform::BltFast(lpDDSPla, left, top, picture, &src, kKeyedCopy);
+    };
+    band(dst.left, dst.top, dst.right, cut.top);
+    band(dst.left, cut.bottom, dst.right, dst.bottom);
+    band(dst.left, cut.top, cut.left, cut.bottom);
+    band(cut.right, cut.top, dst.right, cut.bottom);
+}
 
 constexpr int kFirstAvatar = 1;
 constexpr int kLastAvatar = 12;
@@ -91,8 +126,13 @@ void CMjDraw::LoadSeatPortrait(int seat, const std::string& path, bool clipped) 
 
 // Each figure picture holds two halves side by side: the left at rest, the right blinking
 // (the role picture) or discarding (the pose picture).  Online an empty seat shows none.
+//
+// The table's chat pane, when shown, stands in front of the figures: a figure is left out where
+// the pane lies, so that only the room shows through the pane's translucent background and no
+// figure lies under its text.
 void CMjDraw::DrawSeatFigures() {
     if (pMj == nullptr) return;
+    const platform::Rect pane = ChatPaneOnScreen(pMj->chatlog);
     for (int s = 1; s <= 3; ++s) {
         const CMjPlayer& seat = pMj->Player[s];
         if (pMj->IsNetGame() && !seat.occupied) continue;
@@ -102,6 +142,6 @@ void CMjDraw::DrawSeatFigures() {
         const int half = whole.right / 2;
         const bool right = discarding || seat.face == kFaceBlink;
         const platform::Rect part{right ? half : 0, 0, right ? whole.right : half, whole.bottom};
-        platform::BltFast(lpDDSPla, FigurePos[s].x, FigurePos[s].y, picture, &part, kKeyedCopy);
+        KeyedAround(picture, part, FigurePos[s], pane);
     }
 }

@@ -37,7 +37,6 @@ constexpr int kFlightWallCell = 6;
 
 // The table button that shows the pop-up panel under the buttons.
 constexpr int kPopupButton = 27;
-constexpr MjPoint kPopupAt{718, 231};
 
 // The chat windows' opacities: the quick phrases 180, the chat log by style.
 constexpr int kPhraseOpacity = 180;
@@ -102,7 +101,7 @@ void CMjDraw::DrawSharedTail(CMj* owner) {
     if (owner->chatedit) owner->chatedit->Draw();
     if (pButtons) {
         const CBitButton* popup = pButtons->GetButton(kPopupButton);
-        if (popup && popup->visible) Keyed(lpDDSPopup, rcPopup, kPopupAt.x, kPopupAt.y);
+        if (popup && popup->visible) Keyed(lpDDSPopup, rcPopup, kMenuPanelAt.x, kMenuPanelAt.y);
         pButtons->DrawAll();
     }
     if (owner->phraselist) owner->phraselist->Draw(kPhraseOpacity);

@@ -1,7 +1,10 @@
 // The fixed screen layout: wall origins, dice starts, chips, the desk, the hands, the own-hand
-// anchor, banners, seat figures and plates, and the places of the table buttons.  Computed once,
-// after the pictures are loaded and the table buttons handed over, since several positions
-// follow from picture sizes.  Every division truncates toward zero.
+// anchor, banners, seat figures and plates, the places of the table buttons and of the menu's
+// entries on its panel.  Computed once, after the pictures are loaded and the table buttons
+// handed over, since several positions follow from picture sizes.  Every division truncates
+// toward zero.
+#include <iterator>
+
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
 #include "ui/BitButtonArray.h"
@@ -13,7 +16,7 @@ constexpr int kDeskColumns = 14;
 constexpr int kDeskRows = 6;
 
 // The row of claim buttons above the user's hand.
-constexpr int kClaimRowY = 600 - 180;
+constexpr int kClaimRowY = CMjDraw::kClaimRowTop;
 
 // Which style a button place applies to.
 enum class In { Both, Classic, NewStyle };
@@ -56,11 +59,11 @@ constexpr ButtonPlace kLaterButtonPlaces[] = {
     {20, 710, 3, In::Classic},
     {21, 575, 563},
     {26, 716, 20},
-    {27, 746, 266},                     // the right-hand column
-    {28, 756, 327},
-    {29, 748, 381},
-    {30, 739, 434},
 };
+
+// The menu's entries, top to bottom, on the pop-up panel; a button strip has five frames.
+constexpr int kMenuEntries[] = {27, 28, 29, 30};
+constexpr int kButtonFrames = 5;
 
 }  // namespace
 
@@ -174,4 +177,21 @@ void CMjDraw::PlaceTableButtons() {
     for (const ButtonPlace& p : kButtonPlaces) place(p);
     place({11, 380, OwnHandAnchor.y - 50});
     for (const ButtonPlace& p : kLaterButtonPlaces) place(p);
+    PlaceMenuEntries();
+}
+
+// Each menu entry stands centred across the pop-up panel and in its own quarter of the panel's
+// height: the entries line up whatever their widths, and none reaches the window's edge.
+void CMjDraw::PlaceMenuEntries() {
+    const int panelWidth = rcPopup.right - rcPopup.left;
+    const int slot = (rcPopup.bottom - rcPopup.top) / static_cast<int>(std::size(kMenuEntries));
+    int top = kMenuPanelAt.y;
+    for (int id : kMenuEntries) {
+        if (CBitButton* entry = pButtons->GetButton(id)) {
+            const int width = entry->pictureRect.right / kButtonFrames;
+            entry->SetPos(kMenuPanelAt.x + (panelWidth - width) / 2,
+                          top + (slot - entry->GetHeight()) / 2);
+        }
+        top += slot;
+    }
 }

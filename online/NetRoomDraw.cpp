@@ -28,6 +28,12 @@ struct Corner {
 // Where each seat's face stands in a table cell: bottom, right, top, left.
 constexpr Corner kFaceCorners[4] = {{59, 126}, {113, 64}, {59, 10}, {5, 64}};
 
+// The panel's six lines, 19 pixels apart from y 450: the last (胜率) ends above the 换头像
+// button at y 563.
+constexpr int kPanelTop = 450;
+constexpr int kPanelLineStep = 19;
+constexpr int PanelLineY(int line) { return kPanelTop + kPanelLineStep * line; }
+
 // One panel line, formatted into a 40-byte buffer as the panel always has.
 template <typename... Args>
 void PanelLine(int y, const char* format, Args... args) {
@@ -61,12 +67,12 @@ void CNetRoom::DrawPanel() {
         DrawKeyed(ownAvatar, {30, 37, 110, 152}, 597, 447);
     else if (a >= 1 && a <= 12)
         DrawKeyed(roles, {kRoleWidth * (a - 1), 0, kRoleWidth * a, kRoleHeight}, 597, 447);
-    PanelLine(450, "姓名: %s", UserName(me).c_str());
-    PanelLine(472, "金币: %d", me.score);
-    PanelLine(494, "等级: %s", LevelForScore(me.score).title);
-    PanelLine(516, "战绩: %d盘 %d胜", me.games, me.wins);
-    PanelLine(538, "逃跑: %d", me.escapes);
-    PanelLine(560, "胜率: %d%%", WinRate(me));
+    PanelLine(PanelLineY(0), "姓名: %s", UserName(me).c_str());
+    PanelLine(PanelLineY(1), "金币: %d", me.score);
+    PanelLine(PanelLineY(2), "等级: %s", LevelForScore(me.score).title);
+    PanelLine(PanelLineY(3), "战绩: %d盘 %d胜", me.games, me.wins);
+    PanelLine(PanelLineY(4), "逃跑: %d", me.escapes);
+    PanelLine(PanelLineY(5), "胜率: %d%%", WinRate(me));
 }
 
 void CNetRoom::DrawTables(int cx, int cy, int table) {

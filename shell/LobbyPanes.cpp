@@ -19,6 +19,7 @@
 #include "graphics/LevelTable.h"
 #include "online/AvatarChoice.h"
 #include "online/GameMsgClient.h"
+#include "online/MenuPlace.h"
 #include "online/NetRoom.h"
 #include "online/NetworkStart.h"
 #include "online/qt/NetSetForm.h"
@@ -268,8 +269,14 @@ void QtLobbyWindows::PopupUserMenu(const UserMenuState& menu, const std::string&
     if (main_->isVisible()) PopupMenu1->popup(main_->mapToGlobal(QPoint(x, y)));
 }
 
+// The menu opens at the click and stays inside the table: where it would pass the right or the
+// bottom edge it opens to the left of or above the click.
 void QtLobbyWindows::PopupPhrases(int x, int y) {
-    if (main_->isVisible()) PopupMenu2->popup(main_->mapToGlobal(QPoint(x, y)));
+    if (!main_->isVisible()) return;
+    const QSize size = PopupMenu2->sizeHint();
+    const MenuCorner at =
+        MenuCornerInside(x, y, size.width(), size.height(), main_->width(), main_->height());
+    PopupMenu2->popup(main_->mapToGlobal(QPoint(at.x, at.y)));
 }
 
 bool QtLobbyWindows::EditTablePrefs(TablePrefsFields& fields) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/GraphicsGlobals.h"
 #include "online/ChatGate.h"
 #include "online/GameMsgClient.h"
 #include "online/InviteForm.h"
@@ -14,6 +15,7 @@
 #include "online/NetRoom.h"
 #include "platform/Ini.h"
 #include "platform/Path.h"
+#include "platform/testing/DrawRecorder.h"
 #include "tests/online/LinkTestSupport.h"
 #include "ui/DxGameChatWnd.h"
 #include "ui/InfoForm.h"
@@ -289,7 +291,9 @@ public:
     void PopupUserMenu(const UserMenuState& menu, const std::string& user, int, int) override {
         shown.push_back({user, menu});
     }
+    void PopupPhrases(int x, int y) override { phrasesAt.push_back({x, y}); }
     std::vector<std::pair<std::string, UserMenuState>> shown;
+    std::vector<Point> phrasesAt;
 };
 
 }  // namespace
@@ -314,4 +318,48 @@ TEST_F(NetRoomTest, ARightPressOnASeatPictureOpensItsPlayersMenu) {
     EXPECT_EQ(menus.shown[0].first, "bob");
     EXPECT_TRUE(menus.shown[0].second[N14].visible);
     EXPECT_EQ(menus.shown[0].second[N14].caption, "与bob交谈");
+}
+
+// The quick-phrase button opens its menu where it was clicked, not where the mouse last rested
+// outside a button (a move over a button does not store the position).
+TEST_F(NetRoomTest, TheQuickPhrasesOpenAtTheClickPoint) {
+    MenuRecorder menus;
+    InstallLobbyWindows(&menus);
+    nActiveForm = 0;
+    CMj& t = *bench.table;
+    CBitButton& phrases = t.Button(21);
+    phrases.visible = 1;
+    phrases.enabled = 1;
+    const int x = phrases.x + 5, y = phrases.y + 5;
+    t.OnMouseMove(300, 300);
+    t.OnMouseMove(x, y);
+    t.OnLButtonDown(x, y, 0, 1);
+    t.OnLButtonUp(x, y);
+    InstallLobbyWindows(nullptr);
+    ASSERT_EQ(menus.phrasesAt.size(), 1u);
+    EXPECT_EQ(menus.phrasesAt[0].x, x);
+    EXPECT_EQ(menus.phrasesAt[0].y, y);
+}
+
+// The panel's lines stand clear of the 换头像 button below them: none of the text rectangles
+// drawn right of the own picture meets the button's.
+TEST_F(NetRoomTest, ThePanelsLastLineStandsAboveTheAvatarButton) {
+    const CBitButton& avatar = *room->buttons.GetButton(CNetRoom::kAvatar);
+    const platform::Rect button{avatar.x, avatar.y, avatar.x + avatar.pictureRect.right / 5,
+                                avatar.y + avatar.GetHeight()};
+    platform::Surface frame(800, 600);
+    platform::Surface* previous = lpDDSPla;
+    lpDDSPla = &frame;
+    platform::testing::DrawRecorder drawn(frame);
+    room->Draw();
+    lpDDSPla = previous;
+    int lines = 0;
+    for (const platform::DrawCall& call : drawn.Calls()) {
+        if (call.text.empty() || call.dst.left != 680) continue;
+        ++lines;
+        const platform::Rect& r = call.dst;
+        EXPECT_TRUE(r.bottom <= button.top || r.right <= button.left || r.top >= button.bottom)
+            << "line at y " << r.top << " - " << r.bottom << " meets the button at y " << button.top;
+    }
+    EXPECT_EQ(lines, 6);
 }

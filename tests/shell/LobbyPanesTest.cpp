@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QMenu>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -126,6 +127,26 @@ TEST_F(LobbyPanesTest, ANewTalkWindowTakesTheKeyboardInItsInputLine) {
     QTest::keyClicks(QApplication::focusWidget(), "hi");
     EXPECT_EQ(form->Memo2->toPlainText(), "hi");
     panes.CloseTalkWindows();
+}
+
+// The quick-phrase menu opens at the click and stays inside the 800 × 600 table: clicked near
+// the right or the bottom edge it opens to the left of or above the click.
+TEST_F(LobbyPanesTest, TheQuickPhraseMenuOpensAtTheClickInsideTheTable) {
+    main.resize(800, 600);
+    main.move(0, 0);
+    main.show();
+    const QRect table(main.mapToGlobal(QPoint(0, 0)), QSize(800, 600));
+    for (const QPoint click : {QPoint(575, 563), QPoint(20, 20), QPoint(790, 590)}) {
+        panes.PopupPhrases(click.x(), click.y());
+        const QRect menu = panes.PopupMenu2->geometry();
+        panes.PopupMenu2->hide();
+        EXPECT_TRUE(table.contains(menu))
+            << "clicked at " << click.x() << ", " << click.y() << ": menu " << menu.left() << ", "
+            << menu.top() << " - " << menu.right() << ", " << menu.bottom();
+        const QPoint at = main.mapToGlobal(click);
+        EXPECT_TRUE(menu.left() == at.x() || menu.right() + 1 == at.x()) << click.x();
+        EXPECT_TRUE(menu.top() == at.y() || menu.bottom() + 1 == at.y()) << click.y();
+    }
 }
 
 TEST_F(LobbyPanesTest, SelectingARoomChecksItAlone) {

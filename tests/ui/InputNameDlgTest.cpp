@@ -2,9 +2,11 @@
 // arrows, the pictures in SET.ini, the name, and Enter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iterator>
 #include <set>
+#include <vector>
 
 #include "DialogTestSupport.h"
 #include "platform/Ini.h"
@@ -250,6 +252,25 @@ TEST_F(InputNameDlgTest, TheForbidPictureShowsUnderTheOfficialRules) {
     EXPECT_FALSE(forbidShown());
     ClickBox(dlg, Box('O'));
     EXPECT_TRUE(forbidShown());
+}
+
+// The sign covers no label: under each of its drawn pixels the dialog's picture is plain, not
+// the stroke of a caption (a pixel at twice the contrast of the plate's usual colour or more).
+TEST_F(InputNameDlgTest, TheForbidPictureCoversNoLabel) {
+    const platform::Surface& picture = *dlg.background;
+    std::vector<std::uint16_t> under;
+    for (int j = 0; j < dlg.forbidRect.bottom; ++j)
+        for (int i = 0; i < dlg.forbidRect.right; ++i)
+            if (dlg.forbid->Row(j)[i] != ColorKey)
+                under.push_back(picture.Row(315 - dlg.y + j)[574 - dlg.x + i]);
+    ASSERT_FALSE(under.empty());
+    std::vector<std::uint16_t> sorted = under;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end(),
+                     [](std::uint16_t a, std::uint16_t b) { return Luminance(a) < Luminance(b); });
+    const std::uint16_t plain = sorted[sorted.size() / 2];
+    const auto ink = std::count_if(under.begin(), under.end(),
+                                   [&](std::uint16_t px) { return Contrast(px, plain) >= 2.0; });
+    EXPECT_EQ(ink, 0);
 }
 
 }  // namespace

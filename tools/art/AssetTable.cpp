@@ -78,8 +78,8 @@ const std::vector<AssetEntry> kTable = {
     // Table marks, banners and the centre.
     {"Graphic\\NewStyle\\state.bmp", 0, 0, 36, 22, 1, 1, Art::Label, LabelGreen, u8"听", K, false},
     {"Graphic\\state.bmp", 0, 0, 36, 22, 1, 1, Art::Label, LabelGreen, u8"听", K, false},
-    {"Graphic\\国标麻将.bmp", 0, 0, 110, 30, 1, 1, Art::Label, LabelTitle, u8"国标麻将", K, false},
-    {"Graphic\\大众麻将.bmp", 0, 0, 110, 30, 1, 1, Art::Label, LabelTitle, u8"大众麻将", K, false},
+    {"Graphic\\国标麻将.bmp", 0, 0, 88, 30, 1, 1, Art::Label, LabelTitle, u8"国标麻将", K, false},
+    {"Graphic\\大众麻将.bmp", 0, 0, 88, 30, 1, 1, Art::Label, LabelTitle, u8"大众麻将", K, false},
     {"Graphic\\Center\\qelu.bmp", 0, 0, 120, 48, 1, 1, Art::Label, LabelGold, u8"翠岭麻将", K, false},
     {"Graphic\\碰.bmp", 0, 0, 96, 96, 1, 1, Art::Banner, 0, u8"碰", K, false},
     {"Graphic\\杠.bmp", 0, 0, 96, 96, 1, 1, Art::Banner, 1, u8"杠", K, false},
@@ -190,7 +190,7 @@ const std::vector<AssetEntry> kTable = {
     {"Graphic\\InputName\\queding.bmp", 0, 0, 5 * 80, 32, 5, 1, Art::Button, ButtonRound, u8"确定", K, false},
     {"Graphic\\InputName\\左移动.bmp", 0, 0, 5 * 30, 24, 5, 1, Art::Button, ButtonArrowLeft, "", K, false},
     {"Graphic\\InputName\\右移动.bmp", 0, 0, 5 * 30, 24, 5, 1, Art::Button, ButtonArrowRight, "", K, false},
-    {"Graphic\\InputName\\Forbid.bmp", 0, 0, 40, 40, 1, 1, Art::Forbid, 0, "", K, false},
+    {"Graphic\\InputName\\Forbid.bmp", 0, 0, 190, 40, 1, 1, Art::Forbid, 0, "", K, false},
 
     // Options.
     {"Graphic\\OptionForm\\background.bmp", 0, 0, 300, 260, 1, 1, Art::Dialog, DialogOptions, u8"游戏设置", O, false},

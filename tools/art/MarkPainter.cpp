@@ -355,12 +355,15 @@ void PaintSeatMarker(QPainter& p, const AssetFile& f) {
             QColor(230, 230, 220), Face::Ming, 1);
 }
 
+// The sign stands at the picture's right end, a square as high as the picture: the names
+// dialog draws the picture from just right of the first wild-tile choice's box, and the sign
+// lands right of that choice's caption instead of on it.
 void PaintForbid(QPainter& p, const AssetFile& f) {
-    QRectF r(0, 0, f.width, f.height);
+    QRectF r(f.width - f.height, 0, f.height, f.height);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(210, 30, 30), f.width * 0.12));
+    p.setPen(QPen(QColor(210, 30, 30), f.height * 0.12));
     p.setBrush(Qt::NoBrush);
-    QRectF ring = r.adjusted(f.width * 0.1, f.height * 0.1, -f.width * 0.1, -f.height * 0.1);
+    QRectF ring = r.adjusted(f.height * 0.1, f.height * 0.1, -f.height * 0.1, -f.height * 0.1);
     p.drawEllipse(ring);
     p.drawLine(ring.topLeft() + QPointF(ring.width() * 0.15, ring.height() * 0.15),
                ring.bottomRight() - QPointF(ring.width() * 0.15, ring.height() * 0.15));

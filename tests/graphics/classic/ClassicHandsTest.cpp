@@ -252,7 +252,8 @@ TEST_F(ClassicOtherHands, OppositeRowRevealedOrWon) {
 }
 
 // Seat 1's column: its drawn tile stands above it, the landing position 62 pixels above the
-// column (31 without a drawn tile), a selected tile leans 5 pixels in; the chow below.
+// column (31 without a drawn tile), a selected tile leans 5 pixels in; the chow below.  Centred
+// on the table's height the chow would end under the claim row, so the column ends above it.
 TEST_F(ClassicOtherHands, RightColumnWithItsDrawnTileAbove) {
     CMjPlayer& p = seats_[1];
     const int rw = D().rcSeatHand[1].right;
@@ -263,7 +264,10 @@ TEST_F(ClassicOtherHands, RightColumnWithItsDrawnTileAbove) {
         p.hasnew = hasnew;
         p.select = 2;
         const int n = hasnew ? 10 : 11;
-        const int y0 = (600 - 20 * (n - 1) - rh - (3 * s1 + 12)) / 2;
+        const int centred = (600 - 20 * (n - 1) - rh - (3 * s1 + 12)) / 2;
+        const int run = 20 * (n - 1) + rh + 8 + 3 * s1 + 8;
+        const int y0 = CMjDraw::kClaimRowTop - run;
+        ASSERT_LT(y0, centred);
         DrawRecorder drawn(*lpDDSPla);
         D().DrawRightHandClassic(&p, 0);
         std::vector<At> expected;
@@ -276,6 +280,28 @@ TEST_F(ClassicOtherHands, RightColumnWithItsDrawnTileAbove) {
         EXPECT_EQ(Corners(drawn, D().lpDDSLaidTiles[1]),
                   (std::vector<At>{{x, m}, {x, m + s1}, {x, m + 2 * s1}}));
     }
+}
+
+// A short column of seat 1 (four tiles, no meld) has room above the claim row and stands
+// centred on the table's height, hidden or revealed.
+TEST_F(ClassicOtherHands, ShortRightColumnStaysCentred) {
+    CMjPlayer& p = seats_[1];
+    p.gangnum = 0;
+    p.cardnum = 4;
+    p.hasnew = 0;
+    p.select = -1;
+    const int rh = D().rcSeatHand[1].bottom;
+    const int s1 = D().nLaidTileW[1].h - 8;
+    DrawRecorder hidden(*lpDDSPla);
+    D().DrawRightHandClassic(&p, 0);
+    const std::vector<At> backs = Corners(hidden, D().lpDDSSeatHand[1]);
+    ASSERT_EQ(backs.size(), 4u);
+    EXPECT_EQ(backs[0].y, (600 - 20 * 3 - rh) / 2);
+    DrawRecorder revealed(*lpDDSPla);
+    D().DrawRightHandClassic(&p, 1);
+    const std::vector<At> faces = Corners(revealed, D().lpDDSLaidTiles[1]);
+    ASSERT_EQ(faces.size(), 4u);
+    EXPECT_EQ(faces[0].y, (600 - 4 * s1 - 8) / 2);
 }
 
 // Seat 3's melds lie above its column; its drawn tile stands below the column.

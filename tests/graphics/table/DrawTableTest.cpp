@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -166,6 +167,56 @@ TEST(DrawTable, PopupPanelReachesEveryMenuEntry) {
             << r.bottom;
         entry->visible = 0;
     }
+}
+
+// The menu's entries line up on its panel: each stands centred across the panel (its two
+// margins differ by a pixel at most), clear of the window's right edge, and centred in its own
+// quarter of the panel's height.
+TEST(DrawTable, MenuEntriesStandCentredOnThePanel) {
+    tabletest::Stage& stage = tabletest::MidHand();
+    for (int id = 27; id <= 30; ++id) stage.draw->pButtons->GetButton(id)->visible = 1;
+    DrawRecorder drawn(*lpDDSPla);
+    tabletest::Compose(stage);
+    for (int id = 27; id <= 30; ++id) stage.draw->pButtons->GetButton(id)->visible = 0;
+    const std::vector<platform::DrawCall> panel = drawn.From(lpDDSPopup);
+    ASSERT_EQ(panel.size(), 1u);
+    const platform::Rect& under = panel[0].dst;
+    const int slot = (under.bottom - under.top) / 4;
+    for (int id = 27; id <= 30; ++id) {
+        const std::vector<platform::DrawCall> entry =
+            drawn.From(stage.draw->pButtons->GetButton(id)->picture);
+        ASSERT_FALSE(entry.empty()) << id;
+        const platform::Rect& r = entry[0].dst;
+        const int slotTop = under.top + slot * (id - 27);
+        EXPECT_LE(std::abs((r.left - under.left) - (under.right - r.right)), 1) << "entry " << id;
+        EXPECT_LT(r.right, 800) << "entry " << id;
+        EXPECT_LE(std::abs((r.top - slotTop) - (slotTop + slot - r.bottom)), 1) << "entry " << id;
+    }
+}
+
+// The rule badge at the top left stands clear of every seat's plate and of the wind marks
+// beside the plates, whichever rule family it names.
+TEST(DrawTable, TheRuleBadgeClearsThePlates) {
+    tabletest::Stage& stage = tabletest::MidHand();
+    const int minFan = MinFan;
+    for (const int fan : {0, 8}) {
+        MinFan = fan;
+        DrawRecorder drawn(*lpDDSPla);
+        tabletest::Compose(stage);
+        const std::vector<platform::DrawCall> badge = drawn.From(stage.draw->lpDDSRuleBadge[fan == 0 ? 1 : 0]);
+        ASSERT_EQ(badge.size(), 1u);
+        const platform::Rect& b = badge[0].dst;
+        for (const platform::Surface* plate : {stage.draw->lpDDSCenterPan, stage.draw->lpDDSWindSheet,
+                                               stage.draw->lpDDSPosition})
+            for (const platform::DrawCall& call : drawn.From(plate)) {
+                const platform::Rect& r = call.dst;
+                EXPECT_TRUE(r.right <= b.left || r.left >= b.right || r.bottom <= b.top ||
+                            r.top >= b.bottom)
+                    << "badge " << b.left << ", " << b.top << " - " << b.right << ", " << b.bottom
+                    << " meets " << call.sourceName << " at " << r.left << ", " << r.top;
+            }
+    }
+    MinFan = minFan;
 }
 
 // Link labels are drawn offline only, as many as the table counts.

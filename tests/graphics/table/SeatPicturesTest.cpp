@@ -2,12 +2,15 @@
 // and loading a seat's avatar (once per picture, only for seats 1 to 3, only seated ones online).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "TableStage.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/SurfaceRegistry.h"
 #include "platform/Path.h"
+#include "tests/support/PngWriter.h"
+#include "ui/DxGameChatWnd.h"
 
 namespace {
 
@@ -23,8 +26,10 @@ TEST(SeatFigures, HalfOfThePictureByThePortraitFrame) {
     seats[1].face = 0;
     seats[2].face = 11;
     seats[3].face = 1;
+    stage.table->chatlog->visible = 0;  // the pane would hide part of the left figure
     DrawRecorder drawn(*lpDDSPla);
     draw.DrawSeatFigures();
+    stage.table->chatlog->visible = 1;
     const auto& calls = drawn.Calls();
     ASSERT_EQ(calls.size(), 3u);
     const int w1 = draw.rcPortrait[1].right, w2 = draw.rcPortrait[2].right;
@@ -48,6 +53,41 @@ TEST(SeatFigures, OnlineOnlySeatedPlayersShow) {
     stage.draw->DrawSeatFigures();
     ASSERT_EQ(drawn.Calls().size(), 1u);
     EXPECT_EQ(drawn.Calls()[0].source, stage.draw->lpDDSPortrait[2]);
+}
+
+// Online, the chat pane stands in front of the left seat's figure: no part of a figure is drawn
+// inside the pane's frame, and the figure's part below the pane still shows.  The table with
+// three seated players and a chat line is saved as online_chat_pane_new_style.png.
+TEST(SeatFigures, NoFigureUnderTheChatPane) {
+    tabletest::Stage& stage = tabletest::MidHand();
+    stage.table->netgame = 1;
+    unsigned char occupied[4];
+    for (int s = 0; s < 4; ++s) {
+        occupied[s] = stage.table->Player[s].occupied;
+        stage.table->Player[s].occupied = 1;
+    }
+    const CDxGameChatWnd& chat = *stage.table->chatlog;
+    const int left = chat.rect.left - CChatWindow::kFrameInset;
+    const int top = chat.rect.top - CChatWindow::kFrameInset;
+    const platform::Rect pane{left, top, left + chat.backgroundRect.right,
+                              top + chat.backgroundRect.bottom};
+    DrawRecorder drawn(*lpDDSPla);
+    tabletest::Compose(stage);
+    const std::filesystem::path png =
+        std::filesystem::path(MJ_TEST_OUT_DIR) / "online_chat_pane_new_style.png";
+    EXPECT_TRUE(testsupport::WritePng(*lpDDSPla, png.string()));
+    stage.table->netgame = 0;
+    for (int s = 0; s < 4; ++s) stage.table->Player[s].occupied = occupied[s];
+    int below = 0;
+    for (const platform::Surface* figure : {stage.draw->lpDDSPortrait[3], stage.draw->lpDDSSeatPose[3][0]})
+        for (const platform::DrawCall& call : drawn.From(figure)) {
+            const platform::Rect& r = call.dst;
+            EXPECT_TRUE(r.right <= pane.left || r.left >= pane.right || r.bottom <= pane.top ||
+                        r.top >= pane.bottom)
+                << "figure part at " << r.left << ", " << r.top << " - " << r.right << ", " << r.bottom;
+            below += r.top >= pane.bottom;
+        }
+    EXPECT_GT(below, 0);
 }
 
 class SeatAvatar : public ::testing::Test {
