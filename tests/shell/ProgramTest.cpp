@@ -35,10 +35,11 @@ protected:
                 WhenRunning(std::move(step));
         });
     }
-    // Runs `step` once `done` holds, or after ten seconds of the event loop.
+    // Runs `step` once `done` holds, or after thirty seconds of the event loop: the deal runs
+    // on the table's own timers, which take seconds, and far longer under a parallel test run.
     static void Once(std::function<bool()> done, std::function<void()> step, int waited = 0) {
         QTimer::singleShot(50, [=] {
-            if (done() || waited >= 10000)
+            if (done() || waited >= 30000)
                 step();
             else
                 Once(done, step, waited + 50);
