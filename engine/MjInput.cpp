@@ -26,7 +26,6 @@ namespace {
 
 constexpr int kRightButton = 1;
 constexpr std::uint8_t kMarkingTiles = 2;
-constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
 
 // Where a mouse event goes: to a shown overlay box (the message box before the invitation
 // prompt), which takes it even without a form to hand it to; else to the active dialog, and

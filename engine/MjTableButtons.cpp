@@ -11,8 +11,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
 #include "ui/Dialogs.h"
-#include "ui/ModeForm.h"
 #include "ui/DxGameChatWnd.h"
+#include "ui/ModeForm.h"
 
 namespace {
 
@@ -20,8 +20,6 @@ namespace {
 constexpr int kButtonSendChat = 17;
 constexpr int kButtonInvite = 20;
 constexpr int kButtonPhrases = 21;
-
-constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
 
 // The help page in the program folder.
 constexpr char kHelpPage[] = "help.htm";

@@ -52,6 +52,9 @@ class CBitButtonArray;
 // table shows it.
 void AddTableButtons(CBitButtonArray& buttons, bool newStylePictures, bool classicTable);
 
+// The menu's entries, top to bottom, shown and hidden together.
+constexpr int kMenuEntries[] = {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave};
+
 // The claim buttons that show and hide together: pung, kong, win, pass, chow and ready.
 constexpr int kClaimButtons[] = {kButtonPung, kButtonKong, kButtonWin,
                                  kButtonPass, kButtonChow, kButtonReady};

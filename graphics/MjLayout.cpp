@@ -5,6 +5,7 @@
 // toward zero.
 #include <iterator>
 
+#include "engine/TableButtons.h"
 #include "graphics/GraphicsGlobals.h"
 #include "graphics/MjDraw.h"
 #include "ui/BitButtonArray.h"
@@ -60,10 +61,6 @@ constexpr ButtonPlace kLaterButtonPlaces[] = {
     {21, 575, 563},
     {26, 716, 20},
 };
-
-// The menu's entries, top to bottom, on the pop-up panel; a button strip has five frames.
-constexpr int kMenuEntries[] = {27, 28, 29, 30};
-constexpr int kButtonFrames = 5;
 
 }  // namespace
 
@@ -188,8 +185,7 @@ void CMjDraw::PlaceMenuEntries() {
     int top = kMenuPanelAt.y;
     for (int id : kMenuEntries) {
         if (CBitButton* entry = pButtons->GetButton(id)) {
-            const int width = entry->pictureRect.right / kButtonFrames;
-            entry->SetPos(kMenuPanelAt.x + (panelWidth - width) / 2,
+            entry->SetPos(kMenuPanelAt.x + (panelWidth - entry->GetWidth()) / 2,
                           top + (slot - entry->GetHeight()) / 2);
         }
         top += slot;

@@ -24,6 +24,8 @@ public:
     void SetCaption(std::string_view text);
     // The strip's height, which is the button's.
     int GetHeight() const;
+    // One frame's width, which is the button's.
+    int GetWidth() const { return FrameWidth(); }
 
     void Draw();
     // True when the press landed on the enabled, visible button (it is then pressed).
