@@ -1,9 +1,7 @@
 // Saved games: the table's state to a saved-game record and back (the record and its bytes are
 // SaveGameFile's), writing a slot file whole, and resuming a loaded game: a hand at the
 // user's discard turn where it stood, a game between hands with its next hand.
-#include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <vector>
 
 #include "engine/Mj.h"
@@ -11,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
 #include "platform/WholeFile.h"
+#include "ui/Dialogs.h"
 
 namespace {
 
@@ -244,9 +243,8 @@ bool CMj::SaveToItsFile() { return savefile.empty() || SaveProgress(savefile); }
 // options); the save slots with their new-game question, the names dialog and the start screen
 // stand between games, where the game was saved on leaving or the file already names the next.
 bool CMj::SaveGameOnClose() {
-    constexpr int kOverTheGame[] = {0, 1, 2};
-    const bool onTable = std::find(std::begin(kOverTheGame), std::end(kOverTheGame),
-                                   nActiveForm) != std::end(kOverTheGame);
+    const bool onTable =
+        nActiveForm == 0 || nActiveForm == kScoreFormId || nActiveForm == kSetFormId;
     if (IsNetGame() || state == kNoHand || !onTable) return true;
     return SaveToItsFile();
 }
