@@ -3,11 +3,12 @@
 #include <utility>
 
 void NoticeBoxQueue::Offer(const platform::MessageBoxRequest& box) {
-    if (waiting_.size() >= kMaxWaiting && (showing_ || waitingForOther_ || platform::BoxesShowing() > 0))
-        return;
+    const bool queued = showing_ || waitingForOther_;
+    const bool otherBoxUp = platform::BoxesShowing() > 0;
+    if ((queued || otherBoxUp) && waiting_.size() >= kMaxWaiting) return;
     waiting_.push_back(box);
-    if (showing_ || waitingForOther_) return;
-    if (platform::BoxesShowing() > 0)
+    if (queued) return;
+    if (otherBoxUp)
         ShowWhenNoBoxShows();
     else
         ShowWaiting();
