@@ -335,6 +335,11 @@ public:
     // The file the game is saved to when the user leaves it (a slot file, or the file it was
     // loaded from); empty: none yet.
     std::string savefile;
+    // Why a game did not go to its file: not the moment to save (a running hand that is not at
+    // the user's discard turn), or the file could not be written.
+    enum class SaveRefusal { None, NotNow, WriteFailed };
+    // Writes the game to the file when it is the moment, saying nothing.
+    SaveRefusal WriteProgress(const std::string& gbkPath);
     // False when refused (a running hand that is not at the user's discard turn: the message
     // box says so) or when the file cannot be written (a message box says so).
     bool SaveProgress(const std::string& gbkPath);
@@ -347,8 +352,9 @@ public:
     // Leaves the offline game: saved to its file, then back to the save slots.
     void QuitGame();
     // The program is closing: an offline game on the table is saved to its file as leaving it
-    // saves it.  False when the save is refused (its message box says why) and the table must
-    // stay; true when saved or when no game is on the table.
+    // saves it.  When it cannot be saved, one question over the main window says why and asks
+    // whether to end without saving (the file keeps its last good save).  False keeps the
+    // table; true when saved, answered yes, or when no game is on the table.
     bool SaveGameOnClose();
     // The pre-deal items of the item dialog, and the deal after it.
     void ApplySuitItem();

@@ -2,10 +2,12 @@
 // SaveGameFile's), writing a slot file whole, and resuming a loaded game: a hand at the
 // user's discard turn where it stood, a game between hands with its next hand.
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "engine/Mj.h"
 #include "engine/SaveGameFile.h"
+#include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
 #include "platform/WholeFile.h"
@@ -18,6 +20,19 @@ namespace {
 constexpr std::uint8_t kSavedConcealed = 1;
 constexpr std::uint8_t kSavedExposed = 2;
 constexpr int kFirstMaleAvatar = 6;
+
+constexpr char kNotTheMomentToSave[] = "在轮到你选择出牌时候才可以存储进度";
+
+// The question before closing a game that could not be saved: why, with the file's name on
+// disk where the write failed.
+std::string CloseWithoutSavingQuestion(CMj::SaveRefusal refusal, const std::string& gbkPath) {
+    const std::string why =
+        refusal == CMj::SaveRefusal::NotNow
+            ? std::string("现在不能存储进度：") + kNotTheMomentToSave + "。"
+            : "游戏保存失败，无法写入文件：\n" +
+                  platform::Utf8ToGbk(platform::ToDiskPath(gbkPath));
+    return why + "\n\n不保存就退出游戏吗？（游戏档案保持上次存储的进度）";
+}
 
 void SaveSeat(const CMjPlayer& p, SavedSeat& out) {
     std::memcpy(out.name, p.name, sizeof out.name);
@@ -143,19 +158,25 @@ void CMj::TakeSaveRecord(const SavedGame& g) {
         Player[s].winmj = LastTileOf(Player[s], Player[(s + kSeats - 1) % kSeats]);
 }
 
-bool CMj::SaveProgress(const std::string& gbkPath) {
+CMj::SaveRefusal CMj::WriteProgress(const std::string& gbkPath) {
     const bool userDiscardTurn = curplayer == 0 && !Button(kButtonPass).visible && maydiscard;
-    if (state == kHandRunning && !userDiscardTurn) {
-        ShowMessageForm("在轮到你选择出牌时候才可以存储进度");
-        return false;
-    }
+    if (state == kHandRunning && !userDiscardTurn) return SaveRefusal::NotNow;
     const std::string bytes = WriteSavedGame(SaveRecord());
     if (!platform::MakeFolderOf(gbkPath) ||
-        !platform::ReplaceFileContents(platform::ToDiskPath(gbkPath), bytes)) {
-        platform::ShowMessage("游戏保存失败。", "错误", platform::MbIcon::Error);
-        return false;
+        !platform::ReplaceFileContents(platform::ToDiskPath(gbkPath), bytes))
+        return SaveRefusal::WriteFailed;
+    return SaveRefusal::None;
+}
+
+bool CMj::SaveProgress(const std::string& gbkPath) {
+    switch (WriteProgress(gbkPath)) {
+        case SaveRefusal::None: return true;
+        case SaveRefusal::NotNow: ShowMessageForm(kNotTheMomentToSave); break;
+        case SaveRefusal::WriteFailed:
+            platform::ShowMessage("游戏保存失败。", "错误", platform::MbIcon::Error);
+            break;
     }
-    return true;
+    return false;
 }
 
 bool CMj::LoadProgress(const std::string& gbkPath) {
@@ -239,12 +260,21 @@ void CMj::StopFlowTimers() {
 
 bool CMj::SaveToItsFile() { return savefile.empty() || SaveProgress(savefile); }
 
-// A game is on the table while the table or a dialog over it shows (the score sheet, the
-// options); the save slots with their new-game question, the names dialog and the start screen
-// stand between games, where the game was saved on leaving or the file already names the next.
+// Between games (the save slots with their new-game question, the names dialog, the start
+// screen) the game was saved on leaving or the file already names the next: nothing to save.
+// A game that cannot be saved never keeps the player from closing: the question offers to end
+// without it.
 bool CMj::SaveGameOnClose() {
-    const bool onTable =
-        nActiveForm == 0 || nActiveForm == kScoreFormId || nActiveForm == kSetFormId;
-    if (IsNetGame() || state == kNoHand || !onTable) return true;
-    return SaveToItsFile();
+    if (IsNetGame() || state == kNoHand || !GameOnTable(nActiveForm) || savefile.empty())
+        return true;
+    const SaveRefusal refusal = WriteProgress(savefile);
+    if (refusal == SaveRefusal::None) return true;
+    platform::MessageBoxRequest question;
+    question.text = CloseWithoutSavingQuestion(refusal, savefile);
+    question.caption = "询问";
+    question.icon = platform::MbIcon::Question;
+    question.buttons = platform::MbButtons::YesNo;
+    question.defaultButton = platform::MbResult::No;
+    question.owner = platform::MbOwner::MainWindow;
+    return platform::ShowBox(question) == platform::MbResult::Yes;
 }

@@ -7,10 +7,11 @@
 #include <string_view>
 
 #include "ui/BitForm.h"
+#include "ui/Dialogs.h"
 
 class CInviteForm : public CBitForm {
 public:
-    static constexpr int kId = 14;
+    static constexpr int kId = kInviteFormId;
     enum Button : int { kInvite = 0, kCancel = 1 };
 
     CInviteForm(std::string_view backgroundPath, CMj* owner);

@@ -1,6 +1,6 @@
 // Closing the main window: an online game is left through the table's question, otherwise the
 // exit window asks, unless the start-mode dialog is showing; an offline game is saved before
-// the program ends.
+// the program ends, or ended without saving when the player says so.
 #include <QCoreApplication>
 
 #include "engine/Mj.h"
@@ -10,21 +10,14 @@
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/Modal.h"
+#include "ui/Dialogs.h"
 
-namespace {
-
-constexpr int kNoDialog = 0;
-constexpr int kOptionsDialog = 2;
-constexpr int kStartModeDialog = 11;
-constexpr int kInviteDialog = 14;
-
-}  // namespace
-
+// Online, the game on the table is left through the table's own question; the score sheet
+// between two hands closes through the exit window, as the lobby does.
 CloseStep CloseDecision(int activeForm, bool netGame) {
-    const bool tableShowing =
-        activeForm == kNoDialog || activeForm == kOptionsDialog || activeForm == kInviteDialog;
-    if (tableShowing && netGame) return CloseStep::QuitGame;
-    if (activeForm == kStartModeDialog) return CloseStep::CloseAtOnce;
+    if (netGame && GameOnTable(activeForm) && activeForm != kScoreFormId)
+        return CloseStep::QuitGame;
+    if (activeForm == kModeFormId) return CloseStep::CloseAtOnce;
     return CloseStep::AskExitWindow;
 }
 
@@ -46,8 +39,8 @@ bool TMainForm::ConfirmClose() {
             return false;
         case CloseStep::AskExitWindow:
             if (ClostForm && ShowModal(*ClostForm) != QDialog::Accepted) return false;
-            // An offline game goes to its file as leaving it would; a refused save keeps the
-            // table, whose message says why.
+            // An offline game goes to its file as leaving it would; one that cannot be saved
+            // ends unsaved only when the player says so.
             return !table_ || table_->SaveGameOnClose();
         case CloseStep::CloseAtOnce: break;
     }

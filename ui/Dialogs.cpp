@@ -19,6 +19,11 @@ CInputNameDlg* pInputNameDlg = nullptr;
 CItemForm* pItemForm = nullptr;
 CModeForm* pModeForm = nullptr;
 
+bool GameOnTable(int activeForm) {
+    return activeForm == 0 || activeForm == kScoreFormId || activeForm == kSetFormId ||
+           activeForm == kInviteFormId;
+}
+
 // The table makes the two boxes and keeps them in the frame's overlay pointers.
 CShowMessageForm* MessageBoxForm() { return static_cast<CShowMessageForm*>(pShowMessageForm); }
 

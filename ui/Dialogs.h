@@ -29,8 +29,14 @@ enum DialogId : int {
     // Online play's dialogs on the table (online/).
     kLoginFormId = 12,
     kRegFormId = 13,
+    kInviteFormId = 14,
     kChooseNetFormId = 18,
 };
+
+// True while the game on the table shows: no dialog, or one drawn over the table (the score
+// sheet, the options, the invitation).  The save slots, the names dialog and the start screen
+// stand between games.
+bool GameOnTable(int activeForm);
 
 // Null until the table makes them (CMj::CMj makes every dialog of the program, in its order).
 extern CScoreForm* pScoreForm;

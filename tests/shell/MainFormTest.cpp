@@ -217,49 +217,123 @@ TEST_F(MainFormTest, CloseGoesThroughTheExitWindow) {
 // The exit window's OK saves an offline game on the table to its file, as leaving it does; a
 // save refused at that moment keeps the window and the table, with the table's message.  A
 // game is not saved over from the save slots, nor when the exit window is cancelled.
-TEST_F(MainFormTest, ClosingSavesTheOfflineGameAsLeavingDoes) {
+// After the exit window's OK an offline game on the table goes to its file as leaving saves it.
+// When it cannot be saved (not the moment, or the write fails) one question over the main
+// window says why: yes ends the program and leaves the last good save as it was, no keeps the
+// table.  Between games nothing is saved.
+enum class Block { None, Write };
+struct SaveOnCloseCase {
+    const char* what;
+    int activeForm;
+    std::uint8_t state;
+    int curplayer;
+    bool leave;
+    Block block;
+    platform::MbResult answer;  // to the question, when one is asked
+    bool asked;
+    bool closes;
+    bool saved;
+};
+const SaveOnCloseCase kSaveOnCloseCases[] = {
+    {"between hands", 1, kHandOver, 0, true, Block::None, platform::MbResult::No, false, true, true},
+    {"at the table", 0, kHandOver, 0, true, Block::None, platform::MbResult::No, false, true, true},
+    {"in the options", 2, kHandOver, 0, true, Block::None, platform::MbResult::No, false, true, true},
+    {"cancelled", 0, kHandOver, 0, false, Block::None, platform::MbResult::No, false, false, false},
+    {"a computer seat's turn, end anyway", 0, kHandRunning, 2, true, Block::None,
+     platform::MbResult::Yes, true, true, false},
+    {"a computer seat's turn, stay", 2, kHandRunning, 2, true, Block::None,
+     platform::MbResult::No, true, false, false},
+    {"a file that cannot be written, end anyway", 0, kHandOver, 0, true, Block::Write,
+     platform::MbResult::Yes, true, true, false},
+    {"a file that cannot be written, stay", 1, kHandOver, 0, true, Block::Write,
+     platform::MbResult::No, true, false, false},
+    {"at the save slots", 6, kHandOver, 0, true, Block::None, platform::MbResult::No, false, true, false},
+    {"no game yet", 0, kNoHand, 0, true, Block::None, platform::MbResult::No, false, true, false},
+};
+
+std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST_F(MainFormTest, ClosingSavesTheOfflineGameOrAsksToEndWithoutIt) {
     TMainForm& form = Start({kRegServerArgument}).Main();
     CMj& t = *form.Table();
-    const struct {
-        const char* what;
-        int activeForm;
-        std::uint8_t state;
-        int curplayer;
-        bool leave;
-        bool closes;
-        bool saved;
-    } kCases[] = {
-        {"between hands", 1, kHandOver, 0, true, true, true},
-        {"at the table", 0, kHandOver, 0, true, true, true},
-        {"cancelled", 0, kHandOver, 0, false, false, false},
-        {"a computer seat's turn", 0, kHandRunning, 2, true, false, false},
-        {"at the save slots", 6, kHandOver, 0, true, true, false},
-        {"no game yet", 0, kNoHand, 0, true, true, false},
-    };
-    const std::string slot = platform::ProgramPath("Save\\2.cmj");
-    const fs::path disk = Root() / "Save" / "2.cmj";
-    for (const auto& c : kCases) {
-        fs::remove(disk);
+    const std::string lastGoodSave = "the last good save";
+    for (const SaveOnCloseCase& c : kSaveOnCloseCases) {
+        // A slot with an earlier save, or a file in a "folder" that is a plain file.
+        const bool blocked = c.block == Block::Write;
+        const fs::path disk = blocked ? Root() / "Blocked" : Root() / "Save" / "2.cmj";
+        fs::remove(Root() / "Blocked");
+        fs::create_directories(Root() / "Save");
+        std::ofstream(disk, std::ios::binary) << lastGoodSave;
+        t.savefile = platform::ProgramPath(blocked ? "Blocked\\2.cmj" : "Save\\2.cmj");
         bMessageShown = 0;
         modal_.Reset();
         modal_.ThenExitWindow(c.leave);
+        boxes_.Clear();
+        boxes_.Answer(c.answer);
         nActiveForm = c.activeForm;
-        t.savefile = slot;
         t.state = c.state;
         t.curplayer = c.curplayer;
         t.maydiscard = 0;
         t.Player[0].score = 4321;
+
         EXPECT_EQ(form.FormClose(), c.closes) << c.what;
         EXPECT_EQ(modal_.shown, Args{"exit"}) << c.what;
-        EXPECT_EQ(bMessageShown, !c.closes && c.leave) << c.what << ": the table says why";
-        ASSERT_EQ(fs::exists(disk), c.saved) << c.what;
-        if (!c.saved) continue;
-        std::ifstream in(disk, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_FALSE(bMessageShown) << c.what << ": the question says why, nothing else";
+        ASSERT_EQ(boxes_.Shown().size(), c.asked ? 1u : 0u) << c.what;
+        if (c.asked) {
+            const platform::MessageBoxRequest& question = boxes_.Last();
+            EXPECT_EQ(question.buttons, platform::MbButtons::YesNo) << c.what;
+            EXPECT_EQ(question.defaultButton, platform::MbResult::No) << c.what;
+            EXPECT_EQ(question.owner, platform::MbOwner::MainWindow) << c.what;
+            const std::string why = blocked ? "Blocked/2.cmj" : std::string("选择出牌");
+            EXPECT_NE(question.text.find(why), std::string::npos) << c.what << ": " << question.text;
+        }
+        const std::string bytes = FileBytes(disk);
+        if (!c.saved) {
+            EXPECT_EQ(bytes, lastGoodSave) << c.what << ": the last good save stays";
+            continue;
+        }
         const auto game = ReadSavedGame(bytes);
         ASSERT_TRUE(game) << c.what;
         EXPECT_EQ(game->seats[0].score, 4321) << c.what;
     }
+    fs::remove(Root() / "Blocked");
+}
+
+// Leaving keeps its own way: the table says why, and stays.
+TEST_F(MainFormTest, LeavingAGameThatCannotBeSavedSaysWhyAndStays) {
+    TMainForm& form = Start({kRegServerArgument}).Main();
+    CMj& t = *form.Table();
+    std::ofstream(Root() / "Blocked") << "a plain file";
+    const struct {
+        const char* what;
+        std::uint8_t state;
+        const char* file;
+        bool tableSays;
+        bool errorBox;
+    } kCases[] = {
+        {"not the moment", kHandRunning, "Save\\2.cmj", true, false},
+        {"the write fails", kHandOver, "Blocked\\2.cmj", false, true},
+    };
+    for (const auto& c : kCases) {
+        nActiveForm = 0;
+        bMessageShown = 0;
+        boxes_.Clear();
+        t.state = c.state;
+        t.curplayer = 2;
+        t.savefile = platform::ProgramPath(c.file);
+        t.QuitGame();
+        EXPECT_EQ(nActiveForm, 0) << c.what << ": the table stays";
+        EXPECT_EQ(bMessageShown != 0, c.tableSays) << c.what;
+        ASSERT_EQ(boxes_.Shown().size(), c.errorBox ? 1u : 0u) << c.what;
+        if (c.errorBox) {
+            EXPECT_EQ(boxes_.Last().text, "游戏保存失败。") << c.what;
+        }
+    }
+    fs::remove(Root() / "Blocked");
     bMessageShown = 0;
 }
 

@@ -1,6 +1,8 @@
 // The Qt message boxes and desktop services, driven the way a user would answer them.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -126,6 +128,61 @@ TEST(QtMessageBoxes, ABoxForTheMainWindowStandsOverTheGameWindow) {
     request.owner = MbOwner::MainWindow;
     ShowAndAnswer(request, seen, [](QMessageBox& box) { box.close(); });
     EXPECT_EQ(seen.owner, &game);
+}
+
+// A box never stands over a window that is not on the screen (an active window that has just
+// been hidden, as the start notice or the exit window is when the box comes): it takes the game
+// window then, and with no window shown it stands on its own, shown all the same.
+TEST(QtMessageBoxes, ABoxStandsOverAShownWindowOrOnItsOwn) {
+    QtGameWindow game;
+    QDialog closed;
+    closed.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&closed));
+    closed.hide();
+    const struct {
+        bool gameShown;
+        MbOwner owner;
+        QWidget* expected;
+    } kCases[] = {
+        {true, MbOwner::ActiveWindow, &game},
+        {true, MbOwner::MainWindow, &game},
+        {false, MbOwner::ActiveWindow, nullptr},
+        {false, MbOwner::MainWindow, nullptr},
+    };
+    for (const auto& c : kCases) {
+        game.setVisible(c.gameShown);
+        QApplication::setActiveWindow(&closed);
+        SeenBox seen;
+        bool onScreen = false;
+        MessageBoxRequest request{"?", "c", MbIcon::Information};
+        request.owner = c.owner;
+        ShowAndAnswer(request, seen, [&](QMessageBox& box) {
+            onScreen = box.isVisible();
+            box.close();
+        });
+        EXPECT_EQ(seen.owner, c.expected) << c.gameShown;
+        EXPECT_TRUE(onScreen) << c.gameShown;
+    }
+}
+
+// A key held down from before the box (the Return that closed the window before it) repeats;
+// its repeats answer nothing, and the next real press does.
+TEST(QtMessageBoxes, TheRepeatsOfAHeldKeyDoNotAnswerTheBox) {
+    SeenBox seen;
+    bool openAfterRepeats = false;
+    MessageBoxRequest request{"?", "c", MbIcon::Question, MbButtons::YesNo, MbResult::Yes};
+    const MbResult result = ShowAndAnswer(request, seen, [&](QMessageBox& box) {
+        QWidget* focused = box.focusWidget() ? box.focusWidget() : &box;
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress, QEvent::KeyRelease,
+                                  QEvent::KeyPress}) {
+            QKeyEvent repeat(type, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(focused, &repeat);
+        }
+        openAfterRepeats = box.isVisible();
+        QTest::keyClick(focused, Qt::Key_Return);
+    });
+    EXPECT_TRUE(openAfterRepeats);
+    EXPECT_EQ(result, MbResult::Yes);
 }
 
 TEST(QtDesktop, MinimiseMinimisesTheWindow) {
