@@ -523,9 +523,10 @@ private:
     // The table buttons' other actions (MjTableButtons.cpp).
     void OnTableButton(int id);
     void ToggleMenu();
-    // Opens a page (a web address or a program folder page's address) in the browser, or says
-    // that no browser could be started and names the page (GBK).
-    void OpenPage(const std::string& address, const std::string& gbkName);
+    // Open the web site's home page or the program folder's help page in the browser, or say
+    // why it did not show and name the page.
+    void OpenHomePage();
+    void OpenHelpPage();
     void SetPhraseListOpen(bool open);
 
     // Saved-game helpers.

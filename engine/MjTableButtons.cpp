@@ -6,7 +6,6 @@
 #include "online/InviteForm.h"
 #include "online/Lobby.h"
 #include "platform/Desktop.h"
-#include "platform/FileAddress.h"
 #include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "platform/Path.h"
@@ -23,6 +22,14 @@ constexpr int kButtonPhrases = 21;
 
 // The help page in the program folder.
 constexpr char kHelpPage[] = "help.htm";
+
+// Why a page did not show; the box names the page after it.
+constexpr char kNoBrowser[] = "无法启动浏览器打开网页，请自行打开：\n";
+constexpr char kHelpMissing[] = "找不到帮助页面：\n";
+
+void SayPageNotShown(const char* why, const std::string& gbkPage) {
+    platform::ShowMessage(why + gbkPage, "信息", platform::MbIcon::Information);
+}
 
 }  // namespace
 
@@ -45,11 +52,8 @@ void CMj::OnTableButton(int id) {
         Button(kButtonSettings).hover = 0;
         ShowDialog(kSetFormId);
         break;
-    case kButtonWebsite: OpenPage(kHomePageAddress, kHomePageAddress); break;
-    case kButtonHelp:
-        OpenPage(platform::ProgramFileAddress(kHelpPage),
-                 platform::Utf8ToGbk(platform::ToDiskPath(platform::ProgramPath(kHelpPage))));
-        break;
+    case kButtonWebsite: OpenHomePage(); break;
+    case kButtonHelp: OpenHelpPage(); break;
     case kButtonStart:
         PlayWave("Wave\\start.wav");
         Button(kButtonStart).visible = 0;
@@ -67,12 +71,23 @@ void CMj::OnTableButton(int id) {
     }
 }
 
-// The page goes to the desktop's browser; when none can be started a box says so and names
-// the page, so the player can open it.
-void CMj::OpenPage(const std::string& address, const std::string& gbkName) {
-    if (!platform::OpenUrl(address))
-        platform::ShowMessage("无法启动浏览器打开网页，请自行打开：\n" + gbkName, "信息",
-                              platform::MbIcon::Information);
+// The home page goes to the desktop's browser; when none can be started a box says so and
+// names the page, so the player can open it.
+void CMj::OpenHomePage() {
+    if (!platform::OpenUrl(kHomePageAddress)) SayPageNotShown(kNoBrowser, kHomePageAddress);
+    Redraw();
+}
+
+// The program folder's help page goes to the browser by its own call, the only local file the
+// program opens; the box tells a missing page from a browser that could not start.
+void CMj::OpenHelpPage() {
+    using platform::PageOpening;
+    const PageOpening opening = platform::OpenProgramPage(kHelpPage);
+    if (opening != PageOpening::Opened) {
+        const std::string page = platform::ToDiskPath(platform::ProgramPath(kHelpPage));
+        SayPageNotShown(opening == PageOpening::Missing ? kHelpMissing : kNoBrowser,
+                        platform::Utf8ToGbk(page));
+    }
     Redraw();
 }
 

@@ -119,7 +119,16 @@ void CLoginForm::Show() {
 void CLoginForm::ShowSignedUp(std::string_view gbkName) {
     SetName(gbkName);
     FocusOn(PassEdit);
+    buttons.ClearHover();
     Show();
+}
+
+// The sign-up dialog had the mouse while it showed, so no move here told the 注册 button that
+// the pointer left it: it would come back lit, its hint above it, until the mouse moved.
+void CLoginForm::ReturnFromSignUp() {
+    buttons.ClearHover();
+    nActiveForm = kId;
+    Redraw();
 }
 
 int CLoginForm::OnLButtonDown(int px, int py) {

@@ -37,6 +37,8 @@ public:
     // After a successful sign-up: shows the new account's name, with the focus in the empty
     // password edit.
     void ShowSignedUp(std::string_view gbkName);
+    // The sign-up dialog closes back to this one, which becomes active with no button lit.
+    void ReturnFromSignUp();
     int OnLButtonDown(int x, int y) override;
     int OnMouseMove(int x, int y) override;
     int OnLButtonUp(int x, int y) override;

@@ -106,9 +106,8 @@ int CRegForm::OnLButtonUp(int px, int py) {
     const int index = buttons.MouseUp(px, py);
     if (index == kSubmit) {
         Submit();
-    } else if (index == kReturn) {
-        nActiveForm = CLoginForm::kId;
-        Redraw();
+    } else if (index == kReturn && pLoginForm) {
+        pLoginForm->ReturnFromSignUp();
     }
     return index;
 }

@@ -10,6 +10,15 @@ namespace platform {
 
 namespace {
 Desktop* gDesktop = nullptr;
+
+// True when the text starts with the prefix (in lower case), ASCII letters in any case: how
+// an address's scheme is matched.
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
+    if (text.size() < lowerPrefix.size()) return false;
+    for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != lowerPrefix[i]) return false;
+    return true;
+}
 }  // namespace
 
 void InstallDesktop(Desktop* desktop) { gDesktop = desktop; }
@@ -22,8 +31,15 @@ bool IsWebAddress(std::string_view url) {
 }
 
 bool OpenUrl(std::string_view gbkUrl) {
-    if (!gDesktop || !(IsWebAddress(gbkUrl) || IsProgramFileAddress(gbkUrl))) return false;
+    if (!gDesktop || !IsWebAddress(gbkUrl)) return false;
     return gDesktop->OpenWebAddress(GbkToUtf8(gbkUrl));
+}
+
+PageOpening OpenProgramPage(std::string_view gbkGamePath) {
+    const std::string address = ProgramFileAddress(gbkGamePath);
+    if (address.empty()) return PageOpening::Missing;
+    if (!gDesktop || !gDesktop->OpenWebAddress(address)) return PageOpening::NoBrowser;
+    return PageOpening::Opened;
 }
 
 void FlashIfInactive() {

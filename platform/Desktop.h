@@ -24,10 +24,18 @@ Desktop* CurrentDesktop();
 // True for the addresses the program may open: "http:" and "https:" ones (scheme in any case)
 // with something after the scheme.
 bool IsWebAddress(std::string_view url);
-// Opens a GBK web address, or the "file:" address of a page in the program folder
-// (FileAddress.h); anything else is refused (false).  False too when no desktop opener is
-// installed or the opener cannot start a browser.
+// Opens a GBK web address; anything else, a "file:" address too, is refused (false).  False
+// too when no desktop opener is installed or the opener cannot start a browser.  Every address
+// that comes from a server or a page goes through here.
 bool OpenUrl(std::string_view gbkUrl);
+
+// What became of a request to open a page of the program folder.
+enum class PageOpening { Opened, Missing, NoBrowser };
+// Opens the program folder's own page named by a game path ("help.htm") by its "file:" address
+// (FileAddress.h): Missing when it is not a regular file inside the folder, NoBrowser when no
+// desktop opener is installed or it cannot start a browser.  Only the program's own fixed
+// pages are opened here, never an address that came from outside.
+PageOpening OpenProgramPage(std::string_view gbkGamePath);
 void FlashIfInactive();
 void MinimizeApplication();
 

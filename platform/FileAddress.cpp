@@ -22,30 +22,6 @@ bool IsPlainByte(unsigned char c) {
     return std::isalnum(c) || c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower >= 'a' && lower <= 'f') return lower - 'a' + 10;
-    return -1;
-}
-
-// The path an address names, its %XX undone; none for a malformed escape or an escaped NUL.
-std::optional<std::string> DecodePath(std::string_view encoded) {
-    std::string path;
-    for (std::size_t i = 0; i < encoded.size(); ++i) {
-        if (encoded[i] != '%') {
-            path += encoded[i];
-            continue;
-        }
-        if (i + 2 >= encoded.size()) return std::nullopt;
-        const int high = HexValue(encoded[i + 1]), low = HexValue(encoded[i + 2]);
-        if (high < 0 || low < 0 || (high == 0 && low == 0)) return std::nullopt;
-        path += static_cast<char>(high * 16 + low);
-        i += 2;
-    }
-    return path;
-}
-
 // A path's components without the empty one a trailing '/' leaves.
 std::vector<fs::path> Components(const fs::path& path) {
     std::vector<fs::path> parts;
@@ -72,13 +48,6 @@ std::optional<fs::path> InsideProgramFolder(const fs::path& file) {
 
 }  // namespace
 
-bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
-    if (text.size() < lowerPrefix.size()) return false;
-    for (std::size_t i = 0; i < lowerPrefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != lowerPrefix[i]) return false;
-    return true;
-}
-
 std::string ProgramFileAddress(std::string_view gbkGamePath) {
     const auto real = InsideProgramFolder(ToDiskPath(ProgramPath(gbkGamePath)));
     if (!real) return {};
@@ -93,15 +62,6 @@ std::string ProgramFileAddress(std::string_view gbkGamePath) {
         }
     }
     return address;
-}
-
-bool IsProgramFileAddress(std::string_view url) {
-    if (!StartsWithNoCase(url, kFileScheme)) return false;
-    const std::string_view rest = url.substr(kFileScheme.size());
-    if (rest.empty() || rest.front() != '/' || rest.find_first_of("?#") != std::string_view::npos)
-        return false;
-    const auto path = DecodePath(rest);
-    return path && InsideProgramFolder(*path).has_value();
 }
 
 }  // namespace platform

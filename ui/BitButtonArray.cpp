@@ -33,6 +33,10 @@ int CBitButtonArray::MouseMove(int x, int y) {
     return -1;
 }
 
+void CBitButtonArray::ClearHover() {
+    for (int i = 0; i < count; ++i) buttons_[i]->hover = 0;
+}
+
 int CBitButtonArray::MouseUp(int x, int y) {
     int clicked = -1;
     for (int i = 0; i < count; ++i)

@@ -32,6 +32,9 @@ public:
     int MouseMove(int x, int y);
     // Offers the release to every button (ending every press); the highest index clicked, -1.
     int MouseUp(int x, int y);
+    // No button is hovered (nor shows its hint): for an owner that gave the mouse away, which
+    // no later move over it would tell that the pointer left.
+    void ClearHover();
 
     int count = 0;
 

@@ -113,11 +113,16 @@ TEST(LocalPages, TheStartNoticeNamesBothRuleFamilies) {
     EXPECT_NE(html.find("大众麻将（不限番数"), std::string::npos);
 }
 
-// The help page tells of the rule families, saving and each item key.
+// The help page tells of the rule families, saving and each item key, as the table shows them:
+// under the Official rules the ready button stands dimmed in the claim row, and the exchange
+// is confirmed with the button that reads 确定.
 TEST(LocalPages, TheHelpPageTellsTheRulesSavingAndTheItemKeys) {
     const std::string html = GameFile("help.htm");  // GBK, as the literals are
-    for (const char* words : {"国标麻将", "大众麻将", "保存", "离开", "F1", "F3", "F7"})
+    for (const char* words : {"国标麻将", "大众麻将", "保存", "离开", "F1", "F3", "F7",
+                              "“听”按钮也在其中，但总是灰的", "点桌上出现的“确定”按钮"})
         EXPECT_NE(html.find(words), std::string::npos) << platform::GbkToUtf8(words);
+    for (const char* words : {"没有听牌按钮", "换牌按钮"})
+        EXPECT_EQ(html.find(words), std::string::npos) << platform::GbkToUtf8(words);
 }
 
 // A new program folder's settings give the four seats four different pictures (ids 0 to 11).

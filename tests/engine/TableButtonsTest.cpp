@@ -85,8 +85,9 @@ TEST_F(TableButtons, AnOpenPhraseListKeepsTheHandStill) {
     EXPECT_EQ(t->Player[0].select, 2);
 }
 
-// The web site goes to the browser, and so does the help page of the program folder; when no
-// browser can be started a box says so and names the page.
+// The web site goes to the browser, and so does the help page of the program folder by its
+// "file:" address; when no browser can be started a box says so and names the page, and a
+// missing help page is told as missing.
 TEST_F(TableButtons, MinimiseTheWebSiteAndTheHelpPageGoToTheDesktop) {
     Click(kButtonMinimize);
     EXPECT_EQ(desktop.minimizes, 1);
@@ -114,14 +115,15 @@ TEST_F(TableButtons, MinimiseTheWebSiteAndTheHelpPageGoToTheDesktop) {
         EXPECT_EQ(headless->Boxes().Last().text.find("无法启动浏览器"), 0u);
         EXPECT_EQ(headless->Boxes().Last().icon, platform::MbIcon::Information);
     }
-    // A program folder without its help page still names where it should be.
+    // A program folder without its help page says the page is missing and names where it
+    // should be; no browser is asked for it.
     std::filesystem::remove(helpFile);
     headless->Boxes().Clear();
     desktop.opened.clear();
     Click(kButtonHelp);
     EXPECT_TRUE(desktop.opened.empty());
     ASSERT_EQ(headless->Boxes().Shown().size(), 1u);
-    EXPECT_NE(headless->Boxes().Last().text.find(helpFile), std::string::npos);
+    EXPECT_EQ(headless->Boxes().Last().text, "找不到帮助页面：\n" + helpFile);
 }
 
 TEST_F(TableButtons, TheSettingsEntryShowsTheOptions) {

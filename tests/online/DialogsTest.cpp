@@ -1,6 +1,7 @@
 // The server-line chooser and the sign-up dialog.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "online/OnlineAddresses.h"
@@ -161,6 +162,34 @@ TEST_F(SignUpTest, TheRequestCarriesTheFieldsAndTheOneByteAnswerIsShown) {
     EXPECT_FALSE(reg->StatusLabel.visible);
     EXPECT_EQ(SignUp().CurrentState(), ScriptedSocket::State::Closed);  // closed after the answer
     EXPECT_FALSE(bench.Clock().IsArmed(CRegForm::kTimerId));
+}
+
+// The 注册 button, pointed at and clicked, hands the mouse to the sign-up dialog.  However that
+// dialog closes back (a created account, or 返回), the login dialog shows the button unlit,
+// without the hint a lit button draws above it.
+TEST_F(SignUpTest, TheLoginDialogComesBackWithTheSignUpButtonUnlit) {
+    const std::function<void()> kWaysBack[] = {
+        [&] {
+            SubmitAndConnect();
+            SignUp().Feed(std::string(1, '\x01'));
+        },
+        [&] { OnlineBench::ClickButton(*reg, CRegForm::kReturn); },
+    };
+    CLoginForm& login = *bench.login;
+    const CBitButton& signUp = *login.buttons.GetButton(CLoginForm::kSignUp);
+    for (const auto& back : kWaysBack) {
+        nActiveForm = CLoginForm::kId;
+        const int x = signUp.x + 5;
+        const int y = signUp.y + 5;
+        login.OnMouseMove(x, y);
+        ASSERT_TRUE(signUp.hover);
+        login.OnLButtonDown(x, y);
+        login.OnLButtonUp(x, y);
+        ASSERT_EQ(nActiveForm, CRegForm::kId);
+        back();
+        EXPECT_EQ(nActiveForm, CLoginForm::kId);
+        EXPECT_FALSE(signUp.hover);
+    }
 }
 
 TEST_F(SignUpTest, EachAnswerByteHasItsMessage) {

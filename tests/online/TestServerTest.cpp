@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -26,6 +27,7 @@
 #include "tools/testserver/TestServer.h"
 
 using namespace testserver;
+using onlinetest::CodecClient;
 using onlinetest::RawClient;
 
 namespace {
@@ -37,6 +39,30 @@ std::string LoginRecord(const std::string& name, const std::string& password) {
     login.name = name;
     login.password = password;
     return Bytes(Encode(login));
+}
+
+// Signs a man up with the password "pw1234"; the sign-up channel's answer byte.
+int SignUp(TestServer& server, const std::string& name) {
+    RawClient client(server.RegPort());
+    const RegRequestBytes bytes = EncodeRegRequest(RegRequest{name, "pw1234", "a@b.c", true, "", ""});
+    client.Send(std::string(bytes.begin(), bytes.end()));
+    const std::string reply = client.Receive(2, 1000);
+    return reply.size() == 1 ? static_cast<unsigned char>(reply[0]) : -1;
+}
+
+// The user id in the user's own SC_USER_INFO once logged in and in the first room; -1 when
+// none came.
+std::int32_t UserIdSeenBy(TestServer& server, const std::string& name,
+                          const std::string& password = "pw1234") {
+    CodecClient client(server.GamePort());
+    client.LogIn(name, password);
+    if (!client.Expect(SC_ROOM_LIST_END)) return -1;
+    client.Send(Encode(CsEnterRoom{0}));
+    while (const auto record = client.Expect(SC_USER_INFO)) {
+        ScUserInfo info;
+        if (Decode(record->data(), &info) && info.name == name) return info.userId;
+    }
+    return -1;
 }
 
 class ServerTest : public ::testing::Test {
@@ -73,6 +99,22 @@ TEST(TestServerAccounts, ALineThatIsNoAccountIsNamed) {
     EXPECT_EQ(accounts.size(), 1u);
     EXPECT_FALSE(ParseAccounts("a b 1 0 1 1 0 0 0 0 0 7\nshort line\n", &accounts, &error));
     EXPECT_EQ(error, "line 2 is not an account");
+}
+
+// A line of an older file, which ends after the escapes, loads with the user id 0; the next
+// free id is one above the highest in use.
+TEST(TestServerAccounts, AnOlderLineWithoutAUserIdLoadsAndNewIdsFollowTheHighest) {
+    std::vector<Account> accounts;
+    std::string error;
+    ASSERT_TRUE(ParseAccounts("old pw 1 0 7 900 5 2 0 0 1\nnew pw 0 0 1 1000 0 0 0 0 0 1200\n",
+                              &accounts, &error))
+        << error;
+    ASSERT_EQ(accounts.size(), 2u);
+    EXPECT_EQ(accounts[0].userId, 0);
+    EXPECT_EQ(accounts[0].escapes, 1);
+    EXPECT_EQ(NextUserId(accounts), 1201);
+    EXPECT_EQ(NextUserId({accounts[0]}), 1);
+    EXPECT_FALSE(ParseAccounts("bad pw 1 0 7 900 5 2 0 0 1 x\n", &accounts, &error));
 }
 
 TEST_F(ServerTest, ListensOnTheLoopbackOnPortsOfItsOwn) {
@@ -283,6 +325,32 @@ TEST_F(ServerTest, ASignedUpAccountHasTheDefaultPictureOfItsSex) {
         EXPECT_EQ(client.Receive(2, 1000), std::string(1, char(kRegOk))) << c.name;
         EXPECT_EQ(Server().PictureOf(c.name), c.picture) << c.name;
     }
+}
+
+// Each new account takes its own user id, above the stock accounts' ids, and the account file
+// keeps it: after a restart on the same file each signs in with the id it was given.  The file
+// ends without a newline, as a hand-edited one may.
+TEST_F(ServerTest, SignedUpAccountsTakeTheNextFreeUserIdsAndKeepThemOverARestart) {
+    const std::filesystem::path file = testsupport::ScratchFolder("server-ids") / "accounts.txt";
+    const std::vector<Account> stock = DefaultAccounts();
+    std::string text = FormatAccounts(stock);
+    text.pop_back();
+    std::ofstream(file, std::ios::binary) << text;
+    ServerOptions options;
+    options.accountFile = file.string();
+    StartServer(options);
+    const char* const kNames[] = {"新玩家甲", "新玩家乙"};
+    for (const char* name : kNames) EXPECT_EQ(SignUp(Server(), name), kRegOk) << name;
+    server_.reset();
+    StartServer(options);
+    std::set<std::int32_t> ids;
+    for (const Account& a : stock) ids.insert(a.userId);
+    for (const char* name : kNames) {
+        const std::int32_t id = UserIdSeenBy(Server(), name);
+        EXPECT_NE(id, 0) << name;
+        EXPECT_TRUE(ids.insert(id).second) << name << " has a used id " << id;
+    }
+    EXPECT_EQ(UserIdSeenBy(Server(), "tester", "secret"), stock[0].userId);
 }
 
 TEST_F(ServerTest, AHostileCasePlaysItsBytes) {

@@ -17,7 +17,9 @@
 #include "ShellTestSupport.h"
 #include "graphics/GraphicsGlobals.h"
 #include "online/DataModule.h"
+#include "online/GameMsgServer.h"
 #include "engine/SaveGameFile.h"
+#include "platform/FileAddress.h"
 #include "platform/Ini.h"
 #include "platform/KeyStore.h"
 #include "platform/WindowKeys.h"
@@ -541,6 +543,37 @@ TEST_F(MainFormTest, LinkNoticeWhileOneShowsIsDropped) {
     PostLinkNotice({"第三条", "看看", "http://www.example.com/3"});
     ProcessEvents();
     EXPECT_EQ(modal_.shown, (Args{"link", "link"}));
+}
+
+// A server's link notice opens web pages only: the "file:" address of a file of the program
+// folder (the program itself, its help page, a downloaded picture) reaches no opener, while a
+// web address sent the same way does.  The folder is reached by a short path, so that each
+// address fits the record's field.
+TEST_F(MainFormTest, ALinkNoticeFromTheServerOpensNoFileOfTheProgramFolder) {
+    UseProgramFolder({"mahjong", "help.htm"});
+    for (const char* file : {"mahjong", "help.htm", "Avatar/1.gif"}) WriteBytes(Root() / file, {'x'});
+    std::string shortFolder = (fs::temp_directory_path() / "mjXXXXXX").string();
+    ASSERT_NE(mkdtemp(shortFolder.data()), nullptr);
+    fs::remove(shortFolder);
+    fs::create_directory_symlink(Root(), shortFolder);
+    platform::SetProgramFolder(shortFolder);
+    ShellForms& forms = Start({kRegServerArgument});
+    Args urls;
+    for (const char* file : {"mahjong", "help.htm", "Avatar\\1.gif"})
+        urls.push_back(platform::ProgramFileAddress(file));
+    urls.push_back("http://www.example.com/");
+    for (const std::string& url : urls) {
+        EXPECT_TRUE(url.size() > 8 && url.size() <= LinkNotice::kUrlBytes) << url;
+        modal_.Then([](QDialog& dialog) {
+            dynamic_cast<TLinkDlgForm&>(dialog).Label2Click();
+            return QDialog::Accepted;
+        });
+        forms.Main().Table()->OnGameMsg(Encode(ScLinkNotice{"看看", "点这里", url}).data());
+        ProcessEvents();
+    }
+    fs::remove(shortFolder);
+    EXPECT_EQ(modal_.shown, Args(urls.size(), "link"));
+    EXPECT_EQ(desktop_.opened, Args{"http://www.example.com/"});
 }
 
 TEST_F(MainFormTest, LinkTurnsRedUnderTheMouse) {

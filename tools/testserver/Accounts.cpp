@@ -1,5 +1,6 @@
 #include "tools/testserver/Accounts.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -12,17 +13,29 @@ constexpr const char* kNone = "-";
 std::string OrNone(const std::string& text) { return text.empty() ? kNone : text; }
 std::string FromNone(const std::string& text) { return text == kNone ? std::string() : text; }
 
+// A line of an older file ends after the escapes: its account keeps the id 0 it always had.
 bool ParseLine(const std::string& line, Account* a) {
     std::istringstream in(line);
     if (!(in >> a->name >> a->password >> a->sex >> a->kind >> a->picture >> a->score >> a->games >>
-          a->wins >> a->counter1 >> a->counter2 >> a->escapes >> a->userId))
+          a->wins >> a->counter1 >> a->counter2 >> a->escapes))
         return false;
+    if (!(in >> std::ws).eof() && !(in >> a->userId)) return false;
     std::string digest, path;
     in >> digest >> path;
     a->digest = FromNone(digest);
     a->picturePath = FromNone(path);
     std::string rest;
     return !(in >> rest);
+}
+
+// The account's line of an account file, its newline included.
+std::string AccountLine(const Account& a) {
+    std::ostringstream out;
+    out << a.name << ' ' << a.password << ' ' << a.sex << ' ' << a.kind << ' ' << a.picture << ' '
+        << a.score << ' ' << a.games << ' ' << a.wins << ' ' << a.counter1 << ' ' << a.counter2
+        << ' ' << a.escapes << ' ' << a.userId << ' ' << OrNone(a.digest) << ' '
+        << OrNone(a.picturePath) << '\n';
+    return out.str();
 }
 
 }  // namespace
@@ -58,15 +71,32 @@ bool LoadAccounts(const std::string& path, std::vector<Account>* accounts, std::
 }
 
 std::string FormatAccounts(const std::vector<Account>& accounts) {
-    std::ostringstream out;
-    out << "# name password sex kind picture score games wins counter1 counter2 escapes id "
-           "digest path\n";
-    for (const Account& a : accounts)
-        out << a.name << ' ' << a.password << ' ' << a.sex << ' ' << a.kind << ' ' << a.picture
-            << ' ' << a.score << ' ' << a.games << ' ' << a.wins << ' ' << a.counter1 << ' '
-            << a.counter2 << ' ' << a.escapes << ' ' << a.userId << ' ' << OrNone(a.digest) << ' '
-            << OrNone(a.picturePath) << '\n';
-    return out.str();
+    std::string text =
+        "# name password sex kind picture score games wins counter1 counter2 escapes id "
+        "digest path\n";
+    for (const Account& a : accounts) text += AccountLine(a);
+    return text;
+}
+
+bool AppendAccount(const std::string& path, const Account& account) {
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out | std::ios::ate);
+    if (!file) return false;
+    const std::streamoff size = file.tellp();
+    char last = '\n';
+    if (size > 0) {
+        file.seekg(size - 1);
+        file.get(last);
+        file.seekp(0, std::ios::end);
+    }
+    if (last != '\n') file << '\n';
+    file << AccountLine(account);
+    return static_cast<bool>(file.flush());
+}
+
+std::int32_t NextUserId(const std::vector<Account>& accounts) {
+    std::int32_t highest = 0;
+    for (const Account& a : accounts) highest = std::max(highest, a.userId);
+    return highest + 1;
 }
 
 int DefaultPicture(int sex) { return sex == 1 ? 7 : 1; }

@@ -103,17 +103,23 @@ void TestServer::AnswerSignUp(Connection& c, const std::string& bytes) {
     if (reply == kRegOk) reply = NameReply(request.name);
     if (reply == kRegOk && !LengthOk(request.password)) reply = kRegNotCreated;
     if (reply == kRegOk && HasAccount(request.name)) reply = kRegNameTaken;
-    if (reply == kRegOk && options_.regCreatesAccount) {
-        Account account;
-        account.name = request.name;
-        account.password = request.password;
-        account.sex = request.male ? 1 : 0;
-        account.picture = DefaultPicture(account.sex);
-        std::lock_guard<std::mutex> lock(mutex_);
-        accounts_.push_back(account);
-    }
+    if (reply == kRegOk && options_.regCreatesAccount) CreateAccount(request);
     Send(c, std::string(1, static_cast<char>(reply)));
     CloseAfterSending(c);
+}
+
+// The new account takes the next free user id and, with an account file, is kept in it, so a
+// restart of the server on the same file knows it by the same id.
+void TestServer::CreateAccount(const RegRequest& request) {
+    Account account;
+    account.name = request.name;
+    account.password = request.password;
+    account.sex = request.male ? 1 : 0;
+    account.picture = DefaultPicture(account.sex);
+    std::lock_guard<std::mutex> lock(mutex_);
+    account.userId = NextUserId(accounts_);
+    accounts_.push_back(account);
+    if (!options_.accountFile.empty()) AppendAccount(options_.accountFile, account);
 }
 
 }  // namespace testserver

@@ -35,7 +35,7 @@ namespace testserver {
 struct ServerOptions {
     std::uint16_t gamePort = 0;  // 0: any free port
     std::uint16_t regPort = 0;
-    std::string accountFile;     // empty: the default accounts
+    std::string accountFile;     // empty: the default accounts; new accounts are appended
     int idleTimeoutMs = 60000;   // a connection that sends nothing this long is closed
     int regReply = kRegOk;       // the sign-up channel's answer byte (a known name: taken)
     bool regCreatesAccount = true;  // an answer of 1 creates the account
@@ -120,6 +120,7 @@ private:
     void OnRecord(Connection& c, const std::uint8_t* record);
     void OnLogin(Connection& c, const std::uint8_t* record);
     void AnswerSignUp(Connection& c, const std::string& request);
+    void CreateAccount(const RegRequest& request);
     void Send(Connection& c, const std::string& bytes, Delivery delivery = Delivery::kWhole);
     void Play(Connection& c, const HostileCase& hostile);
     void Flush(Connection& c);

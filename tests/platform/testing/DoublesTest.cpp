@@ -86,8 +86,10 @@ TEST(Desktop, OnlyWebAddressesAreOpened) {
     EXPECT_FALSE(OpenUrl("http://example.com"));
 }
 
-// A page of the program folder opens by its "file:" address; no address leads the opener to a
-// file outside the folder, to a folder, or to a file that is not there.
+// A page of the program folder opens by its own call, by its "file:" address; no game path
+// leads the opener to a file outside the folder, to a folder, or to a file that is not there.
+// OpenUrl, which every address from a server or a page goes through, opens no "file:" address,
+// not even one of the folder's own pages.
 TEST(Desktop, FileAddressesOpenOnlyRegularFilesInsideTheProgramFolder) {
     namespace fs = std::filesystem;
     const fs::path root = testsupport::ScratchFolder("desktop");
@@ -106,36 +108,54 @@ TEST(Desktop, FileAddressesOpenOnlyRegularFilesInsideTheProgramFolder) {
     EXPECT_EQ(ProgramFileAddress("missing.htm"), "");
     EXPECT_EQ(ProgramFileAddress("ad"), "") << "a folder is no page";
 
-    const std::string base = help.substr(0, help.size() - std::string("help.htm").size());
     const struct {
-        std::string url;
-        bool opens;
-    } kCases[] = {
-        {help, true},
-        {base + "ad/pop.htm", true},
-        {base + "link.htm", true},  // the folder's own link
-        {"FILE" + help.substr(4), true},
-        {base + "../outside/x.htm", false},
-        {base + "ad/../../outside/x.htm", false},
-        {base + "%2E%2E/outside/x.htm", false},
-        {base + "..%2Foutside%2Fx.htm", false},
-        {base.substr(0, base.size() - 1) + "x.htm", false},  // beside the folder, same prefix
-        {base + "missing.htm", false},
-        {base + "ad", false},
-        {base + "help.htm?x=1", false},
-        {base + "help.htm#top", false},
-        {base + "help.htm%00", false},
-        {base + "help.htm%", false},
-        {"file://" + (root / "outside" / "x.htm").string(), false},
-        {"file:help.htm", false},
-        {"file://localhost" + help.substr(7), false},
+        const char* gamePath;
+        PageOpening opening;
+    } kPages[] = {
+        {"help.htm", PageOpening::Opened},
+        {"ad\\pop.htm", PageOpening::Opened},
+        {"link.htm", PageOpening::Opened},  // the folder's own link
+        {"..\\outside\\x.htm", PageOpening::Missing},
+        {"ad\\..\\..\\outside\\x.htm", PageOpening::Missing},
+        {"..\\游戏 1x.htm", PageOpening::Missing},  // beside the folder
+        {"missing.htm", PageOpening::Missing},
+        {"ad", PageOpening::Missing},
     };
     DesktopRecorder desktop;
     InstallDesktop(&desktop);
-    for (const auto& c : kCases) ExpectOpened(desktop, c.url, c.opens);
+    for (const auto& c : kPages) {
+        desktop.opened.clear();
+        EXPECT_EQ(OpenProgramPage(c.gamePath), c.opening) << c.gamePath;
+        const bool opened = c.opening == PageOpening::Opened;
+        EXPECT_EQ(desktop.opened,
+                  opened ? std::vector<std::string>{ProgramFileAddress(c.gamePath)}
+                         : std::vector<std::string>{})
+            << c.gamePath;
+    }
+
+    const std::string base = help.substr(0, help.size() - std::string("help.htm").size());
+    for (const std::string& url : {
+             help,
+             base + "ad/pop.htm",
+             base + "link.htm",
+             "FILE" + help.substr(4),
+             base + "../outside/x.htm",
+             base + "ad/../../outside/x.htm",
+             base + "%2E%2E/outside/x.htm",
+             base + "..%2Foutside%2Fx.htm",
+             base.substr(0, base.size() - 1) + "x.htm",
+             base + "missing.htm",
+             base + "help.htm?x=1",
+             "file://" + (root / "outside" / "x.htm").string(),
+             std::string("file:help.htm"),
+             "file://localhost" + help.substr(7),
+         })
+        ExpectOpened(desktop, url, false);
+
     desktop.browser = false;
-    EXPECT_FALSE(OpenUrl(help)) << "no browser could be started";
+    EXPECT_EQ(OpenProgramPage("help.htm"), PageOpening::NoBrowser) << "no browser could start";
     InstallDesktop(nullptr);
+    EXPECT_EQ(OpenProgramPage("help.htm"), PageOpening::NoBrowser) << "no desktop installed";
 }
 
 TEST(Desktop, GbkAddressReachesTheOpenerAsUtf8AndOtherRequestsAreCounted) {
