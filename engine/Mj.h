@@ -517,6 +517,8 @@ private:
     // The table buttons' other actions (MjTableButtons.cpp).
     void OnTableButton(int id);
     void ToggleMenu();
+    // The menu's four entries hide (leaving the table, a lost connection, a press elsewhere).
+    void CloseMenu();
     // Opens a page (a web address or a program folder page's address) in the browser, or says
     // that no browser could be started and names the page (GBK).
     void OpenPage(const std::string& address, const std::string& gbkName);

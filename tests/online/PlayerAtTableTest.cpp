@@ -1,7 +1,7 @@
 // What a player does and sees at the online table: a quick phrase picked from the open list,
 // the marked tiles of variant 4, a listed user's mark at the table, a dealer's fourteen-tile
-// deal, the room chat of a new login, private talk while the link is down, and the server's
-// message boxes one at a time.
+// deal, the room chat of a new login, private talk while the link is down, a lost connection's
+// box and closed menu, and the server's message boxes one at a time.
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -155,8 +155,16 @@ std::vector<platform::MessageBoxRequest> LinkBoxes(OnlineBench& bench) {
     return boxes;
 }
 
+bool MenuOpen(CMj& table) {
+    for (int id : kMenuEntries)
+        if (table.Button(id).visible) return true;
+    return false;
+}
+
 // Wherever the user is, a server that closes (or a network that fails) brings the login
-// dialog back and one box over the main window that says so.
+// dialog back and one box over the main window that says so.  A menu left open closes with
+// the connection, as leaving the table closes it, so the next login's table does not find it
+// open.
 TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
     const struct {
         const char* where;
@@ -186,8 +194,11 @@ TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
             if (!first) ConnectAndLogIn();
             first = false;
             place.go();
+            T().OnButtonClick(kButtonMenu);
+            ASSERT_TRUE(MenuOpen(T()));
             bench.TakeNotices();
             end.end(Game());
+            EXPECT_FALSE(MenuOpen(T()));
             EXPECT_FALSE(T().IsNetGame());
             EXPECT_EQ(nActiveForm, CLoginForm::kId);
             EXPECT_TRUE(bench.Boxes().Shown().empty()) << "shown in turn by the main window";
