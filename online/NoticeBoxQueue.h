@@ -17,6 +17,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/MessageBox.h"
 
