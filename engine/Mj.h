@@ -523,6 +523,8 @@ private:
     // The table buttons' other actions (MjTableButtons.cpp).
     void OnTableButton(int id);
     void ToggleMenu();
+    // The menu's four entries hide (leaving the table, a lost connection, a press elsewhere).
+    void CloseMenu();
     // Open the web site's home page or the program folder's help page in the browser, or say
     // why it did not show and name the page.
     void OpenHomePage();

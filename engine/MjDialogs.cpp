@@ -15,8 +15,7 @@ void CMj::QuitGame() {
     MusicOff();
     presentation_->ShowSaveSlots();
     Redraw();
-    for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})
-        Button(id).visible = 0;
+    CloseMenu();
 }
 
 // The item dialog's two items have no effect of their own: nothing in the game says what they

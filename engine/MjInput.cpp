@@ -117,8 +117,7 @@ void CMj::TableLeftDown(int x, int y) {
         Redraw();
         return;
     }
-    if (Button(kButtonSettings).visible)
-        for (int id : kMenuEntries) Button(id).visible = 0;
+    CloseMenu();
 
     CMjPlayer& p = Player[0];
     if (p.choosechow && p.select >= 0) {

@@ -98,6 +98,10 @@ void CMj::ToggleMenu() {
     Redraw();
 }
 
+void CMj::CloseMenu() {
+    for (int id : kMenuEntries) Button(id).visible = 0;
+}
+
 // Buttons 18 and 19 take turns: the one that opens the list shows while it is closed.
 void CMj::SetPhraseListOpen(bool open) {
     PlayWave("Wave\\ta.wav");

@@ -237,7 +237,9 @@ int CLoginForm::OnTimer(unsigned id) {
     const bool connected = DataModule1 && DataModule1->ClientSocket1.Connected();
     const char* text = connected ? "接收游戏数据超时,请重试." : "连接游戏服务器超时,请重试.";
     if (bNetMode) {
-        // A command-line start has no dialog to go back to: it ends here.
+        // A command-line start has no dialog to go back to: it ends here.  The end is posted
+        // before the socket closes, so the close's disconnect finds the start ended and adds no
+        // box of its own; the box shows from the main window's queue, the socket closed by then.
         EndNetworkStart(text, "翠岭", platform::MbIcon::Information);
         if (DataModule1) DataModule1->CloseGameSocket();
         return 1;

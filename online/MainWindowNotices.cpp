@@ -69,3 +69,7 @@ platform::MessageBoxRequest UnpackNoticeBox(std::string_view payload) {
 void PostNoticeBox(const platform::MessageBoxRequest& box) {
     platform::PostNotice(WM_LINKBOXMSG, PackNoticeBox(box));
 }
+
+void PostNetworkStartEnd(const platform::MessageBoxRequest& box) {
+    platform::PostNotice(WM_NETENDMSG, PackNoticeBox(box));
+}

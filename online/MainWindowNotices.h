@@ -24,6 +24,9 @@ constexpr int WM_LINKDLGMSG = platform::kUserMessage + 6;
 // The link's message box (a lost connection): PackNoticeBox's payload, shown over the main
 // window in turn with the server's boxes.
 constexpr int WM_LINKBOXMSG = platform::kUserMessage + 9;
+// A command-line start has ended: PackNoticeBox's payload, the box shown before the hidden main
+// window closes.
+constexpr int WM_NETENDMSG = platform::kUserMessage + 10;
 
 // The text fields of the main window the one-text notices stand for: a notice of 127 bytes, a
 // peer's name of 19.
@@ -59,3 +62,5 @@ platform::MessageBoxRequest UnpackNoticeBox(std::string_view payload);
 
 // Posts the link's message box to the main window.
 void PostNoticeBox(const platform::MessageBoxRequest& box);
+// Posts a command-line start's last box to the main window.
+void PostNetworkStartEnd(const platform::MessageBoxRequest& box);

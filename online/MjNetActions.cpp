@@ -85,13 +85,15 @@ void CMj::SendPiaoAnswer(bool yes) {
 }
 
 // A running hand is left only after the user confirms it, as it costs points and counts as an
-// escape.  A connection lost while the question was up has already left the table.
+// escape.
 void CMj::QuitOnlineTable() {
     if (state == kHandRunning &&
         platform::AskYesNo("您正在游戏中,中途退出将会被扣分并且会增加逃跑次数,\n您确定要退出么?",
                            "询问", platform::MbIcon::Question,
                            platform::MbResult::No) != platform::MbResult::Yes)
         return;
+    // The question's modal loop goes on reading the socket: a connection lost while it was up
+    // has ended online play already (the login dialog is back), and there is no table to leave.
     if (!IsNetGame()) return;
     Timer(kTimerDiscardCount)->SetEnabled(false);
     Timer(kTimerClaimCount)->SetEnabled(false);
@@ -102,7 +104,6 @@ void CMj::QuitOnlineTable() {
     ShowDialogById(this, kLobbyId);
     state = kNoHand;
     MusicOff();
-    for (int id : {kButtonSettings, kButtonWebsite, kButtonHelp, kButtonLeave})
-        Button(id).visible = 0;
+    CloseMenu();
     Redraw();
 }

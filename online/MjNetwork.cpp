@@ -82,7 +82,8 @@ void CMj::NetStart() {
 }
 
 // The connection ended: the lobby's panes and the talk windows go, the online timers stop,
-// the table is cleared and the login dialog comes back with an empty password.
+// the table is cleared, the menu closes as leaving the table closes it, and the login dialog
+// comes back with an empty password.
 void CMj::NetGameEnded() {
     bInfoShown = 0;
     bInviteShown = 0;
@@ -96,6 +97,7 @@ void CMj::NetGameEnded() {
     ResetTable();
     state = kNoHand;
     Button(kButtonInvite).visible = 0;
+    CloseMenu();
     netgame = 0;
     seated = 0;
     if (pLoginForm) pLoginForm->Show();

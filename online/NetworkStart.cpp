@@ -6,6 +6,7 @@
 #include "online/DataModule.h"
 #include "online/GameMsgClient.h"
 #include "online/LoginForm.h"
+#include "online/MainWindowNotices.h"
 #include "online/OnlineWindows.h"
 
 std::uint8_t bNetMode = 0;
@@ -61,8 +62,6 @@ void EndNetworkStart(const std::string& gbkText, const std::string& gbkCaption,
                      platform::MbIcon icon) {
     if (bNetEnded) return;
     bNetEnded = 1;
-    OnlineWindows* windows = CurrentOnlineWindows();
-    windows->CloseHint();
-    platform::ShowMessage(gbkText, gbkCaption, icon);
-    windows->CloseMainWindow();
+    CurrentOnlineWindows()->CloseHint();
+    PostNetworkStartEnd({gbkText, gbkCaption, icon});
 }

@@ -16,7 +16,7 @@
 extern std::uint8_t bNetMode;
 // That start has logged in (the main window is shown).
 extern std::uint8_t bNetLoggedIn;
-// That start has ended: its message was shown and the main window closed.
+// That start has ended: its message is posted to the main window, which closes after it.
 extern std::uint8_t bNetEnded;
 
 // The user's own account name as the login record carried it (20 bytes and a terminator);
@@ -41,7 +41,8 @@ void SendLogoff();
 // A command-line start's hint window closes (nothing otherwise, or once the start has ended).
 void CloseNetworkHint();
 
-// Ends a command-line start: the hint window closes, the message is shown, the main window
-// closes.  Only the first call does anything.
+// Ends a command-line start: the hint window closes, and the main window is told to show the
+// message in turn with its other boxes, last, and then to close (WM_NETENDMSG).  Only the
+// first call does anything.
 void EndNetworkStart(const std::string& gbkText, const std::string& gbkCaption,
                      platform::MbIcon icon);

@@ -1,36 +1,70 @@
 #include "online/NoticeBoxQueue.h"
 
+#include <algorithm>
 #include <utility>
 
-void NoticeBoxQueue::Offer(const platform::MessageBoxRequest& box) {
-    const bool queued = showing_ || waitingForOther_;
-    const bool otherBoxUp = platform::BoxesShowing() > 0;
-    if ((queued || otherBoxUp) && waiting_.size() >= kMaxWaiting) return;
-    waiting_.push_back(box);
-    if (queued) return;
-    if (otherBoxUp)
-        ShowWhenNoBoxShows();
-    else
-        ShowWaiting();
-}
+#include "platform/ModalCount.h"
 
-void NoticeBoxQueue::ShowWaiting() {
-    showing_ = true;
-    while (!waiting_.empty()) {
-        const platform::MessageBoxRequest next = std::move(waiting_.front());
-        waiting_.pop_front();
-        show_(next);
+namespace {
+
+bool IsNotice(const NoticeBoxQueue::Kind kind) { return kind == NoticeBoxQueue::Kind::Notice; }
+
+}  // namespace
+
+void NoticeBoxQueue::Offer(Show show, Kind kind) {
+    if (waiting_.size() >= kMaxWaiting) {
+        if (IsNotice(kind)) return;
+        DropLastNotice();
     }
-    showing_ = false;
+    // A notice goes before the closing boxes, which stay last.
+    const auto firstClosing = std::find_if(waiting_.begin(), waiting_.end(),
+                                           [](const Entry& e) { return !IsNotice(e.kind); });
+    waiting_.insert(IsNotice(kind) ? firstClosing : waiting_.end(), Entry{std::move(show), kind});
+    OfferLater();
 }
 
-void NoticeBoxQueue::ShowWhenNoBoxShows() {
-    waitingForOther_ = true;
-    platform::WhenNoBoxShows([alive = std::weak_ptr<NoticeBoxQueue*>(self_)] {
+void NoticeBoxQueue::OfferBox(const platform::MessageBoxRequest& box, Kind kind) {
+    Offer([box] { platform::ShowBox(box); }, kind);
+}
+
+void NoticeBoxQueue::DropLastNotice() {
+    const auto last = std::find_if(waiting_.rbegin(), waiting_.rend(),
+                                   [](const Entry& e) { return IsNotice(e.kind); });
+    if (last != waiting_.rend()) waiting_.erase(std::next(last).base());
+}
+
+void NoticeBoxQueue::OfferLater() {
+    if (pending_ || waiting_.empty()) return;
+    pending_ = true;
+    later_([alive = std::weak_ptr<NoticeBoxQueue*>(self_)] {
+        if (const auto self = alive.lock()) (*self)->ShowNext();
+    });
+}
+
+void NoticeBoxQueue::ShowNext() {
+    pending_ = false;
+    if (waiting_.empty()) return;
+    if (platform::ModalsShowing() > 0) {
+        WaitForModals();
+        return;
+    }
+    const Show show = std::move(waiting_.front().show);
+    waiting_.pop_front();
+    const std::weak_ptr<NoticeBoxQueue*> alive = self_;
+    {
+        // One modal step from its first window to its last: nothing queued opens in between.
+        platform::ModalScope modal;
+        show();
+    }
+    if (const auto self = alive.lock()) (*self)->OfferLater();
+}
+
+void NoticeBoxQueue::WaitForModals() {
+    pending_ = true;
+    platform::WhenNoModalShows([alive = std::weak_ptr<NoticeBoxQueue*>(self_)] {
         const auto self = alive.lock();
         if (!self) return;
-        NoticeBoxQueue& queue = **self;
-        queue.waitingForOther_ = false;
-        queue.ShowWaiting();
+        (*self)->pending_ = false;
+        (*self)->OfferLater();
     });
 }

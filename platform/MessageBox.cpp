@@ -1,38 +1,17 @@
 #include "platform/MessageBox.h"
 
-#include <utility>
-#include <vector>
+#include "platform/ModalCount.h"
 
 namespace platform {
 
 namespace {
 MessageBoxes* gBoxes = nullptr;
-int gShowing = 0;
-std::vector<std::function<void()>> gWhenNone;
-
-void RunWhenNone() {
-    std::vector<std::function<void()>> due;
-    due.swap(gWhenNone);
-    for (auto& then : due) then();
-}
 }  // namespace
 
 MbResult ShowBox(const MessageBoxRequest& request) {
     if (!gBoxes) return request.defaultButton;
-    ++gShowing;
-    const MbResult result = gBoxes->Show(request);
-    if (--gShowing == 0) RunWhenNone();
-    return result;
-}
-
-int BoxesShowing() { return gShowing; }
-
-void WhenNoBoxShows(std::function<void()> then) {
-    if (gShowing == 0) {
-        then();
-        return;
-    }
-    gWhenNone.push_back(std::move(then));
+    ModalScope modal;
+    return gBoxes->Show(request);
 }
 
 void InstallMessageBoxes(MessageBoxes* boxes) { gBoxes = boxes; }

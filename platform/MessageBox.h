@@ -3,7 +3,6 @@
 // them for display.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace platform {
@@ -34,12 +33,9 @@ public:
 void InstallMessageBoxes(MessageBoxes* boxes);
 MessageBoxes* CurrentMessageBoxes();
 
-// Shows `request` through the installed service.
+// Shows `request` through the installed service; the box counts as a modal window
+// (platform/ModalCount.h) while it is up.
 MbResult ShowBox(const MessageBoxRequest& request);
-// The boxes up now (one shown from inside another's modal loop counts as well).
-int BoxesShowing();
-// Runs `then` once no box is up: at once when none is, else when the last one closes.
-void WhenNoBoxShows(std::function<void()> then);
 // Shorthands through the installed service.
 void ShowMessage(const std::string& gbkText, const std::string& gbkCaption, MbIcon icon);
 MbResult AskYesNo(const std::string& gbkText, const std::string& gbkCaption, MbIcon icon,

@@ -14,6 +14,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -101,6 +102,7 @@ public:
     void WMTalkClosed(const std::string& peer);
     void WMRoomList(const std::string& text);
     void WMLinkDlg(const LinkNotice& notice);
+    void WMNetworkStartEnded(platform::MessageBoxRequest box);
 
     // Closing (MainFormClose.cpp): false keeps the window open.
     bool OnClose() override { return FormClose(); }
@@ -148,6 +150,11 @@ private:
     void DownloadProgress(const std::string& payload);
     void DownloadDone(const std::string& payload);
     void OfferInstaller();
+    // The posted notices' boxes and dialogs (MainFormNotices.cpp).
+    void ShowRefusalThenRoomList(const std::string& text);
+    void ShowLinkDlg(const LinkNotice& notice);
+    // Runs `work` from the event loop, unless the window is gone by then.
+    void RunLater(std::function<void()> work);
 
     std::vector<std::string> args_;
     std::unique_ptr<platform::QtGameWindow> window_;
@@ -163,9 +170,9 @@ private:
     bool downloadConnected_ = false;
     QEventLoop* downloadLoop_ = nullptr;
     CInstallerDownload download_;
-    // The server's message boxes (WM_NOTICEMSG) and the link's (WM_LINKBOXMSG), one shown at a
-    // time.
-    NoticeBoxQueue noticeBoxes_{[](const platform::MessageBoxRequest& box) { platform::ShowBox(box); }};
+    // What the posted notices show (the server's boxes, its link dialog and room refusal, the
+    // link's box, a command-line start's last box), one at a time from the event loop.
+    NoticeBoxQueue noticeBoxes_{[this](std::function<void()> work) { RunLater(std::move(work)); }};
 };
 
 // The main window, the window itself, and the globals of the start-up.

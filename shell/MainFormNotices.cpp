@@ -1,8 +1,12 @@
 // The main window's message map: the notices posted to it, the about box and dropped files.
+#include <QTimer>
+
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Mj.h"
+#include "online/OnlineWindows.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowPost.h"
 #include "platform/qt/QtGameWindow.h"
@@ -41,7 +45,10 @@ void TMainForm::OnPosted(int id, const std::string& payload) {
         case WM_ROOMLISTMSG: WMRoomList(payload); break;
         case WM_UPDATEMSG: WMUpdate(payload); break;
         case WM_LINKDLGMSG: WMLinkDlg(UnpackLinkNotice(payload)); break;
-        case WM_LINKBOXMSG: noticeBoxes_.Offer(UnpackNoticeBox(payload)); break;
+        case WM_LINKBOXMSG:
+            noticeBoxes_.OfferBox(UnpackNoticeBox(payload), NoticeBoxQueue::Kind::Closing);
+            break;
+        case WM_NETENDMSG: WMNetworkStartEnded(UnpackNoticeBox(payload)); break;
         case WM_DOWNLOADPROGRESS: DownloadProgress(payload); break;
         case WM_DOWNLOADDONE: DownloadDone(payload); break;
         case platform::kCloseRequest: window_->close(); break;
@@ -65,7 +72,7 @@ void TMainForm::WMDropFiles(const std::vector<std::string>& gbkPaths) {
 }
 
 void TMainForm::WMNotice(const std::string& text) {
-    noticeBoxes_.Offer({text, kApplicationTitle, platform::MbIcon::Information});
+    noticeBoxes_.OfferBox({text, kApplicationTitle, platform::MbIcon::Information});
 }
 
 // The talk window of that peer is closed, removed from the list and deleted.
@@ -73,17 +80,43 @@ void TMainForm::WMTalkClosed(const std::string& peer) {
     if (lobbyWindows_) lobbyWindows_->TalkClosed(peer);
 }
 
-// The refusal, then the room list to pick another room.
 void TMainForm::WMRoomList(const std::string& text) {
-    platform::ShowMessage(text, "信息", platform::MbIcon::Information);
-    CurrentLobbyWindows()->ShowRoomList();
+    noticeBoxes_.Offer([this, text] { ShowRefusalThenRoomList(text); });
 }
 
 // A link notice that arrives while one is showing is dropped.
 void TMainForm::WMLinkDlg(const LinkNotice& notice) {
     if (bLinkDlgBusy || !LinkDlgForm) return;
+    noticeBoxes_.Offer([this, notice] { ShowLinkDlg(notice); });
+}
+
+// A command-line start that cannot go on: its box after every other, then the hidden main
+// window closes.
+void TMainForm::WMNetworkStartEnded(platform::MessageBoxRequest box) {
+    box.owner = platform::MbOwner::ActiveWindow;  // the main window is hidden
+    noticeBoxes_.Offer(
+        [box] {
+            platform::ShowBox(box);
+            CurrentOnlineWindows()->CloseMainWindow();
+        },
+        NoticeBoxQueue::Kind::Closing);
+}
+
+// The refusal, then the room list to pick another room.  The list needs the connection: after
+// one lost before or during the box it stays shut (the login dialog is back behind it).
+void TMainForm::ShowRefusalThenRoomList(const std::string& text) {
+    platform::ShowMessage(text, "信息", platform::MbIcon::Information);
+    if (table_ && table_->IsNetGame()) CurrentLobbyWindows()->ShowRoomList();
+}
+
+void TMainForm::ShowLinkDlg(const LinkNotice& notice) {
+    if (!LinkDlgForm) return;
     bLinkDlgBusy = 1;
     LinkDlgForm->SetNotice(notice.text, notice.caption, notice.url);
     ShowModal(*LinkDlgForm);
     bLinkDlgBusy = 0;
+}
+
+void TMainForm::RunLater(std::function<void()> work) {
+    if (window_) QTimer::singleShot(0, window_.get(), std::move(work));
 }

@@ -4,10 +4,15 @@
 
 #include <utility>
 
+#include "platform/ModalCount.h"
+
 namespace {
 ModalHook gHook;
 }  // namespace
 
-int ShowModal(QDialog& dialog) { return gHook ? gHook(dialog) : dialog.exec(); }
+int ShowModal(QDialog& dialog) {
+    platform::ModalScope modal;
+    return gHook ? gHook(dialog) : dialog.exec();
+}
 
 void InstallModalHook(ModalHook hook) { gHook = std::move(hook); }

@@ -7,7 +7,8 @@
 
 class QDialog;
 
-// Shows the dialog modally (through the hook when one is installed) and answers its result.
+// Shows the dialog modally (through the hook when one is installed) and answers its result; the
+// dialog counts as a modal window (platform/ModalCount.h) while it is up.
 int ShowModal(QDialog& dialog);
 
 // The hook that shows modal windows in place of their own event loop; empty: none.

@@ -5,6 +5,7 @@
 #include "online/qt/AvatarForm.h"
 #include "online/qt/HintForm.h"
 #include "online/qt/ProxyForm.h"
+#include "platform/ModalCount.h"
 
 QtOnlineWindows::QtOnlineWindows(QWidget* mainWindow)
     : mainWindow_(mainWindow), hint_(std::make_unique<THintForm>([this] { CloseMainWindow(); })) {}
@@ -14,6 +15,7 @@ QtOnlineWindows::~QtOnlineWindows() = default;
 bool QtOnlineWindows::EditProxySettings(ProxyFormFields& fields) {
     TProxyForm form(mainWindow_);
     form.Load(fields);
+    platform::ModalScope modal;
     if (form.exec() != QDialog::Accepted) return false;
     fields = form.Fields();
     return true;

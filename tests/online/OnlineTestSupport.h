@@ -189,6 +189,27 @@ inline std::vector<std::string> NoticeTexts(OnlineBench& bench) {
     return texts;
 }
 
+// The boxes posted so far as notice `id` (the link's WM_LINKBOXMSG, a command-line start's
+// WM_NETENDMSG); every notice posted so far is taken.
+inline std::vector<platform::MessageBoxRequest> PostedBoxes(OnlineBench& bench, int id) {
+    std::vector<platform::MessageBoxRequest> boxes;
+    for (const auto& [posted, payload] : bench.TakeNotices())
+        if (posted == id) boxes.push_back(UnpackNoticeBox(payload));
+    return boxes;
+}
+
+// The box of a command-line start's end, which the main window shows in its turn before it
+// closes: the one notice posted so far, taken.
+inline platform::MessageBoxRequest StartEndBox(OnlineBench& bench) {
+    const auto notices = bench.TakeNotices();
+    EXPECT_EQ(notices.size(), 1u);
+    if (notices.size() != 1 || notices[0].first != WM_NETENDMSG) {
+        ADD_FAILURE() << "not one end of the start";
+        return {};
+    }
+    return UnpackNoticeBox(notices[0].second);
+}
+
 // Runs Qt's event loop until `done` holds or `ms` pass; returns `done`.
 inline bool Pump(const std::function<bool()>& done, int ms = 5000) {
     QElapsedTimer timer;

@@ -1,7 +1,7 @@
 // What a player does and sees at the online table: a quick phrase picked from the open list,
 // the marked tiles of variant 4, a listed user's mark at the table, a dealer's fourteen-tile
-// deal, the room chat of a new login, private talk while the link is down, and the server's
-// message boxes one at a time.
+// deal, the room chat of a new login, private talk while the link is down, a lost connection's
+// box and closed menu, and the main window's boxes one at a time, from its event loop.
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -11,6 +11,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "online/NoticeBoxQueue.h"
 #include "online/qt/TalkForm.h"
 #include "platform/qt/QtGbk.h"
+#include "platform/testing/LaterList.h"
 #include "tests/online/LinkTestSupport.h"
 #include "tests/online/NetTableFixture.h"
 #include "ui/DxChatWnd.h"
@@ -149,14 +151,19 @@ TEST_F(OnlineTable, PrivateTalkShowsAsSentOnlyWhenItWasSent) {
 
 // The link's boxes posted to the main window.
 std::vector<platform::MessageBoxRequest> LinkBoxes(OnlineBench& bench) {
-    std::vector<platform::MessageBoxRequest> boxes;
-    for (const auto& [id, payload] : bench.TakeNotices())
-        if (id == WM_LINKBOXMSG) boxes.push_back(UnpackNoticeBox(payload));
-    return boxes;
+    return PostedBoxes(bench, WM_LINKBOXMSG);
+}
+
+bool MenuOpen(CMj& table) {
+    for (int id : kMenuEntries)
+        if (table.Button(id).visible) return true;
+    return false;
 }
 
 // Wherever the user is, a server that closes (or a network that fails) brings the login
-// dialog back and one box over the main window that says so.
+// dialog back and one box over the main window that says so.  A menu left open closes with
+// the connection, as leaving the table closes it, so the next login's table does not find it
+// open.
 TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
     const struct {
         const char* where;
@@ -186,8 +193,11 @@ TEST_F(OnlineTable, ALostConnectionSaysSoOnceInTheLobbyAtTheTableAndMidHand) {
             if (!first) ConnectAndLogIn();
             first = false;
             place.go();
+            T().OnButtonClick(kButtonMenu);
+            ASSERT_TRUE(MenuOpen(T()));
             bench.TakeNotices();
             end.end(Game());
+            EXPECT_FALSE(MenuOpen(T()));
             EXPECT_FALSE(T().IsNetGame());
             EXPECT_EQ(nActiveForm, CLoginForm::kId);
             EXPECT_TRUE(bench.Boxes().Shown().empty()) << "shown in turn by the main window";
@@ -208,30 +218,37 @@ class BoxesWithEvents : public platform::MessageBoxes {
 public:
     platform::MbResult Show(const platform::MessageBoxRequest& request) override {
         shown.push_back(request);
-        deepest = std::max(deepest, platform::BoxesShowing());
+        deepest = std::max(deepest, ++depth);
         if (during) std::exchange(during, nullptr)();
+        --depth;
         return request.buttons == platform::MbButtons::Ok ? platform::MbResult::Ok
                                                           : platform::MbResult::Yes;
     }
     std::vector<platform::MessageBoxRequest> shown;
+    int depth = 0;
     int deepest = 0;
     std::function<void()> during;
 };
 
 // The server closes while the user is asked whether to leave a running hand: the answer finds
 // the login dialog back and leaves it there, and the lost connection's box waits until the
-// question is closed.
+// question is closed and its answer read, then comes from the event loop.
 TEST_F(OnlineTable, AConnectionLostWhileTheLeaveQuestionIsUpWaitsForItsAnswer) {
     AtOwnTurn();
     BoxesWithEvents boxes;
     platform::testing::ScopedMessageBoxes installed(&boxes);
-    NoticeBoxQueue mainWindowBoxes([](const platform::MessageBoxRequest& box) { platform::ShowBox(box); });
+    platform::testing::LaterList eventLoop;
+    NoticeBoxQueue mainWindowBoxes(eventLoop.Later());
     boxes.during = [&] {
         Game().Hangup();
-        for (const platform::MessageBoxRequest& box : LinkBoxes(bench)) mainWindowBoxes.Offer(box);
+        for (const platform::MessageBoxRequest& box : LinkBoxes(bench))
+            mainWindowBoxes.OfferBox(box, NoticeBoxQueue::Kind::Closing);
+        eventLoop.RunAll();  // the question's own loop
         EXPECT_EQ(boxes.shown.size(), 1u) << "the lost connection waits for the question";
     };
     T().QuitOnlineTable();
+    EXPECT_EQ(boxes.shown.size(), 1u) << "shown inside the call that closed the question";
+    eventLoop.RunAll();
     EXPECT_EQ(boxes.deepest, 1);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].caption, "询问");
@@ -311,26 +328,37 @@ INSTANTIATE_TEST_SUITE_P(Variant4, MarkedTiles, ::testing::ValuesIn(kMarkCases))
 
 // --- The message box queue ------------------------------------------------------------------
 
-// A box that stands for a modal one: while it shows, more notices arrive.
+// Waiting work holds the queue's address; a copy would share it with the original.
+static_assert(!std::is_copy_constructible_v<NoticeBoxQueue> && !std::is_copy_assignable_v<NoticeBoxQueue>);
+static_assert(!std::is_move_constructible_v<NoticeBoxQueue> && !std::is_move_assignable_v<NoticeBoxQueue>);
+
+// A box that stands for a modal one: while it shows, more notices arrive and its own loop runs
+// the event loop's work.
 TEST(NoticeBoxQueue, OneBoxAtATimeAFewWaitingTheRestDropped) {
+    platform::testing::LaterList eventLoop;
+    NoticeBoxQueue queue(eventLoop.Later());
     std::vector<std::string> shown;
     int depth = 0;
     int deepest = 0;
-    NoticeBoxQueue* self = nullptr;
-    NoticeBoxQueue queue([&](const platform::MessageBoxRequest& box) {
-        const std::string& text = box.text;
-        shown.push_back(text);
-        deepest = std::max(deepest, ++depth);
-        if (text == "1")
-            for (int i = 2; i <= 200; i++) self->Offer({std::to_string(i), "c"});
-        --depth;
-    });
-    self = &queue;
-    queue.Offer({"1", "c"});
+    std::function<NoticeBoxQueue::Show(std::string)> box = [&](std::string text) {
+        return [&, text] {
+            shown.push_back(text);
+            deepest = std::max(deepest, ++depth);
+            if (text == "1") {
+                for (int i = 2; i <= 200; i++) queue.Offer(box(std::to_string(i)));
+                eventLoop.RunAll();
+            }
+            --depth;
+        };
+    };
+    queue.Offer(box("1"));
+    EXPECT_TRUE(shown.empty()) << "offered from the event loop, not from the call";
+    eventLoop.RunAll();
     EXPECT_EQ(deepest, 1);
     EXPECT_EQ(shown, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(queue.Waiting(), 0u);
-    queue.Offer({"later", "c"});
+    queue.Offer(box("later"));
+    eventLoop.RunAll();
     EXPECT_EQ(shown.back(), "later");
 }
 

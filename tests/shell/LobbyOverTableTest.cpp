@@ -1,7 +1,8 @@
 // The main window's lobby panes as a player meets them: shown with the lobby, gone once the
 // player sits down, once a lost hand comes back, and once online play ends (talk windows with
-// them); the banner shows the program folder's own page; the server's message boxes come one
-// at a time, a few waiting, however many the server sends.
+// them); the banner shows the program folder's own page; the boxes and dialogs that notices
+// raise come one at a time, a few waiting, however many the server sends, the lost
+// connection's box last and never over another window.
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -184,25 +186,43 @@ TEST_F(LobbyOverTableTest, TheBannerShowsTheProgramFoldersOwnPage) {
     EXPECT_TRUE(text.contains(FromGbk("翠岭麻将"))) << text.toStdString();
 }
 
-// A message box that stands for a modal one: while it shows, the window goes on taking posted
-// notices, as a real box's own event loop lets it.
+// Message boxes and modal dialogs that stand for real ones: while one shows, the window goes
+// on taking posted notices and running its event loop, as a real modal loop lets it.  Each is
+// recorded in `texts` by its text (a box) or its kind (a dialog); `onFirst` runs inside the
+// first one up.
 class ModalBoxes : public platform::MessageBoxes {
 public:
+    ModalBoxes() {
+        InstallModalHook([this](QDialog& dialog) {
+            Up(KindOf(dialog));
+            return int{QDialog::Accepted};
+        });
+    }
+    ~ModalBoxes() override { InstallModalHook(nullptr); }
+    ModalBoxes(const ModalBoxes&) = delete;
+    ModalBoxes& operator=(const ModalBoxes&) = delete;
+
     platform::MbResult Show(const platform::MessageBoxRequest& request) override {
-        texts.push_back(request.text);
         shown.push_back(request);
-        depth++;
-        deepest = std::max(deepest, depth);
-        if (onFirst) std::exchange(onFirst, nullptr)();
-        ProcessEvents();
-        depth--;
-        return platform::MbResult::Ok;
+        Up(request.text);
+        return request.buttons == platform::MbButtons::Ok ? platform::MbResult::Ok
+                                                          : platform::MbResult::Yes;
     }
     std::vector<std::string> texts;
     std::vector<platform::MessageBoxRequest> shown;
     int depth = 0;
     int deepest = 0;
     std::function<void()> onFirst;
+
+private:
+    void Up(const std::string& what) {
+        texts.push_back(what);
+        depth++;
+        deepest = std::max(deepest, depth);
+        if (onFirst) std::exchange(onFirst, nullptr)();
+        ProcessEvents();
+        depth--;
+    }
 };
 
 TEST_F(LobbyOverTableTest, AFloodOfServerMessageBoxesShowsOneAtATimeAndAFewWaiting) {
@@ -242,6 +262,117 @@ TEST_F(LobbyOverTableTest, ALostConnectionsBoxWaitsForTheServersBox) {
     EXPECT_EQ(lost.icon, platform::MbIcon::Information);
     EXPECT_EQ(lost.owner, platform::MbOwner::MainWindow);
 }
+
+// --- The main window's queue of boxes and dialogs ---------------------------------------------
+
+constexpr char kLost[] = "与服务器的连接断开，请尽快重新登录继续游戏.";
+constexpr char kRefusal[] = "房间已满";
+constexpr char kOwnQuestion[] = "离开吗";
+constexpr char kStartEnd[] = "帐号或密码错误";
+
+// What is up when the notices come: nothing, a question of the program's own, or one of its
+// modal dialogs (the about box).
+enum class Own { None, Question, AboutBox };
+// What comes after the server's boxes: nothing, the link dialog (record 123), the room refusal
+// with the room list after it (record 112), or a command-line start's end, whose box the main
+// window shows before it closes.
+enum class Raised { None, LinkDialog, RoomRefusal, StartEnd };
+// When the connection drops: never, with the notices before anything shows, or while the
+// first window is up.
+enum class Drop { Never, BeforeAny, InFirst };
+
+struct QueueCase {
+    const char* what;
+    int serverBoxes;
+    Own own;
+    Raised raised;
+    Drop drop;
+    // The windows in the order they show: a box's text, a dialog's kind.  A box is offered once
+    // nothing is up; four notices wait, more are dropped, and the lost connection's box takes
+    // the place of the last one waiting.
+    std::vector<std::string> shown;
+};
+
+void PrintTo(const QueueCase& c, std::ostream* os) { *os << c.what; }
+
+const QueueCase kQueueCases[] = {
+    {"nothing but the drop", 0, Own::None, Raised::None, Drop::BeforeAny, {kLost}},
+    {"one server box, the drop while it shows", 1, Own::None, Raised::None, Drop::InFirst,
+     {"服0", kLost}},
+    {"four server boxes, the drop while the first shows", 4, Own::None, Raised::None,
+     Drop::InFirst, {"服0", "服1", "服2", "服3", kLost}},
+    {"five server boxes, the queue full at the drop", 5, Own::None, Raised::None, Drop::BeforeAny,
+     {"服0", "服1", "服2", kLost}},
+    {"eight server boxes, the drop while the first shows", 8, Own::None, Raised::None,
+     Drop::InFirst, {"服0", "服1", "服2", "服3", kLost}},
+    {"a question of the program's own up", 2, Own::Question, Raised::None, Drop::InFirst,
+     {kOwnQuestion, "服0", "服1", kLost}},
+    {"the about box up, the queue full", 5, Own::AboutBox, Raised::None, Drop::InFirst,
+     {"about", "服0", "服1", "服2", kLost}},
+    {"the link dialog, the drop while it shows", 0, Own::None, Raised::LinkDialog, Drop::InFirst,
+     {"link", kLost}},
+    {"a server box, then the link dialog", 1, Own::None, Raised::LinkDialog, Drop::InFirst,
+     {"服0", "link", kLost}},
+    {"the about box up, the link dialog", 0, Own::AboutBox, Raised::LinkDialog, Drop::InFirst,
+     {"about", "link", kLost}},
+    {"the room refusal, the drop while it shows", 0, Own::None, Raised::RoomRefusal,
+     Drop::InFirst, {kRefusal, kLost}},
+    {"server boxes, the room refusal, the drop before it shows", 2, Own::None,
+     Raised::RoomRefusal, Drop::BeforeAny, {"服0", "服1", kRefusal, kLost}},
+    {"a question up, the room refusal dropped from a full queue", 4, Own::Question,
+     Raised::RoomRefusal, Drop::InFirst, {kOwnQuestion, "服0", "服1", "服2", kLost}},
+    {"the room refusal with the connection kept: the room list follows", 1, Own::None,
+     Raised::RoomRefusal, Drop::Never, {"服0", kRefusal, "rooms"}},
+    {"the about box up, the room refusal, no drop", 0, Own::AboutBox, Raised::RoomRefusal,
+     Drop::Never, {"about", kRefusal, "rooms"}},
+    {"server boxes, then a command-line start's end", 2, Own::None, Raised::StartEnd,
+     Drop::Never, {"服0", "服1", kStartEnd}},
+    {"a full queue at a command-line start's end", 6, Own::None, Raised::StartEnd, Drop::Never,
+     {"服0", "服1", "服2", kStartEnd}},
+    {"the about box up at a command-line start's end", 0, Own::AboutBox, Raised::StartEnd,
+     Drop::Never, {"about", kStartEnd}},
+};
+
+class MainWindowQueue : public LobbyOverTableTest, public ::testing::WithParamInterface<QueueCase> {
+protected:
+    void PostRaised(Raised raised) {
+        if (raised == Raised::LinkDialog)
+            PostLinkNotice({"服务器维护", "点击查看服务状态 ", "http://www.example.com/"});
+        if (raised == Raised::RoomRefusal) PostNoticeText(WM_ROOMLISTMSG, kRefusal);
+        if (raised == Raised::StartEnd) EndNetworkStart(kStartEnd, "翠岭", platform::MbIcon::Information);
+    }
+    // What the link does when the server goes: online play ends, and its box is posted.
+    void DropConnection() {
+        table->NetGameEnded();
+        PostNoticeBox({kLost, "信息", platform::MbIcon::Information});
+    }
+    // Opens the program's own window, whose loop takes the notices; none: the event loop does.
+    void OpenOwn(Own own) {
+        if (own == Own::Question)
+            platform::AskYesNo(kOwnQuestion, kApplicationTitle, platform::MbIcon::Question,
+                               platform::MbResult::No);
+        if (own == Own::AboutBox) forms_->Main().WMSysCommand(kAboutCommand);
+    }
+};
+
+// Whatever is up and however many boxes wait, one window stands at a time, the lost
+// connection's box always shows, last, and the room list never opens after a drop.
+TEST_P(MainWindowQueue, OneWindowAtATimeTheLostConnectionLast) {
+    const QueueCase& c = GetParam();
+    ModalBoxes modal;
+    platform::testing::ScopedMessageBoxes installed(&modal);
+    table->NetStart();
+    for (int i = 0; i < c.serverBoxes; i++) PostNoticeText(WM_NOTICEMSG, "服" + std::to_string(i));
+    PostRaised(c.raised);
+    if (c.drop == Drop::BeforeAny) DropConnection();
+    if (c.drop == Drop::InFirst) modal.onFirst = [this] { DropConnection(); };
+    OpenOwn(c.own);
+    ProcessEvents();
+    EXPECT_EQ(modal.deepest, 1);
+    EXPECT_EQ(modal.texts, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Notices, MainWindowQueue, ::testing::ValuesIn(kQueueCases));
 
 }  // namespace
 }  // namespace shelltest

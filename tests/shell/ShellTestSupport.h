@@ -4,6 +4,7 @@
 // windows.
 #pragma once
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
@@ -29,6 +30,7 @@
 #include "graphics/FrameDialogs.h"
 #include "graphics/SurfaceHelpers.h"
 #include "online/NetworkStart.h"
+#include "online/qt/RoomListForm.h"
 #include "platform/Path.h"
 #include "platform/testing/DesktopRecorder.h"
 #include "platform/testing/MessageBoxRecorder.h"
@@ -58,10 +60,15 @@ inline void WriteBytes(const fs::path& file, const std::vector<std::uint8_t>& by
                static_cast<std::streamsize>(bytes.size()));
 }
 
-// Runs the events that are waiting, posted notices among them.
+// Runs the events that are waiting, posted notices among them, and what they leave for the
+// event loop in turn (the main window offers its queued boxes from the event loop), until the
+// loop finds nothing more to do.  The bound stops a loop that always finds work.
 inline void ProcessEvents() {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance();
+    for (int round = 0; round < 100; ++round) {
+        QCoreApplication::sendPostedEvents();
+        if (!loop->processEvents(QEventLoop::AllEvents)) break;
+    }
 }
 
 // A press and release of the left button at (x, y) of a widget.
@@ -82,6 +89,7 @@ inline std::string KindOf(QDialog& dialog) {
     if (dynamic_cast<TAboutForm*>(&dialog)) return "about";
     if (dynamic_cast<TClostForm*>(&dialog)) return "exit";
     if (dynamic_cast<TLinkDlgForm*>(&dialog)) return "link";
+    if (dynamic_cast<TRoomListForm*>(&dialog)) return "rooms";
     return "other";
 }
 
