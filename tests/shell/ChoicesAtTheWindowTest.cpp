@@ -75,6 +75,8 @@ TEST_F(Choices, AChowWithThreeOptionsIsPickedByTheTileClicked) {
     ASSERT_EQ(User().gangnum, 1);
     EXPECT_EQ(Meld(0), "4p5p6p");
     EXPECT_FALSE(User().choosechow);
+    // The claimed tile has left the discarder's place: only the meld shows it now.
+    EXPECT_FALSE(T().Player[3].played);
     // The chow made, the user discards.
     EXPECT_TRUE(T().maydiscard);
     WriteGolden("12_chow_made");

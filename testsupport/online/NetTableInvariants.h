@@ -24,6 +24,10 @@ inline std::string BrokenInvariant(const CMj& t) {
         if (p.flowers < 0 || p.flowers > 8 * kSeats) return seat + "flowers " + std::to_string(p.flowers);
         if (p.menfeng < 0 || p.menfeng > 4 || p.quanfeng < 0 || p.quanfeng > 4) return seat + "winds";
     }
+    // A tile stands on show in front of one seat at most: the one whose discard came last.
+    for (int s = 0; s < kSeats; s++)
+        if (t.Player[s].played && t.state == kHandRunning && t.discardseat != s)
+            return "seat " + std::to_string(s) + ": a tile on show that is no discard on show";
     if (t.taken < -1 || t.taken >= kWallTiles) return "tiles taken " + std::to_string(t.taken);
     if (t.backtaken < 0 || t.backtaken > kWallTiles) return "back taken " + std::to_string(t.backtaken);
     for (int h : t.stackheight)
