@@ -92,25 +92,6 @@ exit_window() {
     return 1
 }
 
-# Waits until three screenshots 1.5 s apart are the same, at most `limit` seconds.
-wait_still() {
-    local limit=$1 start=$SECONDS same=0
-    import -window root "$out/still_a.png"
-    while ((SECONDS - start < limit)); do
-        sleep 1.5
-        import -window root "$out/still_b.png"
-        if [[ $(compare -metric AE "$out/still_a.png" "$out/still_b.png" null: 2>&1 || true) == 0 ]]; then
-            same=$((same + 1))
-            ((same >= 2)) && { rm -f "$out"/still_?.png; return 0; }
-        else
-            same=0
-        fi
-        mv "$out/still_b.png" "$out/still_a.png"
-    done
-    rm -f "$out"/still_?.png
-    return 1
-}
-
 start_game() {
     (cd "$game" && XDG_CONFIG_HOME="$out/config" SDL_AUDIODRIVER=dummy \
         exec ./mahjong "$@" >>"$out/game.log" 2>&1) &
@@ -128,6 +109,25 @@ pass_notice() {
     # The key is let go, as a person's finger would, once the program has gone on.
     sleep 1
     xdotool keyup Return
+}
+
+# A box whose title matches comes up: its screenshot, then Return answers it (it must have the
+# keyboard) and it goes.
+shoot_box_and_answer() {
+    local title=$1 name=$2
+    wait_window "$title" 10 >/dev/null || fail "$name" "no box $title"
+    sleep 0.5
+    shot "$name"
+    xdotool key Return
+    wait_gone "$title" 5 || fail "${name}_stays" "the box $title did not take the keyboard"
+    sleep 1
+}
+
+# 菜单, then its 离开.
+leave_game() {
+    click "$table" 733 562
+    sleep 1
+    click "$table" 750 440
 }
 
 # The exit window's 确定 after the close button, then the question of an unsaved game.
@@ -148,12 +148,7 @@ echo "== a damaged saved game named on the command line"
 head -c 3392 /dev/urandom >"$game/mahjong damaged.cmj"
 start_game "mahjong damaged.cmj"
 pass_notice
-wait_window '^信息$' 10 >/dev/null || fail 01 "no box for the damaged file"
-sleep 0.5
-shot 01_damaged_file_box
-xdotool key Return
-wait_gone '^信息$' 5 || fail 01_box_stays "the box did not take the keyboard"
-sleep 1
+shoot_box_and_answer '^信息$' 01_damaged_file_box
 shot 02_start_screen_after_the_box
 stop "$game_pid"
 game_pid=""
@@ -173,9 +168,7 @@ xdotool type --delay 100 Ada
 click "$table" 432 532   # 确定
 sleep 5
 wait_still 60 || fail turn "the table never waited for the user"
-click "$table" 733 562   # 菜单
-sleep 1
-click "$table" 750 440   # 离开
+leave_game
 sleep 2
 [[ -f "$game/Save/1.cmj" ]] || fail saved "离开 saved nothing"
 good=$(md5sum <"$game/Save/1.cmj")
@@ -184,15 +177,8 @@ sleep 3
 wait_still 30 || fail loaded "the loaded game never stood still"
 chattr +i "$game/Save"
 
-click "$table" 733 562   # 菜单
-sleep 1
-click "$table" 750 440   # 离开
-wait_window '^错误$' 10 >/dev/null || fail 03 "no box for the failed save"
-sleep 0.5
-shot 03_leave_save_failed
-xdotool key Return
-wait_gone '^错误$' 5 || fail 03_box_stays "the failure box did not take the keyboard"
-sleep 1
+leave_game
+shoot_box_and_answer '^错误$' 03_leave_save_failed
 shot 04_table_stays_after_leave
 
 echo "== closing the game that cannot be saved"

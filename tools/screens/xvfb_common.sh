@@ -1,6 +1,6 @@
 # What the screenshot scripts share: ending what they started, a virtual X server on the first
-# free display of a range, screenshots and clicks.  Sourced; the script sets `out` (the folder
-# of its PNGs and logs) before calling these.
+# free display of a range, screenshots, clicks and waiting for a still table.  Sourced; the
+# script sets `out` (the folder of its PNGs and logs) before calling these.
 
 # Ends a process started by the script, by its id.
 stop() {
@@ -45,4 +45,24 @@ click() {
     xdotool mousemove --window "$win" "$((x + 1))" "$y"
     sleep 0.3
     xdotool click 1
+}
+
+# Waits until three screenshots 1.5 s apart are the same (the table stands still while it waits
+# for the user), at most `limit` seconds.
+wait_still() {
+    local limit=$1 start=$SECONDS same=0
+    import -window root "$out/still_a.png"
+    while ((SECONDS - start < limit)); do
+        sleep 1.5
+        import -window root "$out/still_b.png"
+        if [[ $(compare -metric AE "$out/still_a.png" "$out/still_b.png" null: 2>&1 || true) == 0 ]]; then
+            same=$((same + 1))
+            ((same >= 2)) && { rm -f "$out"/still_?.png; return 0; }
+        else
+            same=0
+        fi
+        mv "$out/still_b.png" "$out/still_a.png"
+    done
+    rm -f "$out"/still_?.png
+    return 1
 }

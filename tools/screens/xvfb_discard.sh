@@ -42,26 +42,6 @@ window() {
     timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1
 }
 
-# Waits until three screenshots 1.5 s apart are the same: the table stands still while it waits
-# for the user.  Gives up after `limit` seconds.
-wait_still() {
-    local limit=$1 start=$SECONDS same=0
-    import -window root "$out/still_a.png"
-    while ((SECONDS - start < limit)); do
-        sleep 1.5
-        import -window root "$out/still_b.png"
-        if [[ $(compare -metric AE "$out/still_a.png" "$out/still_b.png" null: 2>&1 || true) == 0 ]]; then
-            same=$((same + 1))
-            ((same >= 2)) && { rm -f "$out"/still_?.png; return 0; }
-        else
-            same=0
-        fi
-        mv "$out/still_b.png" "$out/still_a.png"
-    done
-    rm -f "$out"/still_?.png
-    return 1
-}
-
 # Pixels that differ between two screenshots inside a rectangle of the screen.
 changed() {
     local geometry=$1 a=$2 b=$3
