@@ -32,7 +32,8 @@ std::string Bounded(const QLineEdit* edit) { return BoundProxyField(ToGbk(edit->
 }  // namespace
 
 TProxyForm::TProxyForm(QWidget* parent)
-    : QDialog(parent),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       ProxyName(new QLineEdit(this)),
       Port(new QLineEdit(this)),
       User(new QLineEdit(this)),
@@ -44,8 +45,10 @@ TProxyForm::TProxyForm(QWidget* parent)
       BitBtn2(new QPushButton(FromGbk("取消"), this)),
       UseProxy(new QCheckBox(FromGbk("使用代理服务器进行网络联机"), this)) {
     setWindowTitle(FromGbk("代理服务器设置"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* grid = new QGridLayout(this);
+    // A dialog border: the size its controls need, neither resized nor maximised, so a window
+    // manager draws it no resize handle and its frame stays whole.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(new QLabel(FromGbk("代理服务器设置,请向网络管理员咨询"), this), 0, 0, 1, 3);
     grid->addWidget(new QLabel(FromGbk("代理服务器名(Proxy)"), this), 1, 0);
     grid->addWidget(ProxyName, 1, 1, 1, 2);

@@ -53,6 +53,23 @@ TEST(ProxyForm, LoadsAProxyInUseWithCredentials) {
     EXPECT_EQ(form.ProxyName->palette().color(QPalette::Base), QColor(Qt::white));
 }
 
+// A dialog border: shown, it keeps the size its controls need and offers no resizing, minimising
+// or maximising, so no window manager puts a resize handle under it.
+TEST(ProxyForm, HasADialogBorderOfTheSizeItsControlsNeed) {
+    TProxyForm form;
+    form.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.size(), form.minimumSize());
+    EXPECT_GE(form.height(), form.sizeHint().height());
+    const QRect buttons = form.BitBtn1->geometry().united(form.BitBtn2->geometry());
+    EXPECT_TRUE(form.rect().contains(buttons));
+    for (Qt::WindowType hint : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                Qt::WindowContextHelpButtonHint})
+        EXPECT_FALSE(form.windowFlags().testFlag(hint)) << hint;
+    EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
 TEST(ProxyForm, AProxyWithoutCredentialsOrOffDisablesWhatItDoesNotUse) {
     TProxyForm noAuth;
     noAuth.Load(Fields(true, false));
