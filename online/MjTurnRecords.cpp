@@ -191,7 +191,15 @@ void CMj::OnDiscardRecord(const std::uint8_t* record) {
             RetireShownDiscard();
             ShowUserDiscard(tile);
         } else if (!TileEqual(p.PlayMj, tile)) {
-            if (p.cardnum < kMaxHandTiles) p.Mj[p.cardnum++] = p.PlayMj;
+            // The server names another discard than the user's: the user's tile on show goes
+            // back to the hand; a tile on show of another seat goes to its river, so no two
+            // tiles ever stand on show (and a discard of the user's that lies in the river
+            // already is not taken into the hand a second time).
+            if (discardshown && discardseat == 0) {
+                if (p.cardnum < kMaxHandTiles) p.Mj[p.cardnum++] = p.PlayMj;
+            } else {
+                RetireShownDiscard();
+            }
             p.DeleteMj(tile);
             p.SortHand();
             ShowUserDiscard(tile);

@@ -288,6 +288,22 @@ TEST_F(NetTable, ClaimButtonsSendTheirActionAndEndOnTheNextDraw) {
     EXPECT_EQ(Sent(CS_ACTION).size(), 1u);
 }
 
+// A discard the server names for the user out of turn (no drawn tile, no turn) is played from
+// the hand; the tile another seat had on show goes to its river, so one tile stands on show.
+TEST_F(NetTable, ADiscardNamedForTheUserOutOfTurnLeavesOneTileOnShow) {
+    Sit();
+    Deal(PlainHand(), 1);
+    Feed(Encode(ScOtherDraw{3}));
+    Feed(Encode(ScDiscard{3, Idx(9, 2), false}));
+    ASSERT_TRUE(t.Player[3].played);
+    const int before = t.Player[0].cardnum;
+    Feed(Encode(ScDiscard{0, Idx(5, 0), false}));
+    EXPECT_FALSE(t.Player[3].played);
+    EXPECT_EQ(t.Player[3].rivernum, 1);
+    EXPECT_TRUE(t.Player[0].played);
+    EXPECT_EQ(t.Player[0].cardnum, before - 1) << "the tile left the hand, nothing came back";
+}
+
 TEST_F(NetTable, TheClaimCountdownPasses) {
     Sit();
     Deal(PlainHand());
