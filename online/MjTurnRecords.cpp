@@ -335,6 +335,9 @@ void CMj::NetWin(int seat, const tagMj& tile, int kind) {
         user.SortHand();
     }
     ShowCaption(dealtIn, 4);
+    // A robbed kong's tile was no discard: the discard on show before it, nobody's win, goes
+    // to its river.  A discard won on leaves the show with the win.
+    if (dealtIn != discardseat) RetireShownDiscard();
     Player[dealtIn].played = 0;
     discardshown = 0;
     AnnounceSeat(dealtIn, "%s : 点炮", "机器人点炮");

@@ -373,6 +373,11 @@ TEST_F(NetTable, ARobbedKongNamesTheKongsSeat) {
     EXPECT_EQ(t.Player[2].action, 4);
     EXPECT_NE(t.Player[1].action, 4);
     EXPECT_TRUE(t.Player[3].hued);
+    // Seat 1's discard was nobody's win: it lies in its river, and a later discard (a server
+    // that goes on after the win) stands on show alone.
+    EXPECT_FALSE(t.Player[1].played);
+    EXPECT_EQ(t.Player[1].rivernum, 1);
+    Feed(Encode(ScDiscard{2, Idx(7, 2), false}));
 }
 
 TEST_F(NetTable, SeatsOutOfRangeChangeNothing) {
