@@ -177,6 +177,13 @@ TEST(RoomHands, ThreeHandsInARowKeepTheScoresAndTheNames) {
     for (int hand = 1; hand <= 3; hand++) {
         SCOPED_TRACE("hand " + std::to_string(hand));
         ASSERT_TRUE(PlayBothToHandEnd(s, other, player, hand));
+        // The client reads the hand's end on its own connection, which can lag behind the
+        // person's on a loaded machine (its table may still show the hand before): it is read.
+        EXPECT_TRUE(Pump([&] {
+            for (int k = 0; k < 4; k++)
+                if (t.Player[t.ServerSeatToLocal(k)].score != start[k] + other.changes[k]) return false;
+            return true;
+        }, 10000));
         // The room's record of the person follows the hand's scores.
         EXPECT_TRUE(Pump([&] {
             other.Poll();
